@@ -1,0 +1,48 @@
+# The two commands a new user needs: `make run` and `make test`.
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+
+# Debian packages the build, the tests and the demo need.
+DEPS := cmake ninja-build g++ make pkg-config \
+        qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
+        libjpeg62-turbo-dev \
+        fonts-liberation2 fonts-dejavu-core locales-all \
+        poppler-utils xvfb xauth
+
+.PHONY: deps build test run demo clean format
+
+# Installs only what is missing, without questions; root or sudo.
+deps:
+	@missing=""; \
+	for p in $(DEPS); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  if [ "$$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi; \
+	  $$SUDO env DEBIAN_FRONTEND=noninteractive apt-get update -qq && \
+	  $$SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+$(BUILD_DIR)/build.ninja:
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD_DIR)/build.ninja
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# Assembles the demo program folder in the build tree and starts Pelmark
+# there in authoring mode.
+demo: build
+	cmake --build $(BUILD_DIR) --target demo
+
+run: demo
+	cd $(BUILD_DIR)/demo && ./mivaro $(RUN_ARGS)
+
+format:
+	find src tests tools bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD_DIR)

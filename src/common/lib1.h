@@ -1,0 +1,76 @@
+#pragma once
+
+#include "platform/uiservice.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class QLineEdit;
+
+namespace pm {
+
+// 80-bit extended reals of the original are long double (x87 on x86-64).
+static_assert(sizeof(long double) >= 10 && __LDBL_MANT_DIG__ == 64,
+              "Pelmark needs the x87 80-bit long double");
+
+// Fixed: 1 = fixed-point text, any other value scientific. Digits: decimals.
+struct TNumberFormat {
+  std::uint8_t Fixed = 1;
+  std::int16_t Digits = 1;
+  friend bool operator==(const TNumberFormat&, const TNumberFormat&) = default;
+};
+
+// 1e99 stands for infinity everywhere; 9.99e99 marks a table cell that asks
+// for a value. Both are long double literals so their 10-byte forms match
+// the files the original wrote.
+inline constexpr long double InfiniteValue = 1e99L;
+inline constexpr long double EnterValueMarker = 9.99e99L;
+
+// Message kinds 0..7 fix icon and buttons; any other kind shows nothing and
+// returns None. Texts are cut at 255 characters for display only.
+ModalResult ShowMessageKind(const QString& text, int kind, bool beep);
+void BeepWarning();
+
+QString ErrorNumberText(int code);       // "Error #103"
+QString IntToShortText(int value, int maxLength);
+
+TNumberFormat ChooseNumberFormat(int Sig, long double X);
+std::string FormatNumber(TNumberFormat F, long double X);
+long double RaiseToPower(int N, long double X);
+long double DecimalLog(long double X);
+
+// Number syntax: leading spaces, optional sign, digits with an optional ".",
+// optional exponent, nothing after; "." always the decimal point.
+bool TextToNumber(std::string_view text, long double* value);
+// The value (0 on failure) and the error position (0 on success).
+long double TextToNumberDot(std::string_view text, int* errorPos);
+// "INF" / "-INF" (any case) read as +/- InfiniteValue.
+long double TextToValue(std::string_view text, bool* ok);
+// Reads an edit box against a range kind; beeps, focuses and selects on
+// failure. Returns the value, or 0 on failure.
+long double ReadNumberEdit(QLineEdit* edit, int kind, long double Low, long double High, bool* ok);
+// The range check of ReadNumberEdit alone.
+bool NumberInRange(int kind, long double V, long double Low, long double High);
+
+// Conversions to integers that never have undefined behaviour: NaN gives 0
+// and values out of range give the nearest end of the range.
+std::int64_t CheckedTrunc(long double X);
+std::int64_t CheckedRound(long double X);
+std::int16_t CheckedTruncInt16(long double X);
+
+void TrimInPlace(std::string& s);
+void TrimInPlace(QString& s);
+QString FontNameByIndex(int index);
+bool FileExistsUnquoted(const QString& name);
+QString StripQuotes(const QString& name);
+std::string StripQuotes(std::string_view name);
+// An empty Old changes nothing; a New that holds Old is replaced in one
+// left-to-right pass.
+void ReplaceAllText(std::string_view Old, std::string_view New, std::string& S);
+void ReplaceAllText(const QString& Old, const QString& New, QString& S);
+bool CtrlKeyDown();
+
+}  // namespace pm

@@ -1,0 +1,13 @@
+#include "platform/ui/qtuiservice.h"
+
+#include <QApplication>
+#include <QLabel>
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  pm::QtUiService service;
+  pm::setUi(&service);
+  QLabel label(QStringLiteral("Pelmark"));
+  label.show();
+  return app.exec();
+}

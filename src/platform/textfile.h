@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <string>
+#include <vector>
+
+namespace pm {
+
+// Lines as bytes: LF, CRLF and a lone CR all end a line, the line ends are
+// not part of a line, and a last line without a terminator counts.
+std::vector<std::string> SplitLines(const QByteArray& bytes);
+
+// Reads a whole file. Returns 0 or the errno of the failed step
+// (2 for a missing file).
+int ReadFileBytes(const QString& path, QByteArray* bytes);
+int ReadTextLines(const QString& path, std::vector<std::string>* lines);
+
+// Writes through a temporary file in the same folder renamed over the target,
+// so a failure leaves the old file as it was. Returns 0 or an errno.
+int WriteFileAtomic(const QString& path, const QByteArray& bytes);
+// Lines written with CRLF after each line.
+int WriteTextLines(const QString& path, const std::vector<std::string>& lines);
+QByteArray JoinLinesCrLf(const std::vector<std::string>& lines);
+
+// Copies a file (the target is replaced). Returns 0 or an errno.
+int CopyFileBytes(const QString& from, const QString& to);
+// Removes a file; a missing file is no failure. Returns 0 or an errno.
+int RemoveFile(const QString& path);
+
+}  // namespace pm

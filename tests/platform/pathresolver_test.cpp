@@ -1,0 +1,70 @@
+#include "platform/pathresolver.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace pm {
+namespace {
+
+void touch(const QString& path) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+}
+
+class ResolverTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    root_ = dir_.path();
+    touch(root_ + QStringLiteral("/Data/pumps.lst"));
+    touch(root_ + QStringLiteral("/Data/engine"));
+  }
+  QTemporaryDir dir_;
+  QString root_;
+};
+
+TEST_F(ResolverTest, ResolvesNamesAsWindowsDecksWriteThem) {
+  const QString expected = root_ + QStringLiteral("/Data/pumps.lst");
+  struct Case {
+    QString input;
+    QString expected;
+  } cases[] = {
+      {root_ + QStringLiteral("/Data/pumps.lst"), expected},
+      {root_ + QStringLiteral("/DATA/PUMPS.LST"), expected},
+      {QStringLiteral("\"") + root_ + QStringLiteral("/data/Pumps.lst\""), expected},
+      {QStringLiteral("C:") + QString(root_).replace(QLatin1Char('/'), QLatin1Char('\\')) +
+           QStringLiteral("\\DATA\\PUMPS.LST"),
+       expected},
+      {root_ + QStringLiteral("/Data/ENGINE.EXE"), root_ + QStringLiteral("/Data/engine")},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ResolvePath(c.input), c.expected) << c.input.toStdString();
+}
+
+TEST_F(ResolverTest, MissingComponentGivesTheCleanedName) {
+  const QString name = root_ + QStringLiteral("/Nowhere/pumps.lst");
+  EXPECT_EQ(ResolvePath(QStringLiteral("\"") + name + QStringLiteral("\"")), name);
+  EXPECT_FALSE(ResolvedFileExists(name));
+  EXPECT_FALSE(ResolvedFileExists(root_ + QStringLiteral("/data")));  // a folder is no file
+  EXPECT_TRUE(ResolvedFileExists(root_ + QStringLiteral("/data/pumps.LST")));
+}
+
+TEST_F(ResolverTest, RelativeNamesResolveAgainstTheCurrentFolder) {
+  const QString old = QDir::currentPath();
+  QDir::setCurrent(root_);
+  EXPECT_EQ(ResolvePath(QStringLiteral("DATA\\PUMPS.LST")), QStringLiteral("Data/pumps.lst"));
+  QDir::setCurrent(old);
+}
+
+TEST(ExtensionKey, FirstFourCharactersUpperCased) {
+  EXPECT_EQ(ExtensionKey(QStringLiteral("/a/b/plant.pzd")), QStringLiteral(".PZD"));
+  EXPECT_EQ(ExtensionKey(QStringLiteral("plant.Dck2")), QStringLiteral(".DCK"));
+  EXPECT_EQ(ExtensionKey(QStringLiteral("/a.b/plant")), QString());
+  EXPECT_EQ(ExtensionKey(QStringLiteral("\"C:\\x\\deck.o01\"")), QStringLiteral(".O01"));
+}
+
+}  // namespace
+}  // namespace pm
