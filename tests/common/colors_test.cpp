@@ -18,7 +18,7 @@ TEST(ParseColorText, WordsRgbAndFailures) {
       {"rgb( 10 , 20 , 30 )", RgbResult::Ok, 0x1E140A},
       {"RGB(256,0,0)", RgbResult::Ok, 0x0000FF},    // clamped, not wrapped to black
       {"RGB(-1,0,0)", RgbResult::Ok, 0x000000},
-      {"RGB(1,2)", RgbResult::Malformed, 0xFF0201},  // missing separator: 255
+      {"RGB(1,2)", RgbResult::Malformed, 0xFFFF01},  // missing separators: 255
       {"RGB(x,2,3)", RgbResult::Malformed, 0x030200},
       {"ARIAL", RgbResult::NotRgb, 0},
       {"", RgbResult::NotRgb, 0},
