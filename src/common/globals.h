@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QPointer>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-#include <QWidget>
 
 namespace pm {
 
@@ -27,10 +26,10 @@ enum ChildKind : int {
 
 inline constexpr char kKindProperty[] = "pelmarkKind";
 
-inline int ChildKindOf(const QWidget* w) {
+inline int ChildKindOf(const QObject* w) {
   return w ? w->property(kKindProperty).toInt() : KindNone;
 }
-inline void SetChildKind(QWidget* w, int kind) {
+inline void SetChildKind(QObject* w, int kind) {
   if (w) w->setProperty(kKindProperty, kind);
 }
 
