@@ -9,7 +9,7 @@ DEPS := cmake ninja-build g++ make pkg-config \
         fonts-liberation2 fonts-dejavu-core locales-all \
         poppler-utils xvfb xauth
 
-.PHONY: deps build test run demo clean format
+.PHONY: deps build test sanitize run demo clean format
 
 # Installs only what is missing, without questions; root or sudo.
 deps:
@@ -32,6 +32,21 @@ build: deps $(BUILD_DIR)/build.ninja
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The whole suite again in a build with AddressSanitizer and
+# UndefinedBehaviorSanitizer; leaks of Qt and fontconfig are suppressed in
+# one commented file.
+SAN_DIR ?= build-sanitize
+sanitize: deps
+	cmake -S . -B $(SAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPELMARK_BENCH=OFF \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
+	  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
+	cmake --build $(SAN_DIR) -j $(JOBS)
+	cd $(SAN_DIR) && \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
 
 # Assembles the demo program folder in the build tree and starts Pelmark
 # there in authoring mode.
