@@ -60,6 +60,7 @@ bool SplitValueLine(std::string_view deckLine, std::string* name, std::string* v
 }
 
 bool ReadAssignLine(std::string_view deckLine, AssignValue* out) {
+  *out = {};
   if (!beginsAssign(deckLine)) return false;
   const size_t blank = deckLine.find(' ');
   if (blank == std::string_view::npos) {
@@ -90,6 +91,7 @@ TNumberFormat FormatFromMaxText(std::string_view maxText) {
 }
 
 bool ReadNumericMarkup(std::string_view markupLine, NumericMarkup* out) {
+  *out = {};
   const std::string_view text = from(markupLine, 2);
   const std::vector<std::string> parts = SplitBars(text);
   out->label = parts[0];
@@ -107,6 +109,7 @@ bool ReadNumericMarkup(std::string_view markupLine, NumericMarkup* out) {
 }
 
 bool ReadListMarkup(std::string_view markupLine, ListMarkup* out) {
+  *out = {};
   const std::string_view text = from(markupLine, 3);
   const std::vector<std::string> parts = SplitBars(text);
   out->label = parts[0];
@@ -117,6 +120,7 @@ bool ReadListMarkup(std::string_view markupLine, ListMarkup* out) {
 }
 
 bool ReadListDeckLine(std::string_view deckLine, ListDeckValue* out) {
+  *out = {};
   if (SplitValueLine(deckLine, &out->name, &out->value)) return true;
   if (!beginsAssign(deckLine)) return false;
   AssignValue assign;
@@ -129,6 +133,7 @@ bool ReadListDeckLine(std::string_view deckLine, ListDeckValue* out) {
 }
 
 bool ReadFileMarkup(std::string_view markupLine, FileMarkup* out) {
+  *out = {};
   const std::string_view text = from(markupLine, 3);
   out->label = beforeBar(text);
   std::string ignored;
@@ -153,6 +158,7 @@ TextLineMarkup ReadTextLineMarkup(std::string_view markupLine) {
 }
 
 bool ReadAppLink(std::string_view text, AppLinkMarkup* out) {
+  *out = {};
   if (AsciiUpper(text).find("APPLINK") == std::string::npos) return false;
   const size_t bar = text.find('|');
   const char digit = text.size() > 7 ? text[7] : '\0';
