@@ -1,7 +1,7 @@
 #include "formdeck/listfile.h"
 
 #include "common/lib1.h"
-#include "formdeck/markuptext.h"
+#include "formdeck/inputtext.h"
 #include "platform/pathresolver.h"
 #include "platform/textfile.h"
 
@@ -13,7 +13,7 @@ ListFileRows ReadListFile(const QString& fileName) {
   list.error = ReadTextLines(ResolvePath(StripQuotes(fileName)), &lines);
   if (list.error != 0) return list;
   int n = 0;
-  if (lines.empty() || !ReadInteger(lines.front(), &n)) {
+  if (lines.empty() || !ReadIntegerText(lines.front(), &n)) {
     list.badCount = true;
     return list;
   }

@@ -1,4 +1,4 @@
-#include "formdeck/markuptext.h"
+#include "formdeck/inputtext.h"
 
 #include "common/lib1.h"
 #include "platform/cp1252.h"
@@ -9,8 +9,8 @@
 
 namespace pm {
 
-bool ReadInteger(std::string_view text, int* value) {
-  const std::string t = Trimmed(text);
+bool ReadIntegerText(std::string_view text, int* value) {
+  const std::string t = TrimmedText(text);
   std::string_view digits(t);
   bool negative = false;
   if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
@@ -27,7 +27,7 @@ bool ReadInteger(std::string_view text, int* value) {
   return true;
 }
 
-std::string Trimmed(std::string_view text) {
+std::string TrimmedText(std::string_view text) {
   std::string s(text);
   TrimInPlace(s);
   return s;
@@ -56,7 +56,7 @@ bool SplitAtBlankOutsideQuotes(std::string_view text, std::string* first, std::s
     if (c == '"') quoted = !quoted;
     if (c == ' ' && !quoted) {
       *first = std::string(text.substr(0, i));
-      *rest = Trimmed(text.substr(i + 1));
+      *rest = TrimmedText(text.substr(i + 1));
       return true;
     }
   }

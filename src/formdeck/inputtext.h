@@ -10,10 +10,10 @@ namespace pm {
 
 // An integer as the mark-up writes it: blanks around it, an optional sign,
 // decimal digits, within 32 bits. Anything else fails.
-bool ReadInteger(std::string_view text, int* value);
+bool ReadIntegerText(std::string_view text, int* value);
 
 // A copy without leading and trailing characters of code 32 or less.
-std::string Trimmed(std::string_view text);
+std::string TrimmedText(std::string_view text);
 
 // The parts between "|" characters ("a|b|" gives "a", "b", "").
 std::vector<std::string> SplitBars(std::string_view text);

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QList>
+#include <QRadioButton>
+#include <QStringList>
+
+class QAbstractButton;
+
+namespace pm {
+
+struct TFormElement;
+
+// The group names of a choice item, in order; a name written with a leading
+// "_" is stored without it and hides its group (PlainName false).
+struct ChoiceGroupNames {
+  QStringList GroupNames;
+  QList<bool> PlainName;
+  int GroupCount() const { return static_cast<int>(GroupNames.size()); }
+  void AddGroupName(const QString& name, bool plain) {
+    GroupNames.append(name);
+    PlainName.append(plain);
+  }
+};
+
+// A check box that shows its plain groups and hides its "_" groups while it
+// is checked, and the reverse while it is not. The handler runs on every
+// change of state, also one made from code.
+class TGCheckBox : public QCheckBox, public ChoiceGroupNames {
+  Q_OBJECT
+ public:
+  TGCheckBox(const QString& caption, QWidget* parent);
+  void CheckBoxClicked();
+};
+
+// A radio item that, when it becomes checked, shows its plain groups and
+// hides its "_" groups; "Simulate" and "Optimize" set SimulateMode.
+class TGRadioButton : public QRadioButton, public ChoiceGroupNames {
+  Q_OBJECT
+ public:
+  TGRadioButton(const QString& caption, QWidget* parent);
+  // Sender is the item whose names count (the form may pass another item
+  // of the group than the one checked).
+  void RadioButtonClicked(TGRadioButton* Sender);
+};
+
+// Sets the state of a check box or radio item from code. The item's handler
+// runs (through its toggled signal) exactly when a user's change would run
+// it; a radio item can be unchecked too. Runs no handler itself.
+void SetChoiceChecked(QAbstractButton* item, bool checked);
+
+// A framed box: a visual group, or the box of a check-box or radio group.
+// It paints nothing of its own.
+class Tmygroupbox : public QGroupBox {
+  Q_OBJECT
+ public:
+  explicit Tmygroupbox(QWidget* parent);
+
+  QList<QAbstractButton*> Items;  // the group's check boxes or radio items
+  QString GroupName;
+  QString BeforeCommand;
+  QString AfterCommand;
+  TFormElement* FirstElement = nullptr;
+  int StoredTop = 0;
+
+  // The box's own background colour (0x00BBGGRR).
+  void SetBackground(unsigned colour);
+};
+
+}  // namespace pm

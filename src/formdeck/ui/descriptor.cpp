@@ -1,0 +1,27 @@
+#include "formdeck/ui/descriptor.h"
+
+#include "formdeck/ui/elementform.h"
+
+#include <QMouseEvent>
+
+namespace pm {
+
+TDescriptor::TDescriptor(QWidget* parent) : QLabel(parent) {
+  setTextFormat(Qt::PlainText);
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void TDescriptor::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton) {
+    WMRButtonDown();
+    event->accept();
+    return;
+  }
+  event->ignore();
+}
+
+void TDescriptor::WMRButtonDown() {
+  if (ElementForm* form = FindElementForm(this)) form->LabelRightClicked(this);
+}
+
+}  // namespace pm

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLabel>
+
+namespace pm {
+
+struct TFormElement;
+
+// The label of an element. It takes no clicks of its own (they reach the
+// page below it), except the right click, which the form handles.
+class TDescriptor : public QLabel {
+  Q_OBJECT
+ public:
+  explicit TDescriptor(QWidget* parent);
+
+  bool Printable = false;  // the form printer prints it
+  TFormElement* Element = nullptr;
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void WMRButtonDown();
+};
+
+}  // namespace pm

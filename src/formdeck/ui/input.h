@@ -1,0 +1,44 @@
+#pragma once
+
+#include "common/lib1.h"
+
+#include <QLineEdit>
+
+namespace pm {
+
+// A numeric input, or the free-text input of a text line. Values are SI;
+// shown = (SI + Offset) x Factor in inch-pound units.
+class TInput : public QLineEdit {
+  Q_OBJECT
+ public:
+  explicit TInput(QWidget* parent);
+
+  bool Tracked = false;  // the value counts for change tracking
+  int HelpId = 0;
+  bool IsNumeric = false;
+  long double Value = 0;
+  long double Min = 0;
+  long double Max = 0;
+  long double Offset = 0;
+  long double Factor = 1;
+  int MaxTextLength = 0;  // length of the maximum's text
+  TNumberFormat Format;
+
+  // Checks the typed text as the input loses the focus. On a failure the
+  // message is shown once, ParseErrorState is 100, and the focus and the
+  // selection come back to this input. Returns false on a failure.
+  bool ExitV();
+
+  // The edit's maximum length; 0 means no limit, as in the original.
+  void SetMaxLength(int length);
+  // The free text of a text line may not hold "|", the mark-up's separator.
+  void RejectBars();
+
+ protected:
+  void focusOutEvent(QFocusEvent* event) override;
+
+ private:
+  void refocusLater();
+};
+
+}  // namespace pm

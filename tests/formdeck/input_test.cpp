@@ -1,0 +1,182 @@
+#include "formdeck/ui/input.h"
+
+#include "common/globals.h"
+#include "formdeck/fakeform.h"
+#include "support/scriptedui.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace pm {
+namespace {
+
+// Records messages like the scripted service, and moves the focus the way a
+// real modal message box does: the box's window takes the focus while it is
+// shown (the form's focused input gets ActiveWindowFocusReason) and gives it
+// back when it closes.
+class ModalBoxUi final : public UiService {
+ public:
+  ModalBoxUi() { previous_ = setUi(this); }
+  ~ModalBoxUi() override { setUi(previous_); }
+
+  ModalResult message(const MessageRequest& request) override {
+    texts << request.text;
+    QWidget* back = QApplication::activeWindow();
+    QWidget box;
+    box.setFocusPolicy(Qt::StrongFocus);
+    box.show();
+    box.activateWindow();
+    QApplication::setActiveWindow(&box);
+    box.setFocus(Qt::ActiveWindowFocusReason);
+    QApplication::processEvents();
+    box.hide();
+    if (back) {
+      back->activateWindow();
+      QApplication::setActiveWindow(back);
+    }
+    QApplication::processEvents();
+    return ModalResult::Ok;
+  }
+  void beep() override { ++beeps; }
+  QString openFileName(QWidget*, const FileDialogRequest&) override { return {}; }
+  QString saveFileName(QWidget*, const FileDialogRequest&) override { return {}; }
+  QString folderName(QWidget*, const QString&, const QString&) override { return {}; }
+  std::optional<QColor> color(QWidget*, const QColor&, const QStringList&) override { return std::nullopt; }
+
+  QStringList texts;
+  int beeps = 0;
+
+ private:
+  UiService* previous_ = nullptr;
+};
+
+class InputTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    G().ParseErrorState = 0;
+    a = numeric(10);
+    b = numeric(40);
+    form.show();
+    form.activateWindow();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  }
+
+  TInput* numeric(int top) {
+    auto* input = new TInput(&form);
+    input->setGeometry(10, top, 100, 20);
+    input->IsNumeric = true;
+    input->Tracked = true;
+    input->Min = 0;
+    input->Max = 100;
+    input->Factor = 1.8L;
+    input->Format = TNumberFormat{1, 0};
+    input->Value = 50;
+    input->setText(QStringLiteral("50"));
+    return input;
+  }
+
+  // The user types into a and then clicks b.
+  void typeThenLeave(const QString& typed, const QString& bText = QStringLiteral("50")) {
+    b->setText(QStringLiteral("50"));
+    a->setFocus(Qt::MouseFocusReason);
+    b->setText(bText);
+    a->selectAll();
+    QTest::keyClick(a, Qt::Key_Delete);
+    QTest::keyClicks(a, typed);
+    QTest::mouseClick(b, Qt::LeftButton);
+    QApplication::processEvents();
+    QApplication::processEvents();
+  }
+
+  test::FakeForm form;
+  TInput* a = nullptr;
+  TInput* b = nullptr;
+};
+
+TEST_F(InputTest, BadValuesGiveTheirMessageOnceAndTheFocusReturns) {
+  struct Case {
+    const char* typed;
+    int units;
+    const char* message;  // empty: accepted
+  } cases[] = {
+      {"", 1, "The input field is empty"},
+      {"12x", 1, "Illegal character in input"},
+      {"101", 1, "This parameter must be >= 0 and <= 100"},
+      {"-1", 1, "This parameter must be >= 0 and <= 100"},
+      {"100", 1, ""},
+      {"180", 2, ""},
+      {"181", 2, "This parameter must be >= 0 and <= 180"},
+  };
+  for (const Case& c : cases) {
+    ModalBoxUi ui;
+    form.units = c.units;
+    // The input moved to is empty, so a check of it would fail as well.
+    typeThenLeave(QLatin1String(c.typed), QString());
+    if (*c.message == '\0') {
+      EXPECT_TRUE(ui.texts.isEmpty()) << c.typed;
+      EXPECT_EQ(G().ParseErrorState, 0) << c.typed;
+      EXPECT_TRUE(b->hasFocus()) << c.typed;
+    } else {
+      EXPECT_EQ(ui.texts, QStringList{QLatin1String(c.message)}) << c.typed;
+      EXPECT_EQ(ui.beeps, 1) << c.typed;
+      EXPECT_EQ(G().ParseErrorState, 100) << c.typed;
+      EXPECT_TRUE(a->hasFocus()) << c.typed;
+      EXPECT_EQ(a->selectedText(), a->text()) << c.typed;
+    }
+    EXPECT_EQ(a->Value, 50) << "a check stores nothing";
+  }
+}
+
+TEST_F(InputTest, MessageBoxFocusChangesStartNoSecondCheck) {
+  ModalBoxUi ui;
+  // Both inputs hold bad text; leaving a must not check b as well, not even
+  // when the focus comes back to a.
+  typeThenLeave(QStringLiteral("worse"), QStringLiteral("bad"));
+  EXPECT_EQ(ui.texts, QStringList{QStringLiteral("Illegal character in input")});
+  EXPECT_TRUE(a->hasFocus());
+  QApplication::processEvents();
+  EXPECT_EQ(ui.texts.size(), 1);
+}
+
+TEST_F(InputTest, NothingIsCheckedOnTheSourceTabOrForFreeText) {
+  ModalBoxUi ui;
+  form.sourceShown = true;
+  typeThenLeave(QStringLiteral("abc"));
+  form.sourceShown = false;
+  a->IsNumeric = false;
+  typeThenLeave(QStringLiteral("abc"));
+  EXPECT_TRUE(ui.texts.isEmpty());
+  EXPECT_TRUE(b->hasFocus());
+}
+
+TEST_F(InputTest, OnlyAnEditedInputClosesTheResultsReport) {
+  ModalBoxUi ui;
+  a->setFocus(Qt::MouseFocusReason);
+  QTest::mouseClick(b, Qt::LeftButton);
+  EXPECT_EQ(form.resultsClosed, 0);
+  typeThenLeave(QStringLiteral("60"));
+  EXPECT_EQ(form.resultsClosed, 1);
+  EXPECT_TRUE(ui.texts.isEmpty());
+}
+
+TEST(InputLength, ZeroMeansNoLimit) {
+  TInput input(nullptr);
+  input.SetMaxLength(0);
+  input.setText(QString(300, QLatin1Char('x')));
+  EXPECT_EQ(input.text().size(), 300);
+  input.SetMaxLength(25);
+  EXPECT_EQ(input.maxLength(), 25);
+}
+
+TEST(InputBars, FreeTextRejectsTheSeparator) {
+  TInput input(nullptr);
+  input.RejectBars();
+  QTest::keyClicks(&input, QStringLiteral("a|b"));
+  EXPECT_EQ(input.text(), QStringLiteral("ab"));
+}
+
+}  // namespace
+}  // namespace pm
