@@ -1,0 +1,118 @@
+#include "formdeck/ui/myimage.h"
+
+#include "common/lib1.h"
+#include "common/settings.h"
+#include "formdeck/inputtext.h"
+#include "formdeck/ui/appbutton.h"
+#include "formdeck/ui/elementform.h"
+#include "platform/uiservice.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+namespace pm {
+
+TmyImage::TmyImage(QWidget* parent) : QWidget(parent) {}
+
+void TmyImage::SetPicture(const QImage& picture) {
+  Picture = picture;
+  resize(picture.size());
+  update();
+}
+
+void TmyImage::AddArea(const QString& href) {
+  HRefs.append(href);
+  Areas.append(QRect());
+  Hints.append(QString());
+}
+
+int TmyImage::areaAt(const QPoint& pos) const {
+  for (int i = 0; i < Areas.size(); ++i)
+    if (Areas[i].contains(pos)) return i;
+  return -1;
+}
+
+void TmyImage::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawImage(0, 0, Picture);
+  if (!Outline.isNull()) {
+    // Qt cannot invert on a widget: the outline is drawn over the picture
+    // and replaced by the next one.
+    painter.setPen(QPen(Qt::white, 1, Qt::SolidLine));
+    painter.drawRect(Outline.adjusted(0, 0, -1, -1));
+    painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+    painter.drawRect(Outline.adjusted(0, 0, -1, -1));
+  }
+}
+
+void TmyImage::mouseMoveEvent(QMouseEvent* event) {
+  MouseMove(event->position().toPoint(), event->modifiers(), event->globalPosition().toPoint());
+}
+
+void TmyImage::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint())) return;
+  if (OnClick == Click::HandleHRef) HandleHRef(event->position().toPoint());
+  if (OnClick == Click::StartBrowser) StartBrowser();
+}
+
+void TmyImage::MouseMove(const QPoint& pos, Qt::KeyboardModifiers modifiers, const QPoint& globalPos) {
+  if (Areas.isEmpty()) return;
+  setCursor(Qt::ArrowCursor);
+  const int i = areaAt(pos);
+  if (i < 0) return;
+  const QString hint = Hints.value(i);
+  setToolTip(hint);
+  if (hint != LastHint) QToolTip::showText(globalPos, hint, this);
+  setCursor(Qt::PointingHandCursor);
+  LastHint = hint;
+  if (modifiers & Qt::ControlModifier) {
+    Outline = Areas[i];
+    update();
+  }
+}
+
+void TmyImage::HandleHRef(const QPoint& pos) {
+  const int i = areaAt(pos);
+  if (i < 0) return;
+  QString Target = HRefs.value(i);
+  if (Target.startsWith(QLatin1Char('#'))) {
+    if (ElementForm* form = FindElementForm(this)) form->ShowTabNamed(Target.mid(1).toUpper());
+    return;
+  }
+  int Context = 0;
+  const qsizetype at = Target.indexOf(QLatin1Char('@'));
+  if (at >= 0) {
+    if (!ReadIntegerText(Target.mid(at + 1).toStdString(), &Context)) Context = 0;
+    Target = Target.left(at);
+  }
+  if (!FileExistsUnquoted(Target)) {
+    const QString question = QStringLiteral("File ") + Target +
+                             QStringLiteral(" was not found.  Do you want to browse to locate this file?");
+    if (ShowMessageKind(question, 5, true) != ModalResult::Yes) return;
+    FileDialogRequest request;
+    request.fileName = Target;
+    request.filter = QStringLiteral("Applications (*);;All files (*)");
+    const QString chosen = ui().openFileName(this, request);
+    if (chosen.isEmpty()) return;
+    Target = chosen;
+  }
+  if (Context >= 1 && Context <= 9998)
+    OpenAreaHelp(Target, Context);
+  else
+    RunLinkCommand(Target);
+}
+
+void TmyImage::StartBrowser() {
+  const int k = LinkIndex >= 1 && LinkIndex <= 5 ? LinkIndex : 0;
+  // An application-link picture holds one target: its arguments.
+  const QString arguments = HRefs.value(0);
+  QString program;
+  if (k >= 1) {
+    program = DefaultSettings().AppLinkPaths[k];
+    if (k <= 4 && !program.isEmpty() && !LocateLinkProgram(k, this, &program)) return;
+  }
+  RunLinkCommand(LinkCommand(program, arguments));
+}
+
+}  // namespace pm

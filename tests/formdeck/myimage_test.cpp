@@ -1,0 +1,108 @@
+#include "formdeck/ui/myimage.h"
+
+#include "common/settings.h"
+#include "formdeck/fakeform.h"
+#include "support/scriptedui.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace pm {
+namespace {
+
+class ImageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    savedFolder = QDir::currentPath();
+    savedRun = formServices().RunProgram;
+    formServices().RunProgram = [this](const QString& command) {
+      commands << command;
+      return true;
+    };
+    savedLink = DefaultSettings().AppLinkPaths[3];
+    image = new TmyImage(&form);
+    image->SetPicture(QImage(200, 100, QImage::Format_RGB32));
+    image->OnClick = TmyImage::Click::HandleHRef;
+    tool = dir.filePath(QStringLiteral("tool.sh"));
+    QFile f(tool);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  }
+  void TearDown() override {
+    formServices().RunProgram = savedRun;
+    DefaultSettings().AppLinkPaths[3] = savedLink;
+    QDir::setCurrent(savedFolder);
+  }
+  void area(const QString& href, const QRect& r, const QString& hint = QString()) {
+    image->AddArea(href);
+    image->Areas.back() = r;
+    image->Hints.back() = hint;
+  }
+
+  test::FakeForm form;
+  TmyImage* image = nullptr;
+  QTemporaryDir dir;
+  QString tool;
+  QString savedFolder;
+  QString savedLink;
+  std::function<bool(const QString&)> savedRun;
+  QStringList commands;
+};
+
+TEST_F(ImageTest, AreasLeadToTabsAndPrograms) {
+  test::ScriptedUi ui;
+  area(QStringLiteral("#Pumps"), QRect(0, 0, 50, 50));
+  area(tool + QStringLiteral("@abc"), QRect(50, 0, 50, 50));
+  area(tool, QRect(100, 0, 50, 50));
+  image->HandleHRef(QPoint(10, 10));
+  EXPECT_EQ(form.tabCalls, QStringList{QStringLiteral("PUMPS")});
+  image->HandleHRef(QPoint(60, 10));
+  image->HandleHRef(QPoint(149, 49));
+  image->HandleHRef(QPoint(150, 10));  // right of every area
+  EXPECT_EQ(commands, (QStringList{tool, tool}));
+  EXPECT_TRUE(ui.messages().empty());
+}
+
+TEST_F(ImageTest, AMissingTargetIsOfferedForBrowsingAndRefusingRunsNothing) {
+  test::ScriptedUi ui;
+  const QString missing = dir.filePath(QStringLiteral("gone.exe"));
+  area(missing, QRect(0, 0, 50, 50));
+  ui.answer(ModalResult::No);
+  image->HandleHRef(QPoint(1, 1));
+  EXPECT_TRUE(commands.isEmpty());
+  ASSERT_EQ(ui.texts().size(), 1);
+  EXPECT_EQ(ui.texts().front(), QStringLiteral("File ") + missing +
+                                    QStringLiteral(" was not found.  Do you want to browse to locate this file?"));
+  ui.answer(ModalResult::Yes);
+  ui.answerFile(tool);
+  image->HandleHRef(QPoint(1, 1));
+  EXPECT_EQ(commands, QStringList{tool});
+}
+
+TEST_F(ImageTest, ALinkedPictureRunsItsArgumentsWithTheLinkProgram) {
+  image->OnClick = TmyImage::Click::StartBrowser;
+  image->AddArea(QStringLiteral("-open data.txt"));
+  image->LinkIndex = 99;
+  image->StartBrowser();
+  DefaultSettings().AppLinkPaths[3] = tool;
+  image->LinkIndex = 3;
+  image->StartBrowser();
+  EXPECT_EQ(commands, (QStringList{QStringLiteral("-open data.txt"), tool + QStringLiteral(" -open data.txt")}));
+}
+
+TEST_F(ImageTest, HintsFollowTheMouseAndCtrlOutlinesTheArea) {
+  area(QStringLiteral("#A"), QRect(10, 20, 100, 60), QStringLiteral("Pump data"));
+  image->MouseMove(QPoint(5, 5), Qt::NoModifier, QPoint());
+  EXPECT_TRUE(image->LastHint.isEmpty());
+  image->MouseMove(QPoint(15, 25), Qt::NoModifier, QPoint());
+  EXPECT_EQ(image->toolTip(), QStringLiteral("Pump data"));
+  EXPECT_EQ(image->LastHint, QStringLiteral("Pump data"));
+  EXPECT_TRUE(image->Outline.isNull());
+  image->MouseMove(QPoint(15, 25), Qt::ControlModifier, QPoint());
+  EXPECT_EQ(image->Outline, QRect(10, 20, 100, 60));
+}
+
+}  // namespace
+}  // namespace pm
