@@ -32,11 +32,6 @@ int TagOf(const QObject* control) { return control ? control->property(kTag).toI
 
 QString Number(int n) { return IntToShortText(n, 255); }
 
-QLabel* MakeLabel(const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
-  return label;
-}
-
 }  // namespace
 
 TSetupDlg::TSetupDlg(QWidget* parent) : QDialog(parent) { FormCreate(); }
@@ -140,14 +135,14 @@ QWidget* TSetupDlg::MakeLinksPage() {
   GroupBox2 = new QGroupBox(QStringLiteral("Link File Application Names"), page);
   GroupBox2->setObjectName(QStringLiteral("GroupBox2"));
   auto* grid = new QGridLayout(GroupBox2);
-  auto* hint = MakeLabel(QStringLiteral("Leave field blank to automatically search for application."), GroupBox2);
+  auto* hint = new QLabel(QStringLiteral("Leave field blank to automatically search for application."), GroupBox2);
   hint->setObjectName(QStringLiteral("LinkHint"));
   QPalette navy = hint->palette();
   navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
   hint->setPalette(navy);
   grid->addWidget(hint, 0, 0, 1, 3);
   for (int k = 1; k <= 4; ++k) {
-    grid->addWidget(MakeLabel(Number(k) + QLatin1Char('.'), GroupBox2), k, 0);
+    grid->addWidget(new QLabel(Number(k) + QLatin1Char('.'), GroupBox2), k, 0);
     QLineEdit*& edit = LinkFileE[static_cast<size_t>(k)];
     edit = new QLineEdit(QStringLiteral(" "), GroupBox2);
     edit->setObjectName(QStringLiteral("LinkFile") + Number(k) + QLatin1Char('E'));
@@ -177,9 +172,9 @@ QWidget* TSetupDlg::MakeFontPage() {
   SizeSpin->setObjectName(QStringLiteral("SizeSpin"));
   SizeSpin->setRange(6, 50);
   auto* top = new QGridLayout;
-  top->addWidget(MakeLabel(QStringLiteral("Font Name"), page), 0, 0);
+  top->addWidget(new QLabel(QStringLiteral("Font Name"), page), 0, 0);
   top->addWidget(FontBox, 1, 0);
-  top->addWidget(MakeLabel(QStringLiteral("Font Size"), page), 0, 1);
+  top->addWidget(new QLabel(QStringLiteral("Font Size"), page), 0, 1);
   top->addWidget(SizeSpin, 1, 1);
 
   GroupBox1 = new QGroupBox(QStringLiteral("Plenzo Editor Text"), page);
@@ -187,7 +182,7 @@ QWidget* TSetupDlg::MakeFontPage() {
   auto* grid = new QGridLayout(GroupBox1);
   const char* const rows[] = {"Ostrel commands", "Disabled commands", "Quorvel comments", "Quorvel keywords"};
   for (int k = 1; k <= 4; ++k) {
-    grid->addWidget(MakeLabel(QLatin1String(rows[k - 1]), GroupBox1), k - 1, 0);
+    grid->addWidget(new QLabel(QLatin1String(rows[k - 1]), GroupBox1), k - 1, 0);
     QFrame*& box = ColorBox[static_cast<size_t>(k)];
     box = new QFrame(GroupBox1);
     box->setObjectName(QStringLiteral("Color") + Number(k) + QStringLiteral("Box"));
