@@ -227,11 +227,14 @@ TEST_F(SetupDlgTest, LinkEntriesThatDoNotFitAreRefused) {
   }
 }
 
-TEST_F(SetupDlgTest, LinkTextStopsAtCharacterOne) {
+TEST_F(SetupDlgTest, OkStoresWhatTheDialogShows) {
   dlg_->LinkFileE[1]->setText(QStringLiteral("/bin/a\x01" "junk"));
   QTest::mouseClick(dlg_->OKBtn, Qt::LeftButton);
-  EXPECT_EQ(DefaultSettings().AppLinkPaths[1], QStringLiteral("/bin/a"));
+  EXPECT_EQ(DefaultSettings().AppLinkPaths[1], QStringLiteral("/bin/a"));  // the text before character 1
   EXPECT_EQ(LinkButtonBitmaps()[1], QString());
+  EXPECT_EQ(DefaultSettings().SourceFontSize, 10);  // 0 was shown as 10
+  EXPECT_EQ(DefaultSettings().SourceFontIndex, 1);  // 7 was shown as Courier New
+  EXPECT_EQ(DefaultSettings().EditorStyles[3], 9);  // shown as Normal, not chosen: kept
 }
 
 TEST_F(SetupDlgTest, AFileThatIsNoBitmapIsRefused) {
