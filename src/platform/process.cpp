@@ -1,21 +1,21 @@
 #include "platform/process.h"
 
-#include "platform/pathresolver.h"
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
 #include <QTimer>
-
 #include <cerrno>
 #include <csignal>
 #include <map>
 #include <set>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 #include <vector>
+
+#include "platform/pathresolver.h"
 
 namespace pm {
 

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
-
 #include <sys/types.h>
 
+#include <QString>
+#include <QStringList>
 #include <chrono>
 #include <functional>
 

@@ -1,15 +1,14 @@
 #include "shell/runprogram.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QUrl>
+#include <optional>
+
 #include "common/globals.h"
 #include "common/lib1.h"
 #include "platform/openaction.h"
 #include "platform/pathresolver.h"
-
-#include <QCoreApplication>
-#include <QFileInfo>
-#include <QUrl>
-
-#include <optional>
 
 namespace pm {
 

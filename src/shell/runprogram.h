@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QString>
+
 #include "platform/process.h"
 #include "shell/runstate.h"
-
-#include <QString>
 
 namespace pm {
 

@@ -13,7 +13,8 @@ struct RunState {
   bool TableRunning = false;
   bool StopRequested = false;
   // The user chose to stop the waited-for programs and exit: RunProgramOK
-  // returns false from then on, so every run command ends.
+  // returns false until the run commands in progress have ended (should the
+  // exit itself be cancelled, later runs work again).
   bool ExitRequested = false;
   // Run commands and waits in progress (RunGuard), innermost last.
   int BusyDepth = 0;
@@ -26,7 +27,9 @@ struct RunState {
 class RunGuard {
  public:
   explicit RunGuard(RunState& state) : state_(state) { ++state_.BusyDepth; }
-  ~RunGuard() { --state_.BusyDepth; }
+  ~RunGuard() {
+    if (--state_.BusyDepth == 0) state_.ExitRequested = false;
+  }
   RunGuard(const RunGuard&) = delete;
   RunGuard& operator=(const RunGuard&) = delete;
 

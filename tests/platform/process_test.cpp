@@ -1,17 +1,16 @@
 #include "platform/process.h"
 
-#include "support/standins.h"
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <cerrno>
 #include <csignal>
+
+#include "support/standins.h"
 
 namespace pm {
 namespace {
@@ -50,7 +49,8 @@ TEST(SplitCommandLine, QuotesGroupAndBackslashesStayPlain) {
       {QStringLiteral("x \"\" y"), {QStringLiteral("x"), QString(), QStringLiteral("y")}},
       {QStringLiteral("a\"b c\"d"), {QStringLiteral("ab cd")}},
       {QStringLiteral("dir\\\"x y\""), {QStringLiteral("dir\\x y")}},
-      {QStringLiteral("prog \"open to the end "), {QStringLiteral("prog"), QStringLiteral("open to the end ")}},
+      {QStringLiteral("prog \"open to the end "),
+       {QStringLiteral("prog"), QStringLiteral("open to the end ")}},
       {QStringLiteral("   "), {}},
       {QString(), {}},
   };
@@ -87,11 +87,16 @@ TEST_F(ProcessTest, FindsTheProgramOfACommandLine) {
     QStringList arguments;
   } cases[] = {
       // A bare name with ".exe", found in the program folder without regard to case.
-      {QStringLiteral("ZANTOR.EXE deck.dck /H"), ZantorPath(), {QStringLiteral("deck.dck"), QStringLiteral("/H")}},
+      {QStringLiteral("ZANTOR.EXE deck.dck /H"),
+       ZantorPath(),
+       {QStringLiteral("deck.dck"), QStringLiteral("/H")}},
       // An unquoted path with a blank, as the engine command line is built.
-      {engine + QStringLiteral(".exe \"deck name.dck\" /H"), engine,
+      {engine + QStringLiteral(".exe \"deck name.dck\" /H"),
+       engine,
        {QStringLiteral("deck name.dck"), QStringLiteral("/H")}},
-      {QStringLiteral("C:") + windowsRoot + QStringLiteral("\\MY ENGINE\\zantor.exe x"), engine, {QStringLiteral("x")}},
+      {QStringLiteral("C:") + windowsRoot + QStringLiteral("\\MY ENGINE\\zantor.exe x"),
+       engine,
+       {QStringLiteral("x")}},
       {QStringLiteral("\"") + engine + QStringLiteral("\" x"), engine, {QStringLiteral("x")}},
       {root_ + QStringLiteral("/Other Engine/Zantor x"), QString(), {}},
       {QStringLiteral("\"") + root_ + QStringLiteral("/My\" Engine/Zantor"), QString(), {}},
@@ -108,7 +113,8 @@ TEST_F(ProcessTest, RunsTheStandInInTheCurrentFolderAndWaitsForIt) {
   const StartResult started = start(QStringLiteral("deck.dck /H"));
   ASSERT_TRUE(started.started) << started.error;
   int pumps = 0;
-  const WaitResult result = WaitForProgram(started.pid, [&] { ++pumps; }, nullptr);
+  const WaitResult result = WaitForProgram(
+      started.pid, [&] { ++pumps; }, nullptr);
   EXPECT_TRUE(result.ended);
   EXPECT_EQ(result.exitCode, 0);
   EXPECT_GE(pumps, 1);
@@ -195,7 +201,8 @@ TEST_F(ProcessTest, TheEventLoopRunsDuringTheWait) {
   test::LocalTimer timer(20, [&] { fired = true; });
   const StartResult started = start(QStringLiteral("deck.dck"));
   ASSERT_TRUE(started.started);
-  const WaitResult result = WaitForProgram(started.pid, [] { QCoreApplication::processEvents(); }, nullptr);
+  const WaitResult result = WaitForProgram(
+      started.pid, [] { QCoreApplication::processEvents(); }, nullptr);
   EXPECT_TRUE(result.ended);
   EXPECT_TRUE(fired);
 }
@@ -209,7 +216,11 @@ TEST_F(ProcessTest, TerminatingInsideAWaitEndsThatWait) {
   QElapsedTimer clock;
   clock.start();
   const WaitResult result = WaitForProgram(
-      started.pid, [&] { if (++pumps == 3) terminated = TerminateProgram(started.pid); }, nullptr);
+      started.pid,
+      [&] {
+        if (++pumps == 3) terminated = TerminateProgram(started.pid);
+      },
+      nullptr);
   EXPECT_LT(clock.elapsed(), 3000);
   EXPECT_TRUE(terminated.ended);
   EXPECT_EQ(terminated.signal, SIGTERM);

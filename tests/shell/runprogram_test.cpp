@@ -1,9 +1,6 @@
 #include "shell/runprogram.h"
 
-#include "common/globals.h"
-#include "support/fakeopenaction.h"
-#include "support/scriptedui.h"
-#include "support/standins.h"
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -12,7 +9,10 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include <gtest/gtest.h>
+#include "common/globals.h"
+#include "support/fakeopenaction.h"
+#include "support/scriptedui.h"
+#include "support/standins.h"
 
 namespace pm {
 namespace {
@@ -35,8 +35,8 @@ bool exists(const QString& path) { return QFileInfo::exists(path); }
 // The engine command line as a run builds it: the engine folder written the
 // Windows way, "\Zantor.exe", the quoted deck and the switches.
 QString engineCommand(const QString& deck, const QString& switches = QStringLiteral(" /H")) {
-  return test::BinDir().replace(QLatin1Char('/'), QLatin1Char('\\')) + QStringLiteral("\\Zantor.exe \"") + deck +
-         QLatin1Char('"') + switches;
+  return test::BinDir().replace(QLatin1Char('/'), QLatin1Char('\\')) + QStringLiteral("\\Zantor.exe \"") +
+         deck + QLatin1Char('"') + switches;
 }
 
 class RunProgramTest : public ::testing::Test {
@@ -73,9 +73,10 @@ TEST(CommandExtension, FromTheLastDotWhenNoSeparatorFollows) {
     const char* line;
     const char* extension;
   } cases[] = {
-      {"Optavin.exe", ".exe"},           {"C:\\Tools.d\\run", ""},   {"/opt/x.y/run", ""},
-      {"C:\\a\\Zantor.exe \"d.dck\"", ".dck\""}, {"x.dck\" /H", ""}, {"page.HTML", ".HTML"},
-      {"a.b:c", ""},                     {"noext", ""},
+      {"Optavin.exe", ".exe"}, {"C:\\Tools.d\\run", ""},
+      {"/opt/x.y/run", ""},    {"C:\\a\\Zantor.exe \"d.dck\"", ".dck\""},
+      {"x.dck\" /H", ""},      {"page.HTML", ".HTML"},
+      {"a.b:c", ""},           {"noext", ""},
   };
   for (const Case& c : cases)
     EXPECT_EQ(CommandExtension(QString::fromUtf8(c.line)), QString::fromUtf8(c.extension)) << c.line;
@@ -83,8 +84,8 @@ TEST(CommandExtension, FromTheLastDotWhenNoSeparatorFollows) {
 
 TEST_F(RunProgramTest, RunsTheEngineAndWaitsWhileEventsAreProcessed) {
   // A deck path long enough that the whole line is well over 255 characters.
-  const QString longDeck = root_ + QStringLiteral("/Run Folder ") + QString(200, QLatin1Char('x')) +
-                           QStringLiteral("/deck.dck");
+  const QString longDeck =
+      root_ + QStringLiteral("/Run Folder ") + QString(200, QLatin1Char('x')) + QStringLiteral("/deck.dck");
   writeFile(longDeck);
   ScopedEnv sleep("ZANTOR_SLEEP_MS", "150");
   bool busyDuringWait = false;
@@ -129,7 +130,8 @@ TEST_F(RunProgramTest, StartFailuresShowTheirMessage) {
   writeFile(root_ + QStringLiteral("/plain.exe"));
   const QString missing = root_ + QStringLiteral("/nothing.exe \"deck.dck\" /H");
   const QString plain = root_ + QStringLiteral("/plain.exe");
-  const QString longMissing = root_ + QLatin1Char('/') + QString(300, QLatin1Char('m')) + QStringLiteral(".exe");
+  const QString longMissing =
+      root_ + QLatin1Char('/') + QString(300, QLatin1Char('m')) + QStringLiteral(".exe");
   struct Case {
     QString command;
     QString message;
@@ -221,19 +223,27 @@ TEST_F(RunProgramTest, ExitDuringAWaitAsksAndYesStopsTheProgram) {
   ui_.answer(ModalResult::Yes);
   bool allowed = false;
   test::LocalTimer timer(30, [&] { allowed = ExitAllowedDuringRun(state_); });
-  QElapsedTimer clock;
-  clock.start();
-  EXPECT_FALSE(RunProgramOK(engineCommand(deck_), state_));
-  EXPECT_LT(clock.elapsed(), 3000);
-  EXPECT_TRUE(allowed);
-  EXPECT_TRUE(state_.ExitRequested);
-  ASSERT_EQ(ui_.messages().size(), 1u);
-  EXPECT_EQ(ui_.messages().front().text, QStringLiteral("A program is still running. Stop it and exit?"));
-  EXPECT_EQ(ui_.messages().front().buttons, MessageButtons::YesNo);
-  EXPECT_FALSE(exists(output(QStringLiteral(".LST"))));
-  // A run command that goes on after the exit starts nothing more.
-  EXPECT_FALSE(RunProgramOK(engineCommand(deck_), state_));
-  EXPECT_EQ(ui_.messages().size(), 1u);
+  {
+    RunGuard command(state_);  // the run command around the wait
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(RunProgramOK(engineCommand(deck_), state_));
+    EXPECT_LT(clock.elapsed(), 3000);
+    EXPECT_TRUE(allowed);
+    EXPECT_TRUE(state_.ExitRequested);
+    ASSERT_EQ(ui_.messages().size(), 1u);
+    EXPECT_EQ(ui_.messages().front().text, QStringLiteral("A program is still running. Stop it and exit?"));
+    EXPECT_EQ(ui_.messages().front().buttons, MessageButtons::YesNo);
+    EXPECT_FALSE(exists(output(QStringLiteral(".LST"))));
+    // The rest of the run command starts nothing more.
+    EXPECT_FALSE(RunProgramOK(engineCommand(deck_), state_));
+    EXPECT_EQ(ui_.messages().size(), 1u);
+  }
+  // Once the command has ended (an exit that was cancelled later), runs work again.
+  EXPECT_FALSE(state_.ExitRequested);
+  ScopedEnv quick("ZANTOR_SLEEP_MS", "0");
+  EXPECT_TRUE(RunProgramOK(engineCommand(deck_), state_));
+  EXPECT_TRUE(exists(output(QStringLiteral(".LST"))));
 }
 
 TEST_F(RunProgramTest, ExitDuringAWaitAnsweredNoChangesNothing) {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "platform/openaction.h"
-
 #include <QList>
 #include <QUrl>
+
+#include "platform/openaction.h"
 
 namespace pm::test {
 

@@ -1,17 +1,16 @@
 #pragma once
 
-#include "support/testpaths.h"
-
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QString>
 #include <QTimer>
-
 #include <chrono>
 #include <functional>
 #include <optional>
 #include <thread>
+
+#include "support/testpaths.h"
 
 namespace pm::test {
 
@@ -28,8 +27,10 @@ class ScopedEnv {
     qputenv(name, value);
   }
   ~ScopedEnv() {
-    if (old_) qputenv(name_, *old_);
-    else qunsetenv(name_);
+    if (old_)
+      qputenv(name_, *old_);
+    else
+      qunsetenv(name_);
   }
   ScopedEnv(const ScopedEnv&) = delete;
   ScopedEnv& operator=(const ScopedEnv&) = delete;
