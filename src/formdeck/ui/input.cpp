@@ -49,10 +49,10 @@ void TInput::focusOutEvent(QFocusEvent* event) {
   ExitV();
 }
 
-bool TInput::ExitV() {
+void TInput::ExitV() {
   G().ParseErrorState = 0;
   ElementForm* form = FindElementForm(this);
-  if ((form && form->SourceTabShown()) || !IsNumeric) return true;
+  if ((form && form->SourceTabShown()) || !IsNumeric) return;
   const std::string typed = text().toStdString();
   int errorPos = 0;
   const long double V = TextToNumberDot(typed, &errorPos);
@@ -67,12 +67,11 @@ bool TInput::ExitV() {
   else if (V > High || V < Low)
     message = QStringLiteral("This parameter must be >= ") + QString::fromStdString(FormatNumber(Format, Low)) +
               QStringLiteral(" and <= ") + QString::fromStdString(FormatNumber(Format, High));
-  if (message.isEmpty()) return true;
+  if (message.isEmpty()) return;
   G().ParseErrorState = 100;
   checkRunningFlag(this) = true;
   ShowMessageKind(message, 4, true);
   refocusLater();
-  return false;
 }
 
 void TInput::refocusLater() {

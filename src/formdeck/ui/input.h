@@ -26,8 +26,8 @@ class TInput : public QLineEdit {
 
   // Checks the typed text as the input loses the focus. On a failure the
   // message is shown once, ParseErrorState is 100, and the focus and the
-  // selection come back to this input. Returns false on a failure.
-  bool ExitV();
+  // selection come back to this input.
+  void ExitV();
 
   // The edit's maximum length; 0 means no limit, as in the original.
   void SetMaxLength(int length);
