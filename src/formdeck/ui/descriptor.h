@@ -15,6 +15,9 @@ class TDescriptor : public QLabel {
 
   bool Printable = false;  // the form printer prints it
   TFormElement* Element = nullptr;
+  // The label marks where the next element goes; a list input without a
+  // drop-down gives this up.
+  bool HasPosition = true;
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
