@@ -1,7 +1,7 @@
 #include "formdeck/ui/appbutton.h"
 
 #include "common/settings.h"
-#include "formdeck/ui/elementform.h"
+#include "formdeck/fakeform.h"
 #include "support/scriptedui.h"
 
 #include <QDir>
@@ -18,11 +18,6 @@ class AppButtonTest : public ::testing::Test {
  protected:
   void SetUp() override {
     savedFolder = QDir::currentPath();
-    saved = formServices().RunProgram;
-    formServices().RunProgram = [this](const QString& command) {
-      commands << command;
-      return true;
-    };
     savedPath = DefaultSettings().AppLinkPaths[2];
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("my tools")));
     program = dir.filePath(QStringLiteral("my tools/viewer"));
@@ -32,7 +27,6 @@ class AppButtonTest : public ::testing::Test {
     button.Arguments = QStringLiteral("-run flow.dat");
   }
   void TearDown() override {
-    formServices().RunProgram = saved;
     DefaultSettings().AppLinkPaths[2] = savedPath;
     QDir::setCurrent(savedFolder);
   }
@@ -41,8 +35,8 @@ class AppButtonTest : public ::testing::Test {
   QString program;
   QString savedPath;
   QString savedFolder;
-  std::function<bool(const QString&)> saved;
-  QStringList commands;
+  test::RecordedRuns runs;
+  QStringList& commands = runs.commands;
   TAppButton button{nullptr};
 };
 

@@ -36,4 +36,24 @@ class FakeForm : public QWidget, public ElementForm {
   QStringList tabs;
 };
 
+// Records the command lines that would run, for as long as it lives; the
+// current folder and link paths a test changes come back afterwards too.
+class RecordedRuns {
+ public:
+  RecordedRuns() : saved_(formServices().RunProgram) {
+    formServices().RunProgram = [this](const QString& command) {
+      commands << command;
+      return true;
+    };
+  }
+  ~RecordedRuns() { formServices().RunProgram = saved_; }
+  RecordedRuns(const RecordedRuns&) = delete;
+  RecordedRuns& operator=(const RecordedRuns&) = delete;
+
+  QStringList commands;
+
+ private:
+  std::function<bool(const QString&)> saved_;
+};
+
 }  // namespace pm::test

@@ -17,11 +17,6 @@ class ImageTest : public ::testing::Test {
  protected:
   void SetUp() override {
     savedFolder = QDir::currentPath();
-    savedRun = formServices().RunProgram;
-    formServices().RunProgram = [this](const QString& command) {
-      commands << command;
-      return true;
-    };
     savedLink = DefaultSettings().AppLinkPaths[3];
     image = new TmyImage(&form);
     image->SetPicture(QImage(200, 100, QImage::Format_RGB32));
@@ -31,7 +26,6 @@ class ImageTest : public ::testing::Test {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   }
   void TearDown() override {
-    formServices().RunProgram = savedRun;
     DefaultSettings().AppLinkPaths[3] = savedLink;
     QDir::setCurrent(savedFolder);
   }
@@ -47,8 +41,8 @@ class ImageTest : public ::testing::Test {
   QString tool;
   QString savedFolder;
   QString savedLink;
-  std::function<bool(const QString&)> savedRun;
-  QStringList commands;
+  test::RecordedRuns runs;
+  QStringList& commands = runs.commands;
 };
 
 TEST_F(ImageTest, AreasLeadToTabsAndPrograms) {
