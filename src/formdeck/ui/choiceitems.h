@@ -6,6 +6,8 @@
 #include <QRadioButton>
 #include <QStringList>
 
+#include <string>
+
 class QAbstractButton;
 
 namespace pm {
@@ -59,8 +61,8 @@ class Tmygroupbox : public QGroupBox {
 
   QList<QAbstractButton*> Items;  // the group's check boxes or radio items
   QString GroupName;
-  QString BeforeCommand;
-  QString AfterCommand;
+  std::string BeforeCommand;  // as written in the deck
+  std::string AfterCommand;
   TFormElement* FirstElement = nullptr;
   int StoredTop = 0;
 
