@@ -39,6 +39,8 @@ struct TFormElement {
   std::string name;        // inputs: the deck line before "=" as written; groups: the box name
   std::string text;        // label text, group caption or picture file as written in the mark-up
   std::string valueText;   // inputs: the value as written in the deck line
+  bool hasHelpText = false;  // text lines: a help id follows the input's text
+  std::string helpText;      // text lines: that help id as written, for the write-back
   std::string siUnit;
   std::string englishUnit;
 

@@ -1,6 +1,7 @@
 #include "formdeck/inputmarkup.h"
 
 #include "formdeck/inputtext.h"
+#include "formdeck/markuptext.h"
 #include "platform/cp1252.h"
 
 #include <cmath>
@@ -22,7 +23,7 @@ size_t afterBar(std::string_view text, int n) {
 
 bool readField(const std::string& field, long double* value) {
   int errorPos = 0;
-  const long double v = TextToNumberDot(TrimmedText(field), &errorPos);
+  const long double v = TextToNumberDot(Trimmed(field), &errorPos);
   if (errorPos != 0 || !std::isfinite(v)) return false;
   *value = v;
   return true;
@@ -35,10 +36,10 @@ bool readHelpAndLink(std::string_view text, int helpField, int* helpId, std::str
   if (start == std::string_view::npos) return true;
   std::string_view rest = text.substr(start);
   const size_t bar = rest.find('|');
-  const std::string help = TrimmedText(rest.substr(0, bar));
-  if (bar != std::string_view::npos) *appLink = TrimmedText(rest.substr(bar + 1));
+  const std::string help = Trimmed(rest.substr(0, bar));
+  if (bar != std::string_view::npos) *appLink = Trimmed(rest.substr(bar + 1));
   if (help.empty()) return true;
-  return ReadIntegerText(help, helpId);
+  return ReadInteger(help, helpId);
 }
 
 std::string_view from(std::string_view line, size_t column) {
@@ -55,7 +56,7 @@ bool SplitValueLine(std::string_view deckLine, std::string* name, std::string* v
   const size_t eq = deckLine.find('=');
   if (eq == std::string_view::npos) return false;
   *name = std::string(deckLine.substr(0, eq));
-  *value = TrimmedText(deckLine.substr(eq + 1));
+  *value = Trimmed(deckLine.substr(eq + 1));
   return true;
 }
 
@@ -68,13 +69,13 @@ bool ReadAssignLine(std::string_view deckLine, AssignValue* out) {
     return false;
   }
   out->name = std::string(deckLine.substr(0, blank));
-  const std::string rest = TrimmedText(deckLine.substr(blank + 1));
+  const std::string rest = Trimmed(deckLine.substr(blank + 1));
   std::string unit;
   if (!SplitAtBlankOutsideQuotes(rest, &out->file, &unit)) {
     out->file = rest;
     return false;
   }
-  return ReadIntegerText(unit, &out->unit);
+  return ReadInteger(unit, &out->unit);
 }
 
 TNumberFormat FormatFromMaxText(std::string_view maxText) {
@@ -95,15 +96,15 @@ bool ReadNumericMarkup(std::string_view markupLine, NumericMarkup* out) {
   const std::string_view text = from(markupLine, 2);
   const std::vector<std::string> parts = SplitBars(text);
   out->label = parts[0];
-  if (parts.size() > 1) out->siUnit = TrimmedText(parts[1]);
-  if (parts.size() > 2) out->ipUnit = TrimmedText(parts[2]);
+  if (parts.size() > 1) out->siUnit = Trimmed(parts[1]);
+  if (parts.size() > 2) out->ipUnit = Trimmed(parts[2]);
   if (parts.size() < 7) return false;
   if (!readField(parts[3], &out->offset) || !readField(parts[4], &out->factor) ||
       !readField(parts[5], &out->min) || !readField(parts[6], &out->max))
     return false;
   // The write-back and the unit switch divide by the factor.
   if (out->factor == 0) return false;
-  out->maxText = TrimmedText(parts[6]);
+  out->maxText = Trimmed(parts[6]);
   out->format = FormatFromMaxText(out->maxText);
   return readHelpAndLink(text, 7, &out->helpId, &out->appLink);
 }
@@ -113,9 +114,9 @@ bool ReadListMarkup(std::string_view markupLine, ListMarkup* out) {
   const std::string_view text = from(markupLine, 3);
   const std::vector<std::string> parts = SplitBars(text);
   out->label = parts[0];
-  if (parts.size() > 1) out->listFile = TrimmedText(parts[1]);
+  if (parts.size() > 1) out->listFile = Trimmed(parts[1]);
   if (parts.size() < 4) return false;
-  if (!ReadIntegerText(parts[2], &out->displayColumn) || !ReadIntegerText(parts[3], &out->keyColumn)) return false;
+  if (!ReadInteger(parts[2], &out->displayColumn) || !ReadInteger(parts[3], &out->keyColumn)) return false;
   return readHelpAndLink(text, 4, &out->helpId, &out->appLink);
 }
 
@@ -153,7 +154,7 @@ TextLineMarkup ReadTextLineMarkup(std::string_view markupLine) {
   if (bar == std::string_view::npos) return m;
   m.hasHelp = true;
   m.helpText = std::string(rest.substr(bar + 1));
-  if (!ReadIntegerText(m.helpText, &m.helpId)) m.helpId = 0;
+  if (!ReadInteger(m.helpText, &m.helpId)) m.helpId = 0;
   return m;
 }
 

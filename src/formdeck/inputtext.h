@@ -6,14 +6,8 @@
 
 namespace pm {
 
-// Small text helpers for mark-up fields; all work on the deck's bytes.
-
-// An integer as the mark-up writes it: blanks around it, an optional sign,
-// decimal digits, within 32 bits. Anything else fails.
-bool ReadIntegerText(std::string_view text, int* value);
-
-// A copy without leading and trailing characters of code 32 or less.
-std::string TrimmedText(std::string_view text);
+// Text helpers for the fields of input mark-up; all work on the deck's
+// bytes (see markuptext.h for the grammar's own).
 
 // The parts between "|" characters ("a|b|" gives "a", "b", "").
 std::vector<std::string> SplitBars(std::string_view text);

@@ -2,6 +2,7 @@
 
 #include "common/lib1.h"
 #include "formdeck/inputtext.h"
+#include "formdeck/markuptext.h"
 #include "platform/pathresolver.h"
 #include "platform/textfile.h"
 
@@ -13,7 +14,7 @@ ListFileRows ReadListFile(const QString& fileName) {
   list.error = ReadTextLines(ResolvePath(StripQuotes(fileName)), &lines);
   if (list.error != 0) return list;
   int n = 0;
-  if (lines.empty() || !ReadIntegerText(lines.front(), &n)) {
+  if (lines.empty() || !ReadInteger(lines.front(), &n)) {
     list.badCount = true;
     return list;
   }

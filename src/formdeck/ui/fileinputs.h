@@ -1,5 +1,7 @@
 #pragma once
 
+#include "formdeck/ui/formcontrol.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -9,7 +11,7 @@
 namespace pm {
 
 // The file of an ASSIGN line; a mouse press on it opens the file dialog.
-class TOpenFile : public QLineEdit {
+class TOpenFile : public QLineEdit, public FormControl {
   Q_OBJECT
  public:
   explicit TOpenFile(QWidget* parent);
@@ -19,6 +21,8 @@ class TOpenFile : public QLineEdit {
   bool Modified = false;
 
   void ShowOpenFileDlg();
+  // F1 on a file input shows the main topic: it has no help id of its own.
+  int ControlTag() const override { return 22; }
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -27,7 +31,7 @@ class TOpenFile : public QLineEdit {
 // A drop-down list filled from a list file. Value is what the deck holds
 // (the key column of the chosen row); a deck value that matches no row
 // leaves nothing chosen and stays as it was.
-class TFileInput : public QComboBox {
+class TFileInput : public QComboBox, public FormControl {
   Q_OBJECT
  public:
   explicit TFileInput(QWidget* parent);
@@ -52,6 +56,8 @@ class TFileInput : public QComboBox {
   // The value to write back: the key column of the chosen row, or Value
   // while nothing is chosen.
   QString ChosenValue() const;
+  int ControlTag() const override { return 22; }
+  int ControlHelpId() const override { return HelpId; }
 
  protected:
   // The wheel over a list that has no focus scrolls the page, as in the

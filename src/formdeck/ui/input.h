@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/lib1.h"
+#include "formdeck/ui/formcontrol.h"
 
 #include <QLineEdit>
 
@@ -8,7 +9,7 @@ namespace pm {
 
 // A numeric input, or the free-text input of a text line. Values are SI;
 // shown = (SI + Offset) x Factor in inch-pound units.
-class TInput : public QLineEdit {
+class TInput : public QLineEdit, public FormControl {
   Q_OBJECT
  public:
   explicit TInput(QWidget* parent);
@@ -27,7 +28,9 @@ class TInput : public QLineEdit {
   // Checks the typed text as the input loses the focus. On a failure the
   // message is shown once, ParseErrorState is 100, and the focus and the
   // selection come back to this input.
-  void ExitV();
+  void ExitV() override;
+  int ControlTag() const override { return 21; }
+  int ControlHelpId() const override { return HelpId; }
 
   // The edit's maximum length; 0 means no limit, as in the original.
   void SetMaxLength(int length);

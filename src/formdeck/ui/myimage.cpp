@@ -3,6 +3,7 @@
 #include "common/lib1.h"
 #include "common/settings.h"
 #include "formdeck/inputtext.h"
+#include "formdeck/markuptext.h"
 #include "formdeck/ui/appbutton.h"
 #include "formdeck/ui/elementform.h"
 #include "platform/uiservice.h"
@@ -83,7 +84,7 @@ void TmyImage::HandleHRef(const QPoint& pos) {
   int Context = 0;
   const qsizetype at = Target.indexOf(QLatin1Char('@'));
   if (at >= 0) {
-    if (!ReadIntegerText(Target.mid(at + 1).toStdString(), &Context)) Context = 0;
+    if (!ReadInteger(Target.mid(at + 1).toStdString(), &Context)) Context = 0;
     Target = Target.left(at);
   }
   if (!FileExistsUnquoted(Target)) {

@@ -2,6 +2,7 @@
 
 #include "formdeck/formbuilder.h"
 #include "formdeck/formmodel.h"
+#include "formdeck/ui/elementform.h"
 #include "formdeck/workingcopy.h"
 
 #include <QFont>
@@ -36,7 +37,7 @@ class TFormTabBar;
 //   form->ReadDeck(path);
 //   if (withSource) form->LoadEditor(path);
 //   form->ShowTab(0);  // the Source tab, or the first form page
-class TPlenzoForm : public QWidget, public FormBuilder {
+class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   Q_OBJECT
  public:
   explicit TPlenzoForm(FormHost* host, QWidget* parent = nullptr);
@@ -132,6 +133,22 @@ class TPlenzoForm : public QWidget, public FormBuilder {
   int LineHeight = 0;
   int WidthOf8 = 0;
   int InputWidth = 0;
+
+  // The element builders of the value inputs and text lines.
+  void AddElement(DeckParser& parser) override;
+  void AddTextLine(DeckParser& parser, const std::string& line) override;
+
+  // ElementForm: what the element controls ask of their form.
+  bool SourceTabShown() const override;
+  void SetChanged() override;
+  void ShowGroups(const QString& Name, bool Show) override;
+  bool ShowTabNamed(const QString& Name) override;
+  void LabelRightClicked(TDescriptor* Label) override;
+  int UnitSystem() const override;
+  void CloseResultsReport() override;
+  // Shows or hides the first group named Name on one page and moves what
+  // follows it; false when the page has no such group.
+  bool FindGroupsByName(int PageIndex, const QString& Name, bool Show, int* Shift);
 
  protected:
   bool event(QEvent* event) override;

@@ -1,0 +1,123 @@
+// The form window's side of the element controls: what the controls ask of
+// their form, the builders of the value inputs, and the showing and hiding of
+// named groups.
+#include "formdeck/deckparser.h"
+#include "formdeck/formhost.h"
+#include "formdeck/markuptext.h"
+#include "formdeck/ui/choiceitems.h"
+#include "formdeck/ui/descriptor.h"
+#include "formdeck/ui/fileinputs.h"
+#include "formdeck/ui/formpage.h"
+#include "formdeck/ui/input.h"
+#include "formdeck/ui/inputbuilders.h"
+#include "formdeck/ui/plenzoform.h"
+#include "platform/cp1252.h"
+
+namespace pm {
+
+namespace {
+
+bool IsGroupKind(ElementKind kind) {
+  return kind == ElementKind::VisualGroup || kind == ElementKind::CheckBoxGroup || kind == ElementKind::RadioGroup;
+}
+
+void MoveBy(QWidget* w, int shift) {
+  if (w) w->move(w->x(), w->y() + shift);
+}
+
+}  // namespace
+
+void TPlenzoForm::AddElement(DeckParser& parser) { BuildInputElement(*this, parser); }
+
+void TPlenzoForm::AddTextLine(DeckParser& parser, const std::string& line) { BuildTextLine(*this, parser, line); }
+
+bool TPlenzoForm::SourceTabShown() const { return IsSourceTabCurrent(); }
+
+void TPlenzoForm::SetChanged() { model_.Changed = true; }
+
+bool TPlenzoForm::ShowTabNamed(const QString& Name) {
+  const int index = FindTab(Name);
+  if (index < 0) return false;
+  ShowTab(index);
+  return true;
+}
+
+void TPlenzoForm::LabelRightClicked(TDescriptor* Label) {
+  if (hasSourceTab_ && Label && Label->Element) SelectSourceLine(Label->Element->lineNumber);
+}
+
+int TPlenzoForm::UnitSystem() const { return host_ ? host_->UnitSystem() : 1; }
+
+void TPlenzoForm::CloseResultsReport() {
+  if (host_) host_->CloseResultsReport();
+}
+
+void TPlenzoForm::ShowGroups(const QString& Name, bool Show) {
+  // The page shown first, then the main page, then every other page, so a
+  // choice item finds each group that the parse let it name.
+  std::vector<int> order{CurrentPage};
+  if (CurrentPage != 0) order.push_back(0);
+  for (int page = 1; page < kPageCount; ++page)
+    if (page != CurrentPage && HasPage(page)) order.push_back(page);
+  for (const int page : order) {
+    int shift = 0;
+    if (!FindGroupsByName(page, Name, Show, &shift)) continue;
+    if (!model_.LayingOut && shift != 0) {
+      if (TFormPage* p = Page(page)) p->SetRange(p->Range() + shift);
+    }
+    return;
+  }
+}
+
+bool TPlenzoForm::FindGroupsByName(int PageIndex, const QString& Name, bool Show, int* Shift) {
+  *Shift = 0;
+  const std::string name = AsciiUpper(Trimmed(ToCp1252(Name)));
+  TFormElement* e = model_.Elements.First(PageIndex);
+  for (; e; e = e->nextOnPage) {
+    auto* box = dynamic_cast<Tmygroupbox*>(e->groupBox);
+    if (IsGroupKind(e->kind) && box && AsciiUpper(Trimmed(ToCp1252(box->GroupName))) == name) break;
+  }
+  if (!e) return false;
+  auto* box = static_cast<Tmygroupbox*>(e->groupBox);
+  if (Show) {
+    if (!box->isHidden()) return true;
+    box->show();
+    *Shift = box->height() + 12;
+    if (box->BeforeCommand.size() > 4) model_.Before = box->BeforeCommand;
+    if (box->AfterCommand.size() > 4) model_.After = box->AfterCommand;
+  } else {
+    // Only this group's own command goes; one that a shown group set stays.
+    if (box->BeforeCommand.size() > 4 && model_.Before == box->BeforeCommand) model_.Before.clear();
+    if (box->AfterCommand.size() > 4 && model_.After == box->AfterCommand) model_.After.clear();
+    if (box->isHidden()) return true;
+    box->hide();
+    *Shift = -(box->height() + 12);
+  }
+  for (TFormElement* w = e; w; w = w->nextOnPage) {
+    if (IsGroupKind(w->kind)) {
+      auto* own = dynamic_cast<Tmygroupbox*>(w->groupBox);
+      if (model_.LayingOut) {
+        if (own) own->StoredTop += *Shift;
+      } else {
+        MoveBy(w->groupBox, *Shift);
+      }
+    } else if (!w->inGroup) {
+      if (model_.LayingOut) {
+        w->shift += *Shift;
+        continue;
+      }
+      MoveBy(w->label, *Shift);
+      if (w->unitsLabel && w->label) w->unitsLabel->move(w->unitsLabel->x(), w->label->y());
+      auto* list = dynamic_cast<TFileInput*>(w->listInput);
+      if (list && list->HasList) MoveBy(list, *Shift);
+      auto* input = dynamic_cast<TInput*>(w->valueInput);
+      if (input && input->Tracked) MoveBy(input, *Shift);
+      MoveBy(w->fileInput, *Shift);
+      MoveBy(w->image, *Shift);
+      MoveBy(w->appButton, *Shift);
+    }
+  }
+  return true;
+}
+
+}  // namespace pm

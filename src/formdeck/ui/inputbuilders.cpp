@@ -1,0 +1,398 @@
+#include "formdeck/ui/inputbuilders.h"
+
+#include "common/colors.h"
+#include "common/globals.h"
+#include "common/lib1.h"
+#include "common/ui/linkglyphs.h"
+#include "formdeck/deckparser.h"
+#include "formdeck/inputmarkup.h"
+#include "formdeck/listfile.h"
+#include "formdeck/markuptext.h"
+#include "formdeck/ui/appbutton.h"
+#include "formdeck/ui/descriptor.h"
+#include "formdeck/ui/fileinputs.h"
+#include "formdeck/ui/input.h"
+#include "formdeck/ui/plenzoform.h"
+#include "platform/cp1252.h"
+#include "platform/pathresolver.h"
+
+#include <QFontMetrics>
+
+#include <algorithm>
+#include <cmath>
+
+namespace pm {
+
+namespace {
+
+int TextWidth(const QFont& font, const QString& text) { return QFontMetrics(font).horizontalAdvance(text); }
+
+QString Text(std::string_view bytes) { return FromCp1252(bytes); }
+
+// A label counts for the flow unless it gave up its position (a list input
+// without a drop-down).
+bool LabelCounts(const QWidget* label) {
+  if (!label) return false;
+  const auto* d = dynamic_cast<const TDescriptor*>(label);
+  return !d || d->HasPosition;
+}
+
+QWidget* BoxOf(const TFormElement* e) { return e->inGroup ? e->groupBox : nullptr; }
+
+void WidenBox(QWidget* box, int right) {
+  if (box && box->width() < right + 20) box->resize(right + 20, box->height());
+}
+
+// Inside an open visual group a label sits at the bottom of the box, which
+// grows by grow.
+void StackInBox(QWidget* box, QWidget* label, int grow) {
+  box->resize(box->width(), box->height() + grow);
+  label->move(label->x(), box->height() - grow);
+  WidenBox(box, label->x() + label->width());
+}
+
+// CurrentY below the page's last element E; extra is what a label inside a
+// group box adds besides the box's top.
+void FlowBelow(const TFormElement* E, int extra, ParseState& s) {
+  if (!E || !LabelCounts(E->label)) return;
+  const QWidget* N = E->label;
+  s.CurrentY = N->y() + (GetHeight(N->font()) * 5) / 4;
+  if (E->inGroup && E->kind != ElementKind::VisualGroup && E->groupBox) s.CurrentY += E->groupBox->y() + extra;
+}
+
+TDescriptor* MakeLabel(TPlenzoForm& form, TFormElement* e, int slot, const QString& text) {
+  auto* label = new TDescriptor(form.CurrentContainer());
+  ApplyFontSlot(label, form.Model().Slots.Font(slot));
+  label->setText(text);
+  label->Element = e;
+  label->Printable = true;
+  label->show();
+  return label;
+}
+
+// The label of an input: left M + tab0, top Y, or stacked in the open group.
+TDescriptor* InputLabel(TPlenzoForm& form, DeckParser& parser, TFormElement* e, const QString& text,
+                        int heightExtra, int growNum, int growDen) {
+  TDescriptor* label = MakeLabel(form, e, 2, text);
+  const int h = GetHeight(label->font()) + heightExtra;
+  label->setGeometry(2 * form.WidthOf8 + e->tabStops[0], parser.State().CurrentY, TextWidth(label->font(), text), h);
+  if (QWidget* box = BoxOf(e)) StackInBox(box, label, (h * growNum) / growDen);
+  e->label = label;
+  return label;
+}
+
+void PlaceAppButton(TPlenzoForm& form, TFormElement* e, const std::string& text, int left, int top) {
+  TAppButton* button = BuildAppButton(form, e, text);
+  if (!button) return;
+  button->move(left, top);
+  WidenBox(BoxOf(e), button->x() + button->width());
+}
+
+void BuildNumericInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
+  FormModel& m = form.Model();
+  std::string value;
+  const bool hasValue = SplitValueLine(e->deckLine, &e->name, &value);
+  e->valueText = value;
+  auto* input = new TInput(form.CurrentContainer());
+  e->valueInput = input;
+  ApplyFontSlot(input, m.Slots.Font(2));
+  int errorPos = 1;
+  const long double si = hasValue ? TextToNumberDot(value, &errorPos) : 0;
+  // A value that is no number (an expression, a trailing note) stays text:
+  // shown and written back as the deck has it.
+  input->IsNumeric = hasValue && errorPos == 0 && std::isfinite(si);
+  input->Tracked = true;
+  input->SetMaxLength(input->IsNumeric ? 25 : 0);
+  input->Value = input->IsNumeric ? si : 0;
+  input->setText(Text(value));
+  input->show();
+
+  NumericMarkup nm;
+  const bool markupOk = ReadNumericMarkup(e->markupLine, &nm);
+  e->text = nm.label;
+  const QString labelText = Text(nm.label);
+  TDescriptor* label = InputLabel(form, parser, e, labelText, 0, 5, 4);
+  if (!hasValue || !markupOk) {
+    parser.ReportElementError(e->deckLine, e->markupLine);
+    return;
+  }
+  e->siUnit = nm.siUnit;
+  e->englishUnit = nm.ipUnit;
+  e->helpId = nm.helpId;
+  input->HelpId = nm.helpId;
+  input->Offset = nm.offset;
+  input->Factor = nm.factor;
+  input->Min = nm.min;
+  input->Max = nm.max;
+  input->Format = nm.format;
+  input->MaxTextLength = static_cast<int>(nm.maxText.size());
+
+  const int A = form.aveCharWidth(label->font());
+  const int tab2 = e->tabStops[2];
+  const int left = tab2 < 0 ? (static_cast<int>(labelText.size()) + 1) * A : tab2;
+  input->setGeometry(left, label->y(), 10 * A, form.GetHeight(input->font()) + 2);
+  const int units = form.UnitSystem();
+  if (input->IsNumeric)
+    input->setText(QString::fromStdString(FormatNumber(nm.format, ToDisplayUnits(si, nm.offset, nm.factor, units))));
+
+  // A value kept as text is SI: it is never converted.
+  const std::string& unitText = units == 1 || !input->IsNumeric ? nm.siUnit : nm.ipUnit;
+  auto* unitsLabel = new TDescriptor(form.CurrentContainer());
+  ApplyFontSlot(unitsLabel, m.Slots.Font(3));
+  unitsLabel->setText(Text(unitText));
+  unitsLabel->Element = e;
+  unitsLabel->Printable = true;
+  const int unitsWidth = TextWidth(unitsLabel->font(), unitsLabel->text());
+  unitsLabel->setGeometry(input->x() + input->width() + form.aveCharWidth(unitsLabel->font()), label->y(), unitsWidth,
+                          form.GetHeight(unitsLabel->font()) + 2);
+  unitsLabel->show();
+  e->unitsLabel = unitsLabel;
+  e->unitsWidth = unitsWidth;
+  WidenBox(BoxOf(e), unitsLabel->x() + unitsLabel->width());
+
+  if (!nm.appLink.empty()) {
+    const int buttonLeft = input->x() + input->width() + unitsWidth + form.aveCharWidth(form.font()) + 10;
+    PlaceAppButton(form, e, nm.appLink, buttonLeft, label->y() - 1);
+  }
+}
+
+void BuildListInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
+  FormModel& m = form.Model();
+  ParseState& s = parser.State();
+  auto* list = new TFileInput(form.CurrentContainer());
+  e->listInput = list;
+  ApplyFontSlot(list, m.Slots.Font(2));
+  ListDeckValue deck;
+  const bool deckOk = ReadListDeckLine(e->deckLine, &deck);
+  e->name = deck.name;
+  e->valueText = deck.value;
+  list->IsAssign = deck.isAssign;
+  list->Value = Text(deck.value);
+  list->UnitNumber = deck.unit;
+  if (!deckOk) {
+    parser.ReportElementError(e->deckLine, e->markupLine);
+    return;
+  }
+  ListMarkup lm;
+  const bool markupOk = ReadListMarkup(e->markupLine, &lm);
+  e->text = lm.label;
+  e->siUnit = " ";
+  e->englishUnit = " ";
+  const QString labelText = Text(lm.label);
+  TDescriptor* label = MakeLabel(form, e, 2, labelText);
+  label->setGeometry(2 * form.WidthOf8 + e->tabStops[0], s.CurrentY, TextWidth(label->font(), labelText),
+                     GetHeight(label->font()) + 4);
+  e->label = label;
+  if (!markupOk) {
+    parser.ReportElementError(e->deckLine, e->markupLine);
+    return;
+  }
+  list->ListFile = Text(lm.listFile);
+  list->DisplayColumn = lm.displayColumn;
+  list->ValueColumn = lm.keyColumn;
+  list->HelpId = lm.helpId;
+  list->HasList = lm.displayColumn >= 1;
+  e->helpId = lm.helpId;
+  QWidget* box = BoxOf(e);
+  if (!list->HasList) {
+    // No drop-down: the element only carries a value that follows the row
+    // chosen in another list input of the same file.
+    label->setText(QString());
+    label->HasPosition = false;
+    label->resize(label->width(), 0);
+    if (box) label->move(label->x(), box->height());
+  } else if (box) {
+    StackInBox(box, label, (label->height() * 4) / 3);
+  }
+
+  if (!FileExistsUnquoted(list->ListFile)) {
+    parser.Stop(list->ListFile + QStringLiteral(" was not found"));
+    return;
+  }
+  ListFileRows rows = ReadListFile(list->ListFile);
+  if (!rows.ok()) {
+    parser.Stop(ListFileMessage(list->ListFile, rows));
+    return;
+  }
+  list->FillList(std::move(rows.rows));
+  int widest = 0;
+  for (int i = 0; i < list->count(); ++i) widest = std::max(widest, TextWidth(label->font(), list->itemText(i)));
+  const int A = form.aveCharWidth(label->font());
+  const int tab2 = e->tabStops[2];
+  const int left = tab2 < 0 ? (static_cast<int>(labelText.size()) + 2) * A : tab2;
+  list->setGeometry(left, label->y() - 4, widest + 20, GetHeight(label->font()));
+  if (list->HasList) {
+    WidenBox(box, list->x() + list->width());
+    list->SelectValue();
+    list->show();
+  } else {
+    --s.ElementCounter;
+    list->hide();
+  }
+  if (!lm.appLink.empty()) PlaceAppButton(form, e, lm.appLink, list->x() + list->width() + 10, list->y());
+}
+
+void BuildFileInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
+  FormModel& m = form.Model();
+  auto* input = new TOpenFile(form.CurrentContainer());
+  e->fileInput = input;
+  ApplyFontSlot(input, m.Slots.Font(2));
+  AssignValue assign;
+  const bool deckOk = ReadAssignLine(e->deckLine, &assign);
+  e->name = assign.name;
+  e->valueText = assign.file;
+  input->FileName = Text(assign.file);
+  input->UnitNumber = assign.unit;
+  input->setText(input->FileName);
+  input->show();
+  FileMarkup fm;
+  const bool markupOk = ReadFileMarkup(e->markupLine, &fm);
+  e->text = fm.label;
+  e->helpId = fm.helpId;
+  e->siUnit = " ";
+  e->englishUnit = " ";
+  const QString labelText = Text(fm.label);
+  TDescriptor* label = InputLabel(form, parser, e, labelText, 2, 5, 4);
+  if (!deckOk || !markupOk) {
+    parser.ReportElementError(e->deckLine, e->markupLine);
+    return;
+  }
+  const int tab2 = e->tabStops[2];
+  const int left = tab2 < 0 ? label->x() + label->width() : tab2;
+  input->setGeometry(left, label->y(), TextWidth(input->font(), input->FileName), GetHeight(label->font()) + 2);
+}
+
+}  // namespace
+
+void ApplyFontSlot(QWidget* control, const FontSlot& slot) {
+  control->setFont(SlotFont(slot));
+  QPalette p = control->palette();
+  const QColor colour = ToQColor(slot.color);
+  p.setColor(QPalette::WindowText, colour);
+  p.setColor(QPalette::Text, colour);
+  p.setColor(QPalette::ButtonText, colour);
+  control->setPalette(p);
+}
+
+void BuildInputElement(TPlenzoForm& form, DeckParser& parser) {
+  ParseState& s = parser.State();
+  ++s.ElementCounter;
+  const char marker = CharAt(s.Line, 3);
+  const ElementKind kind = marker == '?'   ? ElementKind::FileInput
+                           : marker == '<' ? ElementKind::ListInput
+                                           : ElementKind::NumericInput;
+  TFormElement* previous = nullptr;
+  TFormElement* e = parser.NewElement(kind, s.PreviousLineNumber, &previous);
+  e->number = s.ElementCounter;
+  e->deckLine = s.PreviousLine;
+  e->markupLine = s.Line;
+  e->fontSlot = 2;
+  if (G().ParseErrorState != 0) return;
+  FlowBelow(previous, form.LineHeight, s);
+  switch (kind) {
+    case ElementKind::FileInput:
+      BuildFileInput(form, parser, e);
+      break;
+    case ElementKind::ListInput:
+      BuildListInput(form, parser, e);
+      break;
+    default:
+      BuildNumericInput(form, parser, e);
+      break;
+  }
+}
+
+void BuildTextLine(TPlenzoForm& form, DeckParser& parser, const std::string& line) {
+  ParseState& s = parser.State();
+  FormModel& m = form.Model();
+  ++s.ElementCounter;
+  TFormElement* previous = nullptr;
+  TFormElement* e = parser.NewElement(ElementKind::TextLine, s.DeckLineNumber, &previous);
+  e->number = s.ElementCounter;
+  e->markupLine = line;
+  e->fontSlot = 1;
+  e->helpId = 0;
+  FlowBelow(previous, form.LineHeight / 2, s);
+
+  const TextLineMarkup tm = ReadTextLineMarkup(line);
+  e->text = tm.label;
+  e->valueText = tm.inputText;
+  e->hasHelpText = tm.hasHelp;
+  e->helpText = tm.helpText;
+  const QString labelText = Text(tm.label);
+  TDescriptor* label = MakeLabel(form, e, 1, labelText);
+  e->label = label;
+  const std::uint8_t align = m.Slots.align[0];
+  const int W8 = form.WidthOf8;
+  const int M = 2 * W8;
+  int left = align != AlignLeft ? M : M + e->tabStops[0];
+  int width = 80 * W8 - left;
+  if (align == AlignCenter && !tm.hasInput) {
+    left = M;
+    width = form.width() - M - 1;
+  }
+  const int h = GetHeight(label->font());
+  label->setGeometry(left, s.CurrentY, width, h);
+  label->setAlignment((align == AlignRight    ? Qt::AlignRight
+                       : align == AlignCenter ? Qt::AlignHCenter
+                                              : Qt::AlignLeft) |
+                      Qt::AlignVCenter);
+  QWidget* box = BoxOf(e);
+  if (box) {
+    label->resize(TextWidth(label->font(), labelText), h);
+    StackInBox(box, label, (h * 5) / 4);
+  }
+  if (!tm.hasInput) return;
+
+  auto* input = new TInput(form.CurrentContainer());
+  e->valueInput = input;
+  ApplyFontSlot(input, m.Slots.Font(1));
+  input->Tracked = true;
+  input->HelpId = tm.helpId;
+  input->RejectBars();
+  const QString inputText = Text(tm.inputText);
+  input->SetMaxLength(2 * static_cast<int>(inputText.size()));
+  input->setText(inputText);
+  const int inputWidth = TextWidth(input->font(), inputText);
+  input->setGeometry(0, label->y(), inputWidth, GetHeight(input->font()));
+  input->show();
+  const int tab1 = e->tabStops[1];
+  if (tab1 >= 0) {
+    input->move(tab1, label->y());
+  } else if (align == AlignLeft) {
+    input->move((static_cast<int>(labelText.size()) + 1) * form.aveCharWidth(label->font()) + M + e->tabStops[0],
+                label->y());
+  } else {
+    // The label shrinks to its text and the input follows it.
+    const int labelWidth = TextWidth(label->font(), labelText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->resize(labelWidth, label->height());
+    const int labelLeft =
+        align == AlignRight ? 80 * W8 - labelWidth - inputWidth : (80 * W8 - labelWidth - inputWidth) / 2;
+    label->move(labelLeft, label->y());
+    input->move(M + labelLeft + labelWidth, label->y());
+  }
+  WidenBox(box, input->x() + input->width());
+}
+
+TAppButton* BuildAppButton(TPlenzoForm& form, TFormElement* element, const std::string& text) {
+  AppLinkMarkup link;
+  if (!ReadAppLink(text, &link)) return nullptr;
+  auto* button = new TAppButton(form.CurrentContainer());
+  button->LinkIndex = link.linkIndex;
+  button->Arguments = Text(link.arguments);
+  button->setToolTip(button->Arguments);
+  LinkGlyph glyph = LinkGlyphStore().glyph(link.linkIndex);
+  if (link.linkIndex == 0) {
+    LinkGlyph own;
+    const QString bitmap = Text(link.bitmap);
+    if (!bitmap.isEmpty() && ResolvedFileExists(bitmap) && LoadLinkGlyph(ResolvePath(bitmap), &own)) glyph = own;
+  }
+  button->setIcon(glyph.icon);
+  if (QToolButton* design = form.AppButtonGlyph()) button->resize(design->size());
+  button->show();
+  element->appButton = button;
+  return button;
+}
+
+}  // namespace pm
