@@ -2,7 +2,7 @@
 
 #include "common/globals.h"
 #include "formdeck/fakeform.h"
-#include "support/scriptedui.h"
+#include "modalboxui.h"
 
 #include <QApplication>
 #include <QTest>
@@ -11,46 +11,6 @@
 
 namespace pm {
 namespace {
-
-// Records messages like the scripted service, and moves the focus the way a
-// real modal message box does: the box's window takes the focus while it is
-// shown (the form's focused input gets ActiveWindowFocusReason) and gives it
-// back when it closes.
-class ModalBoxUi final : public UiService {
- public:
-  ModalBoxUi() { previous_ = setUi(this); }
-  ~ModalBoxUi() override { setUi(previous_); }
-
-  ModalResult message(const MessageRequest& request) override {
-    texts << request.text;
-    QWidget* back = QApplication::activeWindow();
-    QWidget box;
-    box.setFocusPolicy(Qt::StrongFocus);
-    box.show();
-    box.activateWindow();
-    QApplication::setActiveWindow(&box);
-    box.setFocus(Qt::ActiveWindowFocusReason);
-    QApplication::processEvents();
-    box.hide();
-    if (back) {
-      back->activateWindow();
-      QApplication::setActiveWindow(back);
-    }
-    QApplication::processEvents();
-    return ModalResult::Ok;
-  }
-  void beep() override { ++beeps; }
-  QString openFileName(QWidget*, const FileDialogRequest&) override { return {}; }
-  QString saveFileName(QWidget*, const FileDialogRequest&) override { return {}; }
-  QString folderName(QWidget*, const QString&, const QString&) override { return {}; }
-  std::optional<QColor> color(QWidget*, const QColor&, const QStringList&) override { return std::nullopt; }
-
-  QStringList texts;
-  int beeps = 0;
-
- private:
-  UiService* previous_ = nullptr;
-};
 
 class InputTest : public ::testing::Test {
  protected:
@@ -111,7 +71,7 @@ TEST_F(InputTest, BadValuesGiveTheirMessageOnceAndTheFocusReturns) {
       {"181", 2, "This parameter must be >= 0 and <= 180"},
   };
   for (const Case& c : cases) {
-    ModalBoxUi ui;
+    test::ModalBoxUi ui;
     form.units = c.units;
     // The input moved to is empty, so a check of it would fail as well.
     typeThenLeave(QLatin1String(c.typed), QString());
@@ -131,7 +91,7 @@ TEST_F(InputTest, BadValuesGiveTheirMessageOnceAndTheFocusReturns) {
 }
 
 TEST_F(InputTest, MessageBoxFocusChangesStartNoSecondCheck) {
-  ModalBoxUi ui;
+  test::ModalBoxUi ui;
   // Both inputs hold bad text; leaving a must not check b as well, not even
   // when the focus comes back to a.
   typeThenLeave(QStringLiteral("worse"), QStringLiteral("bad"));
@@ -142,7 +102,7 @@ TEST_F(InputTest, MessageBoxFocusChangesStartNoSecondCheck) {
 }
 
 TEST_F(InputTest, NothingIsCheckedOnTheSourceTabOrForFreeText) {
-  ModalBoxUi ui;
+  test::ModalBoxUi ui;
   form.sourceShown = true;
   typeThenLeave(QStringLiteral("abc"));
   form.sourceShown = false;
@@ -153,7 +113,7 @@ TEST_F(InputTest, NothingIsCheckedOnTheSourceTabOrForFreeText) {
 }
 
 TEST_F(InputTest, OnlyAnEditedInputClosesTheResultsReport) {
-  ModalBoxUi ui;
+  test::ModalBoxUi ui;
   a->setFocus(Qt::MouseFocusReason);
   QTest::mouseClick(b, Qt::LeftButton);
   EXPECT_EQ(form.resultsClosed, 0);

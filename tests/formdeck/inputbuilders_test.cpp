@@ -5,10 +5,12 @@
 #include "formdeck/ui/fileinputs.h"
 #include "formdeck/ui/input.h"
 #include "formtestsupport.h"
+#include "modalboxui.h"
 #include "support/testpaths.h"
 
 #include <QDir>
 #include <QFile>
+#include <QTest>
 
 namespace pm {
 namespace {
@@ -239,6 +241,33 @@ TEST_F(InputDeckTest, MalformedInputsStopTheParseWithOneMessage) {
     EXPECT_TRUE(ui.messages()[0].beepBefore) << c.deck;
     EXPECT_FALSE(form->Shown()) << c.deck;
   }
+}
+
+TEST_F(InputDeckTest, LeavingABadValueForAnotherBadOneGivesOneMessageAndWritesNothing) {
+  QFile deck(Deck("twoinputs.pzd"));
+  ASSERT_TRUE(deck.open(QIODevice::ReadOnly));
+  const QByteArray before = deck.readAll();
+  const auto elements = Read("twoinputs.pzd");
+  ASSERT_EQ(elements.size(), 2u);
+  auto* a = As<TInput>(elements[0]->valueInput);
+  auto* b = As<TInput>(elements[1]->valueInput);
+  form->activateWindow();
+  QApplication::setActiveWindow(form.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  test::ModalBoxUi modal;
+  a->setFocus(Qt::MouseFocusReason);
+  a->selectAll();
+  QTest::keyClicks(a, QStringLiteral("x"));
+  QTest::mouseClick(b, Qt::LeftButton);  // b holds 500, above its maximum
+  QApplication::processEvents();
+  QApplication::processEvents();
+  EXPECT_EQ(modal.texts, QStringList{QStringLiteral("Illegal character in input")});
+  EXPECT_TRUE(a->hasFocus());
+  EXPECT_EQ(G().ParseErrorState, 100);
+  EXPECT_EQ(a->Value, 50);
+  EXPECT_EQ(b->Value, 500);
+  deck.seek(0);
+  EXPECT_EQ(deck.readAll(), before);
 }
 
 }  // namespace
