@@ -2,6 +2,8 @@
 
 #include "platform/pathresolver.h"
 
+#include <QGuiApplication>
+
 namespace pm {
 
 ModalResult ShowMessageKind(const QString& text, int kind, bool beep) {
@@ -119,5 +121,7 @@ void ReplaceAllText(const QString& Old, const QString& New, QString& S) {
   if (Old.isEmpty()) return;
   S.replace(Old, New);
 }
+
+bool CtrlKeyDown() { return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier); }
 
 }  // namespace pm
