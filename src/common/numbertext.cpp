@@ -16,6 +16,7 @@ namespace pm {
 namespace {
 
 constexpr int kMaxDigits = 17;
+constexpr int kMaxSignificant = 18;
 // Values this large do not fit the fixed field and go scientific.
 constexpr long double kFixedLimit = 1e36L;
 
@@ -37,10 +38,30 @@ std::string Scientific(long double X, int precision, int minExponentDigits) {
   return out + digits;
 }
 
+// An extended real carries about 19 significant decimal digits. Where the
+// fixed text would show more than 18, it is rounded once to 18 and padded
+// with zeros, so no binary noise appears in the low digits.
 std::string Fixed(long double X, int decimals) {
   char buf[128];  // |X| < 1e36 with at most 17 decimals
-  const auto r = std::to_chars(buf, buf + sizeof buf, X, std::chars_format::fixed, decimals);
-  return std::string(buf, r.ptr);
+  auto r = std::to_chars(buf, buf + sizeof buf, X, std::chars_format::scientific, kMaxSignificant - 1);
+  const std::string sci(buf, r.ptr);
+  const size_t e = sci.find('e');
+  int exponent = 0;
+  std::from_chars(sci.data() + e + (sci[e + 1] == '+' ? 2 : 1), sci.data() + sci.size(), exponent);
+  if (exponent + 1 + decimals <= kMaxSignificant) {
+    r = std::to_chars(buf, buf + sizeof buf, X, std::chars_format::fixed, decimals);
+    return std::string(buf, r.ptr);
+  }
+  // Here exponent >= 1, as decimals <= 17: every digit lands in the text.
+  std::string digits;
+  for (size_t i = 0; i < e; ++i)
+    if (IsDigit(sci[i])) digits += sci[i];
+  const auto digitAt = [&digits](int i) { return i < static_cast<int>(digits.size()) ? digits[i] : '0'; };
+  std::string out = std::signbit(X) ? "-" : "";
+  for (int i = 0; i <= exponent; ++i) out += digitAt(i);
+  if (decimals > 0) out += '.';
+  for (int i = 1; i <= decimals; ++i) out += digitAt(exponent + i);
+  return out;
 }
 
 // The number syntax split into its parts; nothing is converted yet.

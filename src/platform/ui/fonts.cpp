@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QString>
-#include <QStringList>
 
 namespace pm {
 
@@ -18,11 +17,9 @@ void RegisterFontSubstitutes() {
       {"MS LineDraw", "DejaVu Sans Mono"},
       {"Terminal", "DejaVu Sans Mono"},
   };
-  for (const auto& s : kSubstitutes) {
-    const QString name = QString::fromLatin1(s.windowsName);
-    const QString substitute = QString::fromLatin1(s.substitute);
-    if (!QFont::substitutes(name).contains(substitute)) QFont::insertSubstitution(name, substitute);
-  }
+  // Qt keeps each pair once, so a second call adds nothing.
+  for (const auto& s : kSubstitutes)
+    QFont::insertSubstitution(QString::fromLatin1(s.windowsName), QString::fromLatin1(s.substitute));
 }
 
 // Rounded half away from zero, as a Windows font height is computed.
