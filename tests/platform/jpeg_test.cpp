@@ -8,7 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <vector>
+
+#include <jpeglib.h>
 
 namespace pm {
 namespace {
@@ -46,6 +50,44 @@ TEST(Jpeg, DecodesAGreyPictureToColour) {
   const QColor c = r.image.pixelColor(2, 4);
   EXPECT_EQ(c.red(), c.green());
   EXPECT_EQ(c.green(), c.blue());
+}
+
+// Four channels as print programs store them: inverted, with the Adobe
+// marker that libjpeg writes for CMYK.
+QByteArray InvertedCmykJpeg(const unsigned char cmyk[4]) {
+  jpeg_compress_struct cinfo;
+  jpeg_error_mgr err;
+  cinfo.err = jpeg_std_error(&err);
+  jpeg_create_compress(&cinfo);
+  unsigned char* out = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&cinfo, &out, &size);
+  cinfo.image_width = 8;
+  cinfo.image_height = 8;
+  cinfo.input_components = 4;
+  cinfo.in_color_space = JCS_CMYK;
+  jpeg_set_defaults(&cinfo);
+  jpeg_set_quality(&cinfo, 100, TRUE);
+  jpeg_start_compress(&cinfo, TRUE);
+  std::vector<unsigned char> row(8 * 4);
+  for (int x = 0; x < 8; ++x)
+    for (int i = 0; i < 4; ++i) row[x * 4 + i] = cmyk[i];
+  while (cinfo.next_scanline < cinfo.image_height) {
+    JSAMPROW r = row.data();
+    jpeg_write_scanlines(&cinfo, &r, 1);
+  }
+  jpeg_finish_compress(&cinfo);
+  jpeg_destroy_compress(&cinfo);
+  const QByteArray bytes(reinterpret_cast<const char*>(out), static_cast<qsizetype>(size));
+  std::free(out);
+  return bytes;
+}
+
+TEST(Jpeg, DecodesInvertedCmyk) {
+  const unsigned char red[4] = {255, 0, 0, 255};  // no cyan, full magenta and yellow, no black
+  const JpegResult r = DecodeJpeg(InvertedCmykJpeg(red));
+  ASSERT_TRUE(r.ok()) << r.error.toStdString();
+  EXPECT_TRUE(Near(r.image.pixelColor(3, 3), QColor(255, 0, 0)));
 }
 
 TEST(Jpeg, DamagedDataGivesAMessageAndTheProgramGoesOn) {
