@@ -167,11 +167,13 @@ TNumberFormat ChooseNumberFormat(int Sig, long double X) {
     return f;
   }
   const std::int16_t D = CheckedTruncInt16(static_cast<long double>(Sig) - std::log(a) / 2.3025L);
+  // At the end of int's range both powers of ten are 0 anyway.
+  const int sigBelow = Sig > std::numeric_limits<int>::min() ? Sig - 1 : Sig;
   if (D >= 0 && D <= Sig) {
     f.Digits = D;
   } else if (a > RaiseToPower(Sig, 10)) {
     f.Digits = 0;
-  } else if (a > RaiseToPower(Sig - 1, 10)) {
+  } else if (a > RaiseToPower(sigBelow, 10)) {
     f.Digits = CheckedTruncInt16(static_cast<long double>(Sig));
   } else {
     f.Fixed = 0;

@@ -15,8 +15,9 @@ namespace pm {
 
 namespace {
 
-// A header can claim up to 65500 x 65500 pixels; refuse what no form shows.
-constexpr unsigned long long kMaxImageBytes = 1ULL << 30;
+// A header can claim up to 65500 x 65500 pixels; like Qt's own image
+// reader, refuse pictures above 256 MiB instead of exhausting memory.
+constexpr unsigned long long kMaxImageBytes = 256ULL << 20;
 
 // libjpeg reports a fatal error by calling error_exit, which must not
 // return; ours jumps back to the decoder with the message kept.
