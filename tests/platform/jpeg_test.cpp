@@ -116,6 +116,17 @@ TEST(Jpeg, DamagedDataGivesAMessageAndTheProgramGoesOn) {
   EXPECT_TRUE(DecodeJpeg(good).ok());  // nothing of the failures stays behind
 }
 
+TEST(Jpeg, AHugePictureIsRefusedBeforeMemoryRunsOut) {
+  QByteArray bytes = GoodJpeg();
+  const int sof = bytes.indexOf(QByteArray("\xFF\xC0", 2));
+  ASSERT_GT(sof, 0);
+  bytes[sof + 5] = bytes[sof + 7] = '\x4E';  // 20000 x 20000
+  bytes[sof + 6] = bytes[sof + 8] = '\x20';
+  const JpegResult r = DecodeJpeg(bytes);
+  EXPECT_FALSE(r.ok());
+  EXPECT_TRUE(r.error.contains(QStringLiteral("too large"))) << r.error.toStdString();
+}
+
 // Stray bytes between segments are common in pictures that show well.
 TEST(Jpeg, ToleratesStrayBytesBeforeAMarker) {
   QByteArray bytes = GoodJpeg();
