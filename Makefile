@@ -7,7 +7,7 @@ DEPS := cmake ninja-build g++ make pkg-config \
         qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
         libjpeg62-turbo-dev \
         fonts-liberation2 fonts-dejavu-core locales-all \
-        poppler-utils xvfb xauth
+        poppler-utils xvfb xauth xdg-utils
 
 .PHONY: deps build test sanitize fuzz fuzz-build run demo clean format
 

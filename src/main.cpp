@@ -1,3 +1,4 @@
+#include "platform/openaction.h"
 #include "platform/ui/qtuiservice.h"
 
 #include <QApplication>
@@ -7,6 +8,8 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   pm::QtUiService service;
   pm::setUi(&service);
+  pm::DesktopOpenAction openAction;
+  pm::setOpenAction(&openAction);
   QLabel label(QStringLiteral("Pelmark"));
   label.show();
   return app.exec();
