@@ -10,6 +10,7 @@ ModalResult ShowMessageKind(const QString& text, int kind, bool beep) {
   if (beep) BeepWarning();
   MessageRequest request;
   request.text = text.left(255);
+  request.kind = kind;
   switch (kind) {
     case 0:
     case 4:

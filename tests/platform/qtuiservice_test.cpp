@@ -53,11 +53,17 @@ TEST(QtUiService, LogsEveryMessageAsOneLineAndAnswersWithoutAWindow) {
   note.text = QStringLiteral("Done");
   EXPECT_EQ(service.message(note), ModalResult::Ok);
   EXPECT_TRUE(service.openFileName(nullptr, FileDialogRequest{}).isEmpty());
+  MessageRequest sixth = question;
+  sixth.buttons = MessageButtons::YesNo;
+  sixth.kind = 6;
+  sixth.text = QStringLiteral("Replace?");
+  EXPECT_EQ(service.message(sixth), ModalResult::No);
 
   QFile f(log);
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  EXPECT_EQ(f.readAll(), QByteArray("Warning\tSave C:\\\\DATA\\\\PUMPS.LST?\\nAll changes are lost.\n"
-                                    "Information\tDone\n"));
+  EXPECT_EQ(f.readAll(), QByteArray("7\tSave C:\\\\DATA\\\\PUMPS.LST?\\nAll changes are lost.\n"
+                                    "1\tDone\n"
+                                    "6\tReplace?\n"));
 }
 
 }  // namespace
