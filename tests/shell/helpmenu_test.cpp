@@ -8,15 +8,6 @@
 namespace pm::test {
 namespace {
 
-class FakeHelp final : public HelpService {
- public:
-  bool showPage(const QString& path) override {
-    shown.append(QFileInfo(path).fileName());
-    return true;
-  }
-  QStringList shown;
-};
-
 class UrlRecorder final : public QObject {
   Q_OBJECT
 

@@ -31,6 +31,16 @@ inline QByteArray ReadBytes(const QString& path) {
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// Records the help pages shown, by file name.
+class FakeHelp final : public HelpService {
+ public:
+  bool showPage(const QString& path) override {
+    shown.append(QFileInfo(path).fileName());
+    return true;
+  }
+  QStringList shown;
+};
+
 // A temporary program folder holding a settings file, the shared state
 // pointed at it, and the current folder given back afterwards.
 class ProgramFolderTest : public ::testing::Test {
