@@ -1,7 +1,9 @@
 // Pelmark's main block: identity and run mode from the name it was started
 // under, the windows, the splash, then the file to open, then the loop.
 #include "common/globals.h"
+#include "common/ui/setupdlg.h"
 #include "platform/help.h"
+#include "platform/openaction.h"
 #include "platform/programidentity.h"
 #include "platform/ui/helpviewer.h"
 #include "platform/ui/qtuiservice.h"
@@ -27,6 +29,8 @@ int main(int argc, char* argv[]) {
   pm::setUi(&dialogs);
   pm::QtHelpService helpService;
   pm::setHelp(&helpService);
+  pm::DesktopOpenAction openAction;
+  pm::setOpenAction(&openAction);
 
   const pm::ProgramIdentity identity =
       pm::IdentifyProgram(argv0, startFolder, qEnvironmentVariable("PATH"));
@@ -43,6 +47,7 @@ int main(int argc, char* argv[]) {
       arguments.size() > 1 ? pm::AbsoluteArgument(arguments.at(1), startFolder) : QString();
 
   std::unique_ptr<pm::TOSTRELFORM> form;
+  std::unique_ptr<pm::TSetupDlg> setup;
   std::unique_ptr<pm::TAboutBox> about;
   std::unique_ptr<pm::TCompiling> compiling;
   {
@@ -50,8 +55,10 @@ int main(int argc, char* argv[]) {
     pm::SetApplicationTitle(QStringLiteral("PELMARK"));
     form = std::make_unique<pm::TOSTRELFORM>();
     if (!form->Created()) return 1;
-    // The Setup dialog, the plot set-up and the print selection are made
-    // here, in this order, as their subsystems provide them.
+    setup = std::make_unique<pm::TSetupDlg>(form.get());
+    form->AttachSetupDialog(setup.get());
+    // The plot set-up comes here and the print selection after the About
+    // box, as their subsystems provide them.
     about = std::make_unique<pm::TAboutBox>(form.get());
     compiling = std::make_unique<pm::TCompiling>();
     form->AboutBox = about.get();
@@ -81,7 +88,9 @@ int main(int argc, char* argv[]) {
   const int rc = QApplication::exec();
   compiling.reset();
   about.reset();
+  setup.reset();
   form.reset();
+  pm::setOpenAction(nullptr);
   pm::setHelp(nullptr);
   pm::setUi(nullptr);
   return rc;

@@ -1,6 +1,7 @@
 #include "shell/browser.h"
 
-#include <QDesktopServices>
+#include "platform/openaction.h"
+
 #include <QDir>
 
 namespace pm {
@@ -9,6 +10,6 @@ QUrl WebsiteAddress(const QString& programFolder) {
   return QUrl::fromLocalFile(QDir(programFolder).filePath(QStringLiteral("help/index.html")));
 }
 
-void OpenURLInBrowser(const QUrl& address) { QDesktopServices::openUrl(address); }
+void OpenURLInBrowser(const QUrl& address) { openAction().open(address); }
 
 }  // namespace pm

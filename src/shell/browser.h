@@ -9,9 +9,8 @@ namespace pm {
 // program's own help.
 QUrl WebsiteAddress(const QString& programFolder);
 
-// Hands an address to the desktop's browser; a failure is not reported.
-// TODO(lead): route through the open action (platform/openaction.h) once it
-// lands; this is the only caller-facing function to switch.
+// Hands an address to the desktop's browser through the open action; a
+// failure is not reported.
 void OpenURLInBrowser(const QUrl& address);
 
 }  // namespace pm

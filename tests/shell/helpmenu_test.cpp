@@ -1,22 +1,13 @@
 #include "platform/help.h"
 #include "shellfixture.h"
 
+#include "support/fakeopenaction.h"
+
 #include <QAction>
-#include <QDesktopServices>
 #include <QUrl>
 
 namespace pm::test {
 namespace {
-
-class UrlRecorder final : public QObject {
-  Q_OBJECT
-
- public:
-  QList<QUrl> urls;
-
- public Q_SLOTS:
-  void open(const QUrl& url) { urls.append(url); }
-};
 
 class HelpMenuTest : public ProgramFolderTest {
  protected:
@@ -64,15 +55,12 @@ TEST_F(HelpMenuTest, WithoutAHelpFolderNothingHappens) {
 TEST_F(HelpMenuTest, WebsiteOpensTheLocalHelpIndex) {
   MakeHelp();
   TOSTRELFORM* form = Start();
-  UrlRecorder recorder;
-  QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
+  FakeOpenAction open(false);  // a refusal is not reported
   form->Item(QStringLiteral("Website"))->trigger();
-  QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-  ASSERT_EQ(recorder.urls.size(), 1);
-  EXPECT_EQ(recorder.urls.first(), QUrl::fromLocalFile(folder_ + QStringLiteral("/help/index.html")));
+  ASSERT_EQ(open.opened().size(), 1);
+  EXPECT_EQ(open.opened().first(), QUrl::fromLocalFile(folder_ + QStringLiteral("/help/index.html")));
+  EXPECT_TRUE(ui_.messages().empty());
 }
 
 }  // namespace
 }  // namespace pm::test
-
-#include "helpmenu_test.moc"

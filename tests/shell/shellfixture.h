@@ -2,7 +2,7 @@
 
 #include "common/globals.h"
 #include "platform/help.h"
-#include "shell/settingsbridge.h"
+#include "common/settings.h"
 #include "shell/ui/ostrelform.h"
 #include "support/scriptedui.h"
 

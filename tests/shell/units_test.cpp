@@ -1,6 +1,8 @@
+#include "common/ui/setupdlg.h"
 #include "shellfixture.h"
 
 #include <QAction>
+#include <QRadioButton>
 
 #include <tuple>
 #include <vector>
@@ -12,7 +14,7 @@ class UnitsTest : public ProgramFolderTest {
  protected:
   void SetUp() override {
     ProgramFolderTest::SetUp();
-    StoreUnitSystemSetting(1);  // whatever came before, a start shows inch-pound
+    DefaultSettings().UnitSystem = 1;  // whatever came before, a start shows inch-pound
     Start();
     form_->ConvertUnits = [this](QMdiSubWindow* child, int from, int to) {
       calls_.emplace_back(child, from, to);
@@ -24,7 +26,7 @@ class UnitsTest : public ProgramFolderTest {
 TEST_F(UnitsTest, InchPoundIsTickedAtEveryStart) {
   EXPECT_TRUE(form_->EngUnits1->isChecked());
   EXPECT_FALSE(form_->SIUnits1->isChecked());
-  EXPECT_EQ(UnitSystemSetting(), 2);
+  EXPECT_EQ(DefaultSettings().UnitSystem, 2);
 }
 
 TEST_F(UnitsTest, SwitchConvertsOnlyWindowsShowingFormPages) {
@@ -36,7 +38,7 @@ TEST_F(UnitsTest, SwitchConvertsOnlyWindowsShowingFormPages) {
   form_->SIUnits1->trigger();
   EXPECT_TRUE(form_->SIUnits1->isChecked());
   EXPECT_FALSE(form_->EngUnits1->isChecked());
-  EXPECT_EQ(UnitSystemSetting(), 1);
+  EXPECT_EQ(DefaultSettings().UnitSystem, 1);
   using Call = std::tuple<QMdiSubWindow*, int, int>;
   EXPECT_EQ(calls_, (std::vector<Call>{{pages1, 2, 1}, {pages2, 2, 1}}));
 
@@ -51,13 +53,21 @@ TEST_F(UnitsTest, SwitchConvertsOnlyWindowsShowingFormPages) {
   EXPECT_EQ(calls_, (std::vector<Call>{{pages1, 1, 2}, {pages2, 1, 2}}));
 }
 
-TEST_F(UnitsTest, TheSetupDialogsRouteMovesTheTicksToo) {
-  form_->SetUnitSystem(1);
+TEST_F(UnitsTest, TheSetupDialogsOkMovesTheTicksAndConvertsToo) {
+  QMdiSubWindow* pages = AddChild(KindFormPages);
+  TSetupDlg setup;
+  form_->AttachSetupDialog(&setup);
+  setup.show();
+  setup.SIB->setChecked(true);
+  setup.OKBtnClick();
   EXPECT_TRUE(form_->SIUnits1->isChecked());
   EXPECT_FALSE(form_->EngUnits1->isChecked());
-  form_->SetUnitSystem(2);
-  EXPECT_TRUE(form_->EngUnits1->isChecked());
-  EXPECT_EQ(UnitSystemSetting(), 2);
+  EXPECT_EQ(DefaultSettings().UnitSystem, 1);
+  using Call = std::tuple<QMdiSubWindow*, int, int>;
+  EXPECT_EQ(calls_, (std::vector<Call>{{pages, 2, 1}}));
+  form_->EngUnits1->trigger();
+  EXPECT_EQ(DefaultSettings().UnitSystem, 2);
+  form_->AttachSetupDialog(nullptr);
 }
 
 }  // namespace

@@ -2,12 +2,13 @@
 
 #include "common/globals.h"
 #include "common/lib1.h"
+#include "common/settings.h"
+#include "common/ui/setupdlg.h"
 #include "platform/help.h"
 #include "shell/menutable.h"
-#include "shell/settingsbridge.h"
 #include "shell/startup.h"
-#include "shell/ui/windowhelpers.h"
 #include "shell/ui/menustate.h"
+#include "shell/ui/windowhelpers.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -44,7 +45,7 @@ void TOSTRELFORM::FormCreate() {
   LoadHelpControl(g.ProgramFolder);
   g.SourceMode = 0;
   EditorCount = 0;
-  if (!ReadStartupSettings(g.ProgramFolder)) return;
+  if (!ReadDFT(g.ProgramFolder)) return;
   g.AssignFileList.clear();
   if (g.RuntimeMode != 0) {
     SetApplicationTitle(QStringLiteral("Pelmark"));
@@ -102,6 +103,13 @@ void TOSTRELFORM::UpdateMenu() {
   for (const MenuItemState& state : MenuStatesForKind(KindOfChild(child), FileOfChild(child))) {
     SetItemEnabled(Item(QLatin1String(state.item)), state.enabled);
   }
+}
+
+void TOSTRELFORM::AttachSetupDialog(TSetupDlg* dialog) {
+  SetupDlg = dialog;
+  if (!dialog) return;
+  dialog->setUnitSystemRoutine([this](int system) { SetUnitSystem(system); });
+  dialog->setHelpRoutine([](int context) { ShowContextHelp(context, 9999); });
 }
 
 void TOSTRELFORM::Exit1Click() {

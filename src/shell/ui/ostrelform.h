@@ -21,6 +21,7 @@ namespace pm {
 
 class TAboutBox;
 class TCompiling;
+class TSetupDlg;
 
 // The MDI frame whose menus drive the program. Handlers keep the names of
 // the menu items they serve; the work of each lives with its subsystem.
@@ -52,6 +53,9 @@ class TOSTRELFORM final : public QMainWindow {
   void SetUnitSystem(int system);
   // ActiveChild, or the MDI area's active sub-window when that is gone.
   QMdiSubWindow* CurrentChild() const;
+  // File/Setup shows this dialog; its OK sets the unit system through
+  // SetUnitSystem and its F1 shows help by context.
+  void AttachSetupDialog(TSetupDlg* dialog);
   void SetActiveChild(QMdiSubWindow* child);
 
   // File menu.
@@ -145,6 +149,7 @@ class TOSTRELFORM final : public QMainWindow {
   RecentFileList RecentFiles;
 
   // Windows made once by the main block.
+  QPointer<TSetupDlg> SetupDlg;
   QPointer<TAboutBox> AboutBox;
   QPointer<TCompiling> Compiling;
 

@@ -3,7 +3,7 @@
 // until its subsystem fills it, it does nothing.
 #include "shell/ui/ostrelform.h"
 
-#include "shell/settingsbridge.h"
+#include "common/ui/setupdlg.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -18,7 +18,7 @@ void TOSTRELFORM::Print1Click() {}
 void TOSTRELFORM::PrintSetup1Click() {}
 
 void TOSTRELFORM::Setup1Click() {
-  if (ShowSetupDialog(this)) {
+  if (SetupDlg && SetupDlg->exec() == QDialog::Accepted) {
     const QList<QMdiSubWindow*> children = MdiArea()->subWindowList();
     for (QMdiSubWindow* child : children) child->update();
   }

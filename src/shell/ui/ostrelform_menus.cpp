@@ -1,7 +1,7 @@
 // The main menu as built at creation, and its pruning by run mode.
 #include "shell/ui/ostrelform.h"
 
-#include "shell/settingsbridge.h"
+#include "common/settings.h"
 #include "shell/ui/menustate.h"
 
 #include <QAction>
@@ -156,7 +156,7 @@ void TOSTRELFORM::AddUnitItems() {
   }
   connect(SIUnits1, &QAction::triggered, this, &TOSTRELFORM::SIUnitsClick);
   connect(EngUnits1, &QAction::triggered, this, &TOSTRELFORM::EngUnitsClick);
-  if (UnitSystemSetting() == 1) {
+  if (DefaultSettings().UnitSystem == 1) {
     SIUnits1->setChecked(true);
   } else {
     EngUnits1->setChecked(true);

@@ -2,7 +2,7 @@
 #include "shell/ui/ostrelform.h"
 
 #include "common/globals.h"
-#include "shell/settingsbridge.h"
+#include "common/settings.h"
 #include "shell/ui/windowhelpers.h"
 
 #include <QAction>
@@ -24,11 +24,11 @@ void TOSTRELFORM::SIUnitsClick() { SetUnitSystem(1); }
 void TOSTRELFORM::EngUnitsClick() { SetUnitSystem(2); }
 
 void TOSTRELFORM::SetUnitSystem(int system) {
-  const int old = UnitSystemSetting();
+  const int old = DefaultSettings().UnitSystem;
   SIUnits1->setChecked(system == 1);
   EngUnits1->setChecked(system != 1);
   if (old == system) return;
-  StoreUnitSystemSetting(system);
+  DefaultSettings().UnitSystem = system;
   const QList<QMdiSubWindow*> children = MdiArea()->subWindowList();
   for (QMdiSubWindow* child : children) {
     if (KindOfChild(child) != KindFormPages) continue;
