@@ -7,9 +7,9 @@ DEPS := cmake ninja-build g++ make pkg-config \
         qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
         libjpeg62-turbo-dev \
         fonts-liberation2 fonts-dejavu-core locales-all \
-        poppler-utils xvfb xauth
+        poppler-utils xvfb xauth xdg-utils
 
-.PHONY: deps build test run demo clean format
+.PHONY: deps build test sanitize fuzz fuzz-build run demo clean format
 
 # Installs only what is missing, without questions; root or sudo.
 deps:
@@ -32,6 +32,44 @@ build: deps $(BUILD_DIR)/build.ninja
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The whole suite again in a build with AddressSanitizer and
+# UndefinedBehaviorSanitizer; leaks of Qt and fontconfig are suppressed in
+# one commented file.
+SAN_DIR ?= build-sanitize
+sanitize: deps
+	cmake -S . -B $(SAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPELMARK_BENCH=OFF \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
+	  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
+	cmake --build $(SAN_DIR) -j $(JOBS)
+	cd $(SAN_DIR) && \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+# libFuzzer targets (clang): each runs FUZZ_SECONDS from a seed corpus made
+# from the test fixtures; findings land in build-fuzz/findings/.
+FUZZ_DIR ?= $(CURDIR)/build-fuzz
+FUZZ_SECONDS ?= 30
+fuzz-build: deps
+	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELMARK_FUZZ=ON \
+	  -DPELMARK_WERROR=OFF -DPELMARK_BENCH=OFF \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
+	cmake --build $(FUZZ_DIR) --target fuzzers -j $(JOBS)
+
+fuzz: fuzz-build
+	@set -e; for t in $(FUZZ_DIR)/fuzz/*_fuzz; do \
+	  name=$$(basename $$t); \
+	  corpus=$(FUZZ_DIR)/corpus/$$name; mkdir -p $$corpus $(FUZZ_DIR)/findings; \
+	  fuzz/seed.sh $$name $$corpus; \
+	  echo "== $$name for $(FUZZ_SECONDS) s"; \
+	  ASAN_OPTIONS=detect_leaks=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0 \
+	  $$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=4096 \
+	    -artifact_prefix=$(FUZZ_DIR)/findings/$$name- -print_final_stats=1 $$corpus 2>&1 | tail -n 12; \
+	done
 
 # Assembles the demo program folder in the build tree and starts Pelmark
 # there in authoring mode.

@@ -96,4 +96,10 @@ QColor ToQColor(ColorValue value) {
 
 ColorValue FromQColor(const QColor& color) { return rgb(color.red(), color.green(), color.blue()); }
 
+QStringList ColorDialogCustomColors() {
+  QStringList colours;
+  for (const ColorName& c : ColorNames) colours.append(ToQColor(c.value).name());
+  return colours;
+}
+
 }  // namespace pm

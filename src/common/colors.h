@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -36,5 +37,8 @@ RgbResult ParseColorText(std::string_view text, ColorValue* colour);
 
 QColor ToQColor(ColorValue value);
 ColorValue FromQColor(const QColor& color);
+
+// The 14 colour words as the custom colours of the colour dialog, in order.
+QStringList ColorDialogCustomColors();
 
 }  // namespace pm

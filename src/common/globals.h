@@ -43,7 +43,6 @@ struct Globals {
   bool SourceSaved = false;
   QString ProgramFolder;    // the program's folder, real case, no trailing "/"
   QString ProgramPath;      // argv[0] made absolute, links not resolved
-  QString EngineFolder;
   QStringList AssignFileList;
 };
 

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Fills a seed corpus for one fuzz target from the project's own fixtures.
+set -eu
+name=$1
+corpus=$2
+top=$(cd "$(dirname "$0")/.." && pwd)
+add() { for f in "$@"; do [ -f "$f" ] && cp -f "$f" "$corpus/" 2>/dev/null || true; done; }
+case $name in
+  pathresolver_fuzz)
+    printf '%s' '"C:\DATA\SUB\PUMPS.LST"' > "$corpus/quoted"
+    printf '%s' 'data/sub/pumps.lst' > "$corpus/relative"
+    printf '%s' 'ENGINE.EXE' > "$corpus/exe" ;;
+  numbertext_fuzz)
+    for s in '12.5' '-1.94E+02' 'INF' '-inf' '.' 'E5' '  +3.' '1E5000' '1E-5000'; do
+      printf '%s' "$s" > "$corpus/$(printf '%s' "$s" | md5sum | cut -c1-12)"; done ;;
+  settings_fuzz)
+    add "$top"/tests/fixtures/settings/* ;;
+  listfile_fuzz)
+    add "$top"/tests/fixtures/lists/* "$top"/tests/fixtures/decks/*/*.lst ;;
+  deck_fuzz|writeback_fuzz)
+    add "$top"/tests/fixtures/decks/*/*.pzd "$top"/tests/fixtures/decks/*/*.PZD "$top"/examples/demo/*.pzd ;;
+esac

@@ -1,0 +1,124 @@
+// Zantor stand-in: reads a deck and writes its listing (".LST") and log
+// (".LOG") beside it, named after the deck with its extension replaced.
+//
+//   Zantor <deck> [/H] [/N]
+//
+// Environment, for tests:
+//   ZANTOR_SLEEP_MS=<n>    sleep before doing anything else
+//   ZANTOR_CRASH=1         then die by SIGABRT, writing nothing
+//   ZANTOR_EXIT_CODE=<n>   exit with this code after the work
+//   ZANTOR_TRACE=<file>    first of all append "pid <n>", "cwd <folder>" and
+//                          one "arg <text>" line per argument to the file
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <charconv>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <thread>
+#include <vector>
+
+namespace {
+
+int envNumber(const char* name, int fallback) {
+  const char* text = std::getenv(name);
+  if (text == nullptr) return fallback;
+  int value = fallback;
+  const std::string_view view(text);
+  const auto [end, ec] = std::from_chars(view.data(), view.data() + view.size(), value);
+  if (ec != std::errc() || end != view.data() + view.size()) return fallback;
+  return value;
+}
+
+void writeTrace(int argc, char** argv) {
+  const char* file = std::getenv("ZANTOR_TRACE");
+  if (file == nullptr || *file == '\0') return;
+  std::ofstream out(file, std::ios::binary | std::ios::app);
+  out << "pid " << ::getpid() << '\n';
+  std::vector<char> cwd(4096);
+  out << "cwd " << (::getcwd(cwd.data(), cwd.size()) ? cwd.data() : "") << '\n';
+  for (int i = 1; i < argc; ++i) out << "arg " << argv[i] << '\n';
+}
+
+bool isSwitch(std::string_view arg, char letter) {
+  return arg.size() == 2 && arg[0] == '/' && (arg[1] == letter || arg[1] == letter + ('a' - 'A'));
+}
+
+// The deck name with its extension (from the last "." of the file name)
+// replaced, or the extension appended when there is none.
+std::string changeExtension(const std::string& deck, const char* extension) {
+  const std::size_t slash = deck.find_last_of('/');
+  const std::size_t dot = deck.find_last_of('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return deck + extension;
+  return deck.substr(0, dot) + extension;
+}
+
+std::vector<std::string> readLines(std::ifstream& in) {
+  std::vector<std::string> lines;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  writeTrace(argc, argv);
+
+  const int sleepMs = envNumber("ZANTOR_SLEEP_MS", 0);
+  if (sleepMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(sleepMs));
+
+  if (envNumber("ZANTOR_CRASH", 0) == 1) {
+    const rlimit noCore{0, 0};
+    ::setrlimit(RLIMIT_CORE, &noCore);
+    std::abort();
+  }
+
+  std::string deck;
+  std::string switches;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg(argv[i]);
+    if (isSwitch(arg, 'H') || isSwitch(arg, 'N')) {
+      switches += switches.empty() ? "" : " ";
+      switches += arg;
+    } else if (deck.empty()) {
+      deck = arg;
+    } else {
+      std::cerr << "Zantor: extra argument ignored: " << arg << '\n';
+    }
+  }
+  if (deck.empty()) {
+    std::cerr << "usage: Zantor <deck> [/H] [/N]\n";
+    return envNumber("ZANTOR_EXIT_CODE", 2);
+  }
+
+  std::ifstream in(deck, std::ios::binary);
+  std::ofstream log(changeExtension(deck, ".LOG"), std::ios::binary | std::ios::trunc);
+  log << "Zantor stand-in run of " << deck << "\r\n";
+  log << "Switches: " << (switches.empty() ? "none" : switches) << "\r\n";
+  if (!in) {
+    log << "Cannot read the deck.\r\n";
+    return envNumber("ZANTOR_EXIT_CODE", 1);
+  }
+  const std::vector<std::string> lines = readLines(in);
+
+  std::ofstream listing(changeExtension(deck, ".LST"), std::ios::binary | std::ios::trunc);
+  listing << "ZANTOR LISTING OF " << deck << "\r\n\r\n";
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const std::string number = std::to_string(i + 1);
+    listing << std::string(number.size() < 5 ? 5 - number.size() : 0, ' ') << number << "  " << lines[i]
+            << "\r\n";
+  }
+  log << lines.size() << " deck lines read.\r\n";
+  log << "Run complete.\r\n";
+  return envNumber("ZANTOR_EXIT_CODE", 0);
+}
