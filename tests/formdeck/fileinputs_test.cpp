@@ -70,6 +70,7 @@ TEST(ListInput, ADeckValueWithoutARowIsKeptAndNothingIsChosen) {
   TFileInput list(nullptr);
   list.DisplayColumn = 2;
   list.ValueColumn = 1;
+  list.HasList = true;
   list.FillList({"1,Small ", "2,Large", "3,Large"});
   ASSERT_EQ(list.count(), 3);
   EXPECT_EQ(list.itemText(0), QStringLiteral("Small"));
@@ -82,7 +83,20 @@ TEST(ListInput, ADeckValueWithoutARowIsKeptAndNothingIsChosen) {
   list.SelectValue();
   EXPECT_EQ(list.currentIndex(), 2);
   // Two rows show the same text; the chosen row, not its text, gives the value.
+  list.Value = QStringLiteral("2");
+  list.setCurrentIndex(2);
   EXPECT_EQ(list.ChosenValue(), QStringLiteral("3"));
+}
+
+TEST(ListInput, WithoutADropDownNothingIsChosenAndTheValueStays) {
+  TFileInput list(nullptr);
+  list.DisplayColumn = 0;
+  list.ValueColumn = 1;
+  list.FillList({"1,Small", "2,Large"});
+  list.Value = QStringLiteral("2");
+  EXPECT_EQ(list.count(), 0);
+  EXPECT_EQ(list.Rows.size(), 2u);
+  EXPECT_EQ(list.ChosenValue(), QStringLiteral("2"));
 }
 
 TEST(ListInput, TheWheelOverAnUnfocusedListChangesNothing) {

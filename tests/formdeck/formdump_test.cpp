@@ -29,6 +29,7 @@ const GoldenCase kGoldenCases[] = {
     {"noext.v1", "HOUSE", false, false},       // no extension, a dot in the folder
     {"tabwindows", "deck.pzd", false, false},  // pages reused by name, "Main" refilled
     {"demo", "examples/demo/Demo.pzd", false, true},
+    {"valueinputs", "deck.pzd", false, false},  // every kind of value input
 };
 
 QString Fixture(const QString& relative) { return QStringLiteral(PELMARK_FIXTURES_DIR "/decks/") + relative; }

@@ -54,6 +54,8 @@ TFileInput::TFileInput(QWidget* parent) : QComboBox(parent) {
 void TFileInput::FillList(std::vector<std::string> rows) {
   Rows = std::move(rows);
   clear();
+  // A list without a drop-down shows nothing and chooses nothing.
+  if (DisplayColumn < 1) return;
   for (const std::string& row : Rows) {
     std::string shown = GetListColumn(row, DisplayColumn);
     TrimTrailing(shown);
@@ -72,7 +74,7 @@ void TFileInput::SelectValue() {
 
 QString TFileInput::ChosenValue() const {
   const int row = currentIndex();
-  if (row < 0 || static_cast<size_t>(row) >= Rows.size()) return Value;
+  if (!HasList || row < 0 || static_cast<size_t>(row) >= Rows.size()) return Value;
   std::string key = GetListColumn(Rows[static_cast<size_t>(row)], ValueColumn);
   TrimTrailing(key);
   return FromCp1252(key);

@@ -48,13 +48,13 @@ class TFileInput : public QComboBox, public FormControl {
   // The rows read when the list was filled, one per item.
   std::vector<std::string> Rows;
 
-  // Items from the display column of the rows.
+  // Items from the display column of the rows (none without a drop-down).
   void FillList(std::vector<std::string> rows);
   // Chooses the row whose key column holds Value; none: no item, and Value
   // shows as the placeholder.
   void SelectValue();
   // The value to write back: the key column of the chosen row, or Value
-  // while nothing is chosen.
+  // while nothing is chosen or the list has no drop-down.
   QString ChosenValue() const;
   int ControlTag() const override { return 22; }
   int ControlHelpId() const override { return HelpId; }

@@ -1,6 +1,7 @@
 #include "formdeck/ui/formdump.h"
 
 #include "common/globals.h"
+#include "formdeck/ui/controldump.h"
 #include "formdeck/ui/formpage.h"
 #include "formdeck/ui/formtabbar.h"
 #include "formdeck/ui/plenzoform.h"
@@ -141,7 +142,10 @@ QString DumpForm(const TPlenzoForm& form) {
     out << QStringLiteral("page %1 %2").arg(p).arg(
         tab < form.TabCount() ? Quoted(form.TabControl()->TabName(tab)) : QStringLiteral("-"));
     int index = 0;
-    for (const TFormElement* e : elements) out << ElementLine(++index, *e, form.Page(p));
+    for (const TFormElement* e : elements) {
+      out << ElementLine(++index, *e, form.Page(p));
+      out << DumpElementControls(*e, form.Page(p));
+    }
   }
   for (const QString& name : G().AssignFileList) out << QStringLiteral("assign %1").arg(Quoted(name));
   return out.join(QLatin1Char('\n')) + QLatin1Char('\n');

@@ -389,7 +389,7 @@ TAppButton* BuildAppButton(TPlenzoForm& form, TFormElement* element, const std::
     if (!bitmap.isEmpty() && ResolvedFileExists(bitmap) && LoadLinkGlyph(ResolvePath(bitmap), &own)) glyph = own;
   }
   button->setIcon(glyph.icon);
-  if (QToolButton* design = form.AppButtonGlyph()) button->resize(design->size());
+  button->resize(button->sizeHint());
   button->show();
   element->appButton = button;
   return button;
