@@ -20,7 +20,6 @@ class FakeHost final : public FormHost {
   void SetActiveChild(QObject* child) override { active = child; }
   void CloseResultsReport() override { ++resultsClosed; }
   void ShowHelpContext(int contextId) override { helpContexts.push_back(contextId); }
-  int UnitSystem() const override { return 2; }
   ParseProgress* Progress() override { return progress; }
   void SetUndoEnabled(bool enabled) override { undoEnabled = enabled; }
   void ClearInputModified() override { ++inputModifiedCleared; }
