@@ -20,12 +20,10 @@ class FakeHost final : public FormHost {
   void SetActiveChild(QObject* child) override { active = child; }
   void CloseResultsReport() override { ++resultsClosed; }
   void ShowHelpContext(int contextId) override { helpContexts.push_back(contextId); }
-  int UnitSystem() const override { return units; }
   ParseProgress* Progress() override { return progress; }
   void SetUndoEnabled(bool enabled) override { undoEnabled = enabled; }
   void ClearInputModified() override { ++inputModifiedCleared; }
 
-  int units = 2;  // DefaultSettings.UnitSystem
   QPointer<QObject> active;
   std::vector<int> kindsAtUpdate;  // the active child's kind at each UpdateMenu
   std::vector<int> helpContexts;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/globals.h"
+#include "common/settings.h"
 #include "fakehost.h"
 #include "formdeck/ui/plenzoform.h"
 #include "support/scriptedui.h"
@@ -25,6 +26,7 @@ class FormTest : public ::testing::Test {
     G().ParseErrorState = 0;
     G().SourceSaved = false;
     G().AssignFileList.clear();
+    DefaultSettings().UnitSystem = 2;  // as after start-up
     form = std::make_unique<TPlenzoForm>(&host);
     form->resize(640, 480);
   }

@@ -1,5 +1,6 @@
 #include "formdeck/ui/inputbuilders.h"
 
+#include "common/settings.h"
 #include "formdeck/ui/appbutton.h"
 #include "formdeck/ui/descriptor.h"
 #include "formdeck/ui/fileinputs.h"
@@ -32,7 +33,7 @@ class InputDeckTest : public test::FormTest {
 
   // Reads a deck of the fixtures; the elements of the main page in order.
   std::vector<TFormElement*> Read(const char* name, int units = 1) {
-    host.units = units;
+    DefaultSettings().UnitSystem = units;
     form->ReadDeck(Deck(name));
     return form->Model().Elements.OnPage(0);
   }

@@ -3,6 +3,7 @@
 // shown, ParseErrorState, the slots, tabs and pages with their elements,
 // and the ASSIGN files. --source opens it with a Source tab first.
 #include "formdeck/ui/formdump.h"
+#include "platform/ui/fonts.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@
 int main(int argc, char* argv[]) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
+  pm::RegisterFontSubstitutes();
   pm::DumpOptions options;
   const char* deck = nullptr;
   for (int i = 1; i < argc; ++i) {

@@ -9,6 +9,7 @@ namespace pm {
 
 void TPlenzoForm::WriteDeck(const QString& NewName) {
   model_.FileName = NewName;
+  setWindowFilePath(NewName);
   SaveSucceeded = true;
   ClearModify();
 }

@@ -1,6 +1,7 @@
 #include "formdeck/ui/formdump.h"
 
 #include "common/globals.h"
+#include "common/settings.h"
 #include "formdeck/ui/controldump.h"
 #include "formdeck/ui/formpage.h"
 #include "formdeck/ui/formtabbar.h"
@@ -158,6 +159,8 @@ QString DumpDeck(const QString& deckPath, const DumpOptions& options) {
   RecordingUi recorder;
   G().ParseErrorState = 0;
   G().AssignFileList.clear();
+  const int savedUnits = DefaultSettings().UnitSystem;
+  DefaultSettings().UnitSystem = options.unitSystem;
   QString text;
   {
     TPlenzoForm form(nullptr);
@@ -168,6 +171,7 @@ QString DumpDeck(const QString& deckPath, const DumpOptions& options) {
            (recorder.lines.isEmpty() ? QString() : QStringLiteral("\n")) + DumpForm(form);
   }
   QDir::setCurrent(startFolder);
+  DefaultSettings().UnitSystem = savedUnits;
   text.replace(folder + QLatin1Char('/'), QStringLiteral("$DECKDIR/"));
   return text;
 }

@@ -8,6 +8,7 @@ class TPlenzoForm;
 
 struct DumpOptions {
   bool withSource = false;  // the opener adds a Source tab first
+  int unitSystem = 1;       // the form is shown in: 1 SI, 2 inch-pound
 };
 
 // Opens a deck in a fresh form window through the real parser, with a

@@ -34,6 +34,7 @@ void TPlenzoForm::ReadDeck(const QString& fileName) {
     return;
   }
   setWindowTitle(fileName);
+  setWindowFilePath(fileName);
   PlaceAfterParse();
   Show();
   if (host_) host_->ClearInputModified();

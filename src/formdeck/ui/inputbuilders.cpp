@@ -11,6 +11,7 @@
 #include "formdeck/ui/appbutton.h"
 #include "formdeck/ui/descriptor.h"
 #include "formdeck/ui/fileinputs.h"
+#include "formdeck/ui/formfonts.h"
 #include "formdeck/ui/input.h"
 #include "formdeck/ui/plenzoform.h"
 #include "platform/cp1252.h"

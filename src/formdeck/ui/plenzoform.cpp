@@ -2,8 +2,10 @@
 
 #include "common/globals.h"
 #include "formdeck/formhost.h"
+#include "formdeck/ui/formfonts.h"
 #include "formdeck/ui/formpage.h"
 #include "formdeck/ui/formtabbar.h"
+#include "platform/ui/fonts.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -60,7 +62,8 @@ TPlenzoForm::~TPlenzoForm() {
 void TPlenzoForm::FormCreate() {
   setFont(PixelFont(QStringLiteral("MS LineDraw"), 13));
   SetKind(KindFormPages);
-  canvasFont_ = PixelFont(QStringLiteral("Arial"), PointsToPixels(11));
+  canvasFont_ = QFont(QStringLiteral("Arial"));
+  SetPointSizeAt96Dpi(canvasFont_, 11);
   model_.Slots = FormSlots::Defaults();
   WidthOf8 = QFontMetrics(canvasFont_).horizontalAdvance(QLatin1Char('8'));
   LineHeight = GetHeight(canvasFont_) + 4;
