@@ -1,17 +1,16 @@
 // Switching between the form pages and the Source tab.
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTextBlock>
+#include <algorithm>
+
 #include "common/globals.h"
 #include "common/settings.h"
 #include "formdeck/formhost.h"
 #include "formdeck/ui/formpage.h"
 #include "formdeck/ui/formtabbar.h"
 #include "formdeck/ui/plenzoform.h"
-
-#include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QStackedWidget>
-#include <QTextBlock>
-
-#include <algorithm>
 
 namespace pm {
 
