@@ -1,12 +1,12 @@
 #include "formdeck/formslots.h"
 
+#include <cmath>
+#include <limits>
+
 #include "common/lib1.h"
 #include "formdeck/markupcolor.h"
 #include "formdeck/markuptext.h"
 #include "platform/cp1252.h"
-
-#include <cmath>
-#include <limits>
 
 namespace pm {
 

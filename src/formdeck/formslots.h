@@ -1,11 +1,11 @@
 #pragma once
 
-#include "common/colors.h"
-
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "common/colors.h"
 
 namespace pm {
 

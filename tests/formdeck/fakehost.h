@@ -1,14 +1,12 @@
 #pragma once
 
-#include "common/globals.h"
-#include "formdeck/formhost.h"
-
 #include <QLineEdit>
 #include <QObject>
 #include <QPointer>
-
 #include <vector>
 
+#include "common/globals.h"
+#include "formdeck/formhost.h"
 #include "formdeck/ui/formcontrol.h"
 
 namespace pm::test {

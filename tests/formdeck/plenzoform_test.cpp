@@ -1,14 +1,13 @@
-#include "formtestsupport.h"
-
-#include "formdeck/ui/formfonts.h"
-#include "formdeck/ui/formpage.h"
-#include "formdeck/ui/formtabbar.h"
-
 #include <QFile>
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QWheelEvent>
+
+#include "formdeck/ui/formfonts.h"
+#include "formdeck/ui/formpage.h"
+#include "formdeck/ui/formtabbar.h"
+#include "formtestsupport.h"
 
 namespace pm::test {
 namespace {

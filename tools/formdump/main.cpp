@@ -2,14 +2,13 @@
 // Reads DECK into a form window headless and prints its dump: the messages
 // shown, ParseErrorState, the slots, tabs and pages with their elements,
 // and the ASSIGN files. --source opens it with a Source tab first.
-#include "formdeck/ui/formdump.h"
-#include "platform/ui/fonts.h"
-
 #include <QApplication>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#include "formdeck/ui/formdump.h"
+#include "platform/ui/fonts.h"
 
 int main(int argc, char* argv[]) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);

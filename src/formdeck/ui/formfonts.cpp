@@ -1,9 +1,9 @@
 #include "formdeck/ui/formfonts.h"
 
+#include <QFontMetrics>
+
 #include "platform/cp1252.h"
 #include "platform/ui/fonts.h"
-
-#include <QFontMetrics>
 
 namespace pm {
 

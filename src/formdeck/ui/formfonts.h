@@ -1,9 +1,9 @@
 #pragma once
 
-#include "formdeck/formslots.h"
-
 #include <QFont>
 #include <QString>
+
+#include "formdeck/formslots.h"
 
 namespace pm {
 

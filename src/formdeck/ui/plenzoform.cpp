@@ -1,12 +1,5 @@
 #include "formdeck/ui/plenzoform.h"
 
-#include "common/globals.h"
-#include "formdeck/formhost.h"
-#include "formdeck/ui/formfonts.h"
-#include "formdeck/ui/formpage.h"
-#include "formdeck/ui/formtabbar.h"
-#include "platform/ui/fonts.h"
-
 #include <QApplication>
 #include <QFontMetrics>
 #include <QMdiSubWindow>
@@ -14,6 +7,13 @@
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include "common/globals.h"
+#include "formdeck/formhost.h"
+#include "formdeck/ui/formfonts.h"
+#include "formdeck/ui/formpage.h"
+#include "formdeck/ui/formtabbar.h"
+#include "platform/ui/fonts.h"
 
 namespace pm {
 
