@@ -71,13 +71,21 @@ bool DeckParser::OpenDeck() {
   // Resolved before the folder changes, so a relative name still finds it.
   const QString path = QFileInfo(ResolvePath(StripQuotes(fileName_))).absoluteFilePath();
   QDir::setCurrent(QFileInfo(path).absolutePath());
+  FormModel& m = Model();
+  m.DeckLines.clear();
+  m.DeckLinesHeld = false;
   int err = reader_.Open(path);
-  if (err == 0) return true;
-  ShowMessageKind(QStringLiteral("Error ") + QString::number(err) + QStringLiteral(".  Cannot open file ") +
-                      fileName_ + QLatin1Char('.'),
-                  0, true);
-  err = reader_.Open(path);
-  if (err == 0) return true;
+  if (err != 0) {
+    ShowMessageKind(QStringLiteral("Error ") + QString::number(err) + QStringLiteral(".  Cannot open file ") +
+                        fileName_ + QLatin1Char('.'),
+                    0, true);
+    err = reader_.Open(path);
+  }
+  if (err == 0) {
+    m.DeckLines = reader_.Lines();
+    m.DeckLinesHeld = true;
+    return true;
+  }
   // Nothing was read: the form must not be shown as if the deck were empty.
   G().ParseErrorState = 100;
   HideProgress();

@@ -17,6 +17,8 @@ class DeckReader {
   bool AtEnd() const { return !open_ || next_ >= lines_.size(); }
   // The next line without its line end; false at the end.
   bool Next(std::string* line);
+  // Every line of the deck; only until the first Next.
+  const std::vector<std::string>& Lines() const { return lines_; }
 
  private:
   std::vector<std::string> lines_;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <string>
+#include <vector>
 
 #include "common/colors.h"
 #include "formdeck/formelement.h"
@@ -27,6 +28,10 @@ struct FormModel {
   bool LayingOut = false;
   qint64 ParseTimeMs = 0;
   ElementStore Elements;
+  // The deck's lines as the last parse read them (bytes, without line ends);
+  // the write-back rebuilds the deck from them, not from the file on disk.
+  std::vector<std::string> DeckLines;
+  bool DeckLinesHeld = false;
 
   // The state every parse starts from: the creation defaults of the slots,
   // no content width, no maximize flag, the window's colour.

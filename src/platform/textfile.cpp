@@ -80,7 +80,8 @@ int writeAll(int fd, const char* data, qsizetype size) {
 
 }  // namespace
 
-int WriteFileAtomic(const QString& path, const QByteArray& bytes) {
+int PreparedFile::Prepare(const QString& path, const QByteArray& bytes) {
+  Discard();
   const QFileInfo info(path);
   if (info.isDir()) return EISDIR;
   QByteArray temp = QFile::encodeName(info.absolutePath() + QStringLiteral("/.~") + info.fileName() +
@@ -97,9 +98,32 @@ int WriteFileAtomic(const QString& path, const QByteArray& bytes) {
     if (::fchmod(fd, mode) != 0) err = errno;
   }
   if (::close(fd) != 0 && err == 0) err = errno;
-  if (err == 0 && ::rename(temp.constData(), target.constData()) != 0) err = errno;
-  if (err != 0) ::unlink(temp.constData());
+  if (err != 0) {
+    ::unlink(temp.constData());
+    return err;
+  }
+  temp_ = temp;
+  target_ = target;
+  return 0;
+}
+
+int PreparedFile::Commit() {
+  if (temp_.isEmpty()) return EINVAL;
+  const int err = ::rename(temp_.constData(), target_.constData()) != 0 ? errno : 0;
+  if (err != 0) ::unlink(temp_.constData());
+  temp_.clear();
   return err;
+}
+
+void PreparedFile::Discard() {
+  if (!temp_.isEmpty()) ::unlink(temp_.constData());
+  temp_.clear();
+}
+
+int WriteFileAtomic(const QString& path, const QByteArray& bytes) {
+  PreparedFile file;
+  const int err = file.Prepare(path, bytes);
+  return err != 0 ? err : file.Commit();
 }
 
 QByteArray JoinLinesCrLf(const std::vector<std::string>& lines) {

@@ -20,6 +20,24 @@ int ReadTextLines(const QString& path, std::vector<std::string>* lines);
 // Writes through a temporary file in the same folder renamed over the target,
 // so a failure leaves the old file as it was. Returns 0 or an errno.
 int WriteFileAtomic(const QString& path, const QByteArray& bytes);
+// The same in two steps, for a writer that has more to do between writing
+// and replacing (a backup): Prepare writes the bytes to a temporary file
+// beside the target, Commit renames it over the target. Dropped without a
+// Commit, the temporary file goes. Both return 0 or an errno.
+class PreparedFile {
+ public:
+  PreparedFile() = default;
+  ~PreparedFile() { Discard(); }
+  PreparedFile(const PreparedFile&) = delete;
+  PreparedFile& operator=(const PreparedFile&) = delete;
+  int Prepare(const QString& path, const QByteArray& bytes);
+  int Commit();
+  void Discard();
+
+ private:
+  QByteArray temp_;
+  QByteArray target_;
+};
 // Lines written with CRLF after each line.
 int WriteTextLines(const QString& path, const std::vector<std::string>& lines);
 QByteArray JoinLinesCrLf(const std::vector<std::string>& lines);

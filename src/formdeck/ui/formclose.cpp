@@ -1,4 +1,4 @@
-// The close question, the write-back seam and the window's restore point.
+// The close question and the window's restore point.
 #include <QCloseEvent>
 
 #include "common/globals.h"
@@ -6,15 +6,6 @@
 #include "formdeck/ui/plenzoform.h"
 
 namespace pm {
-
-void TPlenzoForm::WriteDeck(const QString& NewName) {
-  model_.FileName = NewName;
-  setWindowFilePath(NewName);
-  SaveSucceeded = true;
-  ClearModify();
-}
-
-bool TPlenzoForm::DCKChanged() { return model_.Changed; }
 
 int TPlenzoForm::RefreshWorkingCopy() { return workingCopy_.Refresh(model_.FileName); }
 

@@ -172,6 +172,7 @@ QString DumpDeck(const QString& deckPath, const DumpOptions& options) {
   const QDir folder = deck.absoluteDir();
   const QString name = folder.dirName() + QLatin1Char('/') + deck.fileName();
   const QString startFolder = QDir::currentPath();
+  const QString saveAs = options.saveAs.isEmpty() ? QString() : QFileInfo(options.saveAs).absoluteFilePath();
   QDir::setCurrent(QFileInfo(folder.absolutePath()).absolutePath());
   RecordingUi recorder;
   G().ParseErrorState = 0;
@@ -184,8 +185,15 @@ QString DumpDeck(const QString& deckPath, const DumpOptions& options) {
     form.ClearTabs();
     if (options.withSource) form.AddSourceTab();
     form.ReadDeck(name);
+    QString saved;
+    if (!saveAs.isEmpty()) {
+      // As the shell names it: the dump's short name is relative to another folder.
+      form.Model().FileName = deck.absoluteFilePath();
+      form.WriteDeck(saveAs);
+      saved = form.SaveSucceeded ? QStringLiteral("save ok\n") : QStringLiteral("save failed\n");
+    }
     text = QStringLiteral("deck %1\n").arg(Quoted(name)) + recorder.lines.join(QLatin1Char('\n')) +
-           (recorder.lines.isEmpty() ? QString() : QStringLiteral("\n")) + DumpForm(form);
+           (recorder.lines.isEmpty() ? QString() : QStringLiteral("\n")) + saved + DumpForm(form);
   }
   QDir::setCurrent(startFolder);
   DefaultSettings().UnitSystem = savedUnits;

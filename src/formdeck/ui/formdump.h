@@ -9,6 +9,7 @@ class TPlenzoForm;
 struct DumpOptions {
   bool withSource = false;  // the opener adds a Source tab first
   int unitSystem = 1;       // the form is shown in: 1 SI, 2 inch-pound
+  QString saveAs;           // not empty: the form is written back there after loading
 };
 
 // Opens a deck in a fresh form window through the real parser, with a

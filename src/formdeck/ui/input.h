@@ -17,7 +17,10 @@ class TInput : public QLineEdit, public FormControl {
   bool Tracked = false;  // the value counts for change tracking
   int HelpId = 0;
   bool IsNumeric = false;
-  long double Value = 0;
+  long double Value = 0;  // SI, at full precision
+  // The text last shown for Value. A text the user typed that differs from
+  // it is read again; an untouched value keeps its precision.
+  QString ValueText;
   long double Min = 0;
   long double Max = 0;
   long double Offset = 0;

@@ -133,8 +133,10 @@ void BuildNumericInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
   const int left = tab2 < 0 ? (static_cast<int>(labelText.size()) + 1) * A : tab2;
   input->setGeometry(left, label->y(), 10 * A, form.GetHeight(input->font()) + 2);
   const int units = form.UnitSystem();
-  if (input->IsNumeric)
+  if (input->IsNumeric) {
     input->setText(QString::fromStdString(FormatNumber(nm.format, ToDisplayUnits(si, nm.offset, nm.factor, units))));
+    input->ValueText = input->text();
+  }
 
   // A value kept as text is SI: it is never converted.
   const std::string& unitText = units == 1 || !input->IsNumeric ? nm.siUnit : nm.ipUnit;

@@ -24,6 +24,7 @@ namespace pm {
 class FormHost;
 class TFormPage;
 class TFormTabBar;
+struct WriteBackItem;
 
 // The window that shows one Plenzo deck as a form: a tab control whose tabs
 // are the form pages and, when the opener asked for it, a first tab "Source"
@@ -94,12 +95,25 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   void CheckactiveInput();
   void SelectSourceLine(int line);
 
-  // Write-back: writes the form's values into the deck NewName; the result
-  // is SaveSucceeded. The values are not yet written: only the name and the
-  // change marks follow.
+  // Write-back: writes the form's values into the deck NewName, rebuilt from
+  // the lines the last parse read; saving under the deck's own name keeps
+  // the previous file as its ".BAK". The result is SaveSucceeded.
   virtual void WriteDeck(const QString& NewName);
-  // Anything changed since the last ClearModify.
+  // Anything changed since the last ClearModify; a change closes the
+  // results report.
   virtual bool DCKChanged();
+  void ClearModify() override;
+  // Every numeric input from one unit system to the other (1 SI, 2
+  // inch-pound). Untouched values keep their precision and every change
+  // mark stays.
+  void ConvertUnits(int From, int To);
+  // Before a run: the files named by the file inputs exist, or the user
+  // goes on anyway.
+  bool CheckAssigns();
+  // Each list input's value from its chosen row, and the list inputs that
+  // follow the same list file.
+  void RefreshListInputs();
+  void SyncListInputs(int ValueColumn, const QString& Value, const QString& ListFile);
 
   // The Source editor.
   void LoadEditor(const QString& fileName);
@@ -186,6 +200,7 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   std::vector<QWidget*> TabOrderControls() const;
   int FocusedHelpId() const;
   void RestoreOwnWorkingCopy();
+  std::vector<WriteBackItem> WriteBackItems();
   void LeaveSourceTab();
 
   FormHost* host_;

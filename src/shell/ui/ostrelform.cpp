@@ -4,6 +4,7 @@
 #include "common/lib1.h"
 #include "common/settings.h"
 #include "common/ui/setupdlg.h"
+#include "formdeck/ui/formunits.h"
 #include "platform/help.h"
 #include "shell/menutable.h"
 #include "shell/runprogram.h"
@@ -32,6 +33,7 @@ TOSTRELFORM::TOSTRELFORM(QWidget* parent) : QMainWindow(parent), mdiArea_(new QM
     UpdateMenu();
   });
   BuildMenus();
+  ConvertUnits = ConvertFormWindowUnits;
   FormCreate();
 }
 
