@@ -92,13 +92,23 @@ std::vector<std::string> WriteBackLines(const std::vector<std::string>& held, co
   out.reserve(held.size());
   Walk w;
   w.out = &out;
+  // Between an input's deck line and its mark-up an empty line stays empty:
+  // as "*" it would be the input's deck line at the next read.
+  bool afterInput = false;
   for (size_t n = 1; n <= held.size(); ++n) {
+    if (held[n - 1].empty() && afterInput && !at[n]) {
+      out.emplace_back();
+      continue;
+    }
     std::string L = held[n - 1].empty() ? std::string("*") : held[n - 1];
     if (const WriteBackItem* item = at[n]) {
       if (StartsWith(L, kHiddenPrefix)) L.erase(0, kHiddenPrefix.size());
+      afterInput = item->kind == ElementKind::NumericInput || item->kind == ElementKind::ListInput ||
+                   item->kind == ElementKind::FileInput;
       PutElementLine(w, *item, std::move(L));
       continue;
     }
+    afterInput = false;
     if (w.inChoice) {
       PutChoiceLine(w, std::move(L));
       continue;

@@ -32,7 +32,8 @@ struct WriteBackItem {
 };
 
 // The deck as the form writes it back: one line out per held line. Empty
-// lines become "*"; the lines of hidden visual groups get "*|#", except text
+// lines become "*", except between an input's deck line and its mark-up
+// line; the lines of hidden visual groups get "*|#", except text
 // lines without an input and the lines of choice groups; "//checked" follows
 // the checked item of each radio group (found by its position) and is left
 // alone everywhere else. Items are matched to lines by their line numbers;

@@ -141,7 +141,9 @@ void TPlenzoForm::SyncListInputs(int ValueColumn, const QString& Value, const QS
 void TPlenzoForm::WriteDeck(const QString& NewName) {
   SaveSucceeded = false;
   const QString source = ResolvePath(StripQuotes(model_.FileName));
-  const QString target = ResolvePath(StripQuotes(NewName));
+  // A link is written through: the file it names takes the text.
+  QString target = ResolvePath(StripQuotes(NewName));
+  if (const QFileInfo info(target); info.isSymLink() && info.exists()) target = info.canonicalFilePath();
   const bool same = SameFile(source, target);
   const bool held = model_.DeckLinesHeld;
   std::vector<std::string> disk;
