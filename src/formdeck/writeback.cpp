@@ -11,6 +11,7 @@ constexpr std::string_view kCheckedMark = "//checked";
 
 // The state of the walk over the deck's lines.
 struct Walk {
+  bool inVisual = false;   // between a visual group's opener and its close
   bool visible = true;     // the visual group in hand is shown
   bool inChoice = false;   // between a choice group's opener and its close
   char closer = ')';       // ")" radio, "}" check boxes
@@ -50,17 +51,22 @@ void PutChoiceLine(Walk& w, std::string L) {
   w.Put(std::move(L), false);
 }
 
-void PutElementLine(Walk& w, const WriteBackItem& item, std::string L) {
+// Inside a visual group its state decides the prefix; outside any group a
+// line keeps the "*|#" it was read with, so a line hidden by hand does not
+// reach the engine.
+void PutElementLine(Walk& w, const WriteBackItem& item, std::string L, bool wasHidden) {
   if (!item.inGroup) w.visible = true;
   switch (item.kind) {
     case ElementKind::TextLine:
     case ElementKind::NumericInput:
     case ElementKind::ListInput:
     case ElementKind::FileInput:
-      w.Put(item.keepLine ? std::move(L) : item.line, !item.neverHidden && item.inGroup && !w.visible);
+      w.Put(item.keepLine ? std::move(L) : item.line,
+            item.inGroup ? !item.neverHidden && !w.visible : wasHidden);
       return;
     case ElementKind::VisualGroup:
       // The opener itself carries the group's state.
+      w.inVisual = true;
       w.visible = item.groupShown;
       w.Put(std::move(L), !w.visible);
       return;
@@ -74,7 +80,7 @@ void PutElementLine(Walk& w, const WriteBackItem& item, std::string L) {
       w.Put(std::move(L), false);
       return;
     default:
-      w.Put(std::move(L), !w.visible);
+      w.Put(std::move(L), item.inGroup ? !w.visible : wasHidden);
       return;
   }
 }
@@ -101,22 +107,25 @@ std::vector<std::string> WriteBackLines(const std::vector<std::string>& held, co
       continue;
     }
     std::string L = held[n - 1].empty() ? std::string("*") : held[n - 1];
-    if (const WriteBackItem* item = at[n]) {
-      if (StartsWith(L, kHiddenPrefix)) L.erase(0, kHiddenPrefix.size());
-      afterInput = item->kind == ElementKind::NumericInput || item->kind == ElementKind::ListInput ||
-                   item->kind == ElementKind::FileInput;
-      PutElementLine(w, *item, std::move(L));
-      continue;
-    }
-    afterInput = false;
-    if (w.inChoice) {
+    const WriteBackItem* item = at[n];
+    afterInput = item && (item->kind == ElementKind::NumericInput || item->kind == ElementKind::ListInput ||
+                          item->kind == ElementKind::FileInput);
+    if (!item && w.inChoice) {
       PutChoiceLine(w, std::move(L));
       continue;
     }
-    if (StartsWith(L, kHiddenPrefix)) L.erase(0, kHiddenPrefix.size());
+    const bool wasHidden = StartsWith(L, kHiddenPrefix);
+    if (wasHidden) L.erase(0, kHiddenPrefix.size());
+    if (item) {
+      PutElementLine(w, *item, std::move(L), wasHidden);
+      continue;
+    }
     const bool closesGroup = StartsWith(L, "*|]");
-    w.Put(std::move(L), !w.visible);
-    if (closesGroup) w.visible = true;
+    w.Put(std::move(L), w.inVisual ? !w.visible : wasHidden);
+    if (closesGroup) {
+      w.inVisual = false;
+      w.visible = true;
+    }
   }
   return out;
 }

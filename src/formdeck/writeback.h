@@ -33,8 +33,9 @@ struct WriteBackItem {
 
 // The deck as the form writes it back: one line out per held line. Empty
 // lines become "*", except between an input's deck line and its mark-up
-// line; the lines of hidden visual groups get "*|#", except text
-// lines without an input and the lines of choice groups; "//checked" follows
+// line; the lines of hidden visual groups get "*|#", except text lines
+// without an input and the lines of choice groups, and a line outside any
+// visual group keeps the "*|#" it was read with; "//checked" follows
 // the checked item of each radio group (found by its position) and is left
 // alone everywhere else. Items are matched to lines by their line numbers;
 // of two items on one line the first counts.

@@ -94,6 +94,17 @@ TEST(WriteBackLines, CheckedMarkFollowsTheCheckedRadioItem) {
                         "*|{Opt|Options", "*|Keep//checked|A", "*|}", "* note //checked"}));
 }
 
+// A line hidden by hand outside any group stays hidden: without "*|#" the
+// engine would read it.
+TEST(WriteBackLines, HiddenLinesOutsideGroupsKeepThePrefix) {
+  const Lines held = {"*|#ASSIGN old.dat 14", "*|#X = 1", "*|#*|X|-|-|0|1|0|9|0", "*|[G|Group", "*|#Y = 2",
+                      "*|#*|Y|-|-|0|1|0|9|0", "*|]", "*|#* note"};
+  const Lines out = WriteBackLines(held, {Rebuilt(2, ElementKind::NumericInput, "X = 1.0"), Group(4, true),
+                                          Rebuilt(5, ElementKind::NumericInput, "Y = 2.0", true)});
+  EXPECT_EQ(out, (Lines{"*|#ASSIGN old.dat 14", "*|#X = 1.0", "*|#*|X|-|-|0|1|0|9|0", "*|[G|Group", "Y = 2.0",
+                        "*|Y|-|-|0|1|0|9|0", "*|]", "*|#* note"}));
+}
+
 TEST(WriteBackLines, ElementsInNoGroupEndAHiddenState) {
   // A deck cut off inside a hidden group: the next element outside any group
   // is shown again.
