@@ -1,9 +1,9 @@
 #pragma once
 
-#include "common/lib1.h"
-
 #include <string>
 #include <string_view>
+
+#include "common/lib1.h"
 
 namespace pm {
 
