@@ -54,6 +54,13 @@ bool beginsAssign(std::string_view line) {
 
 }  // namespace
 
+ElementKind InputKindOf(std::string_view markupLine) {
+  const char marker = markupLine.size() >= 3 ? markupLine[2] : '\0';
+  return marker == '?'   ? ElementKind::FileInput
+         : marker == '<' ? ElementKind::ListInput
+                         : ElementKind::NumericInput;
+}
+
 bool SplitValueLine(std::string_view deckLine, std::string* name, std::string* value) {
   const size_t eq = deckLine.find('=');
   if (eq == std::string_view::npos) return false;

@@ -281,10 +281,7 @@ void ApplyFontSlot(QWidget* control, const FontSlot& slot) {
 void BuildInputElement(TPlenzoForm& form, DeckParser& parser) {
   ParseState& s = parser.State();
   ++s.ElementCounter;
-  const char marker = CharAt(s.Line, 3);
-  const ElementKind kind = marker == '?'   ? ElementKind::FileInput
-                           : marker == '<' ? ElementKind::ListInput
-                                           : ElementKind::NumericInput;
+  const ElementKind kind = InputKindOf(s.Line);
   TFormElement* previous = nullptr;
   TFormElement* e = parser.NewElement(kind, s.PreviousLineNumber, &previous);
   e->number = s.ElementCounter;
