@@ -15,10 +15,12 @@
 #include "formdeck/ui/appbutton.h"
 #include "formdeck/ui/descriptor.h"
 #include "formdeck/ui/fileinputs.h"
+#include "formdeck/ui/formfonts.h"
 #include "formdeck/ui/input.h"
 #include "formdeck/ui/plenzoform.h"
 #include "platform/cp1252.h"
 #include "platform/pathresolver.h"
+#include "platform/ui/fonts.h"
 
 namespace pm {
 
@@ -82,10 +84,13 @@ TDescriptor* InputLabel(TPlenzoForm& form, DeckParser& parser, TFormElement* e, 
   return label;
 }
 
-void PlaceAppButton(TPlenzoForm& form, TFormElement* e, const std::string& text, int left, int top) {
+// The button's place: left is given without the button's own character
+// width, which numeric inputs add.
+void PlaceAppButton(TPlenzoForm& form, TFormElement* e, const std::string& text, int left, int top,
+                    bool addCharWidth) {
   TAppButton* button = BuildAppButton(form, e, text);
   if (!button) return;
-  button->move(left, top);
+  button->move(left + (addCharWidth ? form.aveCharWidth(button->font()) : 0), top);
   WidenBox(BoxOf(e), button->x() + button->width());
 }
 
@@ -153,8 +158,7 @@ void BuildNumericInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
   WidenBox(BoxOf(e), unitsLabel->x() + unitsLabel->width());
 
   if (!nm.appLink.empty()) {
-    const int buttonLeft = input->x() + input->width() + unitsWidth + form.aveCharWidth(form.font()) + 10;
-    PlaceAppButton(form, e, nm.appLink, buttonLeft, label->y() - 1);
+    PlaceAppButton(form, e, nm.appLink, input->x() + input->width() + unitsWidth + 10, label->y() - 1, true);
   }
 }
 
@@ -232,7 +236,8 @@ void BuildListInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
     --s.ElementCounter;
     list->hide();
   }
-  if (!lm.appLink.empty()) PlaceAppButton(form, e, lm.appLink, list->x() + list->width() + 10, list->y());
+  if (!lm.appLink.empty())
+    PlaceAppButton(form, e, lm.appLink, list->x() + list->width() + 10, list->y(), false);
 }
 
 void BuildFileInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
@@ -381,6 +386,8 @@ TAppButton* BuildAppButton(TPlenzoForm& form, TFormElement* element, const std::
   AppLinkMarkup link;
   if (!ReadAppLink(text, &link)) return nullptr;
   auto* button = new TAppButton(form.CurrentContainer());
+  // Its own font, not the page's: the 8-point face of a plain control.
+  button->setFont(PixelFont(QStringLiteral("Arial"), PointsToPixels(8)));
   button->LinkIndex = link.linkIndex;
   button->Arguments = Text(link.arguments);
   button->setToolTip(button->Arguments);

@@ -1,17 +1,16 @@
 #pragma once
 
-#include "formdeck/formbuilder.h"
-#include "formdeck/formmodel.h"
-#include "formdeck/ui/elementform.h"
-#include "formdeck/workingcopy.h"
-
 #include <QFont>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QWidget>
-
 #include <array>
 #include <vector>
+
+#include "formdeck/formbuilder.h"
+#include "formdeck/formmodel.h"
+#include "formdeck/ui/elementform.h"
+#include "formdeck/workingcopy.h"
 
 class QKeyEvent;
 class QPlainTextEdit;
