@@ -1,0 +1,59 @@
+#include "shell/recentfiles.h"
+
+#include "platform/textfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <string>
+#include <vector>
+
+namespace pm {
+
+void RecentFileList::Add(const QString& path) {
+  items_.removeAll(path);
+  if (path.size() <= 3) return;
+  items_.append(path);
+  while (items_.size() > kMaxEntries) items_.removeFirst();
+}
+
+bool RecentFileList::RemoveAt(int index) {
+  if (index < 0 || index >= items_.size()) return false;
+  items_.removeAt(index);
+  return true;
+}
+
+int RecentFileList::Load(const QString& file) {
+  items_.clear();
+  QByteArray bytes;
+  const int rc = ReadFileBytes(file, &bytes);
+  if (rc != 0) return rc;
+  for (const std::string& line : SplitLines(bytes)) {
+    items_.append(QFile::decodeName(QByteArray(line.data(), static_cast<qsizetype>(line.size()))));
+  }
+  return 0;
+}
+
+int RecentFileList::Save(const QString& file) const {
+  std::vector<std::string> lines;
+  lines.reserve(static_cast<size_t>(items_.size()));
+  for (const QString& path : items_) lines.push_back(QFile::encodeName(path).toStdString());
+  return WriteTextLines(file, lines);
+}
+
+QString RecentItemCaption(int number, const QString& path) {
+  QString escaped = path;
+  escaped.replace(QLatin1Char('&'), QLatin1String("&&"));
+  return QString::number(number) + QLatin1String(". ") + escaped;
+}
+
+void RemoveWorkingCopies(const QStringList& paths) {
+  for (const QString& path : paths) {
+    const QFileInfo info(path);
+    if (!info.isAbsolute()) continue;
+    const QString copy = info.absolutePath() + QStringLiteral("/~temp.pzd");
+    if (QFileInfo(copy).isFile()) RemoveFile(copy);
+  }
+}
+
+}  // namespace pm

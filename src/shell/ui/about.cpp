@@ -1,0 +1,74 @@
+#include "shell/ui/about.h"
+
+#include "platform/help.h"
+#include "shell/ui/aboutpicture.h"
+#include "shell/ui/windowhelpers.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace pm {
+
+TAboutBox::TAboutBox(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+  setObjectName(QStringLiteral("AboutBox"));
+  setWindowTitle(QStringLiteral("About Pelmark"));
+  SetHelpContext(this, 1);
+  setFixedSize(834, 448);
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  setAutoFillBackground(true);
+
+  Image1 = new AboutPicture(this);
+  Image1->setGeometry(rect());
+
+  Version = new QLabel(this);
+  Version->setObjectName(QStringLiteral("Version"));
+  QFont versionFont(QStringLiteral("Arial"));
+  versionFont.setPixelSize(16);
+  versionFont.setBold(true);
+  Version->setFont(versionFont);
+  Version->hide();
+
+  OKButton = new QPushButton(QStringLiteral("OK"), this);
+  OKButton->setObjectName(QStringLiteral("OKButton"));
+  OKButton->setDefault(true);
+  OKButton->setGeometry(834 - 2 * 88 - 16, 448 - 38, 80, 26);
+  Info = new QPushButton(InfoGlyph(), QStringLiteral("Info"), this);
+  Info->setObjectName(QStringLiteral("Info"));
+  Info->setAutoDefault(false);
+  Info->setGeometry(834 - 88 - 8, 448 - 38, 80, 26);
+  setFocusProxy(OKButton);
+
+  connect(OKButton, &QPushButton::clicked, this, [this] {
+    closing_ = true;
+    accept();
+    closing_ = false;
+  });
+  connect(Info, &QPushButton::clicked, this, &TAboutBox::InfoClick);
+  FormCreate();
+}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  CentreOnScreen(this);
+  OKButton->setFocus();
+}
+
+void TAboutBox::InfoClick() { HtmlHelpTopic(); }
+
+void TAboutBox::reject() {
+  // No border icons: Escape does not close the box.
+}
+
+void TAboutBox::closeEvent(QCloseEvent* event) {
+  if (closing_) {
+    QDialog::closeEvent(event);
+  } else {
+    event->ignore();
+  }
+}
+
+}  // namespace pm

@@ -1,0 +1,77 @@
+// Commands whose windows and dialogs are built with their own subsystems.
+// Each exists under its menu item's handler name so the menu is complete;
+// until its subsystem fills it, it does nothing.
+#include "shell/ui/ostrelform.h"
+
+#include "common/ui/setupdlg.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+namespace pm {
+
+void TOSTRELFORM::New1Click() {}
+void TOSTRELFORM::Open1Click() {}
+void TOSTRELFORM::Save1Click() {}
+void TOSTRELFORM::Saveas1Click() {}
+void TOSTRELFORM::Print1Click() {}
+void TOSTRELFORM::PrintSetup1Click() {}
+
+void TOSTRELFORM::Setup1Click() {
+  if (SetupDlg && SetupDlg->exec() == QDialog::Accepted) {
+    const QList<QMdiSubWindow*> children = MdiArea()->subWindowList();
+    for (QMdiSubWindow* child : children) child->update();
+  }
+  UpdateMenu();
+}
+
+void TOSTRELFORM::Undo1Click() {}
+void TOSTRELFORM::Cut1Click() {}
+void TOSTRELFORM::Copy1Click() {}
+void TOSTRELFORM::Paste1Click() {}
+void TOSTRELFORM::Find1Click() {}
+void TOSTRELFORM::Replace1Click() {}
+void TOSTRELFORM::SearchAgain1Click() {}
+
+void TOSTRELFORM::Calculate1Click() {}
+void TOSTRELFORM::SpecificSystemClick() {}
+void TOSTRELFORM::ExecuteCommand1Click() {}
+
+void TOSTRELFORM::Plenzo1Click() {
+  // The authoring commands stay reachable only from code: opening the menu
+  // hides all seven items.
+  for (const char* name :
+       {"Background1", "SimpleText1", "AddFigure1", "ValueInput", "DropdownInput1", "Assign1", "Group1"}) {
+    Item(QLatin1String(name))->setVisible(false);
+  }
+}
+void TOSTRELFORM::Background1Click() {}
+void TOSTRELFORM::SimpleText1Click() {}
+void TOSTRELFORM::AddFigure1Click() {}
+void TOSTRELFORM::ValueInputClick() {}
+void TOSTRELFORM::DropdownInput1Click() {}
+void TOSTRELFORM::Assign1Click() {}
+void TOSTRELFORM::Group1Click() {}
+
+void TOSTRELFORM::NewTable1Click() {}
+void TOSTRELFORM::AlterTable1Click() {}
+void TOSTRELFORM::InsertDeleteRuns1Click() {}
+void TOSTRELFORM::InsertDeleteVars1Click() {}
+void TOSTRELFORM::Plot1Click() { UpdateMenu(); }
+void TOSTRELFORM::NewPlot1Click() {}
+void TOSTRELFORM::OverlayPlot1Click() {}
+void TOSTRELFORM::ModifyPlot1Click() {}
+
+void TOSTRELFORM::Input1Click() {}
+void TOSTRELFORM::Results1Click() {}
+void TOSTRELFORM::Listing1Click() {}
+void TOSTRELFORM::Log1Click() {}
+void TOSTRELFORM::Table1Click() {}
+void TOSTRELFORM::Diagram1Click() {}
+void TOSTRELFORM::Tile1Click() { MdiArea()->tileSubWindows(); }
+void TOSTRELFORM::Cascade1Click() { MdiArea()->cascadeSubWindows(); }
+
+void TOSTRELFORM::OpenProjectIndex(const QString&) {}
+void TOSTRELFORM::LoadCommandLineSource(const QString&) {}
+
+}  // namespace pm

@@ -1,0 +1,120 @@
+#include "platform/help.h"
+
+#include "platform/ui/helpviewer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace pm {
+namespace {
+
+class FakeHelp final : public HelpService {
+ public:
+  bool showPage(const QString& path) override {
+    shown.append(QFileInfo(path).fileName());
+    return true;
+  }
+  void closeViewer() override { ++closed; }
+  QStringList shown;
+  int closed = 0;
+};
+
+void write(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+class HelpTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    previous_ = setHelp(&fake_);
+    UnloadHelpControl();
+  }
+  void TearDown() override {
+    UnloadHelpControl();
+    setHelp(previous_);
+  }
+  void makeHelpFolder() {
+    const QString help = dir_.path() + QStringLiteral("/help");
+    ASSERT_TRUE(QDir().mkpath(help));
+    write(help + QStringLiteral("/index.html"), "<html><title>Main</title></html>");
+    write(help + QStringLiteral("/pumps.html"), "<html>pumps</html>");
+    write(help + QStringLiteral("/edge.html"), "<html>edge</html>");
+    write(help + QStringLiteral("/context.map"), "# ids\r\n120=pumps.html\n9998 = edge.html\r\n1=missing.html\n");
+  }
+
+  QTemporaryDir dir_;
+  FakeHelp fake_;
+  HelpService* previous_ = nullptr;
+};
+
+TEST_F(HelpTest, ContextMapSkipsWhatIsNoMapping) {
+  const QHash<int, QString> map =
+      ParseContextMap("120=pumps.html\r\nnoise\n\nx=bad.html\n7=\n120=second.html\n 5 = five.html \r");
+  EXPECT_EQ(map.size(), 2);
+  EXPECT_EQ(map.value(120), QStringLiteral("pumps.html"));
+  EXPECT_EQ(map.value(5), QStringLiteral("five.html"));
+}
+
+TEST_F(HelpTest, ContextIdsWithinTheBoundShowTheirPageOthersTheMainTopic) {
+  makeHelpFolder();
+  LoadHelpControl(dir_.path());
+  struct Case {
+    int id;
+    int bound;
+    const char* page;
+  } cases[] = {
+      {120, 9999, "pumps.html"},  {9998, 9999, "edge.html"},  {9998, 9998, "index.html"},
+      {9999, 9999, "index.html"}, {0, 9999, "index.html"},    {-3, 9999, "index.html"},
+      {77, 9999, "index.html"},   {1, 9999, "index.html"},  // mapped to a page that is missing
+  };
+  for (const Case& c : cases) {
+    fake_.shown.clear();
+    ShowContextHelp(c.id, c.bound);
+    EXPECT_EQ(fake_.shown, QStringList{QLatin1String(c.page)}) << c.id << " < " << c.bound;
+  }
+}
+
+TEST_F(HelpTest, MissingFolderShowsNothingSilently) {
+  LoadHelpControl(dir_.path());
+  EXPECT_TRUE(HelpFolder().isEmpty());
+  EXPECT_FALSE(HtmlHelpTopic());
+  ShowContextHelp(120, 9999);
+  EXPECT_TRUE(fake_.shown.isEmpty());
+}
+
+TEST_F(HelpTest, UnloadClosesTheViewerOnceAndLoadIsRepeatable) {
+  makeHelpFolder();
+  LoadHelpControl(dir_.path());
+  LoadHelpControl(dir_.path());
+  EXPECT_TRUE(HtmlHelpTopic());
+  UnloadHelpControl();
+  UnloadHelpControl();
+  EXPECT_EQ(fake_.closed, 1);
+  EXPECT_FALSE(HtmlHelpTopic());
+}
+
+TEST(HelpViewerTest, ShowsThePageInTheProgramsOwnWindowAndClosesIt) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString page = dir.path() + QStringLiteral("/index.html");
+  write(page, "<html><head><title>Pelmark topics</title></head><body>Main</body></html>");
+  QtHelpService service;
+  EXPECT_FALSE(service.showPage(dir.path() + QStringLiteral("/none.html")));
+  ASSERT_TRUE(service.showPage(page));
+  ASSERT_NE(service.viewer(), nullptr);
+  EXPECT_FALSE(service.viewer()->isHidden());
+  EXPECT_EQ(service.viewer()->currentPage(), page);
+  EXPECT_EQ(service.viewer()->windowTitle(), QStringLiteral("Pelmark topics"));
+  service.closeViewer();
+  EXPECT_TRUE(service.viewer()->isHidden());
+}
+
+}  // namespace
+}  // namespace pm

@@ -1,0 +1,97 @@
+#include "platform/programidentity.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace pm {
+namespace {
+
+void touch(const QString& path, bool executable = false) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+  f.close();
+  if (executable) f.setPermissions(f.permissions() | QFile::ExeOwner);
+}
+
+TEST(ProgramIdentityTest, RunModeComesFromTheNameInAnyCase) {
+  struct Case {
+    const char* name;
+    int mode;
+  } cases[] = {
+      {"OSTREL.EXE", 0}, {"ostrel", 0},  {"MivaroX.exe", 0}, {"mivaro", 0},   {"MIVARO", 0},
+      {"XOSTREL.EXE", 1}, {"pelmark", 1}, {"demo", 1},       {"mivar", 1},    {"", 1},
+  };
+  for (const Case& c : cases) EXPECT_EQ(RuntimeModeForName(QLatin1String(c.name)), c.mode) << c.name;
+}
+
+TEST(ProgramIdentityTest, FolderKeepsItsCaseAndLinksAreNotResolved) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString root = dir.path();
+  ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("Real/Bin")));
+  ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("Demo Folder")));
+  touch(root + QStringLiteral("/Real/Bin/pelmark"), true);
+  ASSERT_TRUE(QFile::link(root + QStringLiteral("/Real/Bin/pelmark"), root + QStringLiteral("/Demo Folder/Mivaro")));
+
+  const ProgramIdentity id =
+      IdentifyProgram(QStringLiteral("../Demo Folder/Mivaro"), root + QStringLiteral("/Real"), QString());
+  EXPECT_EQ(id.ProgramPath, root + QStringLiteral("/Demo Folder/Mivaro"));
+  EXPECT_EQ(id.ProgramFolder, root + QStringLiteral("/Demo Folder"));
+  EXPECT_EQ(id.FileName, QStringLiteral("Mivaro"));
+  EXPECT_EQ(id.RuntimeMode, 0);
+}
+
+TEST(ProgramIdentityTest, BareNameIsFoundThroughPath) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString root = dir.path();
+  ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("a")));
+  ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("b")));
+  ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("cwd")));
+  touch(root + QStringLiteral("/a/demo"));  // not executable: the shell passes it over
+  touch(root + QStringLiteral("/b/demo"), true);
+  const QString path = root + QStringLiteral("/a:") + root + QStringLiteral("/b");
+
+  const ProgramIdentity id = IdentifyProgram(QStringLiteral("demo"), root + QStringLiteral("/cwd"), path);
+  EXPECT_EQ(id.ProgramFolder, root + QStringLiteral("/b"));
+  EXPECT_EQ(id.RuntimeMode, 1);
+  // Not on PATH: taken from the current folder.
+  EXPECT_EQ(AbsoluteProgramPath(QStringLiteral("other"), root + QStringLiteral("/cwd"), path),
+            root + QStringLiteral("/cwd/other"));
+}
+
+TEST(ProgramIdentityTest, StartupFilesAreFoundBesideTheLinkWithoutRegardToCase) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString root = dir.path();
+  ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("bin")));
+  ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("proj")));
+  touch(root + QStringLiteral("/bin/pelmark"), true);
+  touch(root + QStringLiteral("/bin/demo.idx"));  // beside the target: must not count
+  ASSERT_TRUE(QFile::link(root + QStringLiteral("/bin/pelmark"), root + QStringLiteral("/proj/demo")));
+  const QString program = root + QStringLiteral("/proj/demo");
+
+  EXPECT_TRUE(FindStartupFile(program, QStringLiteral(".IDX")).isEmpty());
+  touch(root + QStringLiteral("/proj/DEMO.pzd"));
+  EXPECT_EQ(FindStartupFile(program, QStringLiteral(".PZD")), root + QStringLiteral("/proj/DEMO.pzd"));
+  touch(root + QStringLiteral("/proj/demo.idx"));
+  EXPECT_EQ(FindStartupFile(program, QStringLiteral(".IDX")), root + QStringLiteral("/proj/demo.idx"));
+  // A Windows-style name loses its ".exe" first.
+  EXPECT_EQ(FindStartupFile(root + QStringLiteral("/proj/demo.EXE"), QStringLiteral(".IDX")),
+            root + QStringLiteral("/proj/demo.idx"));
+}
+
+TEST(ProgramIdentityTest, RelativeArgumentIsTakenFromTheStartFolder) {
+  EXPECT_EQ(AbsoluteArgument(QStringLiteral("decks/a.pzd"), QStringLiteral("/home/u/work")),
+            QStringLiteral("/home/u/work/decks/a.pzd"));
+  EXPECT_EQ(AbsoluteArgument(QStringLiteral("\"..\\b.pzd\""), QStringLiteral("/home/u/work")),
+            QStringLiteral("/home/u/b.pzd"));
+  EXPECT_EQ(AbsoluteArgument(QStringLiteral("/x/c.pzd"), QStringLiteral("/home/u")), QStringLiteral("/x/c.pzd"));
+  EXPECT_TRUE(AbsoluteArgument(QString(), QStringLiteral("/home/u")).isEmpty());
+}
+
+}  // namespace
+}  // namespace pm

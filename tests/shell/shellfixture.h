@@ -1,0 +1,95 @@
+#pragma once
+
+#include "common/globals.h"
+#include "platform/help.h"
+#include "common/settings.h"
+#include "shell/ui/ostrelform.h"
+#include "support/scriptedui.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace pm::test {
+
+inline void WriteBytes(const QString& path, const QByteArray& bytes) {
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+  f.write(bytes);
+}
+
+inline QByteArray ReadBytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Records the help pages shown, by file name.
+class FakeHelp final : public HelpService {
+ public:
+  bool showPage(const QString& path) override {
+    shown.append(QFileInfo(path).fileName());
+    return true;
+  }
+  QStringList shown;
+};
+
+// A temporary program folder holding a settings file, the shared state
+// pointed at it, and the current folder given back afterwards.
+class ProgramFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    savedFolder_ = QDir::currentPath();
+    savedGlobals_ = G();
+    UnloadHelpControl();
+    folder_ = dir_.path();
+    WriteBytes(folder_ + QStringLiteral("/Mivaro.DFT"), QByteArray(5452, '\0'));
+  }
+  void TearDown() override {
+    form_.reset();
+    QDir::setCurrent(savedFolder_);
+    G() = savedGlobals_;
+  }
+
+  // Starts the main window as the program named `name` in the folder.
+  TOSTRELFORM* Start(const QString& name = QStringLiteral("mivaro")) {
+    form_.reset();
+    Globals& g = G();
+    g = Globals();
+    g.ProgramFolder = folder_;
+    g.ProgramPath = folder_ + QLatin1Char('/') + name;
+    g.RuntimeMode = name.toUpper().startsWith(QLatin1String("MIVARO")) ? 0 : 1;
+    form_ = std::make_unique<TOSTRELFORM>();
+    return form_.get();
+  }
+
+  // A stand-in document window of the given kind.
+  QMdiSubWindow* AddChild(int kind, const QString& file = QString(), const QString& title = QString()) {
+    auto* widget = new QWidget;
+    SetChildKind(widget, kind);
+    widget->setWindowFilePath(file);
+    widget->setWindowTitle(title.isEmpty() ? QStringLiteral("child") : title);
+    QMdiSubWindow* child = form_->MdiArea()->addSubWindow(widget);
+    child->show();
+    return child;
+  }
+
+  QTemporaryDir dir_;
+  QString folder_;
+  ScriptedUi ui_;
+  std::unique_ptr<TOSTRELFORM> form_;
+
+ private:
+  QString savedFolder_;
+  Globals savedGlobals_;
+};
+
+}  // namespace pm::test
