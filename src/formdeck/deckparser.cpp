@@ -1,0 +1,161 @@
+#include "formdeck/deckparser.h"
+
+#include "common/globals.h"
+#include "common/lib1.h"
+#include "formdeck/assignfiles.h"
+#include "formdeck/formbuilder.h"
+#include "formdeck/formhost.h"
+#include "formdeck/formmodel.h"
+#include "formdeck/markuptext.h"
+#include "platform/cp1252.h"
+#include "platform/pathresolver.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace pm {
+
+DeckParser::DeckParser(FormBuilder& form, ParseProgress* progress) : form_(form), progress_(progress) {}
+
+FormModel& DeckParser::Model() { return form_.Model(); }
+
+bool DeckParser::Failed() const { return G().ParseErrorState != 0; }
+
+void DeckParser::ParseDeck(const QString& fileName) {
+  fileName_ = fileName;
+  G().AssignFileList.clear();
+  // A parse starts from an empty form with the creation defaults, also when
+  // the window is parsed again after the Source tab.
+  form_.DisposeContent();
+  form_.RemoveTabWindows();
+  Model().ResetForParse();
+  state_ = ParseState();
+  if (progress_) {
+    progress_->ForceNextUpdate();
+    progress_->Show();
+    progress_->Update(0);
+  }
+  Model().MaximizeForm = CheckMarkerLine(fileName);
+  timer_.start();
+  if (!OpenDeck()) {
+    Model().ParseFailed = true;
+    return;
+  }
+  G().ParseErrorState = 0;
+  while (!reader_.AtEnd() && G().ParseErrorState == 0) {
+    std::string line;
+    ReadDeckLine(&line);
+    ParseState& s = state_;
+    s.Line = std::move(line);
+    s.Upper = AsciiUpper(s.Line);
+    s.Visible = true;
+    if (!s.GroupOpen) form_.UsePageAsContainer(s.CurrentPage);
+    if (StartsWith(s.Line, "*|#")) {
+      s.Line = FromColumn(s.Line, 4);
+      s.Upper = AsciiUpper(s.Line);
+      s.Visible = false;
+    }
+    // A choice group reads lines of its own; the line in hand keeps its number.
+    const int lineNumber = s.DeckLineNumber;
+    if (StartsWith(s.Line, "*|")) Dispatch();
+    if (!s.Line.empty()) {
+      s.PreviousLine = s.Line;
+      s.PreviousLineNumber = lineNumber;
+    }
+  }
+  FinishParse();
+  Model().ParseFailed = G().ParseErrorState != 0;
+}
+
+bool DeckParser::OpenDeck() {
+  const QString path = ResolvePath(StripQuotes(fileName_));
+  QDir::setCurrent(QFileInfo(path).absolutePath());
+  int err = reader_.Open(fileName_);
+  if (err == 0) return true;
+  ShowMessageKind(QStringLiteral("Error ") + QString::number(err) + QStringLiteral(".  Cannot open file ") +
+                      fileName_ + QLatin1Char('.'),
+                  0, true);
+  err = reader_.Open(fileName_);
+  if (err == 0) return true;
+  // Nothing was read: the form must not be shown as if the deck were empty.
+  G().ParseErrorState = 100;
+  HideProgress();
+  return false;
+}
+
+void DeckParser::FinishParse() {
+  reader_.Close();
+  if (G().ParseErrorState > 0) {
+    HideProgress();
+    return;
+  }
+  if (state_.GroupOpen) {
+    ShowMessageKind(QStringLiteral("This file is missing a group close command."), 0, false);
+    G().ParseErrorState = 100;
+    HideProgress();
+    return;
+  }
+  if (progress_) {
+    progress_->ForceNextUpdate();
+    progress_->Update(0);
+  }
+  FormModel& m = Model();
+  m.LayingOut = true;
+  form_.FinishForm(*this);
+  for (int i = 0; i <= m.HighestPage && i < kPageCount; ++i) {
+    if (form_.HasPage(i)) form_.LayoutPage(*this, i);
+  }
+  m.LayingOut = false;
+  HideProgress();
+  m.ParseTimeMs = timer_.elapsed();
+  form_.SetScrollBar(0);
+  form_.ClearModify();
+  if (form_.HasSourceTab() && form_.TabCount() == 1) form_.AddTab(QStringLiteral("Main"));
+}
+
+void DeckParser::HideProgress() {
+  if (progress_) progress_->Hide();
+}
+
+bool DeckParser::ReadDeckLine(std::string* line) {
+  if (!reader_.Next(line)) return false;
+  AddAssignFile(fileName_, *line);
+  ++state_.DeckLineNumber;
+  if (progress_ && progress_->IsShown()) progress_->Update(state_.DeckLineNumber);
+  return true;
+}
+
+TFormElement* DeckParser::NewElement(ElementKind kind, int lineNumber, TFormElement** previous) {
+  ParseState& s = state_;
+  TFormElement* e = Model().Elements.Create(s.CurrentPage, Model().Slots.tabs);
+  e->kind = kind;
+  e->lineNumber = lineNumber;
+  if (kind == ElementKind::VisualGroup) {
+    e->inGroup = true;
+  } else if (s.GroupOpen && kind != ElementKind::CheckBoxGroup && kind != ElementKind::RadioGroup) {
+    e->inGroup = true;
+    e->group = s.OpenGroup;
+    if (s.OpenGroup) e->groupBox = s.OpenGroup->groupBox;
+  }
+  if (previous) *previous = s.LastElement;
+  if (!s.LastElement) s.CurrentY = 10;
+  Model().Elements.LinkOnPage(e, s.LastElement);
+  s.LastElement = e;
+  return e;
+}
+
+void DeckParser::Stop(const QString& message, bool beep) {
+  ShowMessageKind(message, 0, beep);
+  G().ParseErrorState = 100;
+  reader_.Close();
+}
+
+void DeckParser::ReportMarkupError(std::string_view line) {
+  Stop(QStringLiteral("***Input Error***   ") + FromCp1252(line));
+}
+
+void DeckParser::ReportElementError(std::string_view deckLine, std::string_view markupLine) {
+  Stop(QStringLiteral("****Input Error****\n") + FromCp1252(deckLine) + QLatin1Char('\n') + FromCp1252(markupLine));
+}
+
+}  // namespace pm

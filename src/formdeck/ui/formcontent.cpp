@@ -1,0 +1,67 @@
+// The content of the pages: freeing it, the scroll range, the input check.
+#include "common/globals.h"
+#include "formdeck/ui/formcontrol.h"
+#include "formdeck/ui/formpage.h"
+#include "formdeck/ui/formtabbar.h"
+#include "formdeck/ui/plenzoform.h"
+
+#include <QStackedWidget>
+
+namespace pm {
+
+void TPlenzoForm::DisposeContent() {
+  for (TFormPage* page : pages_) {
+    if (!page) continue;
+    const QList<QWidget*> children = page->Content()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (auto it = children.rbegin(); it != children.rend(); ++it) delete *it;
+  }
+  model_.Elements.Clear();
+  currentContainer_ = pages_[0]->Content();
+}
+
+void TPlenzoForm::RemoveTabWindows() {
+  for (int i = tabControl_->count() - 1; i >= 0; --i) {
+    if (!(hasSourceTab_ && i == 0)) tabControl_->removeTab(i);
+  }
+  if (tabControl_->count() == 0) tabControl_->hide();
+  for (size_t i = 1; i < pages_.size(); ++i) {
+    if (!pages_[i]) continue;
+    stack_->removeWidget(pages_[i]);
+    delete pages_[i];
+    pages_[i] = nullptr;
+  }
+  CurrentPage = 0;
+  currentContainer_ = pages_[0]->Content();
+}
+
+void TPlenzoForm::SetScrollBar(int PageIndex) {
+  TFormPage* page = Page(PageIndex);
+  if (!page) return;
+  const bool anyPage = tabControl_->currentIndex() < 0;
+  int range = 0;
+  for (TFormElement* e = model_.Elements.First(PageIndex); e; e = e->nextOnPage) {
+    if (!anyPage && e->page != CurrentPage) continue;
+    const bool isGroup = e->kind == ElementKind::VisualGroup || e->kind == ElementKind::CheckBoxGroup ||
+                         e->kind == ElementKind::RadioGroup;
+    QWidget* measured = nullptr;
+    if (e->inGroup || e->kind == ElementKind::CheckBoxGroup || e->kind == ElementKind::RadioGroup) {
+      if (!isGroup || !e->groupBox || e->groupBox->isHidden() || e->groupBox->height() <= 0) continue;
+      measured = e->groupBox;
+    } else {
+      measured = e->label;
+    }
+    if (!measured) continue;
+    const int bottom = page->TopInPage(measured) + measured->height();
+    if (range < bottom) range = bottom + 10;
+  }
+  page->SetRange(range);
+}
+
+void TPlenzoForm::CheckactiveInput() {
+  G().ParseErrorState = 0;
+  QWidget* focused = window()->focusWidget();
+  if (!focused || !isAncestorOf(focused)) return;
+  if (auto* control = dynamic_cast<FormControl*>(focused); control && control->ControlTag() == 21) control->ExitV();
+}
+
+}  // namespace pm

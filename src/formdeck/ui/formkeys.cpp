@@ -1,0 +1,108 @@
+// Keyboard navigation and context help: the window sees every key of its
+// controls before they do.
+#include "common/globals.h"
+#include "formdeck/formhost.h"
+#include "formdeck/pagekeys.h"
+#include "formdeck/ui/formcontrol.h"
+#include "formdeck/ui/formpage.h"
+#include "formdeck/ui/formtabbar.h"
+#include "formdeck/ui/plenzoform.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+namespace pm {
+
+bool TPlenzoForm::eventFilter(QObject* watched, QEvent* e) {
+  if (e->type() != QEvent::KeyPress || !watched->isWidgetType()) return QWidget::eventFilter(watched, e);
+  auto* w = static_cast<QWidget*>(watched);
+  if (w != this && !isAncestorOf(w)) return false;
+  // A key the receiver ignores travels on to its parents: it is seen once.
+  if (e == lastKey_ && lastKeyReceiver_ && w != lastKeyReceiver_ &&
+      w->isAncestorOf(qobject_cast<QWidget*>(lastKeyReceiver_.data()))) {
+    return false;
+  }
+  lastKey_ = e;
+  lastKeyReceiver_ = w;
+  return FormKeyDown(static_cast<QKeyEvent*>(e));
+}
+
+std::vector<QWidget*> TPlenzoForm::TabOrderControls() const {
+  std::vector<QWidget*> out;
+  TFormPage* page = Page(CurrentPage);
+  if (!page) return out;
+  QWidget* content = page->Content();
+  for (QWidget* w = content->nextInFocusChain(); w && w != content; w = w->nextInFocusChain()) {
+    if (!content->isAncestorOf(w)) continue;
+    if (w->focusPolicy() == Qt::NoFocus || !w->isEnabled() || !w->isVisibleTo(page)) continue;
+    out.push_back(w);
+  }
+  return out;
+}
+
+void TPlenzoForm::FocusControl(QWidget* control) {
+  if (!control) return;
+  control->setFocus(Qt::OtherFocusReason);
+  if (TFormPage* page = Page(CurrentPage)) page->ensureWidgetVisible(control);
+}
+
+int TPlenzoForm::FocusedHelpId() const {
+  QWidget* focused = window()->focusWidget();
+  if (!focused || !isAncestorOf(focused)) return 0;
+  const auto* control = dynamic_cast<const FormControl*>(focused);
+  if (!control) return 0;
+  const int tag = control->ControlTag();
+  return tag == 21 || tag == 22 ? control->ControlHelpId() : 0;
+}
+
+bool TPlenzoForm::FormKeyDown(QKeyEvent* event) {
+  if (SourceShown) return false;
+  const int key = event->key();
+  const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  const bool onFormPage = !IsSourceTabCurrent();
+
+  if (key == Qt::Key_F1) {
+    const int id = FocusedHelpId();
+    if (host_) host_->ShowHelpContext(id >= 1 && id <= 9997 ? id : 0);
+    return true;
+  }
+  if (key == Qt::Key_Left || key == Qt::Key_Right) {
+    const int index = tabControl_->currentIndex() + (key == Qt::Key_Left ? -1 : 1);
+    if (tabControl_->currentIndex() >= 0 && index >= 0 && index < tabControl_->count()) UserSelectsTab(index);
+    return false;
+  }
+
+  const std::vector<QWidget*> controls = TabOrderControls();
+  std::vector<TabOrderControl> order;
+  QWidget* focused = window()->focusWidget();
+  int focusedIndex = -1;
+  TFormPage* page = Page(CurrentPage);
+  for (size_t i = 0; i < controls.size(); ++i) {
+    order.push_back({page->TopInPage(controls[i]), (controls[i]->focusPolicy() & Qt::TabFocus) != 0});
+    if (controls[i] == focused) focusedIndex = static_cast<int>(i);
+  }
+  auto focusAt = [&](int i) {
+    if (i >= 0 && i < static_cast<int>(controls.size()) && i != focusedIndex) FocusControl(controls[static_cast<size_t>(i)]);
+  };
+  const bool first = (key == Qt::Key_Home && mods == Qt::ShiftModifier) ||
+                     (onFormPage && key == Qt::Key_PageUp && mods == Qt::ControlModifier);
+  const bool last = (key == Qt::Key_End && mods == Qt::ShiftModifier) ||
+                    (onFormPage && key == Qt::Key_PageDown && mods == Qt::ControlModifier);
+  if (first || last) {
+    focusAt(NextInTabOrder(order, -1, first));
+    return true;
+  }
+  if (!onFormPage) return false;
+  if ((key == Qt::Key_PageUp || key == Qt::Key_PageDown)) {
+    if (mods != Qt::NoModifier) return false;
+    focusAt(PageKeyTarget(order, focusedIndex, key == Qt::Key_PageDown, page->viewport()->height()));
+    return true;
+  }
+  if (key == Qt::Key_Up || key == Qt::Key_Down) {
+    focusAt(ArrowKeyTarget(order, focusedIndex, key == Qt::Key_Down));
+    return true;
+  }
+  return false;
+}
+
+}  // namespace pm

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QScrollArea>
+
+namespace pm {
+
+// One form page: a scroll box whose content widget holds the element
+// controls at absolute positions. The vertical scroll range is the content
+// height.
+class TFormPage : public QScrollArea {
+  Q_OBJECT
+ public:
+  TFormPage(int pageIndex, QWidget* parent);
+
+  int PageIndex() const { return pageIndex_; }  // the original's Tag
+  QWidget* Content() const { return content_; }
+  void SetRange(int range);
+  int Range() const { return range_; }
+  void ScrollToTop();
+  void SetBackground(const QColor& color);
+  // The top of a control of this page in page coordinates.
+  int TopInPage(const QWidget* control) const;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void FitContent();
+
+  int pageIndex_;
+  int range_ = 0;
+  QWidget* content_;
+};
+
+}  // namespace pm

@@ -1,0 +1,63 @@
+// Reading a deck into the window.
+#include "common/globals.h"
+#include "formdeck/deckparser.h"
+#include "formdeck/formhost.h"
+#include "formdeck/ui/formpage.h"
+#include "formdeck/ui/plenzoform.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScreen>
+
+namespace pm {
+
+void TPlenzoForm::ReadDeck(const QString& fileName) {
+  model_.ClearCommands();
+  model_.FileName = fileName;
+  Hide();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  setUpdatesEnabled(false);
+  parsing_ = true;
+  {
+    DeckParser parser(*this, host_ ? host_->Progress() : nullptr);
+    parser.ParseDeck(fileName);
+  }
+  parsing_ = false;
+  ApplyBackground();
+  setUpdatesEnabled(true);
+  QApplication::restoreOverrideCursor();
+  if (G().ParseErrorState >= 1) {
+    model_.ParseFailed = true;
+    return;
+  }
+  setWindowTitle(fileName);
+  PlaceAfterParse();
+  Show();
+  if (host_) host_->ClearInputModified();
+}
+
+// Size and place the sub-window in the MDI area: maximized on a small area
+// or when the deck asks for it, else as wide as the content.
+void TPlenzoForm::PlaceAfterParse() {
+  QMdiSubWindow* sub = subWindow_;
+  if (!sub) return;
+  QMdiArea* area = sub->mdiArea();
+  const QSize avail = area ? area->viewport()->size() : screen()->availableSize();
+  if (avail.width() <= 640 || model_.MaximizeForm) {
+    sub->showMaximized();
+  } else {
+    sub->showNormal();
+    int width = sub->width();
+    if (model_.ContentWidth > 100) {
+      const int frame = sub->width() - this->width();
+      width = model_.ContentWidth + 2 * QFontMetrics(font()).horizontalAdvance(QLatin1Char('8')) + 40 + frame;
+    }
+    sub->setGeometry(0, 0, width, std::max(avail.height() - 70, 100));
+  }
+  if (model_.WindowSizeMaximize) sub->showMaximized();
+}
+
+}  // namespace pm

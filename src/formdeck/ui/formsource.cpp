@@ -1,0 +1,33 @@
+// The Source editor's text as the window loads and saves it.
+#include "common/globals.h"
+#include "common/lib1.h"
+#include "formdeck/sourcelines.h"
+#include "formdeck/ui/plenzoform.h"
+#include "platform/pathresolver.h"
+#include "platform/textfile.h"
+
+#include <QPlainTextEdit>
+
+namespace pm {
+
+void TPlenzoForm::LoadEditor(const QString& fileName) {
+  std::vector<std::string> lines;
+  ReadTextLines(ResolvePath(StripQuotes(fileName)), &lines);
+  loadingEditor_ = true;
+  editor_->setPlainText(LinesToEditorText(lines));
+  editor_->document()->setModified(false);
+  loadingEditor_ = false;
+  editorLoaded_ = true;
+}
+
+int TPlenzoForm::SaveEditorLines(const QString& name) {
+  // An editor that was never loaded holds no deck text to save.
+  if (!editorLoaded_) return 0;
+  return SaveSourceText(name, editor_->toPlainText());
+}
+
+void TPlenzoForm::EditorChange() {
+  if (!loadingEditor_) G().SourceSaved = false;
+}
+
+}  // namespace pm

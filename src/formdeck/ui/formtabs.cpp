@@ -1,0 +1,116 @@
+// Switching between the form pages and the Source tab.
+#include "common/globals.h"
+#include "formdeck/formhost.h"
+#include "formdeck/ui/formpage.h"
+#include "formdeck/ui/formtabbar.h"
+#include "formdeck/ui/plenzoform.h"
+
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTextBlock>
+
+#include <algorithm>
+
+namespace pm {
+
+void TPlenzoForm::ShowTab(int index) {
+  if (index >= 0 && index < tabControl_->count()) tabControl_->setCurrentIndex(index);
+  TabControlChange();
+}
+
+void TPlenzoForm::UserSelectsTab(int index) {
+  if (index < 0 || index >= tabControl_->count() || index == tabControl_->currentIndex()) return;
+  const QString name = tabControl_->TabName(index);
+  if (!TabControlChanging()) return;
+  int target = tabControl_->FindTab(name);
+  if (target < 0) target = tabControl_->FindTab(QStringLiteral("Main"));
+  if (target >= 0) tabControl_->setCurrentIndex(target);
+  TabControlChange();
+}
+
+bool TPlenzoForm::TabControlChanging() {
+  SourceShown = IsSourceTabCurrent();
+  if (!SourceShown) {
+    if (TFormPage* page = Page(CurrentPage)) page->ScrollToTop();
+  }
+  if (hasSourceTab_) {
+    SourceFirstLine = editor_->verticalScrollBar()->value();
+    SourceCaret = editor_->textCursor().position();
+  }
+  if (SourceShown) {
+    LeaveSourceTab();
+    return true;
+  }
+  CheckactiveInput();
+  return G().ParseErrorState == 0;
+}
+
+// The deck text as edited becomes the deck, and the form is read from it
+// again; a deck that does not parse gets its text at opening back.
+void TPlenzoForm::LeaveSourceTab() {
+  SaveEditorLines(model_.FileName);
+  DisposeContent();
+  G().ParseErrorState = 0;
+  ReadDeck(model_.FileName);
+  if (G().ParseErrorState > 0) RestoreOwnWorkingCopy();
+  setWindowTitle(model_.FileName);
+}
+
+void TPlenzoForm::TabControlChange() {
+  if (G().ParseErrorState != 0 && hasSourceTab_) tabControl_->setCurrentIndex(0);
+  SourceShown = IsSourceTabCurrent();
+  if (SourceShown) {
+    if (G().ParseErrorState == 0 && DCKChanged()) {
+      WriteDeck(model_.FileName);
+      LoadEditor(model_.FileName);
+      model_.Changed = true;
+    }
+    stack_->setCurrentWidget(editor_);
+    Show();
+    editor_->raise();
+    SetKind(KindFormSource);
+    if (G().ParseErrorState == 0) {
+      QTextCursor cursor = editor_->textCursor();
+      cursor.setPosition(0);
+      editor_->setTextCursor(cursor);
+      editor_->verticalScrollBar()->setValue(SourceFirstLine);
+      cursor.setPosition(std::min(SourceCaret, editor_->document()->characterCount() - 1));
+      editor_->setTextCursor(cursor);
+    }
+    if (host_) {
+      host_->UpdateMenu();
+      host_->SetUndoEnabled(editor_->document()->isUndoAvailable());
+    }
+  } else {
+    const int base = hasSourceTab_ ? 1 : 0;
+    CurrentPage = tabControl_->count() > 0 ? tabControl_->currentIndex() - base : 0;
+    if (!Page(CurrentPage)) CurrentPage = 0;
+    Page(CurrentPage)->ScrollToTop();
+    SetKind(KindFormPages);
+    if (host_) host_->UpdateMenu();
+    stack_->setCurrentWidget(Page(CurrentPage));
+    if (host_) host_->SetUndoEnabled(false);
+    if (tabControl_->count() > 0 && G().ParseErrorState == 0) SetScrollBar(CurrentPage);
+  }
+  tabControl_->update();
+}
+
+void TPlenzoForm::SelectSourceLine(int line) {
+  if (!hasSourceTab_) return;
+  ErrorLine = line;
+  // During a parse the window stays hidden; the opener shows the tab.
+  if (parsing_) {
+    tabControl_->setCurrentIndex(0);
+  } else {
+    ShowTab(0);
+  }
+  const QTextBlock block = editor_->document()->findBlockByNumber(line - 1);
+  if (block.isValid()) {
+    QTextCursor cursor(block);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    editor_->setTextCursor(cursor);
+  }
+}
+
+}  // namespace pm

@@ -1,0 +1,176 @@
+#pragma once
+
+#include "formdeck/formbuilder.h"
+#include "formdeck/formmodel.h"
+#include "formdeck/workingcopy.h"
+
+#include <QFont>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <vector>
+
+class QKeyEvent;
+class QPlainTextEdit;
+class QStackedWidget;
+class QToolButton;
+
+namespace pm {
+
+class FormHost;
+class TFormPage;
+class TFormTabBar;
+
+// The window that shows one Plenzo deck as a form: a tab control whose tabs
+// are the form pages and, when the opener asked for it, a first tab "Source"
+// with the deck text. The shell places it in an MDI sub-window.
+//
+// Opening a deck (the shell):
+//   auto* form = new TPlenzoForm(host);
+//   mdiArea->addSubWindow(form);
+//   form->ClearTabs();
+//   if (withSource) form->AddSourceTab();
+//   form->SetWorkingCopy(folderOfDeck + "/~temp.pzd");  // after making the copy
+//   form->ReadDeck(path);
+//   if (withSource) form->LoadEditor(path);
+//   form->ShowTab(0);  // the Source tab, or the first form page
+class TPlenzoForm : public QWidget, public FormBuilder {
+  Q_OBJECT
+ public:
+  explicit TPlenzoForm(FormHost* host, QWidget* parent = nullptr);
+  ~TPlenzoForm() override;
+
+  // The model of the form (slots, commands, elements).
+  FormModel& Model() override { return model_; }
+  const FormModel& Model() const { return model_; }
+  const QString& FileName() const { return model_.FileName; }
+
+  // Tabs as the opener sets them up before ReadDeck. The Source tab is fixed
+  // for the window's life once added.
+  void ClearTabs();
+  void AddSourceTab();
+  bool HasSourceTab() const override { return hasSourceTab_; }
+  bool IsSourceTabCurrent() const;
+  // Programmatic tab change: selects the tab and runs TabControlChange.
+  void ShowTab(int index);
+  // A tab change by the user: TabControlChanging may refuse it; the tab is
+  // found again by name afterwards, since leaving the Source tab rebuilds
+  // the tabs.
+  void UserSelectsTab(int index);
+
+  // The restore point made by the opener beside the deck.
+  void SetWorkingCopy(const QString& path) { workingCopy_.Set(path); }
+  QString WorkingCopyPath() const { return workingCopy_.Path(); }
+  // After an explicit save: the restore point takes the deck as saved.
+  int RefreshWorkingCopy();
+
+  // Reads the deck into the form and shows it, or leaves it hidden when the
+  // parse reported an error.
+  void ReadDeck(const QString& fileName);
+
+  void Show();
+  void Hide();
+  bool Shown() const { return shown_; }
+
+  // Measures on the window's canvas.
+  int GetHeight(const QFont& font) const;
+  int GetWidth(const QFont& font, const QString& text) const;
+  int aveCharWidth(const QFont& font) const;
+  QFont CanvasFont() const { return canvasFont_; }
+
+  void FormActivate();
+  // The window sees every key first; true swallows the key.
+  bool FormKeyDown(QKeyEvent* event);
+  // True when the window may close.
+  bool FormCloseQuery();
+  void TabControlChange();
+  // False refuses the change.
+  bool TabControlChanging();
+  void CheckactiveInput();
+  void SelectSourceLine(int line);
+
+  // Write-back: writes the form's values into the deck NewName; the result
+  // is SaveSucceeded. The values are not yet written: only the name and the
+  // change marks follow.
+  virtual void WriteDeck(const QString& NewName);
+  // Anything changed since the last ClearModify.
+  virtual bool DCKChanged();
+
+  // The Source editor.
+  void LoadEditor(const QString& fileName);
+  int SaveEditorLines(const QString& name);  // 0 or an errno
+  void EditorChange();
+
+  // FormBuilder: pages and tabs.
+  void DisposeContent() override;
+  void RemoveTabWindows() override;
+  int TabCount() const override;
+  int FindTab(const QString& name) const override;
+  int AddTab(const QString& name) override;
+  bool HasPage(int index) const override;
+  void CreatePage(int index) override;
+  void UsePageAsContainer(int index) override;
+  void SetScrollBar(int PageIndex) override;
+
+  TFormTabBar* TabControl() const { return tabControl_; }
+  QPlainTextEdit* Editor() const { return editor_; }
+  QToolButton* AppButtonGlyph() const { return myAppButton1_; }  // myAppButton1
+  TFormPage* Page(int index) const;
+  QWidget* CurrentContainer() const { return currentContainer_; }
+  void SetCurrentContainer(QWidget* container) { currentContainer_ = container; }
+  QMdiSubWindow* SubWindow() const { return subWindow_; }
+
+  // Fields of the window.
+  int CurrentPage = 0;
+  int SourceFirstLine = 0;
+  int SourceCaret = 0;
+  int ErrorLine = 0;
+  bool SourceShown = false;
+  bool SaveSucceeded = false;
+  int LineHeight = 0;
+  int WidthOf8 = 0;
+  int InputWidth = 0;
+
+ protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void FormCreate();
+  void SetKind(int kind);
+  void AttachToSubWindow();
+  void PlaceAfterParse();
+  void ApplyBackground();
+  void FocusControl(QWidget* control);
+  std::vector<QWidget*> TabOrderControls() const;
+  int FocusedHelpId() const;
+  void RestoreOwnWorkingCopy();
+  void LeaveSourceTab();
+
+  FormHost* host_;
+  FormModel model_;
+  WorkingCopy workingCopy_;
+  TFormTabBar* tabControl_ = nullptr;
+  QStackedWidget* stack_ = nullptr;
+  QPlainTextEdit* editor_ = nullptr;
+  QToolButton* myAppButton1_ = nullptr;
+  std::array<TFormPage*, kPageCount> pages_{};
+  QWidget* currentContainer_ = nullptr;
+  QPointer<QMdiSubWindow> subWindow_;
+  QFont canvasFont_;
+  bool hasSourceTab_ = false;
+  bool shown_ = false;
+  bool parsing_ = false;
+  bool loadingEditor_ = false;
+  bool editorLoaded_ = false;
+  const QEvent* lastKey_ = nullptr;
+  QPointer<QObject> lastKeyReceiver_;
+};
+
+// The form window last opened or made active for a run.
+QPointer<TPlenzoForm>& PlenzoFormInstance();
+
+}  // namespace pm

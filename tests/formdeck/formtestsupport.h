@@ -1,0 +1,46 @@
+#pragma once
+
+#include "common/globals.h"
+#include "fakehost.h"
+#include "formdeck/ui/plenzoform.h"
+#include "support/scriptedui.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace pm::test {
+
+// A form window with a fake host and the scripted dialog service, and the
+// shared state as a fresh program has it.
+class FormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    G().ParseErrorState = 0;
+    G().SourceSaved = false;
+    G().AssignFileList.clear();
+    form = std::make_unique<TPlenzoForm>(&host);
+    form->resize(640, 480);
+  }
+  void TearDown() override {
+    form.reset();
+    G().ParseErrorState = 0;
+  }
+
+  // Tabs Main and Pumps (pages 0 and 1), with a Source tab first if asked.
+  void MakeTwoPages(bool withSource) {
+    form->ClearTabs();
+    if (withSource) form->AddSourceTab();
+    form->AddTab(QStringLiteral("Main"));
+    form->AddTab(QStringLiteral("Pumps"));
+    form->CreatePage(1);
+  }
+
+  ScriptedUi ui;
+  FakeHost host;
+  std::unique_ptr<TPlenzoForm> form;
+};
+
+}  // namespace pm::test
