@@ -24,6 +24,9 @@ struct StartupOpen {
 // ".IDX", then ".PZD", then runs File/Open.
 StartupOpen PlanStartupOpen(const QString& argument, int runtimeMode, const QString& programPath);
 
+// Printed after "Pelmark Ver. " in the first page header.
+inline constexpr char VersionText[] = "2.01";
+
 // The application's title: "PELMARK", "Pelmark" in dedicated mode. A plain
 // value, never appended to window captions.
 QString ApplicationTitle();

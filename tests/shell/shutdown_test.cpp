@@ -47,6 +47,18 @@ TEST_F(ShutdownTest, ADocumentThatRefusesToCloseKeepsTheProgramRunning) {
   EXPECT_FALSE(QFileInfo::exists(folder_ + QStringLiteral("/Mivaro.FNL")));
 }
 
+TEST_F(ShutdownTest, ExitWaitsForARunCommandInProgress) {
+  TOSTRELFORM* form = Start();
+  form->show();
+  {
+    RunGuard running(form->Runs);
+    form->Exit1Click();
+    EXPECT_FALSE(form->isHidden());
+  }
+  form->Exit1Click();
+  EXPECT_TRUE(form->isHidden());
+}
+
 TEST_F(ShutdownTest, AFailedWriteOfTheListIsReported) {
   ASSERT_TRUE(QDir(folder_).mkdir(QStringLiteral("Mivaro.FNL")));  // a folder in the way
   TOSTRELFORM* form = Start();

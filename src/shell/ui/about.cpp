@@ -1,6 +1,7 @@
 #include "shell/ui/about.h"
 
 #include "platform/help.h"
+#include "shell/startup.h"
 #include "shell/ui/aboutpicture.h"
 #include "shell/ui/windowhelpers.h"
 
@@ -24,7 +25,7 @@ TAboutBox::TAboutBox(QWidget* parent)
   Image1 = new AboutPicture(this);
   Image1->setGeometry(rect());
 
-  Version = new QLabel(this);
+  Version = new QLabel(QStringLiteral("Ver. ") + QLatin1String(VersionText), this);
   Version->setObjectName(QStringLiteral("Version"));
   QFont versionFont(QStringLiteral("Arial"));
   versionFont.setPixelSize(16);

@@ -6,6 +6,7 @@
 #include "common/ui/setupdlg.h"
 #include "platform/help.h"
 #include "shell/menutable.h"
+#include "shell/runprogram.h"
 #include "shell/startup.h"
 #include "shell/ui/menustate.h"
 #include "shell/ui/windowhelpers.h"
@@ -43,6 +44,7 @@ void TOSTRELFORM::FormCreate() {
   ResultsViewerLeft = 200;
   ResultsViewerTop = 10;
   LoadHelpControl(g.ProgramFolder);
+  Runs.TableRunning = false;
   g.SourceMode = 0;
   EditorCount = 0;
   if (!ReadDFT(g.ProgramFolder)) return;
@@ -118,8 +120,13 @@ void TOSTRELFORM::Exit1Click() {
 }
 
 void TOSTRELFORM::closeEvent(QCloseEvent* event) {
-  // Each document asks to save its changes; one that refuses keeps the
+  // A program being waited for is stopped only when the user agrees; then
+  // each document asks to save its changes, and one that refuses keeps the
   // program running.
+  if (!ExitAllowedDuringRun(Runs)) {
+    event->ignore();
+    return;
+  }
   const QList<QMdiSubWindow*> children = mdiArea_->subWindowList();
   for (QMdiSubWindow* child : children) {
     QPointer<QMdiSubWindow> guard(child);

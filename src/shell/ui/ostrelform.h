@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/recentfiles.h"
+#include "shell/runstate.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -147,6 +148,8 @@ class TOSTRELFORM final : public QMainWindow {
   QString PltFileName;
   QString InputFileName;
   RecentFileList RecentFiles;
+  // Runs in progress, the table-run flags and the stop request.
+  RunState Runs;
 
   // Windows made once by the main block.
   QPointer<TSetupDlg> SetupDlg;
