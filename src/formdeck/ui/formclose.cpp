@@ -4,6 +4,7 @@
 #include "formdeck/ui/plenzoform.h"
 
 #include <QCloseEvent>
+#include <QMdiSubWindow>
 
 namespace pm {
 
@@ -62,8 +63,15 @@ bool TPlenzoForm::FormCloseQuery() {
   return false;
 }
 
+bool TPlenzoForm::CloseAnswered() {
+  closeAnswered_ = true;
+  const bool closed = subWindow_ ? subWindow_->close() : close();
+  closeAnswered_ = false;
+  return closed;
+}
+
 void TPlenzoForm::closeEvent(QCloseEvent* event) {
-  if (!FormCloseQuery()) {
+  if (!closeAnswered_ && !FormCloseQuery()) {
     event->ignore();
     return;
   }

@@ -42,20 +42,34 @@ void TEditForm::FormCreate(int number) {
   SetKind(KindTextEditor);
 }
 
-int TEditForm::Open(const QString& Name) {
+int TEditForm::Load(const QString& Name, bool* isText) {
   QByteArray bytes;
-  const QString path = ResolvePath(StripQuotes(Name));
-  if (const int err = ReadFileBytes(path, &bytes); err != 0) {
+  if (const int err = ReadFileBytes(ResolvePath(StripQuotes(Name)), &bytes); err != 0) {
     ShowMessageKind(ReadErrorMessage(err, StripQuotes(Name)), 0, true);
     return err;
   }
   const TextContent content = DecodeTextFile(bytes);
-  SetKind(EditorKindForOpenedName(Name));
   SetFileName(Name);
   editor_->setPlainText(content.text);
-  SetReadOnly(!content.isText);
   SetModified(false);
-  if (!content.isText) ShowMessageKind(NotTextFileMessage(StripQuotes(Name)), 1, true);
+  *isText = content.isText;
+  return 0;
+}
+
+int TEditForm::Open(const QString& Name) {
+  bool isText = true;
+  if (const int err = Load(Name, &isText); err != 0) return err;
+  SetKind(EditorKindForOpenedName(Name));
+  SetReadOnly(!isText);
+  if (!isText) ShowMessageKind(NotTextFileMessage(StripQuotes(Name)), 1, true);
+  return 0;
+}
+
+int TEditForm::View(const QString& Name) {
+  bool isText = true;
+  if (const int err = Load(Name, &isText); err != 0) return err;
+  SetKind(KindOutputViewer);
+  SetReadOnly(true);
   return 0;
 }
 
@@ -85,13 +99,12 @@ bool TEditForm::FormCloseQuery() {
   }
 }
 
-void TEditForm::CloseAnswered() {
+bool TEditForm::CloseAnswered() {
   answered_ = true;
-  if (QMdiSubWindow* sub = SubWindow()) {
-    sub->close();
-  } else {
-    close();
-  }
+  QMdiSubWindow* sub = SubWindow();
+  const bool closed = sub ? sub->close() : close();
+  answered_ = false;
+  return closed;
 }
 
 void TEditForm::SetFileName(const QString& name) {
@@ -136,7 +149,6 @@ void TEditForm::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  answered_ = false;
   event->accept();
   EditForm() = nullptr;
 }

@@ -29,13 +29,17 @@ class TEditForm final : public QWidget {
   // gets its message and leaves the window as it was; the result is 0 or
   // the errno.
   int Open(const QString& Name);
+  // Shows Name read-only as an output viewer (kind 6000), without a message
+  // for a file that is not text. Returns 0 or the errno, after its message.
+  int View(const QString& Name);
   // Writes the lines to FileName. A failure is reported and the window stays
   // modified; a read-only window writes nothing. Returns 0 or the errno.
   int Save();
   // True when the window may close; Yes saves first.
   bool FormCloseQuery();
   // Closes without a second question: the command closing it asked already.
-  void CloseAnswered();
+  // True when the window closed.
+  bool CloseAnswered();
 
   const QString& FileName() const { return fileName_; }
   // The file and the caption follow the name.
@@ -56,6 +60,8 @@ class TEditForm final : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  int Load(const QString& Name, bool* isText);
+
   QPlainTextEdit* editor_ = nullptr;
   QString fileName_;
   bool readOnly_ = false;
