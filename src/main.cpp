@@ -6,6 +6,7 @@
 #include "platform/openaction.h"
 #include "platform/programidentity.h"
 #include "platform/ui/helpviewer.h"
+#include "platform/ui/fonts.h"
 #include "platform/ui/qtuiservice.h"
 #include "shell/startup.h"
 #include "shell/ui/about.h"
@@ -24,8 +25,8 @@ int main(int argc, char* argv[]) {
   // Taken before anything can change the current folder.
   const QString startFolder = QDir::currentPath();
   const QString argv0 = argc > 0 ? QString::fromLocal8Bit(argv[0]) : QString();
-
   QApplication app(argc, argv);
+  pm::RegisterFontSubstitutes();
   pm::QtUiService dialogs;
   pm::setUi(&dialogs);
   pm::QtHelpService helpService;

@@ -2,12 +2,15 @@
 
 #include "platform/pathresolver.h"
 
+#include <QGuiApplication>
+
 namespace pm {
 
 ModalResult ShowMessageKind(const QString& text, int kind, bool beep) {
   if (beep) BeepWarning();
   MessageRequest request;
   request.text = text.left(255);
+  request.kind = kind;
   switch (kind) {
     case 0:
     case 4:
@@ -119,5 +122,7 @@ void ReplaceAllText(const QString& Old, const QString& New, QString& S) {
   if (Old.isEmpty()) return;
   S.replace(Old, New);
 }
+
+bool CtrlKeyDown() { return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier); }
 
 }  // namespace pm

@@ -38,12 +38,17 @@ QString ErrorNumberText(int code);       // "Error #103"
 QString IntToShortText(int value, int maxLength);
 
 TNumberFormat ChooseNumberFormat(int Sig, long double X);
+// Any value and format give a text: Digits counts as 0..17, NaN is "nan",
+// infinities and +/- InfiniteValue are "inf" / "-inf", an exact -0 has no
+// sign, and fixed values of magnitude 1e36 or more come out scientific.
 std::string FormatNumber(TNumberFormat F, long double X);
 long double RaiseToPower(int N, long double X);
+// Callers pass X > 0 (else -inf or NaN, which CheckedTrunc still converts).
 long double DecimalLog(long double X);
 
 // Number syntax: leading spaces, optional sign, digits with an optional ".",
-// optional exponent, nothing after; "." always the decimal point.
+// optional exponent, nothing after; "." always the decimal point. A number
+// too small for an extended reads as 0, one too large is no number.
 bool TextToNumber(std::string_view text, long double* value);
 // The value (0 on failure) and the error position (0 on success).
 long double TextToNumberDot(std::string_view text, int* errorPos);
@@ -56,7 +61,8 @@ long double ReadNumberEdit(QLineEdit* edit, int kind, long double Low, long doub
 bool NumberInRange(int kind, long double V, long double Low, long double High);
 
 // Conversions to integers that never have undefined behaviour: NaN gives 0
-// and values out of range give the nearest end of the range.
+// and values out of range give the nearest end of the range. CheckedRound
+// takes halves to the even neighbour.
 std::int64_t CheckedTrunc(long double X);
 std::int64_t CheckedRound(long double X);
 std::int16_t CheckedTruncInt16(long double X);
@@ -67,8 +73,8 @@ QString FontNameByIndex(int index);
 bool FileExistsUnquoted(const QString& name);
 QString StripQuotes(const QString& name);
 std::string StripQuotes(std::string_view name);
-// An empty Old changes nothing; a New that holds Old is replaced in one
-// left-to-right pass.
+// One left-to-right pass: replaced text is not searched again, so a New
+// that holds Old still ends. An empty Old changes nothing.
 void ReplaceAllText(std::string_view Old, std::string_view New, std::string& S);
 void ReplaceAllText(const QString& Old, const QString& New, QString& S);
 bool CtrlKeyDown();

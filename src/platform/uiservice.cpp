@@ -55,6 +55,21 @@ ModalResult escapeButton(MessageButtons buttons) {
   return ModalResult::None;
 }
 
+int MessageKindOf(const MessageRequest& request) {
+  if (request.kind >= 0) return request.kind;
+  switch (request.buttons) {
+    case MessageButtons::Ok:
+      return request.icon == MessageIcon::Information ? 1 : 0;
+    case MessageButtons::OkCancel:
+      return 2;
+    case MessageButtons::YesNo:
+      return request.icon == MessageIcon::Error ? 3 : 5;
+    case MessageButtons::YesNoCancel:
+      return 7;
+  }
+  return -1;
+}
+
 void enterFolderOf(const QString& fileName) {
   if (fileName.isEmpty()) return;
   const QString folder = QFileInfo(fileName).absolutePath();

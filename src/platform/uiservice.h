@@ -21,7 +21,12 @@ struct MessageRequest {
   MessageButtons buttons = MessageButtons::Ok;
   QString text;
   QString caption;  // empty: the icon's word
+  int kind = -1;    // the message kind (0..7) when known; else derived
 };
+
+// The message kind of a box: the one given, else the lowest kind with this
+// icon and these buttons.
+int MessageKindOf(const MessageRequest& request);
 
 struct FileDialogRequest {
   QString title;

@@ -75,7 +75,7 @@ TEST_F(StartupTest, TheProgramEndsWithAMessageWhenTheSettingsFileIsMissing) {
   ASSERT_TRUE(process.waitForFinished(20000)) << "the program did not end";
   EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
   EXPECT_NE(process.exitCode(), 0);
-  EXPECT_EQ(ReadBytes(log), (QStringLiteral("Error\tPlease copy the Mivaro.DFT file into the ") + dir_.path() +
+  EXPECT_EQ(ReadBytes(log), (QStringLiteral("0\tPlease copy the Mivaro.DFT file into the ") + dir_.path() +
                              QStringLiteral(" directory.\n"))
                                 .toUtf8());
   EXPECT_FALSE(QFileInfo::exists(Path("Mivaro.FNL")));

@@ -42,8 +42,7 @@ void QtUiService::log(const MessageRequest& request) const {
   text.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
   text.replace(QLatin1Char('\n'), QLatin1String("\\n"));
   text.remove(QLatin1Char('\r'));
-  const QString caption = request.caption.isEmpty() ? iconWord(request.icon) : request.caption;
-  file.write((caption + QLatin1Char('\t') + text + QLatin1Char('\n')).toUtf8());
+  file.write((QString::number(MessageKindOf(request)) + QLatin1Char('\t') + text + QLatin1Char('\n')).toUtf8());
 }
 
 ModalResult QtUiService::message(const MessageRequest& request) {
