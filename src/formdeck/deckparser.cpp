@@ -1,5 +1,8 @@
 #include "formdeck/deckparser.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include "common/globals.h"
 #include "common/lib1.h"
 #include "formdeck/assignfiles.h"
@@ -9,9 +12,6 @@
 #include "formdeck/markuptext.h"
 #include "platform/cp1252.h"
 #include "platform/pathresolver.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 namespace pm {
 
@@ -155,7 +155,8 @@ void DeckParser::ReportMarkupError(std::string_view line) {
 }
 
 void DeckParser::ReportElementError(std::string_view deckLine, std::string_view markupLine) {
-  Stop(QStringLiteral("****Input Error****\n") + FromCp1252(deckLine) + QLatin1Char('\n') + FromCp1252(markupLine));
+  Stop(QStringLiteral("****Input Error****\n") + FromCp1252(deckLine) + QLatin1Char('\n') +
+       FromCp1252(markupLine));
 }
 
 }  // namespace pm

@@ -84,13 +84,14 @@ void FormBuilder::AddPicture(DeckParser& parser, const std::string& text, int li
 
 void FormBuilder::AddImage(DeckParser& parser, const std::string& line) {
   const ParseState& s = parser.State();
-  TFormElement* e =
-      parser.NewElement(s.AppLinkIndex >= 1 ? ElementKind::LinkedPicture : ElementKind::Picture, s.DeckLineNumber);
+  TFormElement* e = parser.NewElement(s.AppLinkIndex >= 1 ? ElementKind::LinkedPicture : ElementKind::Picture,
+                                      s.DeckLineNumber);
   e->markupLine = line;
   e->text = Trimmed(FromColumn(line, 8));
 }
 
-void FormBuilder::StoreGroupCommand(TFormElement* /*group*/, bool /*before*/, const std::string& /*command*/) {}
+void FormBuilder::StoreGroupCommand(TFormElement* /*group*/, bool /*before*/,
+                                    const std::string& /*command*/) {}
 
 void FormBuilder::FinishForm(DeckParser& /*parser*/) {}
 

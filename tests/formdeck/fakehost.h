@@ -1,14 +1,12 @@
 #pragma once
 
-#include "common/globals.h"
-#include "formdeck/formhost.h"
-
 #include <QLineEdit>
 #include <QObject>
 #include <QPointer>
-
 #include <vector>
 
+#include "common/globals.h"
+#include "formdeck/formhost.h"
 #include "formdeck/ui/formcontrol.h"
 
 namespace pm::test {
@@ -20,7 +18,6 @@ class FakeHost final : public FormHost {
   void SetActiveChild(QObject* child) override { active = child; }
   void CloseResultsReport() override { ++resultsClosed; }
   void ShowHelpContext(int contextId) override { helpContexts.push_back(contextId); }
-  int UnitSystem() const override { return 2; }
   ParseProgress* Progress() override { return progress; }
   void SetUndoEnabled(bool enabled) override { undoEnabled = enabled; }
   void ClearInputModified() override { ++inputModifiedCleared; }

@@ -1,15 +1,16 @@
 // The close question, the write-back seam and the window's restore point.
+#include <QCloseEvent>
+#include <QMdiSubWindow>
+
 #include "common/globals.h"
 #include "common/lib1.h"
 #include "formdeck/ui/plenzoform.h"
-
-#include <QCloseEvent>
-#include <QMdiSubWindow>
 
 namespace pm {
 
 void TPlenzoForm::WriteDeck(const QString& NewName) {
   model_.FileName = NewName;
+  setWindowFilePath(NewName);
   SaveSucceeded = true;
   ClearModify();
 }

@@ -1,16 +1,16 @@
 // Switching between the form pages and the Source tab.
-#include "common/globals.h"
-#include "formdeck/formhost.h"
-#include "formdeck/ui/formpage.h"
-#include "formdeck/ui/formtabbar.h"
-#include "formdeck/ui/plenzoform.h"
-
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QTextBlock>
-
 #include <algorithm>
+
+#include "common/globals.h"
+#include "common/settings.h"
+#include "formdeck/formhost.h"
+#include "formdeck/ui/formpage.h"
+#include "formdeck/ui/formtabbar.h"
+#include "formdeck/ui/plenzoform.h"
 
 namespace pm {
 
@@ -78,10 +78,9 @@ void TPlenzoForm::TabControlChange() {
       cursor.setPosition(std::min(SourceCaret, editor_->document()->characterCount() - 1));
       editor_->setTextCursor(cursor);
     }
-    if (host_) {
-      host_->UpdateMenu();
-      host_->SetUndoEnabled(editor_->document()->isUndoAvailable());
-    }
+    if (host_) host_->UpdateMenu();
+    if (DefaultSettings().SourceFontSize < 1) DefaultSettings().SourceFontSize = 10;
+    if (host_) host_->SetUndoEnabled(editor_->document()->isUndoAvailable());
   } else {
     const int base = hasSourceTab_ ? 1 : 0;
     CurrentPage = tabControl_->count() > 0 ? tabControl_->currentIndex() - base : 0;

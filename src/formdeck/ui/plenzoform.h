@@ -1,16 +1,15 @@
 #pragma once
 
-#include "formdeck/formbuilder.h"
-#include "formdeck/formmodel.h"
-#include "formdeck/workingcopy.h"
-
 #include <QFont>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QWidget>
-
 #include <array>
 #include <vector>
+
+#include "formdeck/formbuilder.h"
+#include "formdeck/formmodel.h"
+#include "formdeck/workingcopy.h"
 
 class QKeyEvent;
 class QPlainTextEdit;

@@ -1,6 +1,5 @@
 #include "shell/ui/shellformhost.h"
 
-#include "common/settings.h"
 #include "platform/help.h"
 #include "shell/ui/compiling.h"
 #include "shell/ui/menustate.h"
@@ -29,8 +28,6 @@ void ShellFormHost::CloseResultsReport() {
 }
 
 void ShellFormHost::ShowHelpContext(int contextId) { ShowContextHelp(contextId, 9998); }
-
-int ShellFormHost::UnitSystem() const { return DefaultSettings().UnitSystem; }
 
 ParseProgress* ShellFormHost::Progress() { return main_.Compiling ? this : nullptr; }
 

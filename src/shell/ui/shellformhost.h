@@ -17,7 +17,6 @@ class ShellFormHost final : public FormHost, public ParseProgress {
   void SetActiveChild(QObject* child) override;
   void CloseResultsReport() override;
   void ShowHelpContext(int contextId) override;
-  int UnitSystem() const override;
   ParseProgress* Progress() override;
   void SetUndoEnabled(bool enabled) override;
   void ClearInputModified() override {}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace pm {
+
+class TPlenzoForm;
+
+struct DumpOptions {
+  bool withSource = false;  // the opener adds a Source tab first
+};
+
+// Opens a deck in a fresh form window through the real parser, with a
+// dialog service that records every message and answers with the default
+// button, and gives the stable text dump that tests compare. The deck's
+// folder is written as "$DECKDIR". Needs a QApplication (offscreen will do).
+QString DumpDeck(const QString& deckPath, const DumpOptions& options = {});
+
+// The dump of a form as it stands; messages are the caller's.
+QString DumpForm(const TPlenzoForm& form);
+
+}  // namespace pm

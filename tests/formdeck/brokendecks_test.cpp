@@ -1,0 +1,109 @@
+#include "formtestsupport.h"
+#include "support/testpaths.h"
+
+namespace pm::test {
+namespace {
+
+// Counts what the parse asks of the progress window.
+class FakeProgress final : public ParseProgress {
+ public:
+  void Show() override { shown = true; }
+  void Hide() override { shown = false; }
+  bool IsShown() const override { return shown; }
+  void ForceNextUpdate() override { ++forced; }
+  void Update(int n) override { updates.push_back(n); }
+  bool shown = false;
+  int forced = 0;
+  std::vector<int> updates;
+};
+
+struct BrokenDeck {
+  const char* file;
+  const char* message;  // "%1" stands for the deck's path
+  MessageIcon icon;
+  bool beep;
+  bool stops;
+};
+
+// Each deck of the corpus and the one message it must produce. The decks
+// that stop end with a line that would give a second message if read.
+const BrokenDeck kBrokenDecks[] = {
+    {"font-slot", "***Input Error***   *|<FONT4> ARIAL", MessageIcon::Error, true, true},
+    {"tab-slot", "***Input Error***   *|<TAB4>1IN", MessageIcon::Error, true, true},
+    {"tab-empty", "***Input Error***   *|<TAB1>", MessageIcon::Error, true, true},
+    {"tab-number", "***Input Error***   *|<TAB1>1.2.3CM", MessageIcon::Error, true, true},
+    {"size-integer", "***Input Error***   *|<SIZE2> 12PT", MessageIcon::Error, true, true},
+    {"font-size", "***Input Error***   *|<FONT1> ARIAL 12PT", MessageIcon::Error, true, true},
+    {"font-quote", "***Input Error***   *|<FONT1> \"TIMES NEW", MessageIcon::Error, true, true},
+    {"align-slot", "***Input Error***   *|<ALIGN0> LEFT", MessageIcon::Error, true, true},
+    {"style-slot", "***Input Error***   *|<STYLE4> BOLD", MessageIcon::Error, true, true},
+    {"color-slot", "***Input Error***   *|<COLOR9> RED", MessageIcon::Error, true, true},
+    {"color-word", "***Unrecognized color***   *|<COLOR1> ORANGE", MessageIcon::Error, true, true},
+    {"color-rgb", "Syntax error in line 2: RGB(1,2", MessageIcon::Information, true, true},
+    {"color-rgb-component", "Syntax error in line 2: RGB(1,X,3)", MessageIcon::Information, true, true},
+    {"background", "***Unrecognized color***   *|<BACKGROUND> ORANGE", MessageIcon::Error, true, false},
+    {"group-nested", "Line 3.  Groups cannot be nested.", MessageIcon::Error, true, true},
+    {"group-close", "Line 2.  Group close command encountered with no open group.", MessageIcon::Error, true,
+     true},
+    {"group-unclosed", "This file is missing a group close command.", MessageIcon::Error, false, true},
+    {"tab-in-group", "The *|<TabWindow> command can not be placed within a group", MessageIcon::Error, true,
+     true},
+    {"tab-nested", "Tab windows cannot be nested.  Tab window Pumps has not been closed", MessageIcon::Error,
+     true, true},
+    {"tab-close-in-group", "The *|</TabWindow> command can not be placed within a group", MessageIcon::Error,
+     true, true},
+    {"tab-close-misplaced", "The *|</TabWindow> command is misplaced as there is not an open tab window",
+     MessageIcon::Error, true, true},
+    {"tab-name-missing", "***Input Error***   *|<TABWINDOW Pumps>", MessageIcon::Error, true, true},
+    {"tab-name-quote", "***Input Error***   *|<TABWINDOW NAME=Pumps>", MessageIcon::Error, true, true},
+    {"tab-name-unclosed", "***Input Error***   *|<TABWINDOW NAME=\"Pumps>", MessageIcon::Error, true, true},
+    {"tab-name-empty", "***Input Error***   *|<TABWINDOW NAME=\"\">", MessageIcon::Error, true, true},
+    {"tab-name-source", "***Input Error***   *|<TABWINDOW NAME=\"source\">", MessageIcon::Error, true, true},
+    {"tab-21", "***Input Error***   *|<TABWINDOW NAME=\"T21\">", MessageIcon::Error, true, true},
+    {"checkbox-empty-line", "Error in line 4.  Checkbox command expected.", MessageIcon::Error, true, true},
+    {"checkbox-comment", "Error in line 3.  Checkbox command expected.", MessageIcon::Error, true, true},
+    {"choice-nested", "Error in line 3.  Groups cannot be nested.", MessageIcon::Error, true, true},
+    {"input-under-markup", "****Input Error****\n*|<FONT2> ARIAL\n*|Tank|m3|gal|0|1|0|9|1",
+     MessageIcon::Error, true, true},
+    {"missing-marker",
+     "File %1 is missing the *PLENZO comment line which should be within the first 5 lines of the file.  "
+     "Please "
+     "add this line or change the filename extension to .DCK if this is not intended to be a Mivaro file.",
+     MessageIcon::Information, true, false},
+};
+
+class BrokenDeckTest : public FormTest, public ::testing::WithParamInterface<BrokenDeck> {};
+
+TEST_P(BrokenDeckTest, ShowsItsMessageAndStopsAtTheFirstError) {
+  const BrokenDeck& c = GetParam();
+  const QString path = QStringLiteral(PELMARK_FIXTURES_DIR "/decks/broken/%1.pzd").arg(QLatin1String(c.file));
+  FakeProgress progress;
+  host.progress = &progress;
+  form->ClearTabs();
+  form->ReadDeck(path);
+  ASSERT_EQ(ui.messages().size(), 1u) << ui.texts().join(QLatin1Char('|')).toStdString();
+  const ScriptedUi::Message& m = ui.messages()[0];
+  // Message boxes show at most 255 characters.
+  EXPECT_EQ(m.text, QString::fromUtf8(c.message).replace(QStringLiteral("%1"), path).left(255));
+  EXPECT_EQ(m.icon, c.icon);
+  EXPECT_EQ(m.beepBefore, c.beep);
+  EXPECT_EQ(G().ParseErrorState, c.stops ? 100 : 0);
+  EXPECT_EQ(form->Model().ParseFailed, c.stops);
+  EXPECT_EQ(form->isHidden(), c.stops);
+  EXPECT_FALSE(progress.shown);
+  ASSERT_FALSE(progress.updates.empty());
+  EXPECT_EQ(progress.updates.front(), 0);
+  EXPECT_EQ(host.inputModifiedCleared, c.stops ? 0 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Corpus, BrokenDeckTest, ::testing::ValuesIn(kBrokenDecks),
+                         [](const ::testing::TestParamInfo<BrokenDeck>& p) {
+                           std::string name = p.param.file;
+                           for (char& ch : name) {
+                             if (ch == '-') ch = '_';
+                           }
+                           return name;
+                         });
+
+}  // namespace
+}  // namespace pm::test
