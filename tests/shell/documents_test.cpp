@@ -5,6 +5,7 @@
 #include "common/globals.h"
 #include "formdeck/ui/plenzoform.h"
 #include "formdeck/ui/formtabbar.h"
+#include "shell/filedialogs.h"
 #include "shell/runstate.h"
 #include "shell/ui/editform.h"
 #include "shell/ui/menustate.h"
@@ -244,6 +245,9 @@ TEST_F(DocumentsTest, FileOpenAsksEachWindowOnceBeforeTheDialog) {
   form_->Open1Click();
   EXPECT_EQ(Questions(), QStringList{plain + QStringLiteral(" has been changed.  Save it?")});
   EXPECT_EQ(ReadBytes(plain), original);
+  ASSERT_EQ(ui_.fileRequests().size(), 1u);
+  EXPECT_EQ(ui_.fileRequests()[0].filter, OpenDialogFilter());
+  EXPECT_EQ(ui_.fileRequests()[0].selectedFilter, QStringLiteral("Plenzo files (*.PZD *.pzd)"));
   // A ".PZD" from File/Open in authoring mode opens for editing: the Source
   // tab first, even without the marker line.
   ASSERT_EQ(Kinds(), std::vector<int>{KindFormSource});
@@ -253,6 +257,21 @@ TEST_F(DocumentsTest, FileOpenAsksEachWindowOnceBeforeTheDialog) {
   EXPECT_EQ(G().SourceMode, 1);
   EXPECT_TRUE(G().SourceSaved);
   EXPECT_EQ(form_->InputFileName, deck);
+}
+
+TEST_F(DocumentsTest, DedicatedModeOffersPlenzoDecksOnly) {
+  Begin(QStringLiteral("demo"));
+  const QString deck = Deck("plant.pzd", QStringLiteral("plant.pzd"));
+  ui_.answerFile(deck);
+  form_->Open1Click();
+  ui_.answer(ModalResult::No);  // the form's question before the dialog
+  form_->Open1Click();
+  ASSERT_EQ(ui_.fileRequests().size(), 2u);
+  EXPECT_EQ(ui_.fileRequests()[0].filter, QStringLiteral("Plenzo files (*.PZD *.pzd)"));
+  EXPECT_EQ(ui_.fileRequests()[0].defaultSuffix, QStringLiteral("PZD"));
+  EXPECT_TRUE(ui_.fileRequests()[0].fileName.isEmpty());
+  EXPECT_EQ(ui_.fileRequests()[1].fileName, deck);
+  EXPECT_EQ(Kinds(), std::vector<int>{KindFormPages});
 }
 
 TEST_F(DocumentsTest, OpeningADeckOverAFormAsksTheFormOnceAndCancelKeepsIt) {

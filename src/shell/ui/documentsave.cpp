@@ -22,6 +22,13 @@ namespace {
 TEditForm* EditorOf(QMdiSubWindow* child) { return child ? qobject_cast<TEditForm*>(child->widget()) : nullptr; }
 TPlenzoForm* FormOf(QMdiSubWindow* child) { return child ? qobject_cast<TPlenzoForm*>(child->widget()) : nullptr; }
 
+// The deck a form edits, with its caption and the file the menus read.
+void SetDeckName(TPlenzoForm* form, const QString& name) {
+  form->Model().FileName = name;
+  form->setWindowTitle(name);
+  form->setWindowFilePath(name);
+}
+
 }  // namespace
 
 QString DocumentCommands::AskSaveName(const FileDialogRequest& request) {
@@ -129,7 +136,7 @@ bool DocumentCommands::SaveChildWindow(QMdiSubWindow* child, const QString& capt
       form->Model().FileName = old;
       return false;
     }
-    form->setWindowTitle(name);
+    SetDeckName(form, name);
     return true;
   }
   return false;
@@ -178,7 +185,7 @@ void DocumentCommands::Saveas1Click() {
     const QString old = form->FileName();
     form->Model().FileName = name;
     if (SaveFormSource(form, name)) {
-      form->setWindowTitle(name);
+      SetDeckName(form, name);
       SetInput(name);
     } else {
       form->Model().FileName = old;
@@ -189,12 +196,12 @@ void DocumentCommands::Saveas1Click() {
     const QString old = form->FileName();
     form->WriteDeck(name);
     if (form->SaveSucceeded) {
-      form->setWindowTitle(name);
+      SetDeckName(form, name);
       SetInput(name);
       MoveRestorePoint(form);
       G().SourceSaved = true;
     } else {
-      form->Model().FileName = old;
+      SetDeckName(form, old);
     }
   }
   // Plots, the table and diagrams save through their own windows, which
