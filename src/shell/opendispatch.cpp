@@ -79,7 +79,9 @@ bool HasWholeMarkerLine(const QString& path) {
 }
 
 QString WorkingCopyPathFor(const QString& deck) {
-  return QFileInfo(ResolvePath(StripQuotes(deck))).absolutePath() + QStringLiteral("/~temp.pzd");
+  const QFileInfo info(ResolvePath(StripQuotes(deck)));
+  const QString copy = info.absolutePath() + QStringLiteral("/~temp.pzd");
+  return copy == info.absoluteFilePath() ? QString() : copy;
 }
 
 QString NotPlenzoFileMessage(const QString& path) { return path + QStringLiteral(" is not a Plenzo file."); }

@@ -52,7 +52,8 @@ bool KindWithin(int kind, int K);
 // whole, in any case. An unreadable file has none.
 bool HasWholeMarkerLine(const QString& path);
 
-// The working copy of a deck: "~temp.pzd" beside the deck itself.
+// The working copy of a deck: "~temp.pzd" beside the deck itself; empty for
+// a deck that is itself named so (its copy would be the deck).
 QString WorkingCopyPathFor(const QString& deck);
 
 QString NotPlenzoFileMessage(const QString& path);

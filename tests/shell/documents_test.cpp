@@ -338,6 +338,16 @@ TEST_F(DocumentsTest, TheWorkingCopyIsMadeBesideTheDeckAndRestoredFromThereOnly)
   EXPECT_EQ(ReadBytes(stale), QByteArray("* another deck\r\n"));
 }
 
+TEST_F(DocumentsTest, ADeckNamedLikeTheWorkingCopyIsNeverRemoved) {
+  Begin(QStringLiteral("demo"));
+  const QString deck = Deck("plant.pzd", QStringLiteral("~temp.pzd"));
+  form_->ReadaFile(deck);
+  EXPECT_TRUE(Only<TPlenzoForm>()->WorkingCopyPath().isEmpty());
+  ui_.answer(ModalResult::No);
+  EXPECT_TRUE(Children().first()->close());
+  EXPECT_TRUE(QFileInfo::exists(deck));
+}
+
 TEST_F(DocumentsTest, TheWorkingCopyIsKeptAfterARecentItemAndRemovedAtExit) {
   Begin(QStringLiteral("demo"));
   const QString deck = Deck("plant.pzd", QStringLiteral("sub/plant.pzd"));

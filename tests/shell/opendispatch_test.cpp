@@ -96,6 +96,8 @@ TEST(MarkerLineTest, TheDispatcherLooksForContainsEditPlenzoForTheWholeLine) {
 
 TEST(WorkingCopyPathTest, LiesBesideTheDeckWhateverTheCurrentFolder) {
   EXPECT_EQ(WorkingCopyPathFor(QStringLiteral("\"/d/W.1/plant.pzd\"")), QStringLiteral("/d/W.1/~temp.pzd"));
+  // A deck of that very name has none: its copy would be the deck itself.
+  EXPECT_EQ(WorkingCopyPathFor(QStringLiteral("/d/~temp.pzd")), QString());
 }
 
 TEST(SaveAsTableTest, FindsTheFirstRowAndTheEditorKind) {

@@ -177,7 +177,7 @@ TPlenzoForm* DocumentCommands::OpenFormDeck(const QString& path, TPlenzoForm* wi
   // The restore point lies beside the deck, whatever the current folder;
   // the old window has closed, so it no longer claims a copy there.
   const QString copy = WorkingCopyPathFor(path);
-  const bool copied = CopyFileBytes(ResolvePath(StripQuotes(path)), copy) == 0;
+  const bool copied = !copy.isEmpty() && CopyFileBytes(ResolvePath(StripQuotes(path)), copy) == 0;
   TPlenzoForm* form = window ? window : CreateFormWindow();
   PlenzoFormInstance() = form;
   form->ClearTabs();

@@ -69,6 +69,7 @@ void DocumentCommands::MoveRestorePoint(TPlenzoForm* form) {
   const QString copy = WorkingCopyPathFor(form->FileName());
   if (copy != form->WorkingCopyPath()) {
     form->RemoveWorkingCopy();
+    if (copy.isEmpty()) return;
     form->SetWorkingCopy(copy);
   }
   form->RefreshWorkingCopy();
