@@ -68,14 +68,15 @@ void DeckParser::ParseDeck(const QString& fileName) {
 }
 
 bool DeckParser::OpenDeck() {
-  const QString path = ResolvePath(StripQuotes(fileName_));
+  // Resolved before the folder changes, so a relative name still finds it.
+  const QString path = QFileInfo(ResolvePath(StripQuotes(fileName_))).absoluteFilePath();
   QDir::setCurrent(QFileInfo(path).absolutePath());
-  int err = reader_.Open(fileName_);
+  int err = reader_.Open(path);
   if (err == 0) return true;
   ShowMessageKind(QStringLiteral("Error ") + QString::number(err) + QStringLiteral(".  Cannot open file ") +
                       fileName_ + QLatin1Char('.'),
                   0, true);
-  err = reader_.Open(fileName_);
+  err = reader_.Open(path);
   if (err == 0) return true;
   // Nothing was read: the form must not be shown as if the deck were empty.
   G().ParseErrorState = 100;

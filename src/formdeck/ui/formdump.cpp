@@ -90,10 +90,9 @@ class RecordingUi final : public UiService {
   RecordingUi& operator=(const RecordingUi&) = delete;
 
   ModalResult message(const MessageRequest& request) override {
-    static const char* const icons[] = {"Error", "Information", "Warning"};
-    lines << QStringLiteral("message %1 %2 %3")
-                 .arg(QLatin1String(icons[static_cast<int>(request.icon)]),
-                      beep_ ? QStringLiteral("beep") : QStringLiteral("nobeep"), Quoted(request.text));
+    lines << QStringLiteral("message kind %1 %2 %3")
+                 .arg(MessageKindOf(request))
+                 .arg(beep_ ? QStringLiteral("beep") : QStringLiteral("nobeep"), Quoted(request.text));
     beep_ = false;
     return defaultButton(request.buttons);
   }
@@ -159,9 +158,13 @@ QString DumpForm(const TPlenzoForm& form) {
 }
 
 QString DumpDeck(const QString& deckPath, const DumpOptions& options) {
-  const QString path = QFileInfo(deckPath).absoluteFilePath();
-  const QString folder = QFileInfo(path).absolutePath();
+  // The deck is named from the folder above its own, so every name in the
+  // dump is the same wherever the tree lies.
+  const QFileInfo deck(deckPath);
+  const QDir folder = deck.absoluteDir();
+  const QString name = folder.dirName() + QLatin1Char('/') + deck.fileName();
   const QString startFolder = QDir::currentPath();
+  QDir::setCurrent(QFileInfo(folder.absolutePath()).absolutePath());
   RecordingUi recorder;
   G().ParseErrorState = 0;
   G().AssignFileList.clear();
@@ -170,12 +173,11 @@ QString DumpDeck(const QString& deckPath, const DumpOptions& options) {
     TPlenzoForm form(nullptr);
     form.ClearTabs();
     if (options.withSource) form.AddSourceTab();
-    form.ReadDeck(path);
-    text = QStringLiteral("deck %1\n").arg(Quoted(path)) + recorder.lines.join(QLatin1Char('\n')) +
+    form.ReadDeck(name);
+    text = QStringLiteral("deck %1\n").arg(Quoted(name)) + recorder.lines.join(QLatin1Char('\n')) +
            (recorder.lines.isEmpty() ? QString() : QStringLiteral("\n")) + DumpForm(form);
   }
   QDir::setCurrent(startFolder);
-  text.replace(folder + QLatin1Char('/'), QStringLiteral("$DECKDIR/"));
   return text;
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "common/globals.h"
+#include "common/lib1.h"
 #include "common/settings.h"
 #include "formdeck/formhost.h"
 #include "formdeck/ui/formpage.h"
@@ -49,7 +50,8 @@ bool TPlenzoForm::TabControlChanging() {
 // The deck text as edited becomes the deck, and the form is read from it
 // again; a deck that does not parse gets its text at opening back.
 void TPlenzoForm::LeaveSourceTab() {
-  SaveEditorLines(model_.FileName);
+  if (const int error = SaveEditorLines(model_.FileName); error != 0)
+    ShowMessageKind(ErrorNumberText(error), 0, true);
   DisposeContent();
   G().ParseErrorState = 0;
   ReadDeck(model_.FileName);

@@ -66,7 +66,8 @@ class TPlenzoForm : public QWidget, public FormBuilder {
   int RefreshWorkingCopy();
 
   // Reads the deck into the form and shows it, or leaves it hidden when the
-  // parse reported an error.
+  // parse reported an error. The parse makes the deck's folder current, so
+  // the opener passes an absolute path.
   void ReadDeck(const QString& fileName);
 
   void Show();
