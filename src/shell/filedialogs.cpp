@@ -1,9 +1,9 @@
 #include "shell/filedialogs.h"
 
+#include <QStringList>
+
 #include "common/globals.h"
 #include "platform/pathresolver.h"
-
-#include <QStringList>
 
 namespace pm {
 
@@ -15,15 +15,15 @@ struct FilterRow {
 };
 
 constexpr FilterRow kOpenFilters[] = {
-    {"Quorvel files", "DCK"},      {"Plenzo files", "PZD"},         {"Index files", "IDX"},
-    {"FORTRAN files", "FOR"},      {"Mivaro Plot files", "KPL"},    {"Diagram Bitmap files", "BMP"},
-    {"Diagram Meta files", "WMF"}, {"Mivaro table files", "TBL"},   {"All files", ""},
+    {"Quorvel files", "DCK"},      {"Plenzo files", "PZD"},       {"Index files", "IDX"},
+    {"FORTRAN files", "FOR"},      {"Mivaro Plot files", "KPL"},  {"Diagram Bitmap files", "BMP"},
+    {"Diagram Meta files", "WMF"}, {"Mivaro table files", "TBL"}, {"All files", ""},
 };
 
 constexpr FilterRow kSaveFilters[] = {
-    {"Quorvel files", "DCK"},     {"Plenzo files", "PZD"},       {"Savrel file", "DEK"},
-    {"FORTRAN file", "FOR"},      {"Mivaro Plot file", "KPL"},   {"Diagram Bitmap file", "BMP"},
-    {"Diagram Meta file", "WMF"}, {"Mivaro table file", "TBL"},  {"All files", ""},
+    {"Quorvel files", "DCK"},     {"Plenzo files", "PZD"},      {"Savrel file", "DEK"},
+    {"FORTRAN file", "FOR"},      {"Mivaro Plot file", "KPL"},  {"Diagram Bitmap file", "BMP"},
+    {"Diagram Meta file", "WMF"}, {"Mivaro table file", "TBL"}, {"All files", ""},
 };
 
 // Native dialogs match case-sensitively: both cases are listed.
@@ -51,11 +51,16 @@ QString FilterAt(const FilterRow (&rows)[N], int index) {
 
 const std::vector<SaveAsEntry>& SaveAsTable() {
   static const std::vector<SaveAsEntry> table = {
-      {1, QStringLiteral(".DCK"), KindTextEditor}, {2, QStringLiteral(".PZD"), KindFormPages},
-      {3, QStringLiteral(".DEK"), KindTextEditor}, {4, QStringLiteral(".FOR"), KindOtherText},
-      {5, QStringLiteral(".KPL"), KindPlot},       {6, QStringLiteral(".BMP"), KindNone},
-      {7, QStringLiteral(".WMF"), KindNone},       {8, QStringLiteral(".TBL"), KindTable},
-      {9, QString(), KindNone},                    {10, QStringLiteral(".TXT"), KindOtherText},
+      {1, QStringLiteral(".DCK"), KindTextEditor},
+      {2, QStringLiteral(".PZD"), KindFormPages},
+      {3, QStringLiteral(".DEK"), KindTextEditor},
+      {4, QStringLiteral(".FOR"), KindOtherText},
+      {5, QStringLiteral(".KPL"), KindPlot},
+      {6, QStringLiteral(".BMP"), KindNone},
+      {7, QStringLiteral(".WMF"), KindNone},
+      {8, QStringLiteral(".TBL"), KindTable},
+      {9, QString(), KindNone},
+      {10, QStringLiteral(".TXT"), KindOtherText},
   };
   return table;
 }

@@ -1,12 +1,12 @@
 #include "shell/opendispatch.h"
 
+#include <QFileInfo>
+
 #include "common/globals.h"
 #include "common/lib1.h"
 #include "platform/cp1252.h"
 #include "platform/pathresolver.h"
 #include "platform/textfile.h"
-
-#include <QFileInfo>
 
 namespace pm {
 

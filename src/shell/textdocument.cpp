@@ -1,12 +1,11 @@
 #include "shell/textdocument.h"
 
-#include "platform/cp1252.h"
-#include "platform/textfile.h"
-
 #include <QStringList>
-
 #include <string>
 #include <vector>
+
+#include "platform/cp1252.h"
+#include "platform/textfile.h"
 
 namespace pm {
 

@@ -1,10 +1,10 @@
 // The real program, started in dedicated mode with a file that is no
 // Plenzo deck.
-#include "shellfixture.h"
-#include "support/testpaths.h"
-
 #include <QProcess>
 #include <QProcessEnvironment>
+
+#include "shellfixture.h"
+#include "support/testpaths.h"
 
 namespace pm::test {
 namespace {
@@ -31,7 +31,8 @@ TEST(DocumentsStartupTest, DedicatedModeEndsWithAFailureOnAFileThatIsNoPlenzoDec
   ASSERT_TRUE(process.waitForFinished(20000)) << "the program did not end";
   EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(process.exitCode(), 1);
-  EXPECT_EQ(ReadBytes(log), (QStringLiteral("0\t") + deck + QStringLiteral(" is not a Plenzo file.\n")).toUtf8());
+  EXPECT_EQ(ReadBytes(log),
+            (QStringLiteral("0\t") + deck + QStringLiteral(" is not a Plenzo file.\n")).toUtf8());
 }
 
 }  // namespace

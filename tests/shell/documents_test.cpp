@@ -2,9 +2,15 @@
 // and text editor, with the scripted dialog service.
 #include "shell/ui/documents.h"
 
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QPlainTextEdit>
+
 #include "common/globals.h"
-#include "formdeck/ui/plenzoform.h"
 #include "formdeck/ui/formtabbar.h"
+#include "formdeck/ui/plenzoform.h"
 #include "shell/filedialogs.h"
 #include "shell/runstate.h"
 #include "shell/ui/editform.h"
@@ -12,12 +18,6 @@
 #include "shell/ui/windowhelpers.h"
 #include "shellfixture.h"
 #include "support/testpaths.h"
-
-#include <QAction>
-#include <QCoreApplication>
-#include <QPlainTextEdit>
-
-#include <gtest/gtest.h>
 
 namespace pm::test {
 namespace {
@@ -64,7 +64,9 @@ class DocumentsTest : public ProgramFolderTest {
   }
   void Settle() { QCoreApplication::processEvents(); }
   // As activation does in the running program.
-  void Activate(QWidget* window) { form_->SetActiveChild(qobject_cast<QMdiSubWindow*>(window->parentWidget())); }
+  void Activate(QWidget* window) {
+    form_->SetActiveChild(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
+  }
 
   std::vector<int> quits_;
 };
@@ -81,9 +83,21 @@ TEST_F(DocumentsTest, EachFileOpensInItsWindowByMarkerExtensionAndRunMode) {
     QStringList messages;
   } cases[] = {
       {"mivaro", "plant.pzd", "plant.pzd", {KindFormSource}, true, {}},
-      {"mivaro", "marked.dck", "A.DCK", {KindFormSource}, true, {QStringLiteral("File @ contains a *PLENZO comment line indicating that it is a Plenzo file. Please change the filename extension to .PZD.")}},
+      {"mivaro",
+       "marked.dck",
+       "A.DCK",
+       {KindFormSource},
+       true,
+       {QStringLiteral("File @ contains a *PLENZO comment line indicating that it is a Plenzo file. Please "
+                       "change the filename extension to .PZD.")}},
       {"mivaro", "plain.dck", "plain.dck", {KindTextEditor}, false, {}},
-      {"mivaro", "loose.dck", "loose.dck", {KindFormSource}, true, {QStringLiteral("File @ contains a *PLENZO comment line indicating that it is a Plenzo file. Please change the filename extension to .PZD.")}},
+      {"mivaro",
+       "loose.dck",
+       "loose.dck",
+       {KindFormSource},
+       true,
+       {QStringLiteral("File @ contains a *PLENZO comment line indicating that it is a Plenzo file. Please "
+                       "change the filename extension to .PZD.")}},
       {"mivaro", "line6.dck", "line6.dck", {KindTextEditor}, false, {}},
       {"mivaro", "notes.txt", "notes.txt", {KindOtherText}, false, {}},
       {"mivaro", "notes.txt", "A.WMF", {KindOtherText}, false, {}},

@@ -1,18 +1,17 @@
 #include "shell/ui/editform.h"
 
-#include "common/globals.h"
-#include "shellfixture.h"
-#include "support/scriptedui.h"
-#include "support/testpaths.h"
+#include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QDir>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <csignal>
-#include <sys/resource.h>
+
+#include "common/globals.h"
+#include "shellfixture.h"
+#include "support/scriptedui.h"
+#include "support/testpaths.h"
 
 namespace pm::test {
 namespace {
@@ -61,8 +60,11 @@ TEST_F(EditFormTest, TakesItsKindFromTheExtension) {
   struct Case {
     const char* as;
     int kind;
-  } cases[] = {{"a.dck", KindTextEditor}, {"b.DCK", KindTextEditor}, {"c.DEK", KindOtherText},
-               {"d.txt", KindOtherText},  {"e", KindOtherText}};
+  } cases[] = {{"a.dck", KindTextEditor},
+               {"b.DCK", KindTextEditor},
+               {"c.DEK", KindOtherText},
+               {"d.txt", KindOtherText},
+               {"e", KindOtherText}};
   for (const Case& c : cases) {
     TEditForm editor;
     const QString path = Copy("plain.dck", QLatin1String(c.as));
@@ -134,7 +136,8 @@ TEST_F(EditFormTest, CloseQuestionCancelKeepsTheTextYesSavesNoDiscards) {
     ModalResult answer;
     bool closes;
     bool written;
-  } cases[] = {{ModalResult::Cancel, false, false}, {ModalResult::No, true, false}, {ModalResult::Yes, true, true}};
+  } cases[] = {
+      {ModalResult::Cancel, false, false}, {ModalResult::No, true, false}, {ModalResult::Yes, true, true}};
   for (const Case& c : cases) {
     WriteBytes(path, original);
     TEditForm editor;

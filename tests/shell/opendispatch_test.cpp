@@ -1,14 +1,14 @@
 #include "shell/opendispatch.h"
 
+#include <gtest/gtest.h>
+
+#include <QString>
+
 #include "common/globals.h"
 #include "formdeck/deckreader.h"
 #include "shell/filedialogs.h"
 #include "shell/textdocument.h"
 #include "support/testpaths.h"
-
-#include <QString>
-
-#include <gtest/gtest.h>
 
 namespace pm {
 namespace {
@@ -17,9 +17,9 @@ QString Fixture(const char* name) {
   return QStringLiteral(PELMARK_FIXTURES_DIR "/opening/") + QLatin1String(name);
 }
 
-const QString kRename =
-    QStringLiteral("File A contains a *PLENZO comment line indicating that it is a Plenzo file. "
-                   "Please change the filename extension to .PZD.");
+const QString kRename = QStringLiteral(
+    "File A contains a *PLENZO comment line indicating that it is a Plenzo file. "
+    "Please change the filename extension to .PZD.");
 const QString kNotPlenzo = QStringLiteral("A is not a Plenzo file.");
 
 TEST(DecideOpenTest, MarkerExtensionAndRunModeGiveTheWindow) {
@@ -60,7 +60,8 @@ TEST(DecideOpenTest, MarkerExtensionAndRunModeGiveTheWindow) {
       {".TXT", false, 1, T::Refused, false, {{kNotPlenzo, 0, true}}},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(std::string(c.ext) + (c.marker ? " marker" : " no marker") + " runtime " + std::to_string(c.runtime));
+    SCOPED_TRACE(std::string(c.ext) + (c.marker ? " marker" : " no marker") + " runtime " +
+                 std::to_string(c.runtime));
     const OpenDecision d = DecideOpen(QStringLiteral("A"), QLatin1String(c.ext), c.marker, c.runtime);
     EXPECT_EQ(d.target, c.target);
     EXPECT_EQ(d.withSource, c.withSource);
@@ -69,8 +70,10 @@ TEST(DecideOpenTest, MarkerExtensionAndRunModeGiveTheWindow) {
 }
 
 TEST(DecideOpenTest, DecksReplaceTheirPlotsAndTable) {
-  EXPECT_EQ(DocumentKindsReplacedBy(OpenTarget::PlainDeck), (std::vector<int>{KindTextEditor, KindPlot, KindTable}));
-  EXPECT_EQ(DocumentKindsReplacedBy(OpenTarget::FormDeck), (std::vector<int>{KindFormPages, KindPlot, KindTable}));
+  EXPECT_EQ(DocumentKindsReplacedBy(OpenTarget::PlainDeck),
+            (std::vector<int>{KindTextEditor, KindPlot, KindTable}));
+  EXPECT_EQ(DocumentKindsReplacedBy(OpenTarget::FormDeck),
+            (std::vector<int>{KindFormPages, KindPlot, KindTable}));
   EXPECT_TRUE(DocumentKindsReplacedBy(OpenTarget::TextEditor).empty());
   EXPECT_TRUE(KindWithin(KindFormSource, KindFormPages));
   EXPECT_FALSE(KindWithin(KindOtherText, KindTextEditor));
@@ -85,8 +88,7 @@ TEST(MarkerLineTest, TheDispatcherLooksForContainsEditPlenzoForTheWholeLine) {
       {"marked.dck", true, true},   // third line "*PLENZO"
       {"loose.dck", true, false},   // "x *plenzo x"
       {"line6.dck", false, false},  // sixth line is not read
-      {"plain.dck", false, false},
-      {"missing.dck", false, false},
+      {"plain.dck", false, false}, {"missing.dck", false, false},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(FindMarkerLine(Fixture(c.file)).found, c.contains) << c.file;
@@ -104,7 +106,7 @@ TEST(SaveAsTableTest, FindsTheFirstRowAndTheEditorKind) {
   struct Case {
     const char* ext;
     int index;  // 0: none
-  } cases[] = {{".DCK", 1}, {".PZD", 2}, {".DEK", 3}, {".FOR", 4}, {".KPL", 5}, {".BMP", 6},
+  } cases[] = {{".DCK", 1}, {".PZD", 2}, {".DEK", 3}, {".FOR", 4},  {".KPL", 5}, {".BMP", 6},
                {".WMF", 7}, {".TBL", 8}, {"", 9},     {".TXT", 10}, {".XYZ", 0}};
   for (const Case& c : cases) {
     const SaveAsEntry* e = FindSaveAsEntry(QLatin1String(c.ext));
@@ -114,7 +116,8 @@ TEST(SaveAsTableTest, FindsTheFirstRowAndTheEditorKind) {
   EXPECT_EQ(SaveFilterEntry(10), QStringLiteral("All files (*)"));
   EXPECT_EQ(SaveFilterEntry(1), QStringLiteral("Quorvel files (*.DCK *.dck)"));
   EXPECT_EQ(RuntimeOpenFilter(), QStringLiteral("Plenzo files (*.PZD *.pzd)"));
-  EXPECT_TRUE(OpenDialogFilter().startsWith(QStringLiteral("Quorvel files (*.DCK *.dck);;Plenzo files (*.PZD *.pzd)")));
+  EXPECT_TRUE(OpenDialogFilter().startsWith(
+      QStringLiteral("Quorvel files (*.DCK *.dck);;Plenzo files (*.PZD *.pzd)")));
 
   // Engine decks are 1000; every other file, a form deck's name included, 7000.
   EXPECT_EQ(EditorKindForSavedName(QStringLiteral("/d/a.dck")), KindTextEditor);

@@ -1,15 +1,14 @@
 #include "shell/ui/closequestions.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <algorithm>
+
 #include "common/globals.h"
 #include "formdeck/ui/plenzoform.h"
 #include "shell/opendispatch.h"
 #include "shell/ui/editform.h"
 #include "shell/ui/windowhelpers.h"
-
-#include <QMdiArea>
-#include <QMdiSubWindow>
-
-#include <algorithm>
 
 namespace pm {
 
@@ -37,7 +36,8 @@ bool CloseQuestions::AskKinds(QMdiArea* area, const std::vector<int>& kinds) {
 }
 
 bool CloseQuestions::WasAsked(const QMdiSubWindow* child) const {
-  return std::any_of(asked_.begin(), asked_.end(), [child](const QPointer<QMdiSubWindow>& p) { return p == child; });
+  return std::any_of(asked_.begin(), asked_.end(),
+                     [child](const QPointer<QMdiSubWindow>& p) { return p == child; });
 }
 
 bool AskChildToClose(QMdiSubWindow* child) {

@@ -3,23 +3,23 @@
 // dedicated mode, and the output windows until their own windows exist.
 #include "shell/ui/documents.h"
 
-#include "common/filenames.h"
-#include "common/globals.h"
-#include "common/lib1.h"
-#include "platform/pathresolver.h"
-#include "shell/opendispatch.h"
-#include "shell/filedialogs.h"
-#include "shell/ui/editform.h"
-#include "shell/ui/menustate.h"
-#include "shell/ui/ostrelform.h"
-#include "shell/ui/windowhelpers.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTimer>
+
+#include "common/filenames.h"
+#include "common/globals.h"
+#include "common/lib1.h"
+#include "platform/pathresolver.h"
+#include "shell/filedialogs.h"
+#include "shell/opendispatch.h"
+#include "shell/ui/editform.h"
+#include "shell/ui/menustate.h"
+#include "shell/ui/ostrelform.h"
+#include "shell/ui/windowhelpers.h"
 
 namespace pm {
 
@@ -146,7 +146,8 @@ TEditForm* DocumentCommands::ShowOutputFile(const QString& path) {
 void DocumentCommands::GetDGMFile(const QString& deck, bool show) {
   DisposeQuorvelWindows(KindDiagram);
   if (!show || !deck.contains(QLatin1Char('.'))) return;
-  if (!ShowOutputFile(ChangeExt(deck, QStringLiteral(".BMP")))) ShowOutputFile(ChangeExt(deck, QStringLiteral(".WMF")));
+  if (!ShowOutputFile(ChangeExt(deck, QStringLiteral(".BMP"))))
+    ShowOutputFile(ChangeExt(deck, QStringLiteral(".WMF")));
 }
 
 void DocumentCommands::GetLSTFile(const QString& deck, bool show) {

@@ -1,14 +1,13 @@
 #pragma once
 
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <vector>
+
 #include "platform/uiservice.h"
 #include "shell/ui/closequestions.h"
 #include "shell/ui/shellformhost.h"
-
-#include <QObject>
-#include <QString>
-
-#include <functional>
-#include <vector>
 
 class QMdiSubWindow;
 

@@ -1,4 +1,9 @@
 // File/Save, File/Save as and the save of a window that has no file yet.
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
 #include "common/globals.h"
 #include "common/lib1.h"
 #include "formdeck/ui/plenzoform.h"
@@ -10,17 +15,16 @@
 #include "shell/ui/ostrelform.h"
 #include "shell/ui/windowhelpers.h"
 
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QPlainTextEdit>
-#include <QTextDocument>
-
 namespace pm {
 
 namespace {
 
-TEditForm* EditorOf(QMdiSubWindow* child) { return child ? qobject_cast<TEditForm*>(child->widget()) : nullptr; }
-TPlenzoForm* FormOf(QMdiSubWindow* child) { return child ? qobject_cast<TPlenzoForm*>(child->widget()) : nullptr; }
+TEditForm* EditorOf(QMdiSubWindow* child) {
+  return child ? qobject_cast<TEditForm*>(child->widget()) : nullptr;
+}
+TPlenzoForm* FormOf(QMdiSubWindow* child) {
+  return child ? qobject_cast<TPlenzoForm*>(child->widget()) : nullptr;
+}
 
 // The deck a form edits, with its caption and the file the menus read.
 void SetDeckName(TPlenzoForm* form, const QString& name) {

@@ -1,5 +1,11 @@
 #include "shell/ui/editform.h"
 
+#include <QCloseEvent>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
 #include "common/globals.h"
 #include "common/lib1.h"
 #include "platform/pathresolver.h"
@@ -7,12 +13,6 @@
 #include "shell/filedialogs.h"
 #include "shell/opendispatch.h"
 #include "shell/textdocument.h"
-
-#include <QCloseEvent>
-#include <QMdiSubWindow>
-#include <QPlainTextEdit>
-#include <QTextDocument>
-#include <QVBoxLayout>
 
 namespace pm {
 

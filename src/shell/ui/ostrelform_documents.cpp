@@ -1,9 +1,8 @@
 // The main window's document commands; the work lives in DocumentCommands.
-#include "shell/ui/ostrelform.h"
-
 #include "common/globals.h"
 #include "formdeck/ui/plenzoform.h"
 #include "shell/ui/documents.h"
+#include "shell/ui/ostrelform.h"
 
 namespace pm {
 

@@ -1,13 +1,13 @@
 #include "shell/ui/shellformhost.h"
 
+#include <QAction>
+#include <QMdiSubWindow>
+#include <QWidget>
+
 #include "platform/help.h"
 #include "shell/ui/compiling.h"
 #include "shell/ui/menustate.h"
 #include "shell/ui/ostrelform.h"
-
-#include <QAction>
-#include <QMdiSubWindow>
-#include <QWidget>
 
 namespace pm {
 
@@ -31,7 +31,9 @@ void ShellFormHost::ShowHelpContext(int contextId) { ShowContextHelp(contextId, 
 
 ParseProgress* ShellFormHost::Progress() { return main_.Compiling ? this : nullptr; }
 
-void ShellFormHost::SetUndoEnabled(bool enabled) { SetItemEnabled(main_.Item(QStringLiteral("Undo1")), enabled); }
+void ShellFormHost::SetUndoEnabled(bool enabled) {
+  SetItemEnabled(main_.Item(QStringLiteral("Undo1")), enabled);
+}
 
 void ShellFormHost::Show() {
   if (main_.Compiling) main_.Compiling->show();
