@@ -88,11 +88,6 @@ QString NotPlenzoFileMessage(const QString& path) { return path + QStringLiteral
 
 QString NoLongerExistsMessage(const QString& path) { return path + QStringLiteral(" no longer exists"); }
 
-QString WriteErrorMessage(int code, const QString& path) {
-  return QStringLiteral("Error ") + IntToShortText(code, 255) +
-         QStringLiteral(" was encountered while trying to write file ") + path;
-}
-
 QString ReadErrorMessage(int code, const QString& path) {
   return QStringLiteral("Error ") + IntToShortText(code, 255) +
          QStringLiteral(" was encountered while trying to read file ") + path;

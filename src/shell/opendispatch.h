@@ -57,7 +57,6 @@ QString WorkingCopyPathFor(const QString& deck);
 
 QString NotPlenzoFileMessage(const QString& path);
 QString NoLongerExistsMessage(const QString& path);
-QString WriteErrorMessage(int code, const QString& path);
 QString ReadErrorMessage(int code, const QString& path);
 
 }  // namespace pm
