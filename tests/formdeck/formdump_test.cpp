@@ -30,6 +30,7 @@ const GoldenCase kGoldenCases[] = {
     {"tabwindows", "deck.pzd", false, false},  // pages reused by name, "Main" refilled
     {"demo", "examples/demo/Demo.pzd", false, true},
     {"valueinputs", "deck.pzd", false, false},  // every kind of value input
+    {"groups", "deck.pzd", false, false},       // boxes, items, hidden groups, a tab page
 };
 
 QString Fixture(const QString& relative) { return QStringLiteral(PELMARK_FIXTURES_DIR "/decks/") + relative; }

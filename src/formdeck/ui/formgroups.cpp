@@ -6,6 +6,7 @@
 #include "formdeck/formhost.h"
 #include "formdeck/groupmarkup.h"
 #include "formdeck/groupstate.h"
+#include "formdeck/pagelayout.h"
 #include "formdeck/ui/choiceitems.h"
 #include "formdeck/ui/fileinputs.h"
 #include "formdeck/ui/formpage.h"
@@ -87,7 +88,7 @@ void TPlenzoForm::FinishForm(DeckParser& /*parser*/) {
     CurrentPage = page;
     for (TFormElement* e = m.Elements.First(page); e && G().ParseErrorState == 0; e = e->nextOnPage) {
       if (!IsGroupKind(e->kind) || !e->groupBox) continue;
-      e->groupBox->resize(e->group ? m.ContentWidth - 2 * M : m.ContentWidth, e->groupBox->height());
+      e->groupBox->resize(e->group ? NestedBoxWidth(m.ContentWidth, M) : m.ContentWidth, e->groupBox->height());
       auto* box = dynamic_cast<Tmygroupbox*>(e->groupBox);
       if (e->kind == ElementKind::VisualGroup || !box) continue;
       // The list may not change while the handlers run.

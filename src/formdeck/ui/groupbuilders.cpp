@@ -131,7 +131,9 @@ void BuildChoiceGroup(TPlenzoForm& form, DeckParser& parser, const std::string& 
   Tmygroupbox* box = MakeBox(container, markup.name, markup.caption, m.Slots.Font(1));
   box->Shown = true;
   const int lift = std::max(0, 2 * (box->font().pixelSize() - L));
-  const int width = outerBox ? outerBox->width() - 2 * M : m.ContentWidth >= 1 ? m.ContentWidth : 80 * form.WidthOf8;
+  const int width = outerBox ? NestedBoxWidth(outerBox->width(), M)
+                   : m.ContentWidth >= 1 ? m.ContentWidth
+                                         : 80 * form.WidthOf8;
   box->setGeometry(M, (outerBox ? outerBox->height() : s.CurrentY) + lift, width, 24);
   box->show();
   e->groupBox = box;
