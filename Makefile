@@ -60,16 +60,21 @@ fuzz-build: deps
 	cmake --build $(FUZZ_DIR) --target fuzzers -j $(JOBS)
 
 fuzz: fuzz-build
-	@set -e; for t in $(FUZZ_DIR)/fuzz/*_fuzz; do \
+	@status=0; for t in $(FUZZ_DIR)/fuzz/*_fuzz; do \
 	  name=$$(basename $$t); \
 	  corpus=$(FUZZ_DIR)/corpus/$$name; mkdir -p $$corpus $(FUZZ_DIR)/findings; \
 	  fuzz/seed.sh $$name $$corpus; \
 	  echo "== $$name for $(FUZZ_SECONDS) s"; \
-	  ASAN_OPTIONS=detect_leaks=1 \
-	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0 \
-	  $$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=4096 \
-	    -artifact_prefix=$(FUZZ_DIR)/findings/$$name- -print_final_stats=1 $$corpus 2>&1 | tail -n 12; \
-	done
+	  if ASAN_OPTIONS=detect_leaks=1 \
+	     LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0 \
+	     $$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=4096 \
+	       -artifact_prefix=$(FUZZ_DIR)/findings/$$name- -print_final_stats=1 $$corpus \
+	       > $(FUZZ_DIR)/$$name.log 2>&1; then \
+	    grep -E 'number_of_executed_units|new_units_added' $(FUZZ_DIR)/$$name.log; \
+	  else \
+	    tail -n 40 $(FUZZ_DIR)/$$name.log; echo "== $$name FAILED"; status=1; \
+	  fi; \
+	done; exit $$status
 
 # Assembles the demo program folder in the build tree and starts Pelmark
 # there in authoring mode.

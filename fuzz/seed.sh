@@ -13,6 +13,10 @@ case $name in
   numbertext_fuzz)
     for s in '12.5' '-1.94E+02' 'INF' '-inf' '.' 'E5' '  +3.' '1E5000' '1E-5000'; do
       printf '%s' "$s" > "$corpus/$(printf '%s' "$s" | md5sum | cut -c1-12)"; done ;;
+  jpeg_fuzz)
+    add "$top"/tests/fixtures/pictures/*.jpg "$top"/tests/fixtures/pictures/*.JPG
+    # A tiny picture made by the test suite's own encoder, when present.
+    add "$top"/build/tests/platform/*.jpg ;;
   settings_fuzz)
     add "$top"/tests/fixtures/settings/* ;;
   listfile_fuzz)

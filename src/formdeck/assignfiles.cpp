@@ -1,13 +1,12 @@
 #include "formdeck/assignfiles.h"
 
+#include <QFileInfo>
+#include <algorithm>
+
 #include "common/globals.h"
 #include "common/lib1.h"
 #include "formdeck/markuptext.h"
 #include "platform/cp1252.h"
-
-#include <QFileInfo>
-
-#include <algorithm>
 
 namespace pm {
 
@@ -16,7 +15,8 @@ namespace {
 // The deck's folder as written and its file name without the extension;
 // a dot in a folder name is no extension.
 QString DeckBaseName(const QString& deckName) {
-  const qsizetype slash = std::max(deckName.lastIndexOf(QLatin1Char('/')), deckName.lastIndexOf(QLatin1Char('\\')));
+  const qsizetype slash =
+      std::max(deckName.lastIndexOf(QLatin1Char('/')), deckName.lastIndexOf(QLatin1Char('\\')));
   return deckName.left(slash + 1) + QFileInfo(deckName.mid(slash + 1)).completeBaseName();
 }
 

@@ -20,7 +20,8 @@ ChoiceItem ParseChoiceItem(const std::string& text, bool checkBoxes) {
   size_t from = 0;
   for (;;) {
     const size_t next = rest.find('|', from);
-    std::string name = Trimmed(rest.substr(from, next == std::string::npos ? std::string::npos : next - from));
+    std::string name =
+        Trimmed(rest.substr(from, next == std::string::npos ? std::string::npos : next - from));
     const bool plain = name.empty() || name.front() != '_';
     if (!plain) name = Trimmed(name.substr(1));
     item.names.push_back(name);
@@ -38,17 +39,21 @@ bool ReadChoiceItems(DeckParser& parser, bool checkBoxes, std::vector<ChoiceItem
     if (StartsWith(read, "**")) continue;
     // An empty line counts as "*". An item line may come with the "*|#" of
     // a hidden group; a caption may begin with "#" ("*|#1 pump|G").
-    const std::string line = StartsWith(read, "*|#*|") ? FromColumn(read, 4) : read.empty() ? std::string("*") : read;
+    const std::string line = StartsWith(read, "*|#*|") ? FromColumn(read, 4)
+                             : read.empty()            ? std::string("*")
+                                                       : read;
     const int n = parser.State().DeckLineNumber;
     if (!StartsWith(line, "*|")) {
-      parser.Stop(QStringLiteral("Error in line ") + QString::number(n) + QStringLiteral(".  Checkbox command expected."));
+      parser.Stop(QStringLiteral("Error in line ") + QString::number(n) +
+                  QStringLiteral(".  Checkbox command expected."));
       return false;
     }
     const std::string text = FromColumn(line, 3);
     if (!text.empty() && text.front() == closer) return true;
     if (!Contains(text, "|")) continue;
     if (!text.empty() && (text.front() == '(' || text.front() == '[' || text.front() == '{')) {
-      parser.Stop(QStringLiteral("Error in line ") + QString::number(n) + QStringLiteral(".  Groups cannot be nested."));
+      parser.Stop(QStringLiteral("Error in line ") + QString::number(n) +
+                  QStringLiteral(".  Groups cannot be nested."));
       return false;
     }
     items->push_back(ParseChoiceItem(text, checkBoxes));

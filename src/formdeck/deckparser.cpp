@@ -1,5 +1,8 @@
 #include "formdeck/deckparser.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include "common/globals.h"
 #include "common/lib1.h"
 #include "formdeck/assignfiles.h"
@@ -9,9 +12,6 @@
 #include "formdeck/markuptext.h"
 #include "platform/cp1252.h"
 #include "platform/pathresolver.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 namespace pm {
 
@@ -68,14 +68,15 @@ void DeckParser::ParseDeck(const QString& fileName) {
 }
 
 bool DeckParser::OpenDeck() {
-  const QString path = ResolvePath(StripQuotes(fileName_));
+  // Resolved before the folder changes, so a relative name still finds it.
+  const QString path = QFileInfo(ResolvePath(StripQuotes(fileName_))).absoluteFilePath();
   QDir::setCurrent(QFileInfo(path).absolutePath());
-  int err = reader_.Open(fileName_);
+  int err = reader_.Open(path);
   if (err == 0) return true;
   ShowMessageKind(QStringLiteral("Error ") + QString::number(err) + QStringLiteral(".  Cannot open file ") +
                       fileName_ + QLatin1Char('.'),
                   0, true);
-  err = reader_.Open(fileName_);
+  err = reader_.Open(path);
   if (err == 0) return true;
   // Nothing was read: the form must not be shown as if the deck were empty.
   G().ParseErrorState = 100;
@@ -155,7 +156,8 @@ void DeckParser::ReportMarkupError(std::string_view line) {
 }
 
 void DeckParser::ReportElementError(std::string_view deckLine, std::string_view markupLine) {
-  Stop(QStringLiteral("****Input Error****\n") + FromCp1252(deckLine) + QLatin1Char('\n') + FromCp1252(markupLine));
+  Stop(QStringLiteral("****Input Error****\n") + FromCp1252(deckLine) + QLatin1Char('\n') +
+       FromCp1252(markupLine));
 }
 
 }  // namespace pm

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "formdeck/deckreader.h"
-#include "formdeck/formelement.h"
-
 #include <QElapsedTimer>
 #include <QString>
-
 #include <string>
 #include <string_view>
+
+#include "formdeck/deckreader.h"
+#include "formdeck/formelement.h"
 
 namespace pm {
 
@@ -17,13 +16,13 @@ struct FormModel;
 
 // The state of one parse; every parse starts from a fresh one.
 struct ParseState {
-  int DeckLineNumber = 0;    // lines read so far: the number of the line in hand
-  int CurrentPage = 0;       // the page being filled
-  std::string Line;          // the line in hand, without a "*|#" prefix
-  std::string Upper;         // its ASCII upper case
-  bool Visible = true;       // false when the line came with "*|#"
-  bool HasArguments = false; // the line holds ">"
-  std::string PreviousLine;  // the deck line of the next input
+  int DeckLineNumber = 0;     // lines read so far: the number of the line in hand
+  int CurrentPage = 0;        // the page being filled
+  std::string Line;           // the line in hand, without a "*|#" prefix
+  std::string Upper;          // its ASCII upper case
+  bool Visible = true;        // false when the line came with "*|#"
+  bool HasArguments = false;  // the line holds ">"
+  std::string PreviousLine;   // the deck line of the next input
   int PreviousLineNumber = 0;
   int ElementCounter = 0;
   TFormElement* LastElement = nullptr;      // of the current page

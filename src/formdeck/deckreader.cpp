@@ -45,12 +45,13 @@ bool CheckMarkerLine(const QString& fileName) {
   const MarkerLine marker = FindMarkerLine(fileName);
   // An unreadable deck gets the open failure's message instead.
   if (marker.readable && !marker.found && ExtensionKey(StripQuotes(fileName)) == QLatin1String(".PZD")) {
-    ShowMessageKind(QStringLiteral("File ") + fileName +
-                        QStringLiteral(" is missing the *PLENZO comment line which should be within the first 5 "
-                                       "lines of the file.  Please add this line ") +
-                        QStringLiteral("or change the filename extension to .DCK if this is not intended to be a "
-                                       "Mivaro file."),
-                    1, true);
+    ShowMessageKind(
+        QStringLiteral("File ") + fileName +
+            QStringLiteral(" is missing the *PLENZO comment line which should be within the first 5 "
+                           "lines of the file.  Please add this line ") +
+            QStringLiteral("or change the filename extension to .DCK if this is not intended to be a "
+                           "Mivaro file."),
+        1, true);
   }
   return marker.maximize;
 }

@@ -1,11 +1,10 @@
 #pragma once
 
+#include <QString>
+#include <string>
+
 #include "formdeck/formelement.h"
 #include "formdeck/formmodel.h"
-
-#include <QString>
-
-#include <string>
 
 namespace pm {
 

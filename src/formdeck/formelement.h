@@ -30,7 +30,7 @@ inline constexpr int kPageCount = 21;
 // from. Owned by the form; the controls are owned by the page they sit on,
 // so the pointers here never own anything.
 struct TFormElement {
-  int number = 0;      // element counter after this element was counted
+  int number = 0;  // element counter after this element was counted
   int helpId = 0;
   int lineNumber = 0;  // inputs: the deck line's own number; others: the mark-up line's
   ElementKind kind = ElementKind::TextLine;

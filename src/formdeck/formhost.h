@@ -31,8 +31,6 @@ class FormHost {
   virtual void CloseResultsReport() = 0;
   // Context help: 1 to 9997 opens that context, 0 the default topic.
   virtual void ShowHelpContext(int contextId) = 0;
-  // DefaultSettings.UnitSystem: 1 SI, 2 inch-pound.
-  virtual int UnitSystem() const = 0;
   // The progress window for parses, or none.
   virtual ParseProgress* Progress() = 0;
   // The main window's Undo item follows the Source editor.

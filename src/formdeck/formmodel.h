@@ -1,12 +1,11 @@
 #pragma once
 
+#include <QString>
+#include <string>
+
 #include "common/colors.h"
 #include "formdeck/formelement.h"
 #include "formdeck/formslots.h"
-
-#include <QString>
-
-#include <string>
 
 namespace pm {
 

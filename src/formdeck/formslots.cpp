@@ -1,14 +1,12 @@
 #include "formdeck/formslots.h"
 
+#include <cmath>
+#include <limits>
+
 #include "common/lib1.h"
 #include "formdeck/markupcolor.h"
 #include "formdeck/markuptext.h"
 #include "platform/cp1252.h"
-
-#include <QFontMetrics>
-
-#include <cmath>
-#include <limits>
 
 namespace pm {
 
@@ -32,34 +30,6 @@ FormSlots FormSlots::Defaults() {
   s.align.fill(AlignLeft);
   s.tabs = {0, kTabUnset, kTabUnset, kTabUnset};
   return s;
-}
-
-int PointsToPixels(int points) { return static_cast<int>(std::lround(points * 96.0 / 72.0)); }
-
-QFont PixelFont(const QString& family, int pixels) {
-  QFont font(family);
-  font.setPixelSize(pixels > 0 ? pixels : 1);
-  return font;
-}
-
-QFont SlotFont(const FontSlot& slot) {
-  QFont font = PixelFont(FromCp1252(slot.name), PointsToPixels(slot.size));
-  font.setBold((slot.style & StyleBold) != 0);
-  font.setItalic((slot.style & StyleItalic) != 0);
-  font.setUnderline((slot.style & StyleUnderline) != 0);
-  return font;
-}
-
-int GetHeight(const QFont& font) { return QFontMetrics(font).height(); }
-
-int GetWidth(const QFont& font, const QString& text) {
-  return QFontMetrics(font).horizontalAdvance(text + QStringLiteral("  "));
-}
-
-int aveCharWidth(const QFont& font) {
-  return QFontMetrics(font).horizontalAdvance(
-             QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
-         52;
 }
 
 bool NextFontToken(std::string* rest, std::string* token) {

@@ -1,13 +1,11 @@
 #pragma once
 
-#include "common/colors.h"
-
-#include <QFont>
-
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "common/colors.h"
 
 namespace pm {
 
@@ -38,19 +36,6 @@ struct FormSlots {
   const FontSlot& Font(int slot) const { return fonts[static_cast<size_t>(slot - 1)]; }
   friend bool operator==(const FormSlots&, const FormSlots&) = default;
 };
-
-// A font slot as a font: the name through the font substitutes, the size in
-// points as pixels at 96 pixels per inch.
-QFont SlotFont(const FontSlot& slot);
-// A named font of a pixel height (the window's own font).
-QFont PixelFont(const QString& family, int pixels);
-// Points to pixels at 96 pixels per inch.
-int PointsToPixels(int points);
-
-// The measures every element builder uses.
-int GetHeight(const QFont& font);                      // height of "ghT"
-int GetWidth(const QFont& font, const QString& text);  // text followed by two blanks
-int aveCharWidth(const QFont& font);                   // the alphabet's width / 52
 
 // Arguments of the slot commands, upper-cased by the caller. Each returns
 // false for a malformed argument (the caller reports it).

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/colors.h"
-
 #include <string_view>
+
+#include "common/colors.h"
 
 namespace pm {
 

@@ -2,6 +2,8 @@
 // first that holds wins. Tests on the line use it as written, tests on U its
 // upper case. The "contains" tests make some text lines commands (a label
 // holding "*|{" opens a check-box group): authors must avoid those texts.
+#include <algorithm>
+
 #include "common/globals.h"
 #include "common/lib1.h"
 #include "formdeck/deckparser.h"
@@ -10,8 +12,6 @@
 #include "formdeck/markupcolor.h"
 #include "formdeck/markuptext.h"
 #include "platform/cp1252.h"
-
-#include <algorithm>
 
 namespace pm {
 
@@ -135,7 +135,8 @@ bool DeckParser::ParseFormCommand(const std::string& line) {
 void DeckParser::OpenGroup() {
   ParseState& s = state_;
   if (s.GroupOpen) {
-    Stop(QStringLiteral("Line ") + QString::number(s.DeckLineNumber) + QStringLiteral(".  Groups cannot be nested."));
+    Stop(QStringLiteral("Line ") + QString::number(s.DeckLineNumber) +
+         QStringLiteral(".  Groups cannot be nested."));
     return;
   }
   s.GroupOpen = true;

@@ -1,8 +1,8 @@
 #include "formdeck/markuptext.h"
 
-#include "common/lib1.h"
-
 #include <charconv>
+
+#include "common/lib1.h"
 
 namespace pm {
 

@@ -8,8 +8,12 @@ namespace pm {
 // Small text helpers of the mark-up grammar. Deck text is bytes; columns in
 // the grammar count from 1.
 
-inline bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0, prefix.size()) == prefix; }
-inline bool Contains(std::string_view s, std::string_view part) { return s.find(part) != std::string_view::npos; }
+inline bool StartsWith(std::string_view s, std::string_view prefix) {
+  return s.substr(0, prefix.size()) == prefix;
+}
+inline bool Contains(std::string_view s, std::string_view part) {
+  return s.find(part) != std::string_view::npos;
+}
 
 // The text from a 1-based column on (empty past the end).
 std::string FromColumn(std::string_view s, size_t column);
@@ -22,6 +26,8 @@ std::string Trimmed(std::string_view s);
 bool ReadInteger(std::string_view text, int* value);
 
 // The character at a 1-based column, or 0 past the end.
-inline char CharAt(std::string_view s, size_t column) { return column >= 1 && column <= s.size() ? s[column - 1] : '\0'; }
+inline char CharAt(std::string_view s, size_t column) {
+  return column >= 1 && column <= s.size() ? s[column - 1] : '\0';
+}
 
 }  // namespace pm

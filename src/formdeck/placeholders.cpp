@@ -4,6 +4,7 @@
 #include "formdeck/choiceitems.h"
 #include "formdeck/deckparser.h"
 #include "formdeck/formbuilder.h"
+#include "formdeck/inputmarkup.h"
 #include "formdeck/markuptext.h"
 
 namespace pm {
@@ -24,10 +25,7 @@ void FormBuilder::ClearModify() { Model().Changed = false; }
 void FormBuilder::AddElement(DeckParser& parser) {
   ParseState& s = parser.State();
   ++s.ElementCounter;
-  const char marker = CharAt(s.Line, 3);
-  const ElementKind kind = marker == '?'   ? ElementKind::FileInput
-                           : marker == '<' ? ElementKind::ListInput
-                                           : ElementKind::NumericInput;
+  const ElementKind kind = InputKindOf(s.Line);
   TFormElement* e = parser.NewElement(kind, s.PreviousLineNumber);
   e->number = s.ElementCounter;
   e->deckLine = s.PreviousLine;
@@ -84,13 +82,14 @@ void FormBuilder::AddPicture(DeckParser& parser, const std::string& text, int li
 
 void FormBuilder::AddImage(DeckParser& parser, const std::string& line) {
   const ParseState& s = parser.State();
-  TFormElement* e =
-      parser.NewElement(s.AppLinkIndex >= 1 ? ElementKind::LinkedPicture : ElementKind::Picture, s.DeckLineNumber);
+  TFormElement* e = parser.NewElement(s.AppLinkIndex >= 1 ? ElementKind::LinkedPicture : ElementKind::Picture,
+                                      s.DeckLineNumber);
   e->markupLine = line;
   e->text = Trimmed(FromColumn(line, 8));
 }
 
-void FormBuilder::StoreGroupCommand(TFormElement* /*group*/, bool /*before*/, const std::string& /*command*/) {}
+void FormBuilder::StoreGroupCommand(TFormElement* /*group*/, bool /*before*/,
+                                    const std::string& /*command*/) {}
 
 void FormBuilder::FinishForm(DeckParser& /*parser*/) {}
 

@@ -1,11 +1,11 @@
 #include "formdeck/workingcopy.h"
 
+#include <QCryptographicHash>
+#include <QFileInfo>
+
 #include "common/lib1.h"
 #include "platform/pathresolver.h"
 #include "platform/textfile.h"
-
-#include <QCryptographicHash>
-#include <QFileInfo>
 
 namespace pm {
 

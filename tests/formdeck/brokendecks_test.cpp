@@ -1,5 +1,4 @@
 #include "formtestsupport.h"
-
 #include "support/testpaths.h"
 
 namespace pm::test {
@@ -44,13 +43,15 @@ const BrokenDeck kBrokenDecks[] = {
     {"color-rgb-component", "Syntax error in line 2: RGB(1,X,3)", MessageIcon::Information, true, true},
     {"background", "***Unrecognized color***   *|<BACKGROUND> ORANGE", MessageIcon::Error, true, false},
     {"group-nested", "Line 3.  Groups cannot be nested.", MessageIcon::Error, true, true},
-    {"group-close", "Line 2.  Group close command encountered with no open group.", MessageIcon::Error, true, true},
+    {"group-close", "Line 2.  Group close command encountered with no open group.", MessageIcon::Error, true,
+     true},
     {"group-unclosed", "This file is missing a group close command.", MessageIcon::Error, false, true},
-    {"tab-in-group", "The *|<TabWindow> command can not be placed within a group", MessageIcon::Error, true, true},
-    {"tab-nested", "Tab windows cannot be nested.  Tab window Pumps has not been closed", MessageIcon::Error, true,
+    {"tab-in-group", "The *|<TabWindow> command can not be placed within a group", MessageIcon::Error, true,
      true},
-    {"tab-close-in-group", "The *|</TabWindow> command can not be placed within a group", MessageIcon::Error, true,
-     true},
+    {"tab-nested", "Tab windows cannot be nested.  Tab window Pumps has not been closed", MessageIcon::Error,
+     true, true},
+    {"tab-close-in-group", "The *|</TabWindow> command can not be placed within a group", MessageIcon::Error,
+     true, true},
     {"tab-close-misplaced", "The *|</TabWindow> command is misplaced as there is not an open tab window",
      MessageIcon::Error, true, true},
     {"tab-name-missing", "***Input Error***   *|<TABWINDOW Pumps>", MessageIcon::Error, true, true},
@@ -62,10 +63,11 @@ const BrokenDeck kBrokenDecks[] = {
     {"checkbox-empty-line", "Error in line 4.  Checkbox command expected.", MessageIcon::Error, true, true},
     {"checkbox-comment", "Error in line 3.  Checkbox command expected.", MessageIcon::Error, true, true},
     {"choice-nested", "Error in line 3.  Groups cannot be nested.", MessageIcon::Error, true, true},
-    {"input-under-markup", "****Input Error****\n*|<FONT2> ARIAL\n*|Tank|m3|gal|0|1|0|9|1", MessageIcon::Error,
-     true, true},
+    {"input-under-markup", "****Input Error****\n*|<FONT2> ARIAL\n*|Tank|m3|gal|0|1|0|9|1",
+     MessageIcon::Error, true, true},
     {"missing-marker",
-     "File %1 is missing the *PLENZO comment line which should be within the first 5 lines of the file.  Please "
+     "File %1 is missing the *PLENZO comment line which should be within the first 5 lines of the file.  "
+     "Please "
      "add this line or change the filename extension to .DCK if this is not intended to be a Mivaro file.",
      MessageIcon::Information, true, false},
 };

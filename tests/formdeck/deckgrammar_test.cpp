@@ -1,9 +1,8 @@
-#include "headlessform.h"
+#include <functional>
 
 #include "formdeck/assignfiles.h"
 #include "formdeck/markupcolor.h"
-
-#include <functional>
+#include "headlessform.h"
 
 namespace pm::test {
 namespace {
@@ -31,11 +30,16 @@ TEST_F(GrammarTest, CommandRows) {
        }},
       {"*|<FONT3> \"A FONT NAME LONGER THAN THIRTY CHARACTERS\"\n",
        [](const FormModel& m) { EXPECT_EQ(m.Slots.Font(3).name, "A FONT NAME LONGER THAN THIRTY"); }},
-      {"*|<FONT1>   \n", [](const FormModel& m) { EXPECT_EQ(m.Slots.Font(1), FormSlots::Defaults().Font(1)); }},
+      {"*|<FONT1>   \n",
+       [](const FormModel& m) { EXPECT_EQ(m.Slots.Font(1), FormSlots::Defaults().Font(1)); }},
       {"*|<TAB2>2.5CM\n*|<TAB1>1IN\n*|<TAB0>DEF\n*|<TAB3>DEF\n",
-       [](const FormModel& m) { EXPECT_EQ(m.Slots.tabs, (std::array<int, 4>{0, 96, 94, -1})); }},
+       [](const FormModel& m) {
+         EXPECT_EQ(m.Slots.tabs, (std::array<int, 4>{0, 96, 94, -1}));
+       }},
       {"*|<TAB1>12\n*|<TAB0>-5\n*|<TAB2>  0.5in\n",
-       [](const FormModel& m) { EXPECT_EQ(m.Slots.tabs, (std::array<int, 4>{0, 12, 48, kTabUnset})); }},
+       [](const FormModel& m) {
+         EXPECT_EQ(m.Slots.tabs, (std::array<int, 4>{0, 12, 48, kTabUnset}));
+       }},
       {"*|<ALIGN1> LEFT RIGHT\n*|<ALIGN2> center\n*|<ALIGN3> NOWHERE\n",
        [](const FormModel& m) {
          EXPECT_EQ(m.Slots.align, (std::array<std::uint8_t, 3>{AlignRight, AlignCenter, AlignLeft}));
@@ -103,9 +107,10 @@ TEST_F(GrammarTest, MarkerLine) {
   }
   EXPECT_EQ(ui.messages()[0].text,
             QStringLiteral("File ") + path +
-                QStringLiteral(" is missing the *PLENZO comment line which should be within the first 5 lines of "
-                               "the file.  Please add this line or change the filename extension to .DCK if this is "
-                               "not intended to be a Mivaro file."));
+                QStringLiteral(
+                    " is missing the *PLENZO comment line which should be within the first 5 lines of "
+                    "the file.  Please add this line or change the filename extension to .DCK if this is "
+                    "not intended to be a Mivaro file."));
   EXPECT_EQ(ui.messages()[0].icon, MessageIcon::Information);
   EXPECT_TRUE(ui.messages()[0].beepBefore);
 }
@@ -141,7 +146,8 @@ TEST_F(GrammarTest, HiddenLinesAndThePreviousLine) {
 
 TEST_F(GrammarTest, AnInputUnderAMarkupLineIsAnError) {
   Parse("TANK = 2.5\n*|<FONT2> ARIAL\n*|Tank|m3|gal|0|1|0|9|1\n*|<FONT9>\n");
-  EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("****Input Error****\n*|<FONT2> ARIAL\n*|Tank|m3|gal|0|1|0|9|1")});
+  EXPECT_EQ(ui.texts(),
+            QStringList{QStringLiteral("****Input Error****\n*|<FONT2> ARIAL\n*|Tank|m3|gal|0|1|0|9|1")});
   EXPECT_EQ(G().ParseErrorState, 100);
 }
 
@@ -154,8 +160,9 @@ TEST_F(GrammarTest, DeckLinesAreNeverCut) {
 }
 
 TEST_F(GrammarTest, ElementsCountAndChain) {
-  Parse("*|*Title\nA = 1\n*|A|m|ft|0|1|0|9|1\n*|(Mode|Pick\n*|One|G1\n*|Two|G2//checked\n*|)\n"
-        "*|<PICTURE>plant.bmp RIGHT\nB = 2\n*|B|m|ft|0|1|0|9|1\n");
+  Parse(
+      "*|*Title\nA = 1\n*|A|m|ft|0|1|0|9|1\n*|(Mode|Pick\n*|One|G1\n*|Two|G2//checked\n*|)\n"
+      "*|<PICTURE>plant.bmp RIGHT\nB = 2\n*|B|m|ft|0|1|0|9|1\n");
   ASSERT_EQ(G().ParseErrorState, 0);
   const std::vector<TFormElement*> page = Page(0);
   ASSERT_EQ(page.size(), 5u);
@@ -166,8 +173,9 @@ TEST_F(GrammarTest, ElementsCountAndChain) {
     kinds.push_back(e->kind);
   }
   EXPECT_EQ(numbers, (std::vector<int>{1, 2, 0, 0, 3}));
-  EXPECT_EQ(kinds, (std::vector<ElementKind>{ElementKind::TextLine, ElementKind::NumericInput, ElementKind::RadioGroup,
-                                             ElementKind::Picture, ElementKind::NumericInput}));
+  EXPECT_EQ(kinds, (std::vector<ElementKind>{ElementKind::TextLine, ElementKind::NumericInput,
+                                             ElementKind::RadioGroup, ElementKind::Picture,
+                                             ElementKind::NumericInput}));
   EXPECT_EQ(page[2]->name, "Mode");
   EXPECT_EQ(page[2]->lineNumber, 5);
   EXPECT_EQ(page[3]->lineNumber, 9);
@@ -205,11 +213,12 @@ TEST_F(GrammarTest, ContainsTestsMakeSomeLabelsCommands) {
 }
 
 TEST_F(GrammarTest, TabWindowsBuildPages) {
-  Parse("*|*Main text\n"
-        "*|<TABWINDOW NAME=\"Pumps\">\nP1 = 1\n*|P1|m|ft|0|1|0|9|1\n*|</TABWINDOW>\n"
-        "*|*More main\n"
-        "*|<TabWindow name=\"pumps\">\nP2 = 2\n*|P2|m|ft|0|1|0|9|1\n*|</TABWINDOW>\n"
-        "*|<TABWINDOW NAME=\"Main\">\n*|*Main again\n*|</TABWINDOW>\n");
+  Parse(
+      "*|*Main text\n"
+      "*|<TABWINDOW NAME=\"Pumps\">\nP1 = 1\n*|P1|m|ft|0|1|0|9|1\n*|</TABWINDOW>\n"
+      "*|*More main\n"
+      "*|<TabWindow name=\"pumps\">\nP2 = 2\n*|P2|m|ft|0|1|0|9|1\n*|</TABWINDOW>\n"
+      "*|<TABWINDOW NAME=\"Main\">\n*|*Main again\n*|</TABWINDOW>\n");
   ASSERT_EQ(G().ParseErrorState, 0);
   EXPECT_EQ(form.tabs, (std::vector<QString>{QStringLiteral("Main"), QStringLiteral("Pumps")}));
   EXPECT_EQ(form.model.HighestPage, 1);
@@ -226,7 +235,8 @@ TEST_F(GrammarTest, SourceTabShiftsPagesByOne) {
   form.source = true;
   form.tabs = {QStringLiteral("Source")};
   Parse("*|<TABWINDOW NAME=\"Pumps\">\n*|*On pumps\n*|</TABWINDOW>\n");
-  EXPECT_EQ(form.tabs, (std::vector<QString>{QStringLiteral("Source"), QStringLiteral("Main"), QStringLiteral("Pumps")}));
+  EXPECT_EQ(form.tabs, (std::vector<QString>{QStringLiteral("Source"), QStringLiteral("Main"),
+                                             QStringLiteral("Pumps")}));
   ASSERT_EQ(Page(1).size(), 1u);
   form.model = FormModel();
   Parse("*|*Only main\n");
@@ -251,8 +261,9 @@ TEST_F(GrammarTest, ReusedTabWindowsDoNotUseUpPages) {
 }
 
 TEST_F(GrammarTest, ChoiceItemsAreReadByTheGroup) {
-  Parse("*|{Options|Choose\n** a comment\n*|Show details|Details\n*|no bar here\n*|Hide details|_Details\n*|}\n"
-        "X = 1\n*|X|m|ft|0|1|0|9|1\n");
+  Parse(
+      "*|{Options|Choose\n** a comment\n*|Show details|Details\n*|no bar here\n*|Hide details|_Details\n*|}\n"
+      "X = 1\n*|X|m|ft|0|1|0|9|1\n");
   ASSERT_EQ(G().ParseErrorState, 0);
   ASSERT_EQ(Page(0).size(), 2u);
   EXPECT_EQ(Page(0)[0]->kind, ElementKind::CheckBoxGroup);
@@ -260,12 +271,14 @@ TEST_F(GrammarTest, ChoiceItemsAreReadByTheGroup) {
 }
 
 TEST_F(GrammarTest, AssignLinesFillTheList) {
-  Parse("ASSIGN ***.LST 6\nASSIGN \"my file.dat\" 7\nassign  in.dat 8\nASSIGNX no.dat\n*|#ASSIGN hidden.dat 9\nASSIGN lone\n"
-        "ASSIGN \"open quote.dat 5\n",
-        QStringLiteral("plant.v2.pzd"));
-  EXPECT_EQ(G().AssignFileList,
-            (QStringList{dir.filePath(QStringLiteral("plant.v2.LST")), QStringLiteral("\"my file.dat\""),
-                         QStringLiteral("in.dat"), QStringLiteral("lone"), QStringLiteral("\"open quote.dat 5")}));
+  Parse(
+      "ASSIGN ***.LST 6\nASSIGN \"my file.dat\" 7\nassign  in.dat 8\nASSIGNX no.dat\n*|#ASSIGN hidden.dat "
+      "9\nASSIGN lone\n"
+      "ASSIGN \"open quote.dat 5\n",
+      QStringLiteral("plant.v2.pzd"));
+  EXPECT_EQ(G().AssignFileList, (QStringList{dir.filePath(QStringLiteral("plant.v2.LST")),
+                                             QStringLiteral("\"my file.dat\""), QStringLiteral("in.dat"),
+                                             QStringLiteral("lone"), QStringLiteral("\"open quote.dat 5")}));
 }
 
 TEST(AssignFiles, BaseNameDropsTheExtensionOfTheFileNameOnly) {
@@ -273,10 +286,8 @@ TEST(AssignFiles, BaseNameDropsTheExtensionOfTheFileNameOnly) {
     const char* deck;
     const char* expected;
   } cases[] = {
-      {"/data/v1.2/HOUSE", "/data/v1.2/HOUSE.LST"},
-      {"/data/HOUSE.PZD", "/data/HOUSE.LST"},
-      {"/data/plant.v2.pzd", "/data/plant.v2.LST"},
-      {"HOUSE.PZD", "HOUSE.LST"},
+      {"/data/v1.2/HOUSE", "/data/v1.2/HOUSE.LST"},     {"/data/HOUSE.PZD", "/data/HOUSE.LST"},
+      {"/data/plant.v2.pzd", "/data/plant.v2.LST"},     {"HOUSE.PZD", "HOUSE.LST"},
       {"\"/my data/HOUSE.PZD\"", "/my data/HOUSE.LST"},
   };
   for (const Case& c : cases) {
@@ -300,8 +311,9 @@ TEST_F(GrammarTest, ColorOutsideAParseIsSilentUnlessMalformed) {
 }
 
 TEST_F(GrammarTest, ReparseStartsFromTheCreationDefaults) {
-  Parse("*|<FONT1> COURIER 20\n*|<TAB1>40\n*|<BACKGROUND> NAVY\n*|<WINDOWSIZE>\n"
-        "*|<TABWINDOW NAME=\"Pumps\">\n*|</TABWINDOW>\n");
+  Parse(
+      "*|<FONT1> COURIER 20\n*|<TAB1>40\n*|<BACKGROUND> NAVY\n*|<WINDOWSIZE>\n"
+      "*|<TABWINDOW NAME=\"Pumps\">\n*|</TABWINDOW>\n");
   Parse("*|*Plain\n");
   EXPECT_EQ(form.model.Slots, FormSlots::Defaults());
   EXPECT_EQ(form.model.Background, kWindowColor);

@@ -1,14 +1,12 @@
 #pragma once
 
-#include "common/globals.h"
-#include "formdeck/formhost.h"
-
 #include <QLineEdit>
 #include <QObject>
 #include <QPointer>
-
 #include <vector>
 
+#include "common/globals.h"
+#include "formdeck/formhost.h"
 #include "formdeck/ui/formcontrol.h"
 
 namespace pm::test {
@@ -20,12 +18,10 @@ class FakeHost final : public FormHost {
   void SetActiveChild(QObject* child) override { active = child; }
   void CloseResultsReport() override { ++resultsClosed; }
   void ShowHelpContext(int contextId) override { helpContexts.push_back(contextId); }
-  int UnitSystem() const override { return units; }
   ParseProgress* Progress() override { return progress; }
   void SetUndoEnabled(bool enabled) override { undoEnabled = enabled; }
   void ClearInputModified() override { ++inputModifiedCleared; }
 
-  int units = 2;  // DefaultSettings.UnitSystem
   QPointer<QObject> active;
   std::vector<int> kindsAtUpdate;  // the active child's kind at each UpdateMenu
   std::vector<int> helpContexts;

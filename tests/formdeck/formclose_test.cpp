@@ -1,10 +1,9 @@
-#include "formtestsupport.h"
-
-#include "formdeck/ui/formpage.h"
-#include "platform/textfile.h"
-
 #include <QFile>
 #include <QPlainTextEdit>
+
+#include "formdeck/ui/formpage.h"
+#include "formtestsupport.h"
+#include "platform/textfile.h"
 
 namespace pm::test {
 namespace {

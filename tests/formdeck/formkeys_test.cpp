@@ -1,11 +1,10 @@
-#include "formtestsupport.h"
-
-#include "formdeck/ui/formpage.h"
-#include "formdeck/ui/formtabbar.h"
-
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QTest>
+
+#include "formdeck/ui/formpage.h"
+#include "formdeck/ui/formtabbar.h"
+#include "formtestsupport.h"
 
 namespace pm::test {
 namespace {

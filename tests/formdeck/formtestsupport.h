@@ -1,16 +1,15 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <memory>
+#include <ostream>
+
 #include "common/globals.h"
 #include "fakehost.h"
 #include "formdeck/ui/plenzoform.h"
 #include "support/scriptedui.h"
-
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <ostream>
 
 // Readable QStrings in test failures.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }

@@ -2,6 +2,7 @@
 // states of their items, clicks, nesting, and the layout of the page.
 #include "formdeck/ui/choiceitems.h"
 #include "formdeck/ui/descriptor.h"
+#include "formdeck/ui/formfonts.h"
 #include "formdeck/ui/formpage.h"
 #include "formdeck/ui/input.h"
 #include "formtestsupport.h"

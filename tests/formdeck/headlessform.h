@@ -1,19 +1,18 @@
 #pragma once
 
-#include "common/globals.h"
-#include "formdeck/deckparser.h"
-#include "formdeck/formbuilder.h"
-#include "support/scriptedui.h"
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <array>
 #include <string>
 #include <vector>
+
+#include "common/globals.h"
+#include "formdeck/deckparser.h"
+#include "formdeck/formbuilder.h"
+#include "support/scriptedui.h"
 
 namespace pm::test {
 
@@ -43,7 +42,9 @@ class HeadlessForm final : public FormBuilder {
     tabs.push_back(name);
     return TabCount() - 1;
   }
-  bool HasPage(int index) const override { return index >= 0 && index < kPageCount && pages[static_cast<size_t>(index)]; }
+  bool HasPage(int index) const override {
+    return index >= 0 && index < kPageCount && pages[static_cast<size_t>(index)];
+  }
   void CreatePage(int index) override { pages[static_cast<size_t>(index)] = true; }
   void UsePageAsContainer(int index) override { container = index; }
   void SetScrollBar(int) override {}

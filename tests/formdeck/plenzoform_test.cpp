@@ -1,12 +1,13 @@
-#include "formtestsupport.h"
-
-#include "formdeck/ui/formpage.h"
-#include "formdeck/ui/formtabbar.h"
-
+#include <QFile>
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QWheelEvent>
+
+#include "formdeck/ui/formfonts.h"
+#include "formdeck/ui/formpage.h"
+#include "formdeck/ui/formtabbar.h"
+#include "formtestsupport.h"
 
 namespace pm::test {
 namespace {
@@ -192,6 +193,26 @@ TEST_F(PlenzoFormTest, ParseErrorShowsTheSourceTabAtTheNextChange) {
   form->ShowTab(2);
   EXPECT_EQ(form->TabControl()->currentIndex(), 0);
   EXPECT_EQ(ChildKindOf(form.get()), KindFormSource);
+}
+
+// Entering the Source tab after an edit writes the form back and shows the
+// deck as written; the window stays changed, so closing can still revert.
+TEST_F(PlenzoFormTest, EnteringTheSourceTabAfterAnEditReloadsTheEditor) {
+  QTemporaryDir dir;
+  const QString deck = dir.filePath(QStringLiteral("plant.pzd"));
+  QFile f(deck);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("*PLENZO\r\nTANK = 2.5\r\n");
+  f.close();
+  MakeTwoPages(true);
+  form->Model().FileName = deck;
+  form->ShowTab(1);
+  form->Model().Changed = true;
+  form->ShowTab(0);
+  EXPECT_EQ(form->Editor()->toPlainText(), QStringLiteral("*PLENZO\nTANK = 2.5"));
+  EXPECT_TRUE(form->Model().Changed);
+  EXPECT_TRUE(form->SaveSucceeded);
+  EXPECT_FALSE(host.undoEnabled);
 }
 
 TEST_F(PlenzoFormTest, SelectSourceLineNeedsASourceTab) {

@@ -1,13 +1,12 @@
-#include "formtestsupport.h"
-
-#include "formdeck/ui/formpage.h"
-#include "formdeck/ui/formtabbar.h"
-#include "platform/textfile.h"
-
 #include <QFile>
 #include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QTest>
+
+#include "formdeck/ui/formpage.h"
+#include "formdeck/ui/formtabbar.h"
+#include "formtestsupport.h"
+#include "platform/textfile.h"
 
 namespace pm::test {
 namespace {
@@ -57,14 +56,15 @@ TEST_F(ReadDeckTest, ParsingAgainStartsFromTheDefaults) {
   const QString first = Write(QStringLiteral("a.pzd"),
                               "*PLENZO\n*|<FONT2> COURIER 20\n*|<BACKGROUND> NAVY\n*|<WINDOWSIZE>\n"
                               "*|<TABWINDOW NAME=\"Pumps\">\n*|*P\n*|</TABWINDOW>\n");
-  const QString second = Write(QStringLiteral("b.pzd"),
-                               "*PLENZO\n*|<TABWINDOW NAME=\"Cooling\">\n*|*C\n*|</TABWINDOW>\n");
+  const QString second =
+      Write(QStringLiteral("b.pzd"), "*PLENZO\n*|<TABWINDOW NAME=\"Cooling\">\n*|*C\n*|</TABWINDOW>\n");
   form->ClearTabs();
   form->AddSourceTab();
   form->ReadDeck(first);
   EXPECT_EQ(Tabs(), (QStringList{QStringLiteral("Source"), QStringLiteral("Main"), QStringLiteral("Pumps")}));
   form->ReadDeck(second);
-  EXPECT_EQ(Tabs(), (QStringList{QStringLiteral("Source"), QStringLiteral("Main"), QStringLiteral("Cooling")}));
+  EXPECT_EQ(Tabs(),
+            (QStringList{QStringLiteral("Source"), QStringLiteral("Main"), QStringLiteral("Cooling")}));
   EXPECT_EQ(form->Model().Slots, FormSlots::Defaults());
   EXPECT_EQ(form->Model().Background, kWindowColor);
   EXPECT_FALSE(form->Model().WindowSizeMaximize);

@@ -2,17 +2,18 @@
 // Reads DECK into a form window headless and prints its dump: the messages
 // shown, ParseErrorState, the slots, tabs and pages with their elements,
 // and the ASSIGN files. --source opens it with a Source tab first.
-#include "formdeck/ui/formdump.h"
-
 #include <QApplication>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "formdeck/ui/formdump.h"
+#include "platform/ui/fonts.h"
+
 int main(int argc, char* argv[]) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
+  pm::RegisterFontSubstitutes();
   pm::DumpOptions options;
   const char* deck = nullptr;
   for (int i = 1; i < argc; ++i) {

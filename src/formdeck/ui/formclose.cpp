@@ -1,14 +1,15 @@
 // The close question, the write-back seam and the window's restore point.
+#include <QCloseEvent>
+
 #include "common/globals.h"
 #include "common/lib1.h"
 #include "formdeck/ui/plenzoform.h"
-
-#include <QCloseEvent>
 
 namespace pm {
 
 void TPlenzoForm::WriteDeck(const QString& NewName) {
   model_.FileName = NewName;
+  setWindowFilePath(NewName);
   SaveSucceeded = true;
   ClearModify();
 }

@@ -1,12 +1,12 @@
 // The content of the pages: freeing it, the scroll range, the input check.
+#include <QStackedWidget>
+
 #include "common/globals.h"
 #include "formdeck/pagelayout.h"
 #include "formdeck/ui/formcontrol.h"
 #include "formdeck/ui/formpage.h"
 #include "formdeck/ui/formtabbar.h"
 #include "formdeck/ui/plenzoform.h"
-
-#include <QStackedWidget>
 
 namespace pm {
 
@@ -44,7 +44,8 @@ void TPlenzoForm::CheckactiveInput() {
   G().ParseErrorState = 0;
   QWidget* focused = window()->focusWidget();
   if (!focused || !isAncestorOf(focused)) return;
-  if (auto* control = dynamic_cast<FormControl*>(focused); control && control->ControlTag() == 21) control->ExitV();
+  if (auto* control = dynamic_cast<FormControl*>(focused); control && control->ControlTag() == 21)
+    control->ExitV();
 }
 
 }  // namespace pm

@@ -1,5 +1,8 @@
 #include "formdeck/ui/formdump.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include "common/globals.h"
 #include "formdeck/ui/controldump.h"
 #include "formdeck/ui/formpage.h"
@@ -8,9 +11,6 @@
 #include "formdeck/ui/plenzoform.h"
 #include "platform/cp1252.h"
 #include "platform/uiservice.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 namespace pm {
 
@@ -72,7 +72,8 @@ QString ElementLine(int index, const TFormElement& e, const TFormPage* page) {
              .arg(shown->height());
     visible = YesNo(shown->isVisibleTo(page));
   }
-  return QStringLiteral("  %1 %2 line %3 no %4 name %5 text %6 value %7 unit %8 slot %9 group %10 visible %11 at %12")
+  return QStringLiteral(
+             "  %1 %2 line %3 no %4 name %5 text %6 value %7 unit %8 slot %9 group %10 visible %11 at %12")
       .arg(index)
       .arg(QLatin1String(ElementKindName(e.kind)))
       .arg(e.lineNumber)
@@ -91,10 +92,9 @@ class RecordingUi final : public UiService {
   RecordingUi& operator=(const RecordingUi&) = delete;
 
   ModalResult message(const MessageRequest& request) override {
-    static const char* const icons[] = {"Error", "Information", "Warning"};
-    lines << QStringLiteral("message %1 %2 %3")
-                 .arg(QLatin1String(icons[static_cast<int>(request.icon)]),
-                      beep_ ? QStringLiteral("beep") : QStringLiteral("nobeep"), Quoted(request.text));
+    lines << QStringLiteral("message kind %1 %2 %3")
+                 .arg(MessageKindOf(request))
+                 .arg(beep_ ? QStringLiteral("beep") : QStringLiteral("nobeep"), Quoted(request.text));
     beep_ = false;
     return defaultButton(request.buttons);
   }
@@ -119,7 +119,8 @@ QString DumpForm(const TPlenzoForm& form) {
   out << QStringLiteral("ParseErrorState %1").arg(G().ParseErrorState);
   out << QStringLiteral("parse %1").arg(m.ParseFailed ? QStringLiteral("failed") : QStringLiteral("ok"));
   out << QStringLiteral("window %1 caption %2")
-             .arg(form.isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown"), Quoted(form.windowTitle()));
+             .arg(form.isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown"),
+                  Quoted(form.windowTitle()));
   out << QStringLiteral("background %1 maximize %2 windowsize %3 contentwidth %4")
              .arg(Colour(m.Background), YesNo(m.MaximizeForm), YesNo(m.WindowSizeMaximize))
              .arg(m.ContentWidth);
@@ -127,21 +128,30 @@ QString DumpForm(const TPlenzoForm& form) {
              .arg(Quoted(m.Before), Quoted(m.After), Quoted(m.Before1), Quoted(m.After1));
   for (int i = 1; i <= 3; ++i) {
     const FontSlot& f = m.Slots.Font(i);
-    out << QStringLiteral("font%1 %2 %3 %4 %5").arg(i).arg(Quoted(f.name)).arg(f.size).arg(Style(f.style), Colour(f.color));
+    out << QStringLiteral("font%1 %2 %3 %4 %5")
+               .arg(i)
+               .arg(Quoted(f.name))
+               .arg(f.size)
+               .arg(Style(f.style), Colour(f.color));
   }
-  out << QStringLiteral("align %1 %2 %3").arg(Align(m.Slots.align[0]), Align(m.Slots.align[1]), Align(m.Slots.align[2]));
-  out << QStringLiteral("tabstops %1 %2 %3 %4").arg(m.Slots.tabs[0]).arg(m.Slots.tabs[1]).arg(m.Slots.tabs[2]).arg(m.Slots.tabs[3]);
+  out << QStringLiteral("align %1 %2 %3")
+             .arg(Align(m.Slots.align[0]), Align(m.Slots.align[1]), Align(m.Slots.align[2]));
+  out << QStringLiteral("tabstops %1 %2 %3 %4")
+             .arg(m.Slots.tabs[0])
+             .arg(m.Slots.tabs[1])
+             .arg(m.Slots.tabs[2])
+             .arg(m.Slots.tabs[3]);
   QStringList tabs;
   for (int i = 0; i < form.TabCount(); ++i) tabs << Quoted(form.TabControl()->TabName(i));
   out << QStringLiteral("tabs %1").arg(tabs.isEmpty() ? QStringLiteral("none") : tabs.join(QLatin1Char(' ')));
   const int base = form.HasSourceTab() ? 1 : 0;
   for (int p = 0; p < kPageCount; ++p) {
     const std::vector<TFormElement*> elements = m.Elements.OnPage(p);
-    if (!form.HasPage(p) && elements.empty()) continue;
-    if (p > 0 && !form.HasPage(p)) continue;
+    if (!form.HasPage(p)) continue;
     const int tab = p + base;
-    out << QStringLiteral("page %1 %2").arg(p).arg(
-        tab < form.TabCount() ? Quoted(form.TabControl()->TabName(tab)) : QStringLiteral("-"));
+    out << QStringLiteral("page %1 %2")
+               .arg(p)
+               .arg(tab < form.TabCount() ? Quoted(form.TabControl()->TabName(tab)) : QStringLiteral("-"));
     out << DumpPageRange(form.Page(p));
     int index = 0;
     for (const TFormElement* e : elements) {
@@ -155,9 +165,13 @@ QString DumpForm(const TPlenzoForm& form) {
 }
 
 QString DumpDeck(const QString& deckPath, const DumpOptions& options) {
-  const QString path = QFileInfo(deckPath).absoluteFilePath();
-  const QString folder = QFileInfo(path).absolutePath();
+  // The deck is named from the folder above its own, so every name in the
+  // dump is the same wherever the tree lies.
+  const QFileInfo deck(deckPath);
+  const QDir folder = deck.absoluteDir();
+  const QString name = folder.dirName() + QLatin1Char('/') + deck.fileName();
   const QString startFolder = QDir::currentPath();
+  QDir::setCurrent(QFileInfo(folder.absolutePath()).absolutePath());
   RecordingUi recorder;
   G().ParseErrorState = 0;
   G().AssignFileList.clear();
@@ -166,12 +180,11 @@ QString DumpDeck(const QString& deckPath, const DumpOptions& options) {
     TPlenzoForm form(nullptr);
     form.ClearTabs();
     if (options.withSource) form.AddSourceTab();
-    form.ReadDeck(path);
-    text = QStringLiteral("deck %1\n").arg(Quoted(path)) + recorder.lines.join(QLatin1Char('\n')) +
+    form.ReadDeck(name);
+    text = QStringLiteral("deck %1\n").arg(Quoted(name)) + recorder.lines.join(QLatin1Char('\n')) +
            (recorder.lines.isEmpty() ? QString() : QStringLiteral("\n")) + DumpForm(form);
   }
   QDir::setCurrent(startFolder);
-  text.replace(folder + QLatin1Char('/'), QStringLiteral("$DECKDIR/"));
   return text;
 }
 

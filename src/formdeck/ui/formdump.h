@@ -12,8 +12,9 @@ struct DumpOptions {
 
 // Opens a deck in a fresh form window through the real parser, with a
 // dialog service that records every message and answers with the default
-// button, and gives the stable text dump that tests compare. The deck's
-// folder is written as "$DECKDIR". Needs a QApplication (offscreen will do).
+// button, and gives the stable text dump that tests compare. The deck is
+// named by its folder and file name, read from the folder above. Needs a
+// QApplication (offscreen will do).
 QString DumpDeck(const QString& deckPath, const DumpOptions& options = {});
 
 // The dump of a form as it stands; messages are the caller's.

@@ -1,6 +1,7 @@
 // The form window's side of the element controls: what the controls ask of
 // their form, the builders of the value inputs, and the showing and hiding of
 // named groups.
+#include "common/settings.h"
 #include "formdeck/deckparser.h"
 #include "formdeck/formhost.h"
 #include "formdeck/markuptext.h"
@@ -18,7 +19,8 @@ namespace pm {
 namespace {
 
 bool IsGroupKind(ElementKind kind) {
-  return kind == ElementKind::VisualGroup || kind == ElementKind::CheckBoxGroup || kind == ElementKind::RadioGroup;
+  return kind == ElementKind::VisualGroup || kind == ElementKind::CheckBoxGroup ||
+         kind == ElementKind::RadioGroup;
 }
 
 void MoveBy(QWidget* w, int shift) {
@@ -29,7 +31,9 @@ void MoveBy(QWidget* w, int shift) {
 
 void TPlenzoForm::AddElement(DeckParser& parser) { BuildInputElement(*this, parser); }
 
-void TPlenzoForm::AddTextLine(DeckParser& parser, const std::string& line) { BuildTextLine(*this, parser, line); }
+void TPlenzoForm::AddTextLine(DeckParser& parser, const std::string& line) {
+  BuildTextLine(*this, parser, line);
+}
 
 bool TPlenzoForm::SourceTabShown() const { return IsSourceTabCurrent(); }
 
@@ -46,7 +50,7 @@ void TPlenzoForm::LabelRightClicked(TDescriptor* Label) {
   if (hasSourceTab_ && Label && Label->Element) SelectSourceLine(Label->Element->lineNumber);
 }
 
-int TPlenzoForm::UnitSystem() const { return host_ ? host_->UnitSystem() : 1; }
+int TPlenzoForm::UnitSystem() const { return DefaultSettings().UnitSystem; }
 
 void TPlenzoForm::CloseResultsReport() {
   if (host_) host_->CloseResultsReport();

@@ -1,5 +1,8 @@
 // Keyboard navigation and context help: the window sees every key of its
 // controls before they do.
+#include <QApplication>
+#include <QKeyEvent>
+
 #include "common/globals.h"
 #include "formdeck/formhost.h"
 #include "formdeck/pagekeys.h"
@@ -7,9 +10,6 @@
 #include "formdeck/ui/formpage.h"
 #include "formdeck/ui/formtabbar.h"
 #include "formdeck/ui/plenzoform.h"
-
-#include <QApplication>
-#include <QKeyEvent>
 
 namespace pm {
 
@@ -58,7 +58,8 @@ int TPlenzoForm::FocusedHelpId() const {
 bool TPlenzoForm::FormKeyDown(QKeyEvent* event) {
   if (SourceShown) return false;
   const int key = event->key();
-  const Qt::KeyboardModifiers mods = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  const Qt::KeyboardModifiers mods =
+      event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
   const bool onFormPage = !IsSourceTabCurrent();
 
   if (key == Qt::Key_F1) {
@@ -82,7 +83,8 @@ bool TPlenzoForm::FormKeyDown(QKeyEvent* event) {
     if (controls[i] == focused) focusedIndex = static_cast<int>(i);
   }
   auto focusAt = [&](int i) {
-    if (i >= 0 && i < static_cast<int>(controls.size()) && i != focusedIndex) FocusControl(controls[static_cast<size_t>(i)]);
+    if (i >= 0 && i < static_cast<int>(controls.size()) && i != focusedIndex)
+      FocusControl(controls[static_cast<size_t>(i)]);
   };
   const bool first = (key == Qt::Key_Home && mods == Qt::ShiftModifier) ||
                      (onFormPage && key == Qt::Key_PageUp && mods == Qt::ControlModifier);
@@ -93,7 +95,7 @@ bool TPlenzoForm::FormKeyDown(QKeyEvent* event) {
     return true;
   }
   if (!onFormPage) return false;
-  if ((key == Qt::Key_PageUp || key == Qt::Key_PageDown)) {
+  if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
     if (mods != Qt::NoModifier) return false;
     focusAt(PageKeyTarget(order, focusedIndex, key == Qt::Key_PageDown, page->viewport()->height()));
     return true;

@@ -2,7 +2,6 @@
 
 #include <QResizeEvent>
 #include <QScrollBar>
-
 #include <algorithm>
 
 namespace pm {

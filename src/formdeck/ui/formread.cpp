@@ -1,15 +1,15 @@
 // Reading a deck into the window.
-#include "common/globals.h"
-#include "formdeck/deckparser.h"
-#include "formdeck/formhost.h"
-#include "formdeck/ui/formpage.h"
-#include "formdeck/ui/plenzoform.h"
-
 #include <QApplication>
 #include <QFontMetrics>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
+
+#include "common/globals.h"
+#include "formdeck/deckparser.h"
+#include "formdeck/formhost.h"
+#include "formdeck/ui/formpage.h"
+#include "formdeck/ui/plenzoform.h"
 
 namespace pm {
 
@@ -34,6 +34,7 @@ void TPlenzoForm::ReadDeck(const QString& fileName) {
     return;
   }
   setWindowTitle(fileName);
+  setWindowFilePath(fileName);
   PlaceAfterParse();
   Show();
   if (host_) host_->ClearInputModified();

@@ -1,12 +1,12 @@
 // The Source editor's text as the window loads and saves it.
+#include <QPlainTextEdit>
+
 #include "common/globals.h"
 #include "common/lib1.h"
 #include "formdeck/sourcelines.h"
 #include "formdeck/ui/plenzoform.h"
 #include "platform/pathresolver.h"
 #include "platform/textfile.h"
-
-#include <QPlainTextEdit>
 
 namespace pm {
 

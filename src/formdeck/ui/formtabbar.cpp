@@ -1,10 +1,10 @@
 #include "formdeck/ui/formtabbar.h"
 
-#include "formdeck/ui/plenzoform.h"
-
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWheelEvent>
+
+#include "formdeck/ui/plenzoform.h"
 
 namespace pm {
 

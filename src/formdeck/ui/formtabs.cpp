@@ -1,16 +1,17 @@
 // Switching between the form pages and the Source tab.
-#include "common/globals.h"
-#include "formdeck/formhost.h"
-#include "formdeck/ui/formpage.h"
-#include "formdeck/ui/formtabbar.h"
-#include "formdeck/ui/plenzoform.h"
-
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QTextBlock>
-
 #include <algorithm>
+
+#include "common/globals.h"
+#include "common/lib1.h"
+#include "common/settings.h"
+#include "formdeck/formhost.h"
+#include "formdeck/ui/formpage.h"
+#include "formdeck/ui/formtabbar.h"
+#include "formdeck/ui/plenzoform.h"
 
 namespace pm {
 
@@ -49,7 +50,8 @@ bool TPlenzoForm::TabControlChanging() {
 // The deck text as edited becomes the deck, and the form is read from it
 // again; a deck that does not parse gets its text at opening back.
 void TPlenzoForm::LeaveSourceTab() {
-  SaveEditorLines(model_.FileName);
+  if (const int error = SaveEditorLines(model_.FileName); error != 0)
+    ShowMessageKind(ErrorNumberText(error), 0, true);
   DisposeContent();
   G().ParseErrorState = 0;
   ReadDeck(model_.FileName);
@@ -78,10 +80,9 @@ void TPlenzoForm::TabControlChange() {
       cursor.setPosition(std::min(SourceCaret, editor_->document()->characterCount() - 1));
       editor_->setTextCursor(cursor);
     }
-    if (host_) {
-      host_->UpdateMenu();
-      host_->SetUndoEnabled(editor_->document()->isUndoAvailable());
-    }
+    if (host_) host_->UpdateMenu();
+    if (DefaultSettings().SourceFontSize < 1) DefaultSettings().SourceFontSize = 10;
+    if (host_) host_->SetUndoEnabled(editor_->document()->isUndoAvailable());
   } else {
     const int base = hasSourceTab_ ? 1 : 0;
     CurrentPage = tabControl_->count() > 0 ? tabControl_->currentIndex() - base : 0;

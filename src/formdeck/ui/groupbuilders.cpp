@@ -7,6 +7,7 @@
 #include "formdeck/pagelayout.h"
 #include "formdeck/ui/choiceitems.h"
 #include "formdeck/ui/descriptor.h"
+#include "formdeck/ui/formfonts.h"
 #include "formdeck/ui/inputbuilders.h"
 #include "formdeck/ui/plenzoform.h"
 #include "platform/cp1252.h"

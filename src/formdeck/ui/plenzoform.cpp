@@ -1,10 +1,5 @@
 #include "formdeck/ui/plenzoform.h"
 
-#include "common/globals.h"
-#include "formdeck/formhost.h"
-#include "formdeck/ui/formpage.h"
-#include "formdeck/ui/formtabbar.h"
-
 #include <QApplication>
 #include <QFontMetrics>
 #include <QMdiSubWindow>
@@ -12,6 +7,13 @@
 #include <QStackedWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include "common/globals.h"
+#include "formdeck/formhost.h"
+#include "formdeck/ui/formfonts.h"
+#include "formdeck/ui/formpage.h"
+#include "formdeck/ui/formtabbar.h"
+#include "platform/ui/fonts.h"
 
 namespace pm {
 
@@ -61,7 +63,8 @@ TPlenzoForm::~TPlenzoForm() {
 void TPlenzoForm::FormCreate() {
   setFont(PixelFont(QStringLiteral("MS LineDraw"), 13));
   SetKind(KindFormPages);
-  canvasFont_ = PixelFont(QStringLiteral("Arial"), PointsToPixels(11));
+  canvasFont_ = QFont(QStringLiteral("Arial"));
+  SetPointSizeAt96Dpi(canvasFont_, 11);
   model_.Slots = FormSlots::Defaults();
   WidthOf8 = QFontMetrics(canvasFont_).horizontalAdvance(QLatin1Char('8'));
   LineHeight = GetHeight(canvasFont_) + 4;

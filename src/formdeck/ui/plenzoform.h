@@ -1,18 +1,17 @@
 #pragma once
 
+#include <QFont>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <vector>
+
 #include "formdeck/formbuilder.h"
 #include "formdeck/formmodel.h"
 #include "formdeck/pagelayout.h"
 #include "formdeck/ui/elementform.h"
 #include "formdeck/workingcopy.h"
-
-#include <QFont>
-#include <QMdiSubWindow>
-#include <QPointer>
-#include <QWidget>
-
-#include <array>
-#include <vector>
 
 class QAbstractButton;
 class QKeyEvent;
@@ -70,7 +69,8 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   int RefreshWorkingCopy();
 
   // Reads the deck into the form and shows it, or leaves it hidden when the
-  // parse reported an error.
+  // parse reported an error. The parse makes the deck's folder current, so
+  // the opener passes an absolute path.
   void ReadDeck(const QString& fileName);
 
   void Show();
