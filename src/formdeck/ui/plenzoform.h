@@ -88,6 +88,11 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   bool FormKeyDown(QKeyEvent* event);
   // True when the window may close.
   bool FormCloseQuery();
+  // Closes without a second question: the command closing it asked already.
+  // True when the window closed.
+  bool CloseAnswered();
+  // Deletes the restore point while it is still this window's, and forgets it.
+  void RemoveWorkingCopy() { workingCopy_.Remove(); }
   void TabControlChange();
   // False refuses the change.
   bool TabControlChanging();
@@ -200,6 +205,7 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   QPointer<QMdiSubWindow> subWindow_;
   QFont canvasFont_;
   bool hasSourceTab_ = false;
+  bool closeAnswered_ = false;
   bool shown_ = false;
   bool parsing_ = false;
   bool loadingEditor_ = false;

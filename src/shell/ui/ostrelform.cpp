@@ -148,9 +148,7 @@ void TOSTRELFORM::FormDestroy() {
   QDir::setCurrent(g.ProgramFolder);
   const QString file = QDir(g.ProgramFolder).filePath(QStringLiteral("Mivaro.FNL"));
   if (const int rc = RecentFiles.Save(file); rc != 0) {
-    ShowMessageKind(QStringLiteral("Error ") + IntToShortText(rc, 255) +
-                        QStringLiteral(" was encountered while trying to write file ") + file,
-                    0, true);
+    ShowMessageKind(WriteErrorMessage(rc, file), 0, true);
   }
   UnloadHelpControl();
 }
