@@ -1,16 +1,16 @@
 // Decks with groups read into a real form window: the boxes, the initial
 // states of their items, clicks, nesting, and the layout of the page.
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <QToolButton>
+
 #include "formdeck/ui/choiceitems.h"
 #include "formdeck/ui/descriptor.h"
 #include "formdeck/ui/formfonts.h"
 #include "formdeck/ui/formpage.h"
 #include "formdeck/ui/input.h"
 #include "formtestsupport.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTest>
-#include <QToolButton>
 
 namespace pm {
 namespace {

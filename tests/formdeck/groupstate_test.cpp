@@ -1,12 +1,12 @@
 // ApplyGroupState on real choice items: every row of its table, with the
 // item on and off before, and the handler runs each row causes. The form
 // records the handlers' ShowGroups calls instead of showing anything.
+#include <QDir>
+#include <QFile>
+
 #include "formdeck/ui/choiceitems.h"
 #include "formdeck/ui/formpage.h"
 #include "formtestsupport.h"
-
-#include <QDir>
-#include <QFile>
 
 namespace pm {
 namespace {
@@ -30,9 +30,9 @@ enum Item { Check, Radio };
 struct Row {
   Box box;
   Item item;
-  bool namesFirst;  // the item's first name is the found group "G"
-  bool plain;       // F1: "G" rather than "_G"
-  bool on;          // the item's state before
+  bool namesFirst;    // the item's first name is the found group "G"
+  bool plain;         // F1: "G" rather than "_G"
+  bool on;            // the item's state before
   const char* calls;  // the handler runs, in order
   bool onAfter;
   bool firstOnAfter;  // radio items: the group's first item after

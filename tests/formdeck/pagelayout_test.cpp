@@ -12,9 +12,9 @@ TEST(ScrollRange, TheLowestControlIsFullyReachable) {
   } cases[] = {
       {{}, 0},
       {{{10, 17}}, 37},
-      {{{480, 20}}, 510},               // a box ending at 500
+      {{{480, 20}}, 510},                      // a box ending at 500
       {{{10, 17}, {480, 20}, {40, 17}}, 510},  // a higher control later changes nothing
-      {{{10, 100}, {105, 3}}, 120},     // within the 10 below the range: no change
+      {{{10, 100}, {105, 3}}, 120},            // within the 10 below the range: no change
       {{{10, 100}, {105, 20}}, 135},
   };
   for (const Case& c : cases) {
