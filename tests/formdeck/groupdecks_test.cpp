@@ -280,6 +280,31 @@ TEST_F(GroupDeckTest, ElementsAfterAChoiceGroupStayInTheOpenVisualGroup) {
   EXPECT_LE(mode->x() + mode->width(), outer->width());
   EXPECT_GE(outer->height(), after->label->y() + after->label->height());
   EXPECT_GT(form->Page(0)->TopInPage(Element("Below")->label), Bottom(Box("G2")) - 1);
+
+  // A choice group that closes the visual group: what follows comes below
+  // the visual group's box.
+  Read(
+      "*|[Outer|Outer\n"
+      "*|{Opt|Options\n"
+      "*|Shown|G1\n"
+      "*|}\n"
+      "*|]\n"
+      "*|*Below\n"
+      "*|[G1|g1\n*|*x\n*|]\n");
+  ASSERT_EQ(G().ParseErrorState, 0) << ui.texts().join(QLatin1Char('\n')).toStdString();
+  EXPECT_GE(form->Page(0)->TopInPage(Element("Below")->label), Bottom(Box("Outer")));
+}
+
+TEST_F(GroupDeckTest, AChoiceGroupWithoutItsCloseEndsWithTheDeck) {
+  Read(
+      "*|[G1|g1\n*|*x\n*|]\n"
+      "*|{Opt|Options\n"
+      "** a comment line\n"
+      "*|Shown|G1\n");
+  EXPECT_EQ(G().ParseErrorState, 0);
+  EXPECT_TRUE(ui.messages().empty());
+  EXPECT_EQ(Box("Opt")->Items.size(), 1);
+  EXPECT_TRUE(form->Shown());
 }
 
 // The page with its middle group shown and hidden. Positions follow the

@@ -184,9 +184,9 @@ void BuildChoiceGroup(TPlenzoForm& form, DeckParser& parser, const std::string& 
   if (outerBox) {
     outerBox->resize(std::max(outerBox->width(), box->x() + box->width() + 20),
                      box->y() + box->height() + L / 2);
-    // The mark of the group's bottom is kept in page coordinates, so the
-    // flow continues below the visual group once it closes.
-    AddPlaceholder(e, outerBox->parentWidget(), itemSlot, outerBox->y() + box->y() + box->height() - L);
+    // The mark of the group's bottom is the visual group's bottom, in page
+    // coordinates, so the flow continues below that group once it closes.
+    AddPlaceholder(e, outerBox->parentWidget(), itemSlot, outerBox->y() + outerBox->height());
   } else {
     m.ContentWidth = std::max(m.ContentWidth, box->width());
     AddPlaceholder(e, container, itemSlot, box->y() + box->height() - L);
