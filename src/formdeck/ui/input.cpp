@@ -65,7 +65,7 @@ void TInput::ExitV() {
   if (errorPos != 0)
     message = typed.empty() ? QStringLiteral("The input field is empty")
                             : QStringLiteral("Illegal character in input");
-  else if (V > High || V < Low)
+  else if (!NumberInRange(3, V, Low, High))
     message = QStringLiteral("This parameter must be >= ") +
               QString::fromStdString(FormatNumber(Format, Low)) + QStringLiteral(" and <= ") +
               QString::fromStdString(FormatNumber(Format, High));

@@ -4,12 +4,20 @@
 #include <QMdiSubWindow>
 #include <QWidget>
 
+#include "formdeck/ui/elementform.h"
 #include "platform/help.h"
+#include "shell/runprogram.h"
 #include "shell/ui/compiling.h"
 #include "shell/ui/menustate.h"
 #include "shell/ui/ostrelform.h"
 
 namespace pm {
+
+ShellFormHost::ShellFormHost(TOSTRELFORM& main) : main_(main) {
+  formServices().RunProgram = [this](const QString& command) { return RunProgramOK(command, main_.Runs); };
+}
+
+ShellFormHost::~ShellFormHost() { formServices().RunProgram = nullptr; }
 
 void ShellFormHost::UpdateMenu() { main_.UpdateMenu(); }
 

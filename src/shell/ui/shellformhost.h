@@ -10,7 +10,12 @@ class TOSTRELFORM;
 // the deck parse sees it.
 class ShellFormHost final : public FormHost, public ParseProgress {
  public:
-  explicit ShellFormHost(TOSTRELFORM& main) : main_(main) {}
+  // Program buttons and linked pictures of forms run through the main
+  // window's RunProgramOK while the host lives.
+  explicit ShellFormHost(TOSTRELFORM& main);
+  ~ShellFormHost() override;
+  ShellFormHost(const ShellFormHost&) = delete;
+  ShellFormHost& operator=(const ShellFormHost&) = delete;
 
   // FormHost
   void UpdateMenu() override;
