@@ -136,7 +136,9 @@ TEST_F(InputDeckTest, ListInputChoosesTheRowOfTheDeckValue) {
   EXPECT_FALSE(list->isHidden());
   auto* label = As<TDescriptor>(elements[0]->label);
   EXPECT_EQ(list->y(), label->y() - 4);
-  EXPECT_EQ(list->x(), 6 * A(label));
+  // Built at 6 x A, then right-aligned to the content width, which the
+  // drop-down's own right edge makes.
+  EXPECT_EQ(list->x(), 6 * A(label) - 3 * form->WidthOf8 + 1);
   EXPECT_EQ(elements[0]->siUnit, " ");
 
   // No row holds 7: nothing is chosen and the deck's value stays.
@@ -183,7 +185,9 @@ TEST_F(InputDeckTest, FileInputShowsTheNameAsWrittenEvenWhenTheFileIsMissing) {
   EXPECT_EQ(e->helpId, 5);
   EXPECT_EQ(input->ControlHelpId(), 0);
   EXPECT_TRUE(input->isReadOnly());
-  EXPECT_EQ(input->x(), e->label->x() + e->label->width());
+  // Built after the label, then right-aligned to the content width, which
+  // the input's own width makes.
+  EXPECT_EQ(input->x(), e->label->x() + e->label->width() + form->WidthOf8 + 1);
   EXPECT_TRUE(ui.messages().empty());
 }
 

@@ -69,7 +69,8 @@ TEST_F(ShowGroupsTest, HidingAGroupMovesWhatFollowsUpAndShowingMovesItBack) {
   for (QWidget* w : {static_cast<QWidget*>(row.label), static_cast<QWidget*>(row.units),
                      static_cast<QWidget*>(row.input), static_cast<QWidget*>(row.button)})
     EXPECT_EQ(w->y(), 38);
-  EXPECT_EQ(form->Page(0)->Range(), 188);
+  // The range is measured again: the row is now the lowest control.
+  EXPECT_EQ(form->Page(0)->Range(), 38 + row.label->height() + 10);
   EXPECT_EQ(form->Model().Before, "");
   // Hiding a hidden group moves nothing.
   form->ShowGroups(QStringLiteral("DETAILS"), false);
@@ -79,7 +80,7 @@ TEST_F(ShowGroupsTest, HidingAGroupMovesWhatFollowsUpAndShowingMovesItBack) {
   EXPECT_FALSE(box->isHidden());
   EXPECT_EQ(row.input->y(), 150);
   EXPECT_EQ(box->y(), 40);
-  EXPECT_EQ(form->Page(0)->Range(), 300);
+  EXPECT_EQ(form->Page(0)->Range(), 150 + row.label->height() + 10);
   EXPECT_EQ(form->Model().Before, "RUNPREP A");
 }
 
@@ -93,13 +94,13 @@ TEST_F(ShowGroupsTest, HidingKeepsACommandThatAnotherGroupSet) {
 TEST_F(ShowGroupsTest, AGroupOnAnotherTabPageIsFoundAndItsPageRangeFollows) {
   MakeTwoPages(false);
   Tmygroupbox* box = AddGroup(1, "Pumps", "");
-  AddRow(1, 150);
+  const Row row = AddRow(1, 150);
   form->Page(0)->SetRange(300);
   form->Page(1)->SetRange(300);
   form->CurrentPage = 0;
   form->ShowGroups(QStringLiteral("Pumps"), false);
   EXPECT_TRUE(box->isHidden());
-  EXPECT_EQ(form->Page(1)->Range(), 188);
+  EXPECT_EQ(form->Page(1)->Range(), 38 + row.label->height() + 10);
   EXPECT_EQ(form->Page(0)->Range(), 300);
 }
 

@@ -31,8 +31,11 @@ void TGRadioButton::RadioButtonClicked(TGRadioButton* Sender) {
     const QString& name = Sender->GroupNames[i];
     const bool shown = Sender->PlainName[i];
     form->ShowGroups(name, shown);
-    if (shown && name == QLatin1String("Simulate")) G().SimulateMode = 1;
-    if (shown && name == QLatin1String("Optimize")) G().SimulateMode = 0;
+    const bool simulate = shown && name == QLatin1String("Simulate");
+    const bool optimize = shown && name == QLatin1String("Optimize");
+    if (simulate) G().SimulateMode = 1;
+    if (optimize) G().SimulateMode = 0;
+    if (simulate || optimize) form->SimulateModeChanged();
   }
   form->SetChanged();
   Sender->update();

@@ -44,6 +44,8 @@ class TGRadioButton : public QRadioButton, public ChoiceGroupNames {
   // Sender is the item whose names count (the form may pass another item
   // of the group than the one checked).
   void RadioButtonClicked(TGRadioButton* Sender);
+
+  bool CheckedMark = false;  // "//checked": the deck's saved choice
 };
 
 // Sets the state of a check box or radio item from code. The item's handler
@@ -64,6 +66,9 @@ class Tmygroupbox : public QGroupBox {
   std::string AfterCommand;
   TFormElement* FirstElement = nullptr;
   int StoredTop = 0;
+  // The shown flag: false for a visual group whose opener came with "*|#".
+  // The box itself starts visible; only the click handlers hide it.
+  bool Shown = true;
 
   // The box's own background colour (0x00BBGGRR).
   void SetBackground(unsigned colour);

@@ -39,6 +39,10 @@ QString Format(const TNumberFormat& f) {
 
 }  // namespace
 
+QString DumpQuoted(const QString& text) { return Quoted(text); }
+
+QString DumpPlace(const QWidget* w, const TFormPage* page) { return Place(w, page); }
+
 QStringList DumpElementControls(const TFormElement& e, const TFormPage* page) {
   QStringList out;
   if (const auto* input = dynamic_cast<const TInput*>(e.valueInput)) {

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+class QWidget;
+
 namespace pm {
 
 class TFormPage;
@@ -11,5 +13,10 @@ struct TFormElement;
 // and link button with its place on the page, its value, limits,
 // conversion, help id and list or file fields.
 QStringList DumpElementControls(const TFormElement& e, const TFormPage* page);
+
+// For the dump lines of other controls: a text in double quotes, and a
+// control's place on its page ("x,y wxh shown").
+QString DumpQuoted(const QString& text);
+QString DumpPlace(const QWidget* w, const TFormPage* page);
 
 }  // namespace pm

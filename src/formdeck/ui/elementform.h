@@ -32,6 +32,8 @@ class ElementForm {
   virtual int UnitSystem() const = 0;
   // Closes the results report window when one is open (stale results).
   virtual void CloseResultsReport() = 0;
+  // A radio item set SimulateMode: the Calculate menu follows it.
+  virtual void SimulateModeChanged() {}
 
   // Held while an input check shows its message and gives the focus back, so
   // that the focus moves this causes check no other input.

@@ -2,6 +2,7 @@
 #include <QStackedWidget>
 
 #include "common/globals.h"
+#include "formdeck/pagelayout.h"
 #include "formdeck/ui/formcontrol.h"
 #include "formdeck/ui/formpage.h"
 #include "formdeck/ui/formtabbar.h"
@@ -36,25 +37,7 @@ void TPlenzoForm::RemoveTabWindows() {
 
 void TPlenzoForm::SetScrollBar(int PageIndex) {
   TFormPage* page = Page(PageIndex);
-  if (!page) return;
-  const bool anyPage = tabControl_->currentIndex() < 0;
-  int range = 0;
-  for (TFormElement* e = model_.Elements.First(PageIndex); e; e = e->nextOnPage) {
-    if (!anyPage && e->page != CurrentPage) continue;
-    const bool isGroup = e->kind == ElementKind::VisualGroup || e->kind == ElementKind::CheckBoxGroup ||
-                         e->kind == ElementKind::RadioGroup;
-    QWidget* measured = nullptr;
-    if (e->inGroup || e->kind == ElementKind::CheckBoxGroup || e->kind == ElementKind::RadioGroup) {
-      if (!isGroup || !e->groupBox || e->groupBox->isHidden() || e->groupBox->height() <= 0) continue;
-      measured = e->groupBox;
-    } else {
-      measured = e->label;
-    }
-    if (!measured) continue;
-    const int bottom = page->TopInPage(measured) + measured->height();
-    if (range < bottom) range = bottom + 10;
-  }
-  page->SetRange(range);
+  if (page) page->SetRange(ScrollRange(PageExtents(PageIndex)));
 }
 
 void TPlenzoForm::CheckactiveInput() {

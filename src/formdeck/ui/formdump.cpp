@@ -7,6 +7,7 @@
 #include "formdeck/ui/controldump.h"
 #include "formdeck/ui/formpage.h"
 #include "formdeck/ui/formtabbar.h"
+#include "formdeck/ui/groupdump.h"
 #include "formdeck/ui/plenzoform.h"
 #include "platform/cp1252.h"
 #include "platform/uiservice.h"
@@ -151,10 +152,12 @@ QString DumpForm(const TPlenzoForm& form) {
     out << QStringLiteral("page %1 %2")
                .arg(p)
                .arg(tab < form.TabCount() ? Quoted(form.TabControl()->TabName(tab)) : QStringLiteral("-"));
+    out << DumpPageRange(form.Page(p));
     int index = 0;
     for (const TFormElement* e : elements) {
       out << ElementLine(++index, *e, form.Page(p));
       out << DumpElementControls(*e, form.Page(p));
+      out << DumpGroupControls(*e, form.Page(p));
     }
   }
   for (const QString& name : G().AssignFileList) out << QStringLiteral("assign %1").arg(Quoted(name));

@@ -66,9 +66,8 @@ void TPlenzoForm::ShowGroups(const QString& Name, bool Show) {
   for (const int page : order) {
     int shift = 0;
     if (!FindGroupsByName(page, Name, Show, &shift)) continue;
-    if (!model_.LayingOut && shift != 0) {
-      if (TFormPage* p = Page(page)) p->SetRange(p->Range() + shift);
-    }
+    // The page's range is measured again, as every other change of it is.
+    if (!model_.LayingOut && shift != 0) SetScrollBar(page);
     return;
   }
 }
@@ -98,6 +97,8 @@ bool TPlenzoForm::FindGroupsByName(int PageIndex, const QString& Name, bool Show
     *Shift = -(box->height() + 12);
   }
   for (TFormElement* w = e; w; w = w->nextOnPage) {
+    // A choice group inside a visual group moves with that group's box.
+    if (IsGroupKind(w->kind) && w->group) continue;
     if (IsGroupKind(w->kind)) {
       auto* own = dynamic_cast<Tmygroupbox*>(w->groupBox);
       if (model_.LayingOut) {

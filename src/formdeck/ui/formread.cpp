@@ -44,7 +44,11 @@ void TPlenzoForm::ReadDeck(const QString& fileName) {
 // or when the deck asks for it, else as wide as the content.
 void TPlenzoForm::PlaceAfterParse() {
   QMdiSubWindow* sub = subWindow_;
-  if (!sub) return;
+  if (!sub) {
+    // Outside an MDI area (the form dump) the form is a normal window.
+    if (!model_.MaximizeForm) LayoutPages();
+    return;
+  }
   QMdiArea* area = sub->mdiArea();
   const QSize avail = area ? area->viewport()->size() : screen()->availableSize();
   if (avail.width() <= 640 || model_.MaximizeForm) {
@@ -56,6 +60,7 @@ void TPlenzoForm::PlaceAfterParse() {
       const int frame = sub->width() - this->width();
       width = model_.ContentWidth + 2 * QFontMetrics(font()).horizontalAdvance(QLatin1Char('8')) + 40 + frame;
     }
+    LayoutPages();
     sub->setGeometry(0, 0, width, std::max(avail.height() - 70, 100));
   }
   if (model_.WindowSizeMaximize) sub->showMaximized();

@@ -47,6 +47,7 @@ TPlenzoForm::TPlenzoForm(FormHost* host, QWidget* parent) : QWidget(parent), hos
   // The glyph of every application-link button; never shown itself.
   myAppButton1_ = new QToolButton(this);
   myAppButton1_->setObjectName(QStringLiteral("myAppButton1"));
+  myAppButton1_->resize(myAppButton1_->sizeHint());  // the size of every link button
   myAppButton1_->hide();
 
   tabControl_->AddNamedTab(QStringLiteral("Plenzo"));

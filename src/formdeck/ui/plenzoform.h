@@ -9,9 +9,11 @@
 
 #include "formdeck/formbuilder.h"
 #include "formdeck/formmodel.h"
+#include "formdeck/pagelayout.h"
 #include "formdeck/ui/elementform.h"
 #include "formdeck/workingcopy.h"
 
+class QAbstractButton;
 class QKeyEvent;
 class QPlainTextEdit;
 class QStackedWidget;
@@ -143,6 +145,24 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   void AddElement(DeckParser& parser) override;
   void AddTextLine(DeckParser& parser, const std::string& line) override;
 
+  // Groups, the end of the parse and the layout of the pages.
+  void AddGroup(DeckParser& parser, const std::string& text, bool visible) override;
+  void CloseGroup(DeckParser& parser, TFormElement* group) override;
+  void AddChoiceGroup(DeckParser& parser, const std::string& text, bool checkBoxes) override;
+  void StoreGroupCommand(TFormElement* group, bool before, const std::string& command) override;
+  void FinishForm(DeckParser& parser) override;
+  void LayoutPage(DeckParser& parser, int pageIndex) override;
+  void LayoutPage(int PageIndex);
+  int FlowBottom(const TFormElement& element, int currentY) const override;
+  // Brings the choice item Item into line with the group named Name; false
+  // when no page holds a group of that name.
+  bool ApplyGroupState(const QString& Name, bool CheckBoxes, QAbstractButton* Item);
+  // Right-aligns the inputs of every page to the content width.
+  void LayoutPages();
+  void FitPageWidths(int PageIndex);
+  // The controls whose bottoms make a page's scroll range.
+  std::vector<Extent> PageExtents(int PageIndex) const;
+
   // ElementForm: what the element controls ask of their form.
   bool SourceTabShown() const override;
   void SetChanged() override;
@@ -151,6 +171,7 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   void LabelRightClicked(TDescriptor* Label) override;
   int UnitSystem() const override;
   void CloseResultsReport() override;
+  void SimulateModeChanged() override;
   // Shows or hides the first group named Name on one page and moves what
   // follows it; false when the page has no such group.
   bool FindGroupsByName(int PageIndex, const QString& Name, bool Show, int* Shift);
