@@ -175,6 +175,8 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   // Shows or hides the first group named Name on one page and moves what
   // follows it; false when the page has no such group.
   bool FindGroupsByName(int PageIndex, const QString& Name, bool Show, int* Shift);
+  // The help id of the focused input (kinds 21 and 22), else 0.
+  int FocusedHelpId() const;
 
  protected:
   bool event(QEvent* event) override;
@@ -189,7 +191,6 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   void ApplyBackground();
   void FocusControl(QWidget* control);
   std::vector<QWidget*> TabOrderControls() const;
-  int FocusedHelpId() const;
   void RestoreOwnWorkingCopy();
   void LeaveSourceTab();
 

@@ -4,6 +4,7 @@
 #include "common/lib1.h"
 #include "common/settings.h"
 #include "common/ui/setupdlg.h"
+#include "formdeck/ui/plenzoform.h"
 #include "platform/help.h"
 #include "shell/menutable.h"
 #include "shell/runprogram.h"
@@ -31,6 +32,11 @@ TOSTRELFORM::TOSTRELFORM(QWidget* parent) : QMainWindow(parent), mdiArea_(new QM
     SetActiveChild(child);
     UpdateMenu();
   });
+  // The help id of the focused input of the form window, if any.
+  FocusedHelpId = [] {
+    const QPointer<TPlenzoForm>& form = PlenzoFormInstance();
+    return form ? form->FocusedHelpId() : 0;
+  };
   BuildMenus();
   FormCreate();
 }
