@@ -1,5 +1,7 @@
 # The two commands a new user needs: `make run` and `make test`.
 BUILD_DIR ?= build
+# The demo deck make run opens.
+RUN_ARGS ?= Demo.pzd
 JOBS ?= $(shell nproc)
 
 # Debian packages the build, the tests and the demo need.

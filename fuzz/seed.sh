@@ -22,5 +22,7 @@ case $name in
   listfile_fuzz)
     add "$top"/tests/fixtures/lists/* "$top"/tests/fixtures/decks/*/*.lst ;;
   deck_fuzz|writeback_fuzz)
-    add "$top"/tests/fixtures/decks/*/*.pzd "$top"/tests/fixtures/decks/*/*.PZD "$top"/examples/demo/*.pzd ;;
+    for f in "$top"/tests/fixtures/decks/*/*.pzd "$top"/tests/fixtures/decks/*/*.PZD "$top"/tests/fixtures/decks/broken/* "$top"/examples/demo/*.pzd; do
+      [ -f "$f" ] && cp -f "$f" "$corpus/$(echo "$f" | md5sum | cut -c1-12)"; done ;;
 esac
+exit 0

@@ -11,6 +11,7 @@
 #include "shell/startup.h"
 #include "shell/ui/about.h"
 #include "shell/ui/compiling.h"
+#include "shell/ui/documents.h"
 #include "shell/ui/ostrelform.h"
 #include "shell/ui/waitcursor.h"
 
@@ -85,8 +86,12 @@ int main(int argc, char* argv[]) {
     case pm::StartupOpen::Nothing:
       break;
   }
+  // Dedicated mode ends at once on a start-up file that is no Plenzo deck.
+  if (form->Documents().EndRequested()) return form->Documents().ExitStatus();
+  form->Documents().StartupFinished();
 
-  const int rc = QApplication::exec();
+  int rc = QApplication::exec();
+  if (rc == 0) rc = form->Documents().ExitStatus();
   compiling.reset();
   about.reset();
   setup.reset();

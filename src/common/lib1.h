@@ -35,6 +35,8 @@ ModalResult ShowMessageKind(const QString& text, int kind, bool beep);
 void BeepWarning();
 
 QString ErrorNumberText(int code);       // "Error #103"
+// "Error <code> was encountered while trying to write file <path>"
+QString WriteErrorMessage(int code, const QString& path);
 QString IntToShortText(int value, int maxLength);
 
 TNumberFormat ChooseNumberFormat(int Sig, long double X);

@@ -39,7 +39,9 @@ bool ReadChoiceItems(DeckParser& parser, bool checkBoxes, std::vector<ChoiceItem
     if (StartsWith(read, "**")) continue;
     // An empty line counts as "*". An item line may come with the "*|#" of
     // a hidden group; a caption may begin with "#" ("*|#1 pump|G").
-    const std::string line = StartsWith(read, "*|#*|") ? FromColumn(read, 4) : read.empty() ? std::string("*") : read;
+    const std::string line = StartsWith(read, "*|#*|") ? FromColumn(read, 4)
+                             : read.empty()            ? std::string("*")
+                                                       : read;
     const int n = parser.State().DeckLineNumber;
     if (!StartsWith(line, "*|")) {
       parser.Stop(QStringLiteral("Error in line ") + QString::number(n) +

@@ -1,10 +1,10 @@
 #include "formdeck/inputmarkup.h"
 
+#include <cmath>
+
 #include "formdeck/inputtext.h"
 #include "formdeck/markuptext.h"
 #include "platform/cp1252.h"
-
-#include <cmath>
 
 namespace pm {
 
@@ -48,9 +48,18 @@ std::string_view from(std::string_view line, size_t column) {
 
 std::string beforeBar(std::string_view text) { return std::string(text.substr(0, text.find('|'))); }
 
-bool beginsAssign(std::string_view line) { return line.size() >= 6 && AsciiUpper(line.substr(0, 6)) == "ASSIGN"; }
+bool beginsAssign(std::string_view line) {
+  return line.size() >= 6 && AsciiUpper(line.substr(0, 6)) == "ASSIGN";
+}
 
 }  // namespace
+
+ElementKind InputKindOf(std::string_view markupLine) {
+  const char marker = markupLine.size() >= 3 ? markupLine[2] : '\0';
+  return marker == '?'   ? ElementKind::FileInput
+         : marker == '<' ? ElementKind::ListInput
+                         : ElementKind::NumericInput;
+}
 
 bool SplitValueLine(std::string_view deckLine, std::string* name, std::string* value) {
   const size_t eq = deckLine.find('=');
@@ -167,7 +176,8 @@ bool ReadAppLink(std::string_view text, AppLinkMarkup* out) {
   if (out->linkIndex == 0) {
     const size_t slash = text.find('\\');
     if (slash != std::string_view::npos && (bar == std::string_view::npos || slash < bar))
-      out->bitmap = std::string(text.substr(slash + 1, bar == std::string_view::npos ? bar : bar - slash - 1));
+      out->bitmap =
+          std::string(text.substr(slash + 1, bar == std::string_view::npos ? bar : bar - slash - 1));
   }
   out->arguments = bar == std::string_view::npos ? std::string() : std::string(text.substr(bar + 1));
   return true;

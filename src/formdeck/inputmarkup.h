@@ -1,15 +1,20 @@
 #pragma once
 
-#include "common/lib1.h"
-
 #include <string>
 #include <string_view>
+
+#include "common/lib1.h"
+#include "formdeck/formelement.h"
 
 namespace pm {
 
 // The mark-up of the value inputs, read from the deck's bytes. Each reader
 // returns false where the element is malformed (the builder then reports
 // the input error); what was read up to there stays in the result.
+
+// The kind of input a mark-up line makes: character 3 "?" a file input,
+// "<" a list input, anything else a numeric input.
+ElementKind InputKindOf(std::string_view markupLine);
 
 // "NAME = value": the name as written before the first "=" (trailing blanks
 // kept), the value after it, trimmed. False without "=".

@@ -32,6 +32,8 @@ Span FitFileInput(const FitMeasures& f, int inputWidth, bool inGroup, int labelR
   return s;
 }
 
+int NestedBoxWidth(int outerWidth, int M) { return outerWidth - M - 20; }
+
 int ChoiceItemTop(int boxPoints, int n, int h) { return boxPoints / 2 + n * h - h / 4; }
 
 int ChoiceBoxHeight(int boxPoints, int h, int count) { return boxPoints / 2 + (h + 3) * count + 24; }

@@ -40,6 +40,10 @@ struct Span {
 // A file input keeps 5 pixels to its label and narrows when the room is short.
 Span FitFileInput(const FitMeasures& f, int inputWidth, bool inGroup, int labelRight);
 
+// A check-box or radio group inside a visual group: left at M, it leaves
+// the 20 pixels that every element leaves to the right edge of its box.
+int NestedBoxWidth(int outerWidth, int M);
+
 // Choice items: item n (from 1) of a box whose font slot is boxPoints big,
 // with items h high; the box's height for count items.
 int ChoiceItemTop(int boxPoints, int n, int h);

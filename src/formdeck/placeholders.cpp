@@ -4,6 +4,7 @@
 #include "formdeck/choiceitems.h"
 #include "formdeck/deckparser.h"
 #include "formdeck/formbuilder.h"
+#include "formdeck/inputmarkup.h"
 #include "formdeck/markuptext.h"
 
 namespace pm {
@@ -24,10 +25,7 @@ void FormBuilder::ClearModify() { Model().Changed = false; }
 void FormBuilder::AddElement(DeckParser& parser) {
   ParseState& s = parser.State();
   ++s.ElementCounter;
-  const char marker = CharAt(s.Line, 3);
-  const ElementKind kind = marker == '?'   ? ElementKind::FileInput
-                           : marker == '<' ? ElementKind::ListInput
-                                           : ElementKind::NumericInput;
+  const ElementKind kind = InputKindOf(s.Line);
   TFormElement* e = parser.NewElement(kind, s.PreviousLineNumber);
   e->number = s.ElementCounter;
   e->deckLine = s.PreviousLine;

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "formdeck/ui/elementform.h"
-
 #include <QStringList>
 #include <QWidget>
+
+#include "formdeck/ui/elementform.h"
 
 namespace pm::test {
 

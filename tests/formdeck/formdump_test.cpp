@@ -32,6 +32,7 @@ const GoldenCase kGoldenCases[] = {
     {"stops", "deck.pzd", false, false},            // the first error: no more lines, no form
     {"demo", "examples/demo/Demo.pzd", false, true},
     {"valueinputs", "deck.pzd", false, false},  // every kind of value input
+    {"groups", "deck.pzd", false, false},       // boxes, items, hidden groups, a tab page
 };
 
 QString Fixture(const QString& relative) { return QStringLiteral(PELMARK_FIXTURES_DIR "/decks/") + relative; }

@@ -7,7 +7,6 @@
 #include <ostream>
 
 #include "common/globals.h"
-#include "common/settings.h"
 #include "fakehost.h"
 #include "formdeck/ui/plenzoform.h"
 #include "support/scriptedui.h"
@@ -25,7 +24,6 @@ class FormTest : public ::testing::Test {
     G().ParseErrorState = 0;
     G().SourceSaved = false;
     G().AssignFileList.clear();
-    DefaultSettings().UnitSystem = 2;  // as after start-up
     form = std::make_unique<TPlenzoForm>(&host);
     form->resize(640, 480);
   }

@@ -1,6 +1,7 @@
 #include "formdeck/ui/inputbuilders.h"
 
 #include "common/settings.h"
+
 #include "formdeck/ui/appbutton.h"
 #include "formdeck/ui/descriptor.h"
 #include "formdeck/ui/fileinputs.h"
@@ -25,10 +26,12 @@ class InputDeckTest : public test::FormTest {
   void SetUp() override {
     FormTest::SetUp();
     saved = QDir::currentPath();
+    savedUnits = DefaultSettings().UnitSystem;
   }
   void TearDown() override {
     FormTest::TearDown();
     QDir::setCurrent(saved);
+    DefaultSettings().UnitSystem = savedUnits;
   }
 
   // Reads a deck of the fixtures; the elements of the main page in order.
@@ -44,6 +47,7 @@ class InputDeckTest : public test::FormTest {
   int A(const QWidget* w) const { return form->aveCharWidth(w->font()); }
 
   QString saved;
+  int savedUnits = 0;
 };
 
 TEST_F(InputDeckTest, NumericInputShowsItsValueInTheUnitSystem) {
@@ -218,7 +222,7 @@ TEST_F(InputDeckTest, AppLinkMakesAButtonAfterTheUnits) {
   EXPECT_EQ(button->toolTip(), button->Arguments);
   EXPECT_FALSE(button->icon().isNull());
   const QWidget* input = e->valueInput;
-  EXPECT_EQ(button->x(), input->x() + input->width() + e->unitsWidth + form->aveCharWidth(form->font()) + 10);
+  EXPECT_EQ(button->x(), input->x() + input->width() + e->unitsWidth + form->aveCharWidth(button->font()) + 10);
   EXPECT_EQ(button->y(), e->label->y() - 1);
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "platform/uiservice.h"
-
 #include <QApplication>
 #include <QStringList>
 #include <QWidget>
+
+#include "platform/uiservice.h"
 
 namespace pm::test {
 

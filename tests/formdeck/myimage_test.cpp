@@ -2,6 +2,8 @@
 
 #include "common/settings.h"
 #include "formdeck/fakeform.h"
+#include "platform/help.h"
+#include "support/fakeopenaction.h"
 #include "support/scriptedui.h"
 
 #include <QDir>
@@ -96,6 +98,50 @@ TEST_F(ImageTest, HintsFollowTheMouseAndCtrlOutlinesTheArea) {
   EXPECT_TRUE(image->Outline.isNull());
   image->MouseMove(QPoint(15, 25), Qt::ControlModifier, QPoint());
   EXPECT_EQ(image->Outline, QRect(10, 20, 100, 60));
+}
+
+// Records the help pages shown, by file name, while it lives.
+class RecordedHelp final : public HelpService {
+ public:
+  RecordedHelp() { previous_ = setHelp(this); }
+  ~RecordedHelp() override { setHelp(previous_); }
+  RecordedHelp(const RecordedHelp&) = delete;
+  RecordedHelp& operator=(const RecordedHelp&) = delete;
+  bool showPage(const QString& path) override {
+    shown << QFileInfo(path).fileName();
+    return true;
+  }
+  QStringList shown;
+
+ private:
+  HelpService* previous_ = nullptr;
+};
+
+TEST_F(ImageTest, AHelpFileAtAContextShowsItsHtmlPageOrGoesToTheOpenAction) {
+  test::ScriptedUi ui;
+  RecordedHelp help;
+  test::FakeOpenAction open;
+  const QString chm = dir.filePath(QStringLiteral("Manual.chm"));
+  QFile(chm).open(QIODevice::WriteOnly);
+  area(chm + QStringLiteral("@12"), QRect(0, 0, 50, 50));
+  area(chm + QStringLiteral("@13"), QRect(50, 0, 50, 50));
+  image->HandleHRef(QPoint(1, 1));
+  ASSERT_EQ(open.opened().size(), 1);
+  EXPECT_EQ(open.opened()[0], QUrl::fromLocalFile(chm));
+  EXPECT_TRUE(help.shown.isEmpty());
+
+  // An HTML rendition beside it, found without regard to case.
+  ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("manual")));
+  for (const char* name : {"manual/index.html", "manual/pumps.html"}) QFile(dir.filePath(QLatin1String(name))).open(QIODevice::WriteOnly);
+  QFile map(dir.filePath(QStringLiteral("manual/context.map")));
+  ASSERT_TRUE(map.open(QIODevice::WriteOnly));
+  map.write("12=pumps.html\n");
+  map.close();
+  image->HandleHRef(QPoint(1, 1));
+  image->HandleHRef(QPoint(60, 1));  // no page for 13: the main topic
+  EXPECT_EQ(help.shown, (QStringList{QStringLiteral("pumps.html"), QStringLiteral("index.html")}));
+  EXPECT_EQ(open.opened().size(), 1);
+  EXPECT_TRUE(commands.isEmpty());
 }
 
 }  // namespace

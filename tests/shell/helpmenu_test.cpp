@@ -3,7 +3,12 @@
 
 #include "support/fakeopenaction.h"
 
+#include "formdeck/ui/plenzoform.h"
+#include "shell/ui/documents.h"
+
 #include <QAction>
+#include <QLineEdit>
+#include <QTest>
 #include <QUrl>
 
 namespace pm::test {
@@ -42,6 +47,26 @@ TEST_F(HelpMenuTest, HelpItemsShowTheMainTopicOrTheFocusedInputsPage) {
   form->Item(QStringLiteral("QuorvelHelp"))->trigger();
   EXPECT_EQ(fake_.shown, (QStringList{QStringLiteral("index.html"), QStringLiteral("index.html"),
                                       QStringLiteral("pumps.html"), QStringLiteral("index.html")}));
+}
+
+TEST_F(HelpMenuTest, TheHelpItemShowsThePageOfTheFormsFocusedInput) {
+  MakeHelp();
+  TOSTRELFORM* main = Start(QStringLiteral("demo"));
+  main->Documents().StartupFinished();
+  main->Documents().Quit = [](int) {};
+  const QString deck = folder_ + QStringLiteral("/plant.pzd");
+  WriteBytes(deck, "*PLENZO\r\nCONSTANTS 1\r\nTANK = 2.5\r\n*|Tank volume|m3|gal|0|264.172|0.1|100.0|120\r\n");
+  main->ReadaFile(deck);
+  TPlenzoForm* form = PlenzoFormInstance();
+  ASSERT_NE(form, nullptr);
+  ASSERT_TRUE(ui_.texts().isEmpty()) << ui_.texts().join(QLatin1Char('\n')).toStdString();
+  QLineEdit* input = form->findChild<QLineEdit*>();
+  ASSERT_NE(input, nullptr);
+  main->activateWindow();
+  input->setFocus(Qt::OtherFocusReason);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form->FocusedHelpId() == 120; }));
+  main->Item(QStringLiteral("QuorvelHelp"))->trigger();
+  EXPECT_EQ(fake_.shown, QStringList{QStringLiteral("pumps.html")});
 }
 
 TEST_F(HelpMenuTest, WithoutAHelpFolderNothingHappens) {

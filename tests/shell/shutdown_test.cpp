@@ -63,7 +63,7 @@ TEST_F(ShutdownTest, AFailedWriteOfTheListIsReported) {
   ASSERT_TRUE(QDir(folder_).mkdir(QStringLiteral("Mivaro.FNL")));  // a folder in the way
   TOSTRELFORM* form = Start();
   form->show();
-  form->ReadaFile(QStringLiteral("/d/deck.pzd"));
+  form->RecentFiles.Add(QStringLiteral("/d/deck.pzd"));
   form->Exit1Click();
   ASSERT_EQ(ui_.messages().size(), 1u);
   EXPECT_EQ(ui_.messages()[0].icon, MessageIcon::Error);

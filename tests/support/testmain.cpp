@@ -1,5 +1,3 @@
-#include "platform/ui/fonts.h"
-
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -11,6 +9,5 @@ int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
-  pm::RegisterFontSubstitutes();  // as the program does at start-up
   return RUN_ALL_TESTS();
 }

@@ -369,9 +369,7 @@ void TSetupDlg::StoreClick() {
   const QString path = SettingsFilePath(G().ProgramFolder);
   const int err = WriteSettingsFile(path, values.settings, values.bitmaps);
   if (err != 0) {
-    ShowMessageKind(QStringLiteral("Error ") + Number(err) + QStringLiteral(" was encountered while trying to write file ") +
-                        path,
-                    0, true);
+    ShowMessageKind(WriteErrorMessage(err, path), 0, true);
     return;
   }
   Commit(values);

@@ -5,7 +5,6 @@
 #include <QList>
 #include <QRadioButton>
 #include <QStringList>
-
 #include <string>
 
 class QAbstractButton;

@@ -32,7 +32,9 @@ QString Place(const QWidget* w, const TFormPage* page) {
 }
 
 QString Format(const TNumberFormat& f) {
-  return QStringLiteral("%1 %2").arg(f.Fixed == 1 ? QStringLiteral("fixed") : QStringLiteral("sci")).arg(f.Digits);
+  return QStringLiteral("%1 %2")
+      .arg(f.Fixed == 1 ? QStringLiteral("fixed") : QStringLiteral("sci"))
+      .arg(f.Digits);
 }
 
 }  // namespace
@@ -56,7 +58,8 @@ QStringList DumpElementControls(const TFormElement& e, const TFormPage* page) {
       line += QStringLiteral(" not a number");
     out << line;
   }
-  if (e.unitsLabel) out << QStringLiteral("    units at %1 width %2").arg(Place(e.unitsLabel, page)).arg(e.unitsWidth);
+  if (e.unitsLabel)
+    out << QStringLiteral("    units at %1 width %2").arg(Place(e.unitsLabel, page)).arg(e.unitsWidth);
   if (const auto* list = dynamic_cast<const TFileInput*>(e.listInput)) {
     QStringList items;
     for (int i = 0; i < list->count(); ++i) items << Quoted(list->itemText(i));

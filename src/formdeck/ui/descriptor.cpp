@@ -1,8 +1,8 @@
 #include "formdeck/ui/descriptor.h"
 
-#include "formdeck/ui/elementform.h"
-
 #include <QMouseEvent>
+
+#include "formdeck/ui/elementform.h"
 
 namespace pm {
 

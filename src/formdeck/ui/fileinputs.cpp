@@ -1,15 +1,15 @@
 #include "formdeck/ui/fileinputs.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
 #include "common/lib1.h"
 #include "formdeck/listfile.h"
 #include "platform/cp1252.h"
 #include "platform/pathresolver.h"
 #include "platform/uiservice.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QMouseEvent>
-#include <QWheelEvent>
 
 namespace pm {
 

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "formdeck/ui/formcontrol.h"
-
 #include <QComboBox>
 #include <QLineEdit>
-
 #include <string>
 #include <vector>
+
+#include "formdeck/ui/formcontrol.h"
 
 namespace pm {
 

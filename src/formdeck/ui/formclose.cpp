@@ -1,5 +1,6 @@
 // The close question and the window's restore point.
 #include <QCloseEvent>
+#include <QMdiSubWindow>
 
 #include "common/globals.h"
 #include "common/lib1.h"
@@ -54,8 +55,15 @@ bool TPlenzoForm::FormCloseQuery() {
   return false;
 }
 
+bool TPlenzoForm::CloseAnswered() {
+  closeAnswered_ = true;
+  const bool closed = subWindow_ ? subWindow_->close() : close();
+  closeAnswered_ = false;
+  return closed;
+}
+
 void TPlenzoForm::closeEvent(QCloseEvent* event) {
-  if (!FormCloseQuery()) {
+  if (!closeAnswered_ && !FormCloseQuery()) {
     event->ignore();
     return;
   }

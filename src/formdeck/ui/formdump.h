@@ -8,7 +8,7 @@ class TPlenzoForm;
 
 struct DumpOptions {
   bool withSource = false;  // the opener adds a Source tab first
-  int unitSystem = 1;       // the form is shown in: 1 SI, 2 inch-pound
+  int unitSystem = 2;       // the form is shown in: 1 SI, 2 inch-pound (as after start-up)
   QString saveAs;           // not empty: the form is written back there after loading
 };
 

@@ -19,7 +19,8 @@ namespace pm {
 namespace {
 
 bool IsGroupKind(ElementKind kind) {
-  return kind == ElementKind::VisualGroup || kind == ElementKind::CheckBoxGroup || kind == ElementKind::RadioGroup;
+  return kind == ElementKind::VisualGroup || kind == ElementKind::CheckBoxGroup ||
+         kind == ElementKind::RadioGroup;
 }
 
 void MoveBy(QWidget* w, int shift) {
@@ -30,7 +31,9 @@ void MoveBy(QWidget* w, int shift) {
 
 void TPlenzoForm::AddElement(DeckParser& parser) { BuildInputElement(*this, parser); }
 
-void TPlenzoForm::AddTextLine(DeckParser& parser, const std::string& line) { BuildTextLine(*this, parser, line); }
+void TPlenzoForm::AddTextLine(DeckParser& parser, const std::string& line) {
+  BuildTextLine(*this, parser, line);
+}
 
 bool TPlenzoForm::SourceTabShown() const { return IsSourceTabCurrent(); }
 

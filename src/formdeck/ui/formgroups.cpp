@@ -1,11 +1,15 @@
 // The form window's groups: the builders the parse calls, the end of the
 // parse (FinishForm) and the initial states of the choice items.
+#include <QToolButton>
+#include <algorithm>
+
 #include "common/globals.h"
 #include "common/lib1.h"
 #include "formdeck/deckparser.h"
 #include "formdeck/formhost.h"
 #include "formdeck/groupmarkup.h"
 #include "formdeck/groupstate.h"
+#include "formdeck/pagelayout.h"
 #include "formdeck/ui/choiceitems.h"
 #include "formdeck/ui/fileinputs.h"
 #include "formdeck/ui/formpage.h"
@@ -13,16 +17,13 @@
 #include "formdeck/ui/plenzoform.h"
 #include "platform/cp1252.h"
 
-#include <QToolButton>
-
-#include <algorithm>
-
 namespace pm {
 
 namespace {
 
 bool IsGroupKind(ElementKind kind) {
-  return kind == ElementKind::VisualGroup || kind == ElementKind::CheckBoxGroup || kind == ElementKind::RadioGroup;
+  return kind == ElementKind::VisualGroup || kind == ElementKind::CheckBoxGroup ||
+         kind == ElementKind::RadioGroup;
 }
 
 const ChoiceGroupNames* NamesOf(const QAbstractButton* item) {
@@ -64,14 +65,16 @@ void TPlenzoForm::FinishForm(DeckParser& /*parser*/) {
   const std::vector<TFormElement*> main = m.Elements.OnPage(0);
 
   // The application buttons of the main page share a column at the right.
-  const bool buttons = std::any_of(main.begin(), main.end(), [](const TFormElement* e) { return e->appButton; });
+  const bool buttons =
+      std::any_of(main.begin(), main.end(), [](const TFormElement* e) { return e->appButton; });
   if (buttons && myAppButton1_) m.ContentWidth += myAppButton1_->width() + 10;
   for (const TFormElement* e : main) {
     if (auto* list = dynamic_cast<TFileInput*>(e->listInput)) {
       m.ContentWidth = std::max(m.ContentWidth, list->x() + list->width());
     }
     if (e->fileInput && e->label) {
-      m.ContentWidth = std::max(m.ContentWidth, e->label->x() + e->label->width() + M + e->fileInput->width());
+      m.ContentWidth =
+          std::max(m.ContentWidth, e->label->x() + e->label->width() + M + e->fileInput->width());
     }
   }
   // Placed once the content is measured, so that they never land on the labels.
@@ -87,7 +90,8 @@ void TPlenzoForm::FinishForm(DeckParser& /*parser*/) {
     CurrentPage = page;
     for (TFormElement* e = m.Elements.First(page); e && G().ParseErrorState == 0; e = e->nextOnPage) {
       if (!IsGroupKind(e->kind) || !e->groupBox) continue;
-      e->groupBox->resize(e->group ? m.ContentWidth - 2 * M : m.ContentWidth, e->groupBox->height());
+      e->groupBox->resize(e->group ? NestedBoxWidth(m.ContentWidth, M) : m.ContentWidth,
+                          e->groupBox->height());
       auto* box = dynamic_cast<Tmygroupbox*>(e->groupBox);
       if (e->kind == ElementKind::VisualGroup || !box) continue;
       // The list may not change while the handlers run.

@@ -1,6 +1,8 @@
 // The layout of the form pages: the shifts recorded while the initial group
 // states were applied, the scroll range, and the inputs right-aligned to
 // the content width.
+#include <QLabel>
+
 #include "formdeck/formslots.h"
 #include "formdeck/pagelayout.h"
 #include "formdeck/ui/choiceitems.h"
@@ -8,14 +10,13 @@
 #include "formdeck/ui/formpage.h"
 #include "formdeck/ui/plenzoform.h"
 
-#include <QLabel>
-
 namespace pm {
 
 namespace {
 
 bool IsGroupKind(ElementKind kind) {
-  return kind == ElementKind::VisualGroup || kind == ElementKind::CheckBoxGroup || kind == ElementKind::RadioGroup;
+  return kind == ElementKind::VisualGroup || kind == ElementKind::CheckBoxGroup ||
+         kind == ElementKind::RadioGroup;
 }
 
 void MoveBy(QWidget* w, int shift) {
@@ -71,10 +72,10 @@ std::vector<Extent> TPlenzoForm::PageExtents(int PageIndex) const {
 
 int TPlenzoForm::FlowBottom(const TFormElement& element, int currentY) const {
   const TFormElement* outer = element.kind == ElementKind::VisualGroup ? &element : element.group;
-  const QWidget* control = outer                  ? outer->groupBox
+  const QWidget* control = outer                       ? outer->groupBox
                            : IsGroupKind(element.kind) ? element.groupBox
-                           : element.image        ? element.image
-                                                  : element.label;
+                           : element.image             ? element.image
+                                                       : element.label;
   if (!control) return currentY;
   return control->y() + control->height();
 }

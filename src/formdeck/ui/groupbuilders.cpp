@@ -1,5 +1,9 @@
 #include "formdeck/ui/groupbuilders.h"
 
+#include <QFontMetrics>
+#include <QSignalBlocker>
+#include <algorithm>
+
 #include "formdeck/choiceitems.h"
 #include "formdeck/deckparser.h"
 #include "formdeck/groupmarkup.h"
@@ -11,11 +15,6 @@
 #include "formdeck/ui/inputbuilders.h"
 #include "formdeck/ui/plenzoform.h"
 #include "platform/cp1252.h"
-
-#include <QFontMetrics>
-#include <QSignalBlocker>
-
-#include <algorithm>
 
 namespace pm {
 
@@ -40,7 +39,8 @@ void FlowBeforeGroup(const TFormElement* E, int L, ParseState& s) {
   if (E->inGroup && E->groupBox) s.CurrentY += E->groupBox->y() + L / 2;
 }
 
-Tmygroupbox* MakeBox(QWidget* parent, const std::string& name, const std::string& caption, const FontSlot& slot) {
+Tmygroupbox* MakeBox(QWidget* parent, const std::string& name, const std::string& caption,
+                     const FontSlot& slot) {
   auto* box = new Tmygroupbox(parent);
   box->GroupName = FromCp1252(name);
   box->setTitle(Caption(caption));
@@ -84,8 +84,8 @@ void BuildVisualGroup(TPlenzoForm& form, DeckParser& parser, const std::string& 
     if (ParseColor(markup.colour, &parsed, s.DeckLineNumber)) colour = parsed;
   }
   box->SetBackground(colour);
-  box->setGeometry(2 * form.WidthOf8, s.CurrentY + L / 2, m.ContentWidth > 0 ? m.ContentWidth : 80 * form.WidthOf8,
-                   24);
+  box->setGeometry(2 * form.WidthOf8, s.CurrentY + L / 2,
+                   m.ContentWidth > 0 ? m.ContentWidth : 80 * form.WidthOf8, 24);
   box->Shown = visible;
   box->show();
   e->groupBox = box;
@@ -132,7 +132,9 @@ void BuildChoiceGroup(TPlenzoForm& form, DeckParser& parser, const std::string& 
   Tmygroupbox* box = MakeBox(container, markup.name, markup.caption, m.Slots.Font(1));
   box->Shown = true;
   const int lift = std::max(0, 2 * (box->font().pixelSize() - L));
-  const int width = outerBox ? outerBox->width() - 2 * M : m.ContentWidth >= 1 ? m.ContentWidth : 80 * form.WidthOf8;
+  const int width = outerBox              ? NestedBoxWidth(outerBox->width(), M)
+                    : m.ContentWidth >= 1 ? m.ContentWidth
+                                          : 80 * form.WidthOf8;
   box->setGeometry(M, (outerBox ? outerBox->height() : s.CurrentY) + lift, width, 24);
   box->show();
   e->groupBox = box;
@@ -161,7 +163,8 @@ void BuildChoiceGroup(TPlenzoForm& form, DeckParser& parser, const std::string& 
       button = r;
       names = r;
     }
-    for (size_t i = 0; i < item.names.size(); ++i) names->AddGroupName(FromCp1252(item.names[i]), item.plain[i]);
+    for (size_t i = 0; i < item.names.size(); ++i)
+      names->AddGroupName(FromCp1252(item.names[i]), item.plain[i]);
     ApplyFontSlot(button, itemSlot);
     ++n;
     const int itemWidth = (static_cast<int>(FromCp1252(item.caption).size()) + 5) * A;
@@ -179,10 +182,11 @@ void BuildChoiceGroup(TPlenzoForm& form, DeckParser& parser, const std::string& 
   box->resize(box->width(), ChoiceBoxHeight(points, h, n));
 
   if (outerBox) {
-    outerBox->resize(std::max(outerBox->width(), box->x() + box->width() + 20), box->y() + box->height() + L / 2);
-    // The mark of the group's bottom is kept in page coordinates, so the
-    // flow continues below the visual group once it closes.
-    AddPlaceholder(e, outerBox->parentWidget(), itemSlot, outerBox->y() + box->y() + box->height() - L);
+    outerBox->resize(std::max(outerBox->width(), box->x() + box->width() + 20),
+                     box->y() + box->height() + L / 2);
+    // The mark of the group's bottom is the visual group's bottom, in page
+    // coordinates, so the flow continues below that group once it closes.
+    AddPlaceholder(e, outerBox->parentWidget(), itemSlot, outerBox->y() + outerBox->height());
   } else {
     m.ContentWidth = std::max(m.ContentWidth, box->width());
     AddPlaceholder(e, container, itemSlot, box->y() + box->height() - L);

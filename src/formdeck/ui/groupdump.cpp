@@ -27,9 +27,10 @@ QStringList DumpGroupControls(const TFormElement& e, const TFormPage* page) {
   if (!box || (e.kind != ElementKind::VisualGroup && e.kind != ElementKind::CheckBoxGroup &&
                e.kind != ElementKind::RadioGroup))
     return out;
-  QString line = QStringLiteral("    box %1 shown %2 before %3 after %4")
-                     .arg(DumpQuoted(box->GroupName), YesNo(box->Shown), DumpQuoted(FromCp1252(box->BeforeCommand)),
-                          DumpQuoted(FromCp1252(box->AfterCommand)));
+  QString line =
+      QStringLiteral("    box %1 shown %2 before %3 after %4")
+          .arg(DumpQuoted(box->GroupName), YesNo(box->Shown), DumpQuoted(FromCp1252(box->BeforeCommand)),
+               DumpQuoted(FromCp1252(box->AfterCommand)));
   if (box->autoFillBackground())
     line += QStringLiteral(" colour #") + box->palette().color(QPalette::Window).name().mid(1).toUpper();
   out << line;
@@ -39,7 +40,9 @@ QStringList DumpGroupControls(const TFormElement& e, const TFormPage* page) {
     caption.replace(QStringLiteral("&&"), QStringLiteral("&"));
     const auto* check = dynamic_cast<const TGCheckBox*>(item);
     const auto* radio = dynamic_cast<const TGRadioButton*>(item);
-    QString itemLine = QStringLiteral("    item %1 %2 checked %3").arg(++index).arg(DumpQuoted(caption), YesNo(item->isChecked()));
+    QString itemLine = QStringLiteral("    item %1 %2 checked %3")
+                           .arg(++index)
+                           .arg(DumpQuoted(caption), YesNo(item->isChecked()));
     if (radio) itemLine += QStringLiteral(" mark %1").arg(YesNo(radio->CheckedMark));
     if (check) itemLine += QStringLiteral(" names %1").arg(Names(*check));
     if (radio) itemLine += QStringLiteral(" names %1").arg(Names(*radio));

@@ -1,14 +1,14 @@
 #include "formdeck/ui/input.h"
 
-#include "common/globals.h"
-#include "formdeck/inputmarkup.h"
-#include "formdeck/ui/elementform.h"
-
 #include <QApplication>
 #include <QFocusEvent>
 #include <QPointer>
 #include <QRegularExpressionValidator>
 #include <QTimer>
+
+#include "common/globals.h"
+#include "formdeck/inputmarkup.h"
+#include "formdeck/ui/elementform.h"
 
 namespace pm {
 
@@ -63,10 +63,12 @@ void TInput::ExitV() {
   if (isModified() && form) form->CloseResultsReport();
   QString message;
   if (errorPos != 0)
-    message = typed.empty() ? QStringLiteral("The input field is empty") : QStringLiteral("Illegal character in input");
-  else if (V > High || V < Low)
-    message = QStringLiteral("This parameter must be >= ") + QString::fromStdString(FormatNumber(Format, Low)) +
-              QStringLiteral(" and <= ") + QString::fromStdString(FormatNumber(Format, High));
+    message = typed.empty() ? QStringLiteral("The input field is empty")
+                            : QStringLiteral("Illegal character in input");
+  else if (!NumberInRange(3, V, Low, High))
+    message = QStringLiteral("This parameter must be >= ") +
+              QString::fromStdString(FormatNumber(Format, Low)) + QStringLiteral(" and <= ") +
+              QString::fromStdString(FormatNumber(Format, High));
   if (message.isEmpty()) return;
   G().ParseErrorState = 100;
   checkRunningFlag(this) = true;

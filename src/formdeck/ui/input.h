@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QLineEdit>
+
 #include "common/lib1.h"
 #include "formdeck/ui/formcontrol.h"
-
-#include <QLineEdit>
 
 namespace pm {
 

@@ -1,5 +1,9 @@
 #include "formdeck/ui/inputbuilders.h"
 
+#include <QFontMetrics>
+#include <algorithm>
+#include <cmath>
+
 #include "common/colors.h"
 #include "common/globals.h"
 #include "common/lib1.h"
@@ -16,11 +20,7 @@
 #include "formdeck/ui/plenzoform.h"
 #include "platform/cp1252.h"
 #include "platform/pathresolver.h"
-
-#include <QFontMetrics>
-
-#include <algorithm>
-#include <cmath>
+#include "platform/ui/fonts.h"
 
 namespace pm {
 
@@ -58,7 +58,8 @@ void FlowBelow(const TFormElement* E, int extra, ParseState& s) {
   if (!E || !LabelCounts(E->label)) return;
   const QWidget* N = E->label;
   s.CurrentY = N->y() + (GetHeight(N->font()) * 5) / 4;
-  if (E->inGroup && E->kind != ElementKind::VisualGroup && E->groupBox) s.CurrentY += E->groupBox->y() + extra;
+  if (E->inGroup && E->kind != ElementKind::VisualGroup && E->groupBox)
+    s.CurrentY += E->groupBox->y() + extra;
 }
 
 TDescriptor* MakeLabel(TPlenzoForm& form, TFormElement* e, int slot, const QString& text) {
@@ -76,16 +77,20 @@ TDescriptor* InputLabel(TPlenzoForm& form, DeckParser& parser, TFormElement* e, 
                         int heightExtra, int growNum, int growDen) {
   TDescriptor* label = MakeLabel(form, e, 2, text);
   const int h = GetHeight(label->font()) + heightExtra;
-  label->setGeometry(2 * form.WidthOf8 + e->tabStops[0], parser.State().CurrentY, TextWidth(label->font(), text), h);
+  label->setGeometry(2 * form.WidthOf8 + e->tabStops[0], parser.State().CurrentY,
+                     TextWidth(label->font(), text), h);
   if (QWidget* box = BoxOf(e)) StackInBox(box, label, (h * growNum) / growDen);
   e->label = label;
   return label;
 }
 
-void PlaceAppButton(TPlenzoForm& form, TFormElement* e, const std::string& text, int left, int top) {
+// The button's place: left is given without the button's own character
+// width, which numeric inputs add.
+void PlaceAppButton(TPlenzoForm& form, TFormElement* e, const std::string& text, int left, int top,
+                    bool addCharWidth) {
   TAppButton* button = BuildAppButton(form, e, text);
   if (!button) return;
-  button->move(left, top);
+  button->move(left + (addCharWidth ? form.aveCharWidth(button->font()) : 0), top);
   WidenBox(BoxOf(e), button->x() + button->width());
 }
 
@@ -134,7 +139,8 @@ void BuildNumericInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
   input->setGeometry(left, label->y(), 10 * A, form.GetHeight(input->font()) + 2);
   const int units = form.UnitSystem();
   if (input->IsNumeric) {
-    input->setText(QString::fromStdString(FormatNumber(nm.format, ToDisplayUnits(si, nm.offset, nm.factor, units))));
+    input->setText(
+        QString::fromStdString(FormatNumber(nm.format, ToDisplayUnits(si, nm.offset, nm.factor, units))));
     input->ValueText = input->text();
   }
 
@@ -146,16 +152,15 @@ void BuildNumericInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
   unitsLabel->Element = e;
   unitsLabel->Printable = true;
   const int unitsWidth = TextWidth(unitsLabel->font(), unitsLabel->text());
-  unitsLabel->setGeometry(input->x() + input->width() + form.aveCharWidth(unitsLabel->font()), label->y(), unitsWidth,
-                          form.GetHeight(unitsLabel->font()) + 2);
+  unitsLabel->setGeometry(input->x() + input->width() + form.aveCharWidth(unitsLabel->font()), label->y(),
+                          unitsWidth, form.GetHeight(unitsLabel->font()) + 2);
   unitsLabel->show();
   e->unitsLabel = unitsLabel;
   e->unitsWidth = unitsWidth;
   WidenBox(BoxOf(e), unitsLabel->x() + unitsLabel->width());
 
   if (!nm.appLink.empty()) {
-    const int buttonLeft = input->x() + input->width() + unitsWidth + form.aveCharWidth(form.font()) + 10;
-    PlaceAppButton(form, e, nm.appLink, buttonLeft, label->y() - 1);
+    PlaceAppButton(form, e, nm.appLink, input->x() + input->width() + unitsWidth + 10, label->y() - 1, true);
   }
 }
 
@@ -219,7 +224,8 @@ void BuildListInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
   }
   list->FillList(std::move(rows.rows));
   int widest = 0;
-  for (int i = 0; i < list->count(); ++i) widest = std::max(widest, TextWidth(label->font(), list->itemText(i)));
+  for (int i = 0; i < list->count(); ++i)
+    widest = std::max(widest, TextWidth(label->font(), list->itemText(i)));
   const int A = form.aveCharWidth(label->font());
   const int tab2 = e->tabStops[2];
   const int left = tab2 < 0 ? (static_cast<int>(labelText.size()) + 2) * A : tab2;
@@ -232,7 +238,8 @@ void BuildListInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
     --s.ElementCounter;
     list->hide();
   }
-  if (!lm.appLink.empty()) PlaceAppButton(form, e, lm.appLink, list->x() + list->width() + 10, list->y());
+  if (!lm.appLink.empty())
+    PlaceAppButton(form, e, lm.appLink, list->x() + list->width() + 10, list->y(), false);
 }
 
 void BuildFileInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
@@ -262,7 +269,8 @@ void BuildFileInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
   }
   const int tab2 = e->tabStops[2];
   const int left = tab2 < 0 ? label->x() + label->width() : tab2;
-  input->setGeometry(left, label->y(), TextWidth(input->font(), input->FileName), GetHeight(label->font()) + 2);
+  input->setGeometry(left, label->y(), TextWidth(input->font(), input->FileName),
+                     GetHeight(label->font()) + 2);
 }
 
 }  // namespace
@@ -280,10 +288,7 @@ void ApplyFontSlot(QWidget* control, const FontSlot& slot) {
 void BuildInputElement(TPlenzoForm& form, DeckParser& parser) {
   ParseState& s = parser.State();
   ++s.ElementCounter;
-  const char marker = CharAt(s.Line, 3);
-  const ElementKind kind = marker == '?'   ? ElementKind::FileInput
-                           : marker == '<' ? ElementKind::ListInput
-                                           : ElementKind::NumericInput;
+  const ElementKind kind = InputKindOf(s.Line);
   TFormElement* previous = nullptr;
   TFormElement* e = parser.NewElement(kind, s.PreviousLineNumber, &previous);
   e->number = s.ElementCounter;
@@ -363,8 +368,9 @@ void BuildTextLine(TPlenzoForm& form, DeckParser& parser, const std::string& lin
   if (tab1 >= 0) {
     input->move(tab1, label->y());
   } else if (align == AlignLeft) {
-    input->move((static_cast<int>(labelText.size()) + 1) * form.aveCharWidth(label->font()) + M + e->tabStops[0],
-                label->y());
+    input->move(
+        (static_cast<int>(labelText.size()) + 1) * form.aveCharWidth(label->font()) + M + e->tabStops[0],
+        label->y());
   } else {
     // The label shrinks to its text and the input follows it.
     const int labelWidth = TextWidth(label->font(), labelText);
@@ -382,6 +388,8 @@ TAppButton* BuildAppButton(TPlenzoForm& form, TFormElement* element, const std::
   AppLinkMarkup link;
   if (!ReadAppLink(text, &link)) return nullptr;
   auto* button = new TAppButton(form.CurrentContainer());
+  // Its own font, not the page's: the 8-point face of a plain control.
+  button->setFont(PixelFont(QStringLiteral("Arial"), PointsToPixels(8)));
   button->LinkIndex = link.linkIndex;
   button->Arguments = Text(link.arguments);
   button->setToolTip(button->Arguments);
@@ -389,7 +397,8 @@ TAppButton* BuildAppButton(TPlenzoForm& form, TFormElement* element, const std::
   if (link.linkIndex == 0) {
     LinkGlyph own;
     const QString bitmap = Text(link.bitmap);
-    if (!bitmap.isEmpty() && ResolvedFileExists(bitmap) && LoadLinkGlyph(ResolvePath(bitmap), &own)) glyph = own;
+    if (!bitmap.isEmpty() && ResolvedFileExists(bitmap) && LoadLinkGlyph(ResolvePath(bitmap), &own))
+      glyph = own;
   }
   button->setIcon(glyph.icon);
   button->resize(button->sizeHint());

@@ -1,5 +1,9 @@
 #include "formdeck/ui/myimage.h"
 
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
 #include "common/lib1.h"
 #include "common/settings.h"
 #include "formdeck/inputtext.h"
@@ -7,10 +11,6 @@
 #include "formdeck/ui/appbutton.h"
 #include "formdeck/ui/elementform.h"
 #include "platform/uiservice.h"
-
-#include <QMouseEvent>
-#include <QPainter>
-#include <QToolTip>
 
 namespace pm {
 

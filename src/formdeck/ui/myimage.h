@@ -20,17 +20,17 @@ class TmyImage : public QWidget {
 
   QImage Picture;
   QString FileName;
-  int Alignment = 1;   // 0 left, 1 center, 2 right
-  int LinkIndex = 0;   // the application-link index (the original's Tag)
+  int Alignment = 1;  // 0 left, 1 center, 2 right
+  int LinkIndex = 0;  // the application-link index (the original's Tag)
   bool Transparent = false;
   Click OnClick = Click::None;
-  QStringList HRefs;   // one target per area, as written
+  QStringList HRefs;  // one target per area, as written
   // In picture pixels; COORDS x1,y1,x2,y2 is QRect(x1, y1, x2 - x1, y2 - y1),
   // which holds neither its x2 column nor its y2 row, as in the original.
   QList<QRect> Areas;
   QStringList Hints;
   QString LastHint;
-  QRect Outline;       // the area last outlined (Ctrl held)
+  QRect Outline;  // the area last outlined (Ctrl held)
 
   void SetPicture(const QImage& picture);
   // Adds an area (its rectangle and hint may follow later).

@@ -89,6 +89,11 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   bool FormKeyDown(QKeyEvent* event);
   // True when the window may close.
   bool FormCloseQuery();
+  // Closes without a second question: the command closing it asked already.
+  // True when the window closed.
+  bool CloseAnswered();
+  // Deletes the restore point while it is still this window's, and forgets it.
+  void RemoveWorkingCopy() { workingCopy_.Remove(); }
   void TabControlChange();
   // False refuses the change.
   bool TabControlChanging();
@@ -184,6 +189,8 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   // Shows or hides the first group named Name on one page and moves what
   // follows it; false when the page has no such group.
   bool FindGroupsByName(int PageIndex, const QString& Name, bool Show, int* Shift);
+  // The help id of the focused input (kinds 21 and 22), else 0.
+  int FocusedHelpId() const;
 
  protected:
   bool event(QEvent* event) override;
@@ -198,7 +205,6 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   void ApplyBackground();
   void FocusControl(QWidget* control);
   std::vector<QWidget*> TabOrderControls() const;
-  int FocusedHelpId() const;
   void RestoreOwnWorkingCopy();
   std::vector<WriteBackItem> WriteBackItems();
   void LeaveSourceTab();
@@ -215,6 +221,7 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   QPointer<QMdiSubWindow> subWindow_;
   QFont canvasFont_;
   bool hasSourceTab_ = false;
+  bool closeAnswered_ = false;
   bool shown_ = false;
   bool parsing_ = false;
   bool loadingEditor_ = false;

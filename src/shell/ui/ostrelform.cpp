@@ -5,6 +5,7 @@
 #include "common/settings.h"
 #include "common/ui/setupdlg.h"
 #include "formdeck/ui/formunits.h"
+#include "formdeck/ui/plenzoform.h"
 #include "platform/help.h"
 #include "shell/menutable.h"
 #include "shell/runprogram.h"
@@ -32,6 +33,11 @@ TOSTRELFORM::TOSTRELFORM(QWidget* parent) : QMainWindow(parent), mdiArea_(new QM
     SetActiveChild(child);
     UpdateMenu();
   });
+  // The help id of the focused input of the form window, if any.
+  FocusedHelpId = [] {
+    const QPointer<TPlenzoForm>& form = PlenzoFormInstance();
+    return form ? form->FocusedHelpId() : 0;
+  };
   BuildMenus();
   ConvertUnits = ConvertFormWindowUnits;
   FormCreate();
@@ -150,9 +156,7 @@ void TOSTRELFORM::FormDestroy() {
   QDir::setCurrent(g.ProgramFolder);
   const QString file = QDir(g.ProgramFolder).filePath(QStringLiteral("Mivaro.FNL"));
   if (const int rc = RecentFiles.Save(file); rc != 0) {
-    ShowMessageKind(QStringLiteral("Error ") + IntToShortText(rc, 255) +
-                        QStringLiteral(" was encountered while trying to write file ") + file,
-                    0, true);
+    ShowMessageKind(WriteErrorMessage(rc, file), 0, true);
   }
   UnloadHelpControl();
 }

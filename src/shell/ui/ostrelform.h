@@ -20,6 +20,7 @@ class QMenu;
 
 namespace pm {
 
+class DocumentCommands;
 class TAboutBox;
 class TCompiling;
 class TSetupDlg;
@@ -120,6 +121,9 @@ class TOSTRELFORM final : public QMainWindow {
   // Documents.
   void ReadaFile(const QString& path, int flag = 0);
   void OpenFileItem(int tag);
+  void EditPlenzo(const QString& path, int force);
+  // Opening and saving documents (shell/ui/documents.h).
+  DocumentCommands& Documents();
   void OpenProjectIndex(const QString& indexFile);
   // Loads the form window's Source editor from a command-line deck.
   void LoadCommandLineSource(const QString& path);

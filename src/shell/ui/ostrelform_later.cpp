@@ -10,10 +10,6 @@
 
 namespace pm {
 
-void TOSTRELFORM::New1Click() {}
-void TOSTRELFORM::Open1Click() {}
-void TOSTRELFORM::Save1Click() {}
-void TOSTRELFORM::Saveas1Click() {}
 void TOSTRELFORM::Print1Click() {}
 void TOSTRELFORM::PrintSetup1Click() {}
 
@@ -72,6 +68,5 @@ void TOSTRELFORM::Tile1Click() { MdiArea()->tileSubWindows(); }
 void TOSTRELFORM::Cascade1Click() { MdiArea()->cascadeSubWindows(); }
 
 void TOSTRELFORM::OpenProjectIndex(const QString&) {}
-void TOSTRELFORM::LoadCommandLineSource(const QString&) {}
 
 }  // namespace pm

@@ -37,14 +37,4 @@ void TOSTRELFORM::FixFileNameList() {
   }
 }
 
-void TOSTRELFORM::ReadaFile(const QString& path, int) {
-  RecentFiles.Add(path);
-  FixFileNameList();
-  // Opening by kind of file comes with the document windows.
-}
-
-void TOSTRELFORM::OpenFileItem(int) {
-  // Reopening a recent file comes with the document windows.
-}
-
 }  // namespace pm

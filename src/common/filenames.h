@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace pm {
+
+// The name of a file that belongs to a deck (its table, plot data file,
+// diagram, backup): the folder, the file name up to its first ".", and
+// NewExt (".TBL"). A "." in a folder name never cuts; a file name without
+// "." gets NewExt appended. Stored tables and plots are named this way, so
+// every user of the rule goes through here.
+QString ChangeExt(const QString& Name, const QString& NewExt);
+
+}  // namespace pm

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace pm {
+
+// A file as the text editor shows it: Windows-1252 lines joined with "\n".
+// A file holding a NUL byte is no text: it is shown read-only and never
+// written back.
+struct TextContent {
+  QString text;
+  bool isText = true;
+};
+
+TextContent DecodeTextFile(const QByteArray& bytes);
+
+// The editor's text as file bytes: each line followed by CR LF; an empty
+// text is an empty file. Lines that were not edited come back byte for byte.
+QByteArray EncodeTextFile(const QString& text);
+
+QString NotTextFileMessage(const QString& name);
+
+}  // namespace pm

@@ -1,0 +1,177 @@
+// The document commands' shared parts: the running command's questions,
+// closing windows by kind, the input deck, the end of the program in
+// dedicated mode, and the output windows until their own windows exist.
+#include "shell/ui/documents.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTimer>
+
+#include "common/filenames.h"
+#include "common/globals.h"
+#include "common/lib1.h"
+#include "platform/pathresolver.h"
+#include "shell/filedialogs.h"
+#include "shell/opendispatch.h"
+#include "shell/ui/editform.h"
+#include "shell/ui/menustate.h"
+#include "shell/ui/ostrelform.h"
+#include "shell/ui/windowhelpers.h"
+
+namespace pm {
+
+DocumentCommands::DocumentCommands(TOSTRELFORM& main)
+    : QObject(&main), Quit([](int status) { QCoreApplication::exit(status); }), main_(main), host_(main) {
+  openRequest_.filter = OpenDialogFilter();
+  openRequest_.selectedFilter = OpenFilterEntry(2);
+}
+
+DocumentCommands::~DocumentCommands() = default;
+
+bool DocumentCommands::Command::Ask(const std::vector<int>& kinds) {
+  return owner_.questions_->AskKinds(owner_.main_.MdiArea(), kinds);
+}
+
+QMdiSubWindow* DocumentCommands::AddChild(QWidget* window) {
+  QMdiSubWindow* sub = main_.MdiArea()->addSubWindow(window);
+  SetChildKind(sub, ChildKindOf(window));
+  return sub;
+}
+
+void DocumentCommands::SetInput(const QString& path) {
+  QAction* input = main_.Item(QStringLiteral("Input1"));
+  // "&" in a file name is shown, not taken as a mnemonic.
+  input->setText(QStringLiteral("Input ") + QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")));
+  SetItemEnabled(input, true);
+  main_.InputFileName = path;
+}
+
+void DocumentCommands::CloseResultsReport() {
+  if (main_.ResultsViewer) main_.ResultsViewer->close();
+}
+
+void DocumentCommands::DisposeQuorvelWindows(int K) {
+  bool closedAny = false;
+  const QList<QMdiSubWindow*> children = main_.MdiArea()->subWindowList();
+  for (QMdiSubWindow* child : children) {
+    if (!KindWithin(KindOfChild(child), K)) continue;
+    const bool asked = questions_ && questions_->WasAsked(child);
+    if (CloseChildNow(child, asked)) closedAny = true;
+  }
+  if (!closedAny) return;
+  const auto reset = [this](const char* name, const char* caption) {
+    QAction* item = main_.Item(QLatin1String(name));
+    item->setText(QLatin1String(caption));
+    SetItemEnabled(item, false);
+  };
+  switch (K) {
+    case KindTextEditor:
+    case KindFormPages:
+      reset("Input1", "Input");
+      main_.InputFileName.clear();
+      break;
+    case KindListing:
+      reset("Listing1", "Listing");
+      break;
+    case KindLog:
+      reset("Log1", "Log");
+      break;
+    case KindTable:
+      reset("Table1", "Table");
+      break;
+    case KindDiagram:
+      reset("Diagram1", "Diagram");
+      break;
+    default:
+      break;
+  }
+}
+
+// Dedicated mode: the message was shown.
+void DocumentCommands::EndAfterRefusal() {
+  if (!startupFinished_) {
+    endRequested_ = true;
+    exitStatus_ = 1;
+    return;
+  }
+  ExitLikeFileExit();
+}
+
+void DocumentCommands::ExitLikeFileExit() {
+  // From inside a modal dialog (the project index), end once it has closed.
+  if (QApplication::activeModalWidget()) {
+    QTimer::singleShot(100, this, &DocumentCommands::ExitLikeFileExit);
+    return;
+  }
+  G().ShellClosing = true;
+  exitStatus_ = 1;
+  if (main_.close()) {
+    Quit(exitStatus_);
+  } else {
+    exitStatus_ = 0;
+  }
+}
+
+// Output windows of the deck. Until their own windows exist (listing, log,
+// plot data, table, diagram), a file asked for is shown read-only.
+
+namespace {
+
+// The listing and the log take the deck's name without its last extension.
+QString WithoutLastExtension(const QString& deck, const QString& ext) {
+  const qsizetype slash = std::max(deck.lastIndexOf(QLatin1Char('/')), deck.lastIndexOf(QLatin1Char('\\')));
+  const qsizetype dot = deck.lastIndexOf(QLatin1Char('.'));
+  return (dot > slash ? deck.left(dot) : deck) + ext;
+}
+
+}  // namespace
+
+TEditForm* DocumentCommands::ShowOutputFile(const QString& path) {
+  if (!ResolvedFileExists(StripQuotes(path))) return nullptr;
+  // A viewer is no text editor: the editor reference stays as it was.
+  const QPointer<TEditForm> lastEditor = EditForm();
+  auto* viewer = new TEditForm;
+  EditForm() = lastEditor;
+  if (viewer->View(path) != 0) {
+    delete viewer;
+    return nullptr;
+  }
+  AddChild(viewer)->show();
+  return viewer;
+}
+
+void DocumentCommands::GetDGMFile(const QString& deck, bool show) {
+  DisposeQuorvelWindows(KindDiagram);
+  if (!show || !deck.contains(QLatin1Char('.'))) return;
+  if (!ShowOutputFile(ChangeExt(deck, QStringLiteral(".BMP"))))
+    ShowOutputFile(ChangeExt(deck, QStringLiteral(".WMF")));
+}
+
+void DocumentCommands::GetLSTFile(const QString& deck, bool show) {
+  DisposeQuorvelWindows(KindListing);
+  if (show) ShowOutputFile(WithoutLastExtension(deck, QStringLiteral(".LST")));
+}
+
+void DocumentCommands::GetLOGFile(const QString& deck, bool show) {
+  DisposeQuorvelWindows(KindLog);
+  if (show) ShowOutputFile(WithoutLastExtension(deck, QStringLiteral(".log")));
+}
+
+void DocumentCommands::GetPLTFile(const QString& deck, bool show) {
+  DisposeQuorvelWindows(KindPlot);
+  const QString name = ChangeExt(deck, QStringLiteral(".PLT"));
+  main_.PltFileName = ResolvedFileExists(StripQuotes(name)) ? name : QString();
+  if (show && !main_.PltFileName.isEmpty()) ShowOutputFile(name);
+}
+
+void DocumentCommands::GetTBLFile(const QString& deck, bool show) {
+  DisposeQuorvelWindows(KindTable);
+  if (show) ShowOutputFile(ChangeExt(deck, QStringLiteral(".TBL")));
+}
+
+void DocumentCommands::GetOUTFile(const QString&) const {}
+
+}  // namespace pm

@@ -1,0 +1,119 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <vector>
+
+#include "platform/uiservice.h"
+#include "shell/ui/closequestions.h"
+#include "shell/ui/shellformhost.h"
+
+class QMdiSubWindow;
+
+namespace pm {
+
+class TEditForm;
+class TOSTRELFORM;
+class TPlenzoForm;
+
+// How files become child windows of the main window and how File/Save and
+// File/Save as write them back. The main window's handlers of the same
+// names hand their work to this object.
+class DocumentCommands final : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit DocumentCommands(TOSTRELFORM& main);
+  ~DocumentCommands() override;
+
+  // File menu.
+  void New1Click();
+  void Open1Click();
+  void Save1Click();
+  void Saveas1Click();
+  // Opens one file as a child window, by its marker line and extension.
+  // The flag has no effect.
+  void ReadaFile(const QString& path, int flag = 0);
+  // A recent item; tag is the index into RecentFiles.
+  void OpenFileItem(int tag);
+  // Authoring mode's open of a form deck for editing: form pages and Source
+  // tab; force opens a file that has no marker line.
+  void EditPlenzo(const QString& path, int force);
+  // Opens a form deck into window (a new one when null); the Source tab
+  // when withSource. The working copy is made beside the deck.
+  TPlenzoForm* OpenFormDeck(const QString& path, TPlenzoForm* window, bool withSource);
+  // For windows without a file: asks for a name and saves. True when saved.
+  bool SaveChildWindow(QMdiSubWindow* child, const QString& caption, int kind);
+  // Closes every child whose kind lies within 100 of K and resets the
+  // Windows item of K. Document windows asked by the running command close
+  // without a second question.
+  void DisposeQuorvelWindows(int K);
+
+  // The output windows of a deck. Until their windows exist, a file shown
+  // opens in a read-only text window of kind 6000.
+  void GetDGMFile(const QString& deck, bool show = false);
+  void GetLSTFile(const QString& deck, bool show);
+  void GetLOGFile(const QString& deck, bool show);
+  void GetPLTFile(const QString& deck, bool show);
+  void GetTBLFile(const QString& deck, bool show);
+  void GetOUTFile(const QString& deck) const;
+
+  // Dedicated mode ends the program on a file that is not a Plenzo deck:
+  // before the main block calls StartupFinished, at once (EndRequested tells
+  // the main block); afterwards the way File/Exit ends it, each window
+  // asking first, with exit status 1 (ExitStatus).
+  void StartupFinished() { startupFinished_ = true; }
+  bool EndRequested() const { return endRequested_; }
+  int ExitStatus() const { return exitStatus_; }
+  // Ends the event loop with a status; tests replace it.
+  std::function<void(int status)> Quit;
+
+  FormHost& Host() { return host_; }
+
+ private:
+  // The close questions of the command running: the outermost command owns
+  // them, and the commands it calls share them.
+  class Command {
+   public:
+    explicit Command(DocumentCommands& owner) : owner_(owner), outer_(owner.questions_) {
+      if (!outer_) owner_.questions_ = &own_;
+    }
+    ~Command() {
+      if (!outer_) owner_.questions_ = nullptr;
+    }
+    Command(const Command&) = delete;
+    Command& operator=(const Command&) = delete;
+    bool Ask(const std::vector<int>& kinds);
+
+   private:
+    DocumentCommands& owner_;
+    CloseQuestions* outer_;
+    CloseQuestions own_;
+  };
+
+  void OpenPlainDeck(const QString& path);
+  TEditForm* OpenTextEditor(const QString& path);
+  TEditForm* ShowOutputFile(const QString& path);
+  TPlenzoForm* CreateFormWindow();
+  QMdiSubWindow* AddChild(QWidget* window);
+  void SetInput(const QString& path);
+  void CloseResultsReport();
+  void EndAfterRefusal();
+  void ExitLikeFileExit();
+  bool SaveFormPages(TPlenzoForm* form);
+  bool SaveFormSource(TPlenzoForm* form, const QString& name);
+  void MoveRestorePoint(TPlenzoForm* form);
+  bool SaveEditorAs(TEditForm* editor, const QString& name);
+  QString AskSaveName(const FileDialogRequest& request);
+
+  TOSTRELFORM& main_;
+  ShellFormHost host_;
+  CloseQuestions* questions_ = nullptr;  // of the command running, if any
+  FileDialogRequest openRequest_;
+  bool startupFinished_ = false;
+  bool endRequested_ = false;
+  int exitStatus_ = 0;
+};
+
+}  // namespace pm

@@ -1,0 +1,217 @@
+// File/Save, File/Save as and the save of a window that has no file yet.
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
+#include "common/globals.h"
+#include "common/lib1.h"
+#include "formdeck/ui/plenzoform.h"
+#include "platform/pathresolver.h"
+#include "shell/filedialogs.h"
+#include "shell/opendispatch.h"
+#include "shell/ui/documents.h"
+#include "shell/ui/editform.h"
+#include "shell/ui/ostrelform.h"
+#include "shell/ui/windowhelpers.h"
+
+namespace pm {
+
+namespace {
+
+TEditForm* EditorOf(QMdiSubWindow* child) {
+  return child ? qobject_cast<TEditForm*>(child->widget()) : nullptr;
+}
+TPlenzoForm* FormOf(QMdiSubWindow* child) {
+  return child ? qobject_cast<TPlenzoForm*>(child->widget()) : nullptr;
+}
+
+// The deck a form edits, with its caption and the file the menus read.
+void SetDeckName(TPlenzoForm* form, const QString& name) {
+  form->Model().FileName = name;
+  form->setWindowTitle(name);
+  form->setWindowFilePath(name);
+}
+
+}  // namespace
+
+QString DocumentCommands::AskSaveName(const FileDialogRequest& request) {
+  FileDialogRequest r = request;
+  r.filter = SaveDialogFilter();
+  return ui().saveFileName(&main_, r);
+}
+
+// A form showing its pages writes its values into its own deck.
+bool DocumentCommands::SaveFormPages(TPlenzoForm* form) {
+  form->CheckactiveInput();
+  // A form whose parse failed is half built: it is never written back.
+  if (G().ParseErrorState != 0 || form->Model().ParseFailed) return false;
+  form->WriteDeck(form->FileName());
+  if (!form->SaveSucceeded) return false;
+  if (form->HasSourceTab()) form->LoadEditor(form->FileName());
+  MoveRestorePoint(form);
+  G().SourceSaved = true;
+  return true;
+}
+
+// A form showing its Source writes the text to name.
+bool DocumentCommands::SaveFormSource(TPlenzoForm* form, const QString& name) {
+  if (const int err = form->SaveEditorLines(name); err != 0) {
+    ShowMessageKind(WriteErrorMessage(err, StripQuotes(name)), 0, true);
+    return false;
+  }
+  form->Editor()->document()->setModified(false);
+  form->ClearModify();
+  MoveRestorePoint(form);
+  G().SourceSaved = true;
+  return true;
+}
+
+// After a save the restore point holds the deck as saved, beside it; one
+// left beside another file the form edited before is removed.
+void DocumentCommands::MoveRestorePoint(TPlenzoForm* form) {
+  const QString copy = WorkingCopyPathFor(form->FileName());
+  if (copy != form->WorkingCopyPath()) {
+    form->RemoveWorkingCopy();
+    if (copy.isEmpty()) return;
+    form->SetWorkingCopy(copy);
+  }
+  form->RefreshWorkingCopy();
+}
+
+bool DocumentCommands::SaveEditorAs(TEditForm* editor, const QString& name) {
+  const QString old = editor->FileName();
+  editor->SetFileName(name);
+  if (editor->Save() != 0) {
+    editor->SetFileName(old);
+    return false;
+  }
+  return true;
+}
+
+void DocumentCommands::Save1Click() {
+  const QList<QMdiSubWindow*> children = main_.MdiArea()->subWindowList();
+  for (QMdiSubWindow* child : children) {
+    const int kind = KindOfChild(child);
+    if (kind == KindTextEditor || kind == KindOtherText) {
+      TEditForm* editor = EditorOf(child);
+      // Only changed text is written: a file that was not edited, or is no
+      // text, stays as it is.
+      if (!editor || editor->IsReadOnly() || !editor->Modified()) continue;
+      if (editor->FileName().isEmpty()) {
+        SaveChildWindow(child, editor->windowTitle(), kind);
+      } else {
+        editor->Save();
+      }
+    } else if (kind == KindFormPages) {
+      if (TPlenzoForm* form = FormOf(child)) SaveFormPages(form);
+    } else if (kind == KindFormSource) {
+      TPlenzoForm* form = FormOf(child);
+      if (!form) continue;
+      if (form->FileName().isEmpty()) {
+        SaveChildWindow(child, form->windowTitle(), kind);
+      } else {
+        SaveFormSource(form, form->FileName());
+      }
+    }
+    // Plots (4000) and the table (5000) save through their own windows,
+    // which come with their Parts.
+  }
+  main_.UpdateMenu();
+}
+
+bool DocumentCommands::SaveChildWindow(QMdiSubWindow* child, const QString& caption, int kind) {
+  const QString ext = DefaultSaveExtension(kind);
+  FileDialogRequest request;
+  request.title = QStringLiteral("Saving window ") + caption;
+  request.fileName = QStringLiteral("*.") + ext;
+  request.defaultSuffix = ext;
+  if (const SaveAsEntry* entry = FindSaveAsEntry(QLatin1Char('.') + ext)) {
+    request.selectedFilter = SaveFilterEntry(entry->index);
+  }
+  const QString name = AskSaveName(request);
+  if (name.isEmpty()) return false;
+  if (TEditForm* editor = EditorOf(child); editor && (kind == KindTextEditor || kind == KindOtherText)) {
+    return SaveEditorAs(editor, name);
+  }
+  if (TPlenzoForm* form = FormOf(child); form && kind == KindFormSource) {
+    const QString old = form->FileName();
+    form->Model().FileName = name;
+    if (!SaveFormSource(form, name)) {
+      form->Model().FileName = old;
+      return false;
+    }
+    SetDeckName(form, name);
+    return true;
+  }
+  return false;
+}
+
+void DocumentCommands::Saveas1Click() {
+  if (RunBusy(main_.Runs)) return;
+  QMdiSubWindow* child = main_.CurrentChild();
+  if (!child) return;
+  const int kind = KindOfChild(child);
+  TEditForm* editor = EditorOf(child);
+  TPlenzoForm* form = FormOf(child);
+  QString start;
+  if (editor && (kind == KindTextEditor || kind == KindOtherText)) {
+    // A file that is no text is only shown.
+    if (editor->IsReadOnly()) return;
+    start = editor->FileName();
+  } else if (form && (kind == KindFormPages || kind == KindFormSource)) {
+    form->CheckactiveInput();
+    if (G().ParseErrorState != 0) return;
+    if (kind == KindFormPages && form->Model().ParseFailed) return;
+    start = form->FileName();
+  } else if (kind == KindPlot) {
+    start = main_.PltFileName;
+  } else if (kind == KindTable) {
+    start = child->windowTitle();
+  }
+  FileDialogRequest request;
+  request.fileName = start;
+  if (const SaveAsEntry* entry = FindSaveAsEntry(ExtensionKey(start))) {
+    request.selectedFilter = SaveFilterEntry(entry->index);
+    request.defaultSuffix = entry->ext.mid(1);
+  }
+  const QString name = AskSaveName(request);
+  if (name.isEmpty()) {
+    main_.UpdateMenu();
+    return;
+  }
+  if (editor && (kind == KindTextEditor || kind == KindOtherText)) {
+    // The kind follows the file only once it is saved there.
+    if (SaveEditorAs(editor, name)) {
+      editor->SetKind(EditorKindForSavedName(name));
+      SetInput(name);
+    }
+  } else if (form && kind == KindFormSource) {
+    const QString old = form->FileName();
+    form->Model().FileName = name;
+    if (SaveFormSource(form, name)) {
+      SetDeckName(form, name);
+      SetInput(name);
+    } else {
+      form->Model().FileName = old;
+    }
+  } else if (form && kind == KindFormPages) {
+    // The form goes on with the new file: its caption, the input deck, its
+    // close question and its restore point all name it.
+    const QString old = form->FileName();
+    form->WriteDeck(name);
+    if (form->SaveSucceeded) {
+      SetDeckName(form, name);
+      SetInput(name);
+      MoveRestorePoint(form);
+      G().SourceSaved = true;
+    } else {
+      SetDeckName(form, old);
+    }
+  }
+  // Plots, the table and diagrams save through their own windows, which
+  // come with their Parts.
+  main_.UpdateMenu();
+}
+
+}  // namespace pm

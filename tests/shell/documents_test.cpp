@@ -1,0 +1,543 @@
+// Opening and saving documents through the real main window, form window
+// and text editor, with the scripted dialog service.
+#include "shell/ui/documents.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QPlainTextEdit>
+
+#include "common/globals.h"
+#include "formdeck/ui/formtabbar.h"
+#include "formdeck/ui/plenzoform.h"
+#include "shell/filedialogs.h"
+#include "shell/runstate.h"
+#include "shell/ui/editform.h"
+#include "shell/ui/menustate.h"
+#include "shell/ui/windowhelpers.h"
+#include "shellfixture.h"
+#include "support/testpaths.h"
+
+namespace pm::test {
+namespace {
+
+class DocumentsTest : public ProgramFolderTest {
+ protected:
+  // Starts the main window (authoring mode for "mivaro") past start-up,
+  // with the program's end recorded instead of done.
+  TOSTRELFORM* Begin(const QString& name = QStringLiteral("mivaro")) {
+    TOSTRELFORM* main = Start(name);
+    main->Documents().StartupFinished();
+    main->Documents().Quit = [this](int status) { quits_.push_back(status); };
+    return main;
+  }
+  DocumentCommands& Docs() { return form_->Documents(); }
+
+  // A fixture copied into the temporary folder (sub-folders made).
+  QString Deck(const char* fixture, const QString& as) {
+    const QString to = folder_ + QLatin1Char('/') + as;
+    WriteBytes(to, ReadBytes(QStringLiteral(PELMARK_FIXTURES_DIR "/opening/") + QLatin1String(fixture)));
+    return to;
+  }
+
+  QList<QMdiSubWindow*> Children() const { return form_->MdiArea()->subWindowList(); }
+  std::vector<int> Kinds() const {
+    std::vector<int> kinds;
+    for (QMdiSubWindow* child : Children()) kinds.push_back(KindOfChild(child));
+    return kinds;
+  }
+  template <typename W>
+  W* Only() const {
+    W* found = nullptr;
+    for (QMdiSubWindow* child : Children()) {
+      if (auto* w = qobject_cast<W*>(child->widget())) found = w;
+    }
+    return found;
+  }
+  QStringList Questions() const {
+    QStringList questions;
+    for (const ScriptedUi::Message& m : ui_.messages()) {
+      if (m.buttons == MessageButtons::YesNoCancel) questions << m.text;
+    }
+    return questions;
+  }
+  void Settle() { QCoreApplication::processEvents(); }
+  // As activation does in the running program.
+  void Activate(QWidget* window) {
+    form_->SetActiveChild(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
+  }
+
+  std::vector<int> quits_;
+};
+
+// ---- dispatch ---------------------------------------------------------------
+
+TEST_F(DocumentsTest, EachFileOpensInItsWindowByMarkerExtensionAndRunMode) {
+  struct Case {
+    const char* program;
+    const char* fixture;
+    const char* as;
+    std::vector<int> kinds;
+    bool sourceTab;
+    QStringList messages;
+  } cases[] = {
+      {"mivaro", "plant.pzd", "plant.pzd", {KindFormSource}, true, {}},
+      {"mivaro",
+       "marked.dck",
+       "A.DCK",
+       {KindFormSource},
+       true,
+       {QStringLiteral("File @ contains a *PLENZO comment line indicating that it is a Plenzo file. Please "
+                       "change the filename extension to .PZD.")}},
+      {"mivaro", "plain.dck", "plain.dck", {KindTextEditor}, false, {}},
+      {"mivaro",
+       "loose.dck",
+       "loose.dck",
+       {KindFormSource},
+       true,
+       {QStringLiteral("File @ contains a *PLENZO comment line indicating that it is a Plenzo file. Please "
+                       "change the filename extension to .PZD.")}},
+      {"mivaro", "line6.dck", "line6.dck", {KindTextEditor}, false, {}},
+      {"mivaro", "notes.txt", "notes.txt", {KindOtherText}, false, {}},
+      {"mivaro", "notes.txt", "A.WMF", {KindOtherText}, false, {}},
+      {"mivaro", "notes.txt", "A.IDX", {KindOtherText}, false, {}},
+      {"mivaro", "notes.txt", "A.LST", {KindOutputViewer}, false, {}},
+      {"demo", "plant.pzd", "plant.pzd", {KindFormPages}, false, {}},
+      {"demo", "marked.dck", "A.DCK", {}, false, {QStringLiteral("@ is not a Plenzo file.")}},
+      {"demo", "plain.dck", "plain.dck", {}, false, {QStringLiteral("@ is not a Plenzo file.")}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.program) + " " + c.as);
+    Begin(QLatin1String(c.program));
+    ui_.clear();
+    const QString path = Deck(c.fixture, QLatin1String(c.as));
+    const QStringList recent = form_->RecentFiles.Items();
+    form_->ReadaFile(path);
+    EXPECT_EQ(Kinds(), c.kinds);
+    TPlenzoForm* plenzo = Only<TPlenzoForm>();
+    EXPECT_EQ(plenzo && plenzo->HasSourceTab(), c.sourceTab);
+    if (plenzo) {
+      // The Source tab's presence and SourceMode agree.
+      EXPECT_EQ(G().SourceMode, c.sourceTab ? 1 : 0);
+      EXPECT_EQ(plenzo->FileName(), path);
+    }
+    QStringList expected = c.messages;
+    for (QString& m : expected) m.replace(QLatin1Char('@'), path);
+    EXPECT_EQ(ui_.texts(), expected);
+    // A refused file changes nothing, the recent list included.
+    if (c.kinds.empty()) {
+      EXPECT_EQ(form_->RecentFiles.Items(), recent);
+    } else {
+      EXPECT_EQ(form_->RecentFiles.Items().constLast(), path);
+    }
+  }
+}
+
+TEST_F(DocumentsTest, APlainDeckBecomesTheInputAndReplacesTheOldPlainDeck) {
+  Begin();
+  const QString first = Deck("plain.dck", QStringLiteral("first.dck"));
+  const QString second = Deck("plain.dck", QStringLiteral("second.dck"));
+  form_->ReadaFile(first);
+  form_->ReadaFile(second);
+  ASSERT_EQ(Kinds(), std::vector<int>{KindTextEditor});
+  EXPECT_EQ(Only<TEditForm>()->FileName(), second);
+  EXPECT_EQ(form_->InputFileName, second);
+  QAction* input = form_->Item(QStringLiteral("Input1"));
+  EXPECT_EQ(input->text(), QStringLiteral("Input ") + second);
+  EXPECT_TRUE(ItemEnabled(input));
+  EXPECT_EQ(G().AssignFileList, QStringList{QStringLiteral("weather.dat")});
+}
+
+TEST_F(DocumentsTest, DedicatedModeEndsAtStartUpOnAFileThatIsNoPlenzoDeck) {
+  Start(QStringLiteral("demo"));
+  Docs().Quit = [this](int status) { quits_.push_back(status); };
+  const QString path = Deck("plain.dck", QStringLiteral("plain.dck"));
+  form_->ReadaFile(path);
+  EXPECT_TRUE(Docs().EndRequested());
+  EXPECT_EQ(Docs().ExitStatus(), 1);
+  EXPECT_TRUE(Children().isEmpty());
+  EXPECT_EQ(ui_.texts(), QStringList{path + QStringLiteral(" is not a Plenzo file.")});
+  EXPECT_TRUE(ui_.messages()[0].beepBefore);
+  EXPECT_TRUE(quits_.empty());
+}
+
+TEST_F(DocumentsTest, DedicatedModeLaterEndsTheWayFileExitDoesEachWindowAskingFirst) {
+  Begin(QStringLiteral("demo"));
+  const QString deck = Deck("plant.pzd", QStringLiteral("plant.pzd"));
+  const QString plain = Deck("plain.dck", QStringLiteral("plain.dck"));
+  form_->ReadaFile(deck);
+  ASSERT_EQ(Kinds(), std::vector<int>{KindFormPages});
+
+  // Cancel at the form's question keeps the program and the form.
+  ui_.clear();
+  ui_.answer(ModalResult::Ok);
+  ui_.answer(ModalResult::Cancel);
+  form_->ReadaFile(plain);
+  EXPECT_EQ(ui_.texts(), (QStringList{plain + QStringLiteral(" is not a Plenzo file."),
+                                      deck + QStringLiteral(" has been changed.  Save it?")}));
+  EXPECT_TRUE(quits_.empty());
+  EXPECT_EQ(Docs().ExitStatus(), 0);
+  EXPECT_EQ(Kinds(), std::vector<int>{KindFormPages});
+  EXPECT_FALSE(Docs().EndRequested());
+
+  // Agreeing ends it with a failure status.
+  ui_.answer(ModalResult::Ok);
+  ui_.answer(ModalResult::No);
+  form_->ReadaFile(plain);
+  EXPECT_EQ(quits_, std::vector<int>{1});
+  EXPECT_EQ(Docs().ExitStatus(), 1);
+  EXPECT_TRUE(G().ShellClosing);
+}
+
+TEST_F(DocumentsTest, NothingOpensWhileAProgramIsWaitedFor) {
+  Begin();
+  const QString path = Deck("plain.dck", QStringLiteral("plain.dck"));
+  {
+    RunGuard busy(form_->Runs);
+    ui_.answerFile(path);
+    form_->Open1Click();
+    form_->ReadaFile(path);
+    form_->EditPlenzo(Deck("plant.pzd", QStringLiteral("plant.pzd")), 0);
+  }
+  EXPECT_TRUE(ui_.fileRequests().empty());
+  EXPECT_TRUE(Children().isEmpty());
+  EXPECT_TRUE(ui_.messages().empty());
+}
+
+// ---- questions before replacing windows ---------------------------------------
+
+TEST_F(DocumentsTest, OpeningOverAModifiedEditorAsksFirstAndCancelLosesNothing) {
+  Begin();
+  const QString plain = Deck("plain.dck", QStringLiteral("plain.dck"));
+  const QString other = Deck("plain.dck", QStringLiteral("other.dck"));
+  const QByteArray original = ReadBytes(plain);
+  form_->ReadaFile(plain);
+  TEditForm* editor = Only<TEditForm>();
+  editor->Editor()->appendPlainText(QStringLiteral("NEW LINE"));
+  const QStringList recent = form_->RecentFiles.Items();
+
+  ui_.clear();
+  ui_.answer(ModalResult::Cancel);
+  form_->ReadaFile(other);
+  EXPECT_EQ(Questions(), QStringList{plain + QStringLiteral(" has been changed.  Save it?")});
+  ASSERT_EQ(Kinds(), std::vector<int>{KindTextEditor});
+  EXPECT_EQ(Only<TEditForm>(), editor);
+  EXPECT_TRUE(editor->Modified());
+  EXPECT_TRUE(editor->Text().endsWith(QStringLiteral("NEW LINE")));
+  EXPECT_EQ(form_->RecentFiles.Items(), recent);
+  EXPECT_EQ(form_->InputFileName, plain);
+  EXPECT_EQ(ReadBytes(plain), original);
+
+  // Yes saves it, then the other deck takes its place.
+  ui_.answer(ModalResult::Yes);
+  form_->ReadaFile(other);
+  EXPECT_EQ(ReadBytes(plain), original + QByteArray("NEW LINE\r\n"));
+  ASSERT_EQ(Kinds(), std::vector<int>{KindTextEditor});
+  EXPECT_EQ(Only<TEditForm>()->FileName(), other);
+}
+
+TEST_F(DocumentsTest, FileOpenAsksEachWindowOnceBeforeTheDialog) {
+  Begin();
+  const QString plain = Deck("plain.dck", QStringLiteral("plain.dck"));
+  const QString deck = Deck("nomarker.pzd", QStringLiteral("plant.pzd"));
+  const QByteArray original = ReadBytes(plain);
+  form_->ReadaFile(plain);
+  Only<TEditForm>()->Editor()->appendPlainText(QStringLiteral("DISCARDED"));
+
+  // Cancel at the question: no dialog, nothing changes.
+  ui_.clear();
+  ui_.answer(ModalResult::Cancel);
+  form_->Open1Click();
+  EXPECT_TRUE(ui_.fileRequests().empty());
+  EXPECT_EQ(Kinds(), std::vector<int>{KindTextEditor});
+
+  // No: asked once, although File/Open and EditPlenzo both replace it.
+  ui_.clear();
+  ui_.answer(ModalResult::No);
+  ui_.answerFile(deck);
+  form_->Open1Click();
+  EXPECT_EQ(Questions(), QStringList{plain + QStringLiteral(" has been changed.  Save it?")});
+  EXPECT_EQ(ReadBytes(plain), original);
+  ASSERT_EQ(ui_.fileRequests().size(), 1u);
+  EXPECT_EQ(ui_.fileRequests()[0].filter, OpenDialogFilter());
+  EXPECT_EQ(ui_.fileRequests()[0].selectedFilter, QStringLiteral("Plenzo files (*.PZD *.pzd)"));
+  // A ".PZD" from File/Open in authoring mode opens for editing: the Source
+  // tab first, even without the marker line.
+  ASSERT_EQ(Kinds(), std::vector<int>{KindFormSource});
+  TPlenzoForm* plenzo = Only<TPlenzoForm>();
+  EXPECT_TRUE(plenzo->HasSourceTab());
+  EXPECT_TRUE(plenzo->IsSourceTabCurrent());
+  EXPECT_EQ(G().SourceMode, 1);
+  EXPECT_TRUE(G().SourceSaved);
+  EXPECT_EQ(form_->InputFileName, deck);
+}
+
+TEST_F(DocumentsTest, DedicatedModeOffersPlenzoDecksOnly) {
+  Begin(QStringLiteral("demo"));
+  const QString deck = Deck("plant.pzd", QStringLiteral("plant.pzd"));
+  ui_.answerFile(deck);
+  form_->Open1Click();
+  ui_.answer(ModalResult::No);  // the form's question before the dialog
+  form_->Open1Click();
+  ASSERT_EQ(ui_.fileRequests().size(), 2u);
+  EXPECT_EQ(ui_.fileRequests()[0].filter, QStringLiteral("Plenzo files (*.PZD *.pzd)"));
+  EXPECT_EQ(ui_.fileRequests()[0].defaultSuffix, QStringLiteral("PZD"));
+  EXPECT_TRUE(ui_.fileRequests()[0].fileName.isEmpty());
+  EXPECT_EQ(ui_.fileRequests()[1].fileName, deck);
+  EXPECT_EQ(Kinds(), std::vector<int>{KindFormPages});
+}
+
+TEST_F(DocumentsTest, OpeningADeckOverAFormAsksTheFormOnceAndCancelKeepsIt) {
+  Begin(QStringLiteral("demo"));
+  const QString first = Deck("plant.pzd", QStringLiteral("a/first.pzd"));
+  const QString second = Deck("plant.pzd", QStringLiteral("b/second.pzd"));
+  form_->ReadaFile(first);
+  TPlenzoForm* plenzo = Only<TPlenzoForm>();
+  ui_.clear();
+  ui_.answer(ModalResult::Cancel);
+  form_->ReadaFile(second);
+  EXPECT_EQ(Questions(), QStringList{first + QStringLiteral(" has been changed.  Save it?")});
+  EXPECT_EQ(Only<TPlenzoForm>(), plenzo);
+  EXPECT_TRUE(QFileInfo::exists(folder_ + QStringLiteral("/a/~temp.pzd")));
+  EXPECT_FALSE(QFileInfo::exists(folder_ + QStringLiteral("/b/~temp.pzd")));
+
+  ui_.clear();
+  ui_.answer(ModalResult::No);
+  form_->ReadaFile(second);
+  EXPECT_EQ(Questions().size(), 1);
+  EXPECT_EQ(Only<TPlenzoForm>()->FileName(), second);
+  EXPECT_EQ(Kinds().size(), 1u);
+  // The old window took its working copy with it.
+  EXPECT_FALSE(QFileInfo::exists(folder_ + QStringLiteral("/a/~temp.pzd")));
+  EXPECT_TRUE(QFileInfo::exists(folder_ + QStringLiteral("/b/~temp.pzd")));
+}
+
+TEST_F(DocumentsTest, AFormWhoseParseFailedClosesOnceTheOpenerIsDone) {
+  Begin(QStringLiteral("demo"));
+  const QString deck = Deck("broken.pzd", QStringLiteral("broken.pzd"));
+  form_->ReadaFile(deck);
+  EXPECT_EQ(ui_.texts(), QStringList{QStringLiteral("***Unrecognized color***   *|<COLOR1> ORANGE")});
+  Settle();
+  EXPECT_TRUE(Children().isEmpty());
+  EXPECT_FALSE(QFileInfo::exists(folder_ + QStringLiteral("/~temp.pzd")));
+
+  // With a Source tab it stays, on the Source tab.
+  Begin();
+  form_->ReadaFile(deck);
+  Settle();
+  EXPECT_EQ(Kinds(), std::vector<int>{KindFormSource});
+}
+
+// ---- working copy -------------------------------------------------------------
+
+TEST_F(DocumentsTest, TheWorkingCopyIsMadeBesideTheDeckAndRestoredFromThereOnly) {
+  Begin(QStringLiteral("demo"));
+  // The current folder is the program folder, which holds a stale copy.
+  const QString stale = folder_ + QStringLiteral("/~temp.pzd");
+  WriteBytes(stale, "* another deck\r\n");
+  const QString deck = Deck("plant.pzd", QStringLiteral("W.1/plant.pzd"));
+  const QByteArray original = ReadBytes(deck);
+  form_->ReadaFile(deck);
+  const QString copy = folder_ + QStringLiteral("/W.1/~temp.pzd");
+  EXPECT_EQ(ReadBytes(copy), original);
+  EXPECT_EQ(Only<TPlenzoForm>()->WorkingCopyPath(), copy);
+
+  // The deck changed on disk since opening; No at the close puts it back.
+  WriteBytes(deck, "* changed\r\n");
+  ui_.answer(ModalResult::No);
+  EXPECT_TRUE(Children().first()->close());
+  EXPECT_EQ(ReadBytes(deck), original);
+  EXPECT_FALSE(QFileInfo::exists(copy));
+  EXPECT_EQ(ReadBytes(stale), QByteArray("* another deck\r\n"));
+}
+
+TEST_F(DocumentsTest, ADeckNamedLikeTheWorkingCopyIsNeverRemoved) {
+  Begin(QStringLiteral("demo"));
+  const QString deck = Deck("plant.pzd", QStringLiteral("~temp.pzd"));
+  form_->ReadaFile(deck);
+  EXPECT_TRUE(Only<TPlenzoForm>()->WorkingCopyPath().isEmpty());
+  ui_.answer(ModalResult::No);
+  EXPECT_TRUE(Children().first()->close());
+  EXPECT_TRUE(QFileInfo::exists(deck));
+}
+
+TEST_F(DocumentsTest, TheWorkingCopyIsKeptAfterARecentItemAndRemovedAtExit) {
+  Begin(QStringLiteral("demo"));
+  const QString deck = Deck("plant.pzd", QStringLiteral("sub/plant.pzd"));
+  form_->RecentFiles.Add(deck);
+  form_->FixFileNameList();
+  form_->OpenFileItem(0);
+  const QString copy = folder_ + QStringLiteral("/sub/~temp.pzd");
+  EXPECT_TRUE(QFileInfo::exists(copy));
+  EXPECT_EQ(QDir::currentPath(), folder_ + QStringLiteral("/sub"));
+  form_.reset();
+  EXPECT_FALSE(QFileInfo::exists(copy));
+}
+
+TEST_F(DocumentsTest, ARecentItemWhoseFileIsGoneIsDropped) {
+  Begin();
+  const QString gone = folder_ + QStringLiteral("/gone.dck");
+  form_->RecentFiles.Add(gone);
+  form_->FixFileNameList();
+  form_->OpenFileItem(0);
+  ASSERT_EQ(ui_.messages().size(), 1u);
+  EXPECT_EQ(ui_.messages()[0].text, gone + QStringLiteral(" no longer exists"));
+  EXPECT_EQ(ui_.messages()[0].icon, MessageIcon::Warning);
+  EXPECT_TRUE(ui_.messages()[0].beepBefore);
+  EXPECT_EQ(form_->RecentFiles.Count(), 0);
+  EXPECT_TRUE(Children().isEmpty());
+}
+
+// ---- saving ---------------------------------------------------------------------
+
+TEST_F(DocumentsTest, FileSaveWritesEachChangedWindowToItsOwnFile) {
+  Begin();
+  const QString deck = Deck("plant.pzd", QStringLiteral("plant.pzd"));
+  const QString plain = Deck("plain.dck", QStringLiteral("plain.dck"));
+  // LF line ends: a rewrite would show as CR LF.
+  const QString notes = folder_ + QStringLiteral("/notes.txt");
+  WriteBytes(notes, "untouched\nnotes\n");
+  form_->ReadaFile(deck);
+  form_->ReadaFile(plain);
+  form_->ReadaFile(notes);
+  ASSERT_EQ(Kinds(), (std::vector<int>{KindFormSource, KindTextEditor, KindOtherText}));
+
+  TPlenzoForm* plenzo = Only<TPlenzoForm>();
+  plenzo->Editor()->appendPlainText(QStringLiteral("*|*Second heading"));
+  QList<TEditForm*> editors;
+  for (QMdiSubWindow* child : Children()) {
+    if (auto* e = qobject_cast<TEditForm*>(child->widget())) editors << e;
+  }
+  editors[0]->Editor()->appendPlainText(QStringLiteral("* appended"));
+  const QByteArray plainBefore = ReadBytes(plain);
+  const QByteArray deckBefore = ReadBytes(deck);
+
+  form_->Save1Click();
+  EXPECT_EQ(ReadBytes(plain), plainBefore + QByteArray("* appended\r\n"));
+  EXPECT_EQ(ReadBytes(deck), deckBefore + QByteArray("*|*Second heading\r\n"));
+  EXPECT_EQ(ReadBytes(folder_ + QStringLiteral("/~temp.pzd")), ReadBytes(deck));
+  EXPECT_EQ(ReadBytes(notes), QByteArray("untouched\nnotes\n"));
+  EXPECT_FALSE(editors[0]->Modified());
+  EXPECT_TRUE(G().SourceSaved);
+  EXPECT_TRUE(ui_.messages().empty());
+}
+
+TEST_F(DocumentsTest, FileSaveWritesTheFormIntoItsOwnDeckNotTheLastInput) {
+  Begin();
+  const QString deck = Deck("plant.pzd", QStringLiteral("plant.pzd"));
+  const QString plain = Deck("plain.dck", QStringLiteral("plain.dck"));
+  form_->ReadaFile(deck);
+  TPlenzoForm* plenzo = Only<TPlenzoForm>();
+  plenzo->ShowTab(1);  // the form page: kind 2000
+  form_->ReadaFile(plain);
+  ASSERT_EQ(form_->InputFileName, plain);
+  ASSERT_EQ(KindOfChild(Children().first()), KindFormPages);
+  plenzo->Model().Changed = true;
+  const QByteArray plainBefore = ReadBytes(plain);
+  form_->Save1Click();
+  EXPECT_EQ(plenzo->FileName(), deck);
+  EXPECT_FALSE(plenzo->DCKChanged());
+  EXPECT_EQ(ReadBytes(plain), plainBefore);
+}
+
+TEST_F(DocumentsTest, SaveAsMovesAnEditorToTheNewFileAndItsKindFollows) {
+  Begin();
+  const QString notes = Deck("notes.txt", QStringLiteral("notes.txt"));
+  form_->ReadaFile(notes);
+  TEditForm* editor = Only<TEditForm>();
+  ASSERT_EQ(editor->Kind(), KindOtherText);
+  Activate(editor);
+  const QString target = folder_ + QStringLiteral("/out/deck.dck");
+  QDir().mkpath(folder_ + QStringLiteral("/out"));
+  ui_.answerFile(target);
+  form_->Saveas1Click();
+  ASSERT_EQ(ui_.fileRequests().size(), 1u);
+  // ".TXT" has no filter of its own: "All files", with its extension.
+  EXPECT_EQ(ui_.fileRequests()[0].selectedFilter, QStringLiteral("All files (*)"));
+  EXPECT_EQ(ui_.fileRequests()[0].defaultSuffix, QStringLiteral("TXT"));
+  EXPECT_EQ(ui_.fileRequests()[0].fileName, notes);
+  EXPECT_EQ(ReadBytes(target), ReadBytes(notes));
+  EXPECT_EQ(editor->FileName(), target);
+  EXPECT_EQ(editor->windowTitle(), target);
+  EXPECT_EQ(editor->Kind(), KindTextEditor);
+  EXPECT_EQ(KindOfChild(editor->SubWindow()), KindTextEditor);
+  EXPECT_EQ(form_->InputFileName, target);
+  EXPECT_EQ(form_->Item(QStringLiteral("Input1"))->text(), QStringLiteral("Input ") + target);
+}
+
+TEST_F(DocumentsTest, ACancelledSaveAsChangesNeitherKindNorFile) {
+  Begin();
+  // ".DEK" opens as 7000, while the save-as table gives it 1000.
+  const QString dek = Deck("plain.dck", QStringLiteral("plant.DEK"));
+  form_->ReadaFile(dek);
+  TEditForm* editor = Only<TEditForm>();
+  ASSERT_EQ(editor->Kind(), KindOtherText);
+  Activate(editor);
+  form_->Saveas1Click();
+  ASSERT_EQ(ui_.fileRequests().size(), 1u);
+  EXPECT_EQ(ui_.fileRequests()[0].selectedFilter, QStringLiteral("Savrel file (*.DEK *.dek)"));
+  EXPECT_EQ(editor->Kind(), KindOtherText);
+  EXPECT_EQ(editor->FileName(), dek);
+}
+
+TEST_F(DocumentsTest, SaveAsMovesTheFormAndItsRestorePointToTheNewDeck) {
+  Begin(QStringLiteral("demo"));
+  const QString deck = Deck("plant.pzd", QStringLiteral("a/plant.pzd"));
+  // Saved over an existing deck in another folder.
+  const QString target = Deck("nomarker.pzd", QStringLiteral("b/copy.pzd"));
+  form_->ReadaFile(deck);
+  TPlenzoForm* plenzo = Only<TPlenzoForm>();
+  Activate(plenzo);
+  ui_.answerFile(target);
+  form_->Saveas1Click();
+  EXPECT_EQ(ui_.fileRequests()[0].fileName, deck);
+  EXPECT_EQ(plenzo->FileName(), target);
+  EXPECT_EQ(plenzo->windowTitle(), target);
+  EXPECT_EQ(form_->InputFileName, target);
+  EXPECT_FALSE(QFileInfo::exists(folder_ + QStringLiteral("/a/~temp.pzd")));
+  EXPECT_EQ(plenzo->WorkingCopyPath(), folder_ + QStringLiteral("/b/~temp.pzd"));
+  EXPECT_EQ(ReadBytes(folder_ + QStringLiteral("/b/~temp.pzd")), ReadBytes(target));
+  // The close question names the new file.
+  plenzo->Model().Changed = true;
+  ui_.clear();
+  ui_.answer(ModalResult::Cancel);
+  plenzo->FormCloseQuery();
+  EXPECT_EQ(Questions(), QStringList{target + QStringLiteral(" has been changed.  Save it?")});
+}
+
+TEST_F(DocumentsTest, AFileThatIsNoTextIsNeitherSavedNorSavedAs) {
+  Begin();
+  const QString path = Deck("picture.dat", QStringLiteral("A.WMF"));
+  const QByteArray original = ReadBytes(path);
+  form_->ReadaFile(path);
+  ASSERT_EQ(Kinds(), std::vector<int>{KindOtherText});
+  EXPECT_TRUE(Only<TEditForm>()->IsReadOnly());
+  Activate(Only<TEditForm>());
+  EXPECT_EQ(ui_.texts(), QStringList{QStringLiteral("The file ") + path +
+                                     QStringLiteral(" is not a text file; it is shown read-only.")});
+  form_->Save1Click();
+  form_->Saveas1Click();
+  EXPECT_TRUE(ui_.fileRequests().empty());
+  EXPECT_EQ(ReadBytes(path), original);
+}
+
+TEST_F(DocumentsTest, AWindowWithoutAFileAsksForANameThenSaves) {
+  Begin();
+  form_->New1Click();
+  TEditForm* editor = Only<TEditForm>();
+  EXPECT_EQ(editor->FileName(), QStringLiteral("NoName1.DCK"));
+  editor->SetFileName(QString());
+  editor->Editor()->insertPlainText(QStringLiteral("TEXT"));
+  const QString target = folder_ + QStringLiteral("/named.dck");
+  ui_.answerFile(target);
+  form_->Save1Click();
+  ASSERT_EQ(ui_.fileRequests().size(), 1u);
+  EXPECT_EQ(ui_.fileRequests()[0].title, QStringLiteral("Saving window "));
+  EXPECT_EQ(ui_.fileRequests()[0].fileName, QStringLiteral("*.DCK"));
+  EXPECT_EQ(ReadBytes(target), QByteArray("TEXT\r\n"));
+  EXPECT_EQ(editor->FileName(), target);
+}
+
+}  // namespace
+}  // namespace pm::test
