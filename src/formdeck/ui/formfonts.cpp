@@ -1,6 +1,7 @@
 #include "formdeck/ui/formfonts.h"
 
 #include <QFontMetrics>
+#include <QHash>
 
 #include "platform/cp1252.h"
 #include "platform/ui/fonts.h"
@@ -29,9 +30,16 @@ int GetWidth(const QFont& font, const QString& text) {
 }
 
 int aveCharWidth(const QFont& font) {
-  return QFontMetrics(font).horizontalAdvance(
-             QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
-         52;
+  // Every input asks again; shaping the alphabet each time is most of the
+  // cost of a big form. The font substitutes are set before any form.
+  static QHash<QString, int> measured;
+  const QString key = font.key();
+  if (const auto found = measured.constFind(key); found != measured.constEnd()) return *found;
+  const int width = QFontMetrics(font).horizontalAdvance(
+                        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                    52;
+  measured.insert(key, width);
+  return width;
 }
 
 }  // namespace pm
