@@ -39,7 +39,7 @@ void TPlenzoForm::ConvertUnits(int From, int To) {
       const QString shown = QString::fromStdString(
           FormatNumber(input->Format, ToDisplayUnits(input->Value, input->Offset, input->Factor, To)));
       input->setText(shown);
-      input->ValueText = shown;
+      input->ValueText = input->text();
     }
     input->setModified(modified);
     if (auto* units = dynamic_cast<QLabel*>(e->unitsLabel)) {
