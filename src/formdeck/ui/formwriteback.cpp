@@ -114,7 +114,6 @@ void TPlenzoForm::RefreshListInputs() {
   for (TFormElement* e = model_.Elements.Oldest(); e; e = e->newer) {
     auto* list = dynamic_cast<TFileInput*>(e->listInput);
     if (!list || list->DisplayColumn < 1) continue;
-    list->SavedIndex = list->currentIndex();
     // The chosen row of the rows read at opening; with none chosen the
     // deck's value stays.
     list->Value = list->ChosenValue();
