@@ -1,24 +1,23 @@
 // How long a big deck takes: the parse alone (records, no controls), the
 // parse with the form built and laid out, headless, and the write-back.
 //   build/bench/formdeck_bench [--benchmark_filter=...]
-#include "common/globals.h"
-#include "formdeck/deckparser.h"
-#include "formdeck/formbuilder.h"
-#include "formdeck/ui/plenzoform.h"
-#include "platform/ui/fonts.h"
+#include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <memory>
 #include <string>
+
+#include "common/globals.h"
+#include "formdeck/deckparser.h"
+#include "formdeck/formbuilder.h"
+#include "formdeck/ui/plenzoform.h"
+#include "platform/ui/fonts.h"
 
 namespace pm {
 namespace {
@@ -58,9 +57,11 @@ std::string GeneratedDeck(int n) {
   for (int p = 0; p < pages; ++p) {
     deck += "*|<TABWINDOW NAME=\"Page " + std::to_string(p + 1) + "\">\n";
     for (int i = 0; i < perPage && made < n; ++i, ++made) {
-      if (i % 10 == 0) deck += "*|[G" + std::to_string(made / 10) + "|Group " + std::to_string(made / 10) + "\n";
+      if (i % 10 == 0)
+        deck += "*|[G" + std::to_string(made / 10) + "|Group " + std::to_string(made / 10) + "\n";
       deck += "X" + std::to_string(made) + " = " + std::to_string(made % 97) + ".25\n";
-      deck += "*|Input " + std::to_string(made) + "|m|ft|0|3.28084|0|100.00|" + std::to_string(made % 50) + "\n";
+      deck +=
+          "*|Input " + std::to_string(made) + "|m|ft|0|3.28084|0|100.00|" + std::to_string(made % 50) + "\n";
       if (i % 10 == 9 || i + 1 == perPage) deck += "*|]\n";
     }
     deck += "*|</TABWINDOW>\n";

@@ -11,13 +11,13 @@ constexpr std::string_view kCheckedMark = "//checked";
 
 // The state of the walk over the deck's lines.
 struct Walk {
-  bool inVisual = false;   // between a visual group's opener and its close
-  bool visible = true;     // the visual group in hand is shown
-  bool inChoice = false;   // between a choice group's opener and its close
-  char closer = ')';       // ")" radio, "}" check boxes
+  bool inVisual = false;  // between a visual group's opener and its close
+  bool visible = true;    // the visual group in hand is shown
+  bool inChoice = false;  // between a choice group's opener and its close
+  char closer = ')';      // ")" radio, "}" check boxes
   bool inRadio = false;
   const std::vector<bool>* checked = nullptr;
-  size_t position = 0;     // the next radio item's index
+  size_t position = 0;  // the next radio item's index
   std::vector<std::string>* out = nullptr;
 
   void Put(std::string line, bool hide) {
@@ -87,7 +87,8 @@ void PutElementLine(Walk& w, const WriteBackItem& item, std::string L, bool wasH
 
 }  // namespace
 
-std::vector<std::string> WriteBackLines(const std::vector<std::string>& held, const std::vector<WriteBackItem>& items) {
+std::vector<std::string> WriteBackLines(const std::vector<std::string>& held,
+                                        const std::vector<WriteBackItem>& items) {
   // Items by line number; the first of two on one line counts.
   std::vector<const WriteBackItem*> at(held.size() + 1, nullptr);
   for (const WriteBackItem& item : items) {
@@ -150,7 +151,8 @@ std::string AssignLine(std::string_view name, std::string_view file, int unit) {
   return line;
 }
 
-std::string FreeTextLine(std::string_view label, std::string_view text, bool hasHelp, std::string_view helpText) {
+std::string FreeTextLine(std::string_view label, std::string_view text, bool hasHelp,
+                         std::string_view helpText) {
   std::string line = "*|*";
   line += label;
   line += '|';

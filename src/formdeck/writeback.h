@@ -1,13 +1,12 @@
 #pragma once
 
-#include "common/lib1.h"
-#include "formdeck/formelement.h"
-
 #include <QString>
-
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "common/lib1.h"
+#include "formdeck/formelement.h"
 
 namespace pm {
 
@@ -39,7 +38,8 @@ struct WriteBackItem {
 // the checked item of each radio group (found by its position) and is left
 // alone everywhere else. Items are matched to lines by their line numbers;
 // of two items on one line the first counts.
-std::vector<std::string> WriteBackLines(const std::vector<std::string>& held, const std::vector<WriteBackItem>& items);
+std::vector<std::string> WriteBackLines(const std::vector<std::string>& held,
+                                        const std::vector<WriteBackItem>& items);
 
 // The number format of values written into a deck: 2.5000000000000E+00.
 inline constexpr TNumberFormat kDeckNumberFormat{0, 13};
@@ -50,7 +50,8 @@ std::string NumericValueLine(std::string_view name, long double siValue);
 // "ASSIGN file unit" lines (file inputs and ASSIGN list inputs).
 std::string AssignLine(std::string_view name, std::string_view file, int unit);
 // "*|*label|text", with "|" and the help text when the mark-up had one.
-std::string FreeTextLine(std::string_view label, std::string_view text, bool hasHelp, std::string_view helpText);
+std::string FreeTextLine(std::string_view label, std::string_view text, bool hasHelp,
+                         std::string_view helpText);
 
 // Values between the unit systems (1 SI, any other inch-pound).
 long double ToSIUnits(long double shown, long double offset, long double factor, int unitSystem);

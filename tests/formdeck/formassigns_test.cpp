@@ -1,7 +1,7 @@
 // The check before a run that the files the form names exist.
-#include "writebacksupport.h"
-
 #include <QAbstractButton>
+
+#include "writebacksupport.h"
 
 namespace pm::test {
 
@@ -10,13 +10,14 @@ namespace {
 // File inputs on the main page, in a group that a check box hides, and on
 // a tab page; the listing is the engine's own.
 QByteArray AssignDeck(const char* otherPageLine) {
-  return QByteArray("*PLENZO\n"
-                    "ASSIGN in.dat 10\n*|?Input file|1\n"
-                    "ASSIGN ***.LST 6\n*|?Listing|2\n"
-                    "ASSIGN out.dat 11\n*|?Output file|3\n"
-                    "*|{Opt|Options\n*|Show extra|Extra\n*|}\n"
-                    "*|#*|[Extra|Extra files\n*|#ASSIGN extra.dat 12\n*|#*|?Extra file|4\n*|#*|]\n"
-                    "*|<TABWINDOW NAME=\"Other\">\n") +
+  return QByteArray(
+             "*PLENZO\n"
+             "ASSIGN in.dat 10\n*|?Input file|1\n"
+             "ASSIGN ***.LST 6\n*|?Listing|2\n"
+             "ASSIGN out.dat 11\n*|?Output file|3\n"
+             "*|{Opt|Options\n*|Show extra|Extra\n*|}\n"
+             "*|#*|[Extra|Extra files\n*|#ASSIGN extra.dat 12\n*|#*|?Extra file|4\n*|#*|]\n"
+             "*|<TABWINDOW NAME=\"Other\">\n") +
          otherPageLine + "\n*|?Data file|5\n*|</TABWINDOW>\n";
 }
 
@@ -42,7 +43,11 @@ TEST_F(CheckAssignsTest, MissingFilesAskOnceAndTheAnswerDecides) {
       {"yes goes on", {"in.dat", "my data.dat"}, ModalResult::Yes, true, "File out.dat for Output file"},
       {"no stops", {"in.dat", "my data.dat"}, ModalResult::No, false, "File out.dat for Output file"},
       {"one question for two", {"in.dat"}, ModalResult::Yes, true, "File out.dat for Output file"},
-      {"another page, quotes off", {"in.dat", "out.dat"}, ModalResult::No, false, "File my data.dat for Data file"},
+      {"another page, quotes off",
+       {"in.dat", "out.dat"},
+       ModalResult::No,
+       false,
+       "File my data.dat for Data file"},
   };
   int n = 0;
   for (const Case& c : cases) {
@@ -56,7 +61,8 @@ TEST_F(CheckAssignsTest, MissingFilesAskOnceAndTheAnswerDecides) {
     }
     ASSERT_EQ(ui.messages().size(), 1u) << c.what;
     const ScriptedUi::Message& m = ui.messages()[0];
-    EXPECT_EQ(m.text, QLatin1String(c.question) + QStringLiteral(" was not found. Continue anyway?")) << c.what;
+    EXPECT_EQ(m.text, QLatin1String(c.question) + QStringLiteral(" was not found. Continue anyway?"))
+        << c.what;
     EXPECT_EQ(m.icon, MessageIcon::Warning) << c.what;
     EXPECT_EQ(m.buttons, MessageButtons::YesNo) << c.what;
     EXPECT_FALSE(m.beepBefore) << c.what;
@@ -87,7 +93,8 @@ TEST_F(CheckAssignsTest, FilesOfHiddenGroupsAreNotChecked) {
   showExtra->click();
   ui.answer(ModalResult::No);
   EXPECT_FALSE(form->CheckAssigns());
-  EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("File extra.dat for Extra file was not found. Continue anyway?")});
+  EXPECT_EQ(ui.texts(),
+            QStringList{QStringLiteral("File extra.dat for Extra file was not found. Continue anyway?")});
 }
 
 }  // namespace

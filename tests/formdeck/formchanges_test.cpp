@@ -1,8 +1,8 @@
 // What counts as a change of the form since the last save.
+#include <functional>
+
 #include "formdeck/ui/choiceitems.h"
 #include "writebacksupport.h"
-
-#include <functional>
 
 namespace pm::test {
 namespace {
@@ -16,12 +16,14 @@ TEST_F(ChangesTest, EachKindOfEditIsAChangeUntilClearModify) {
   };
   const Case cases[] = {
       {"numeric input", [this] { Type(Input("FLOW "), QStringLiteral("3")); }},
-      {"free text", [this] {
+      {"free text",
+       [this] {
          Type(dynamic_cast<TInput*>(form->Model().Elements.First(0)->valueInput), QStringLiteral("x"));
        }},
       {"list choice", [this] { List("PUMP ")->setCurrentIndex(0); }},
       {"file dialog", [this] { dynamic_cast<TOpenFile*>(Element("ASSIGN")->fileInput)->ShowOpenFileDlg(); }},
-      {"radio item", [this] {
+      {"radio item",
+       [this] {
          for (TFormElement* e = form->Model().Elements.Oldest(); e; e = e->newer)
            if (e->kind == ElementKind::RadioGroup) dynamic_cast<Tmygroupbox*>(e->groupBox)->Items[1]->click();
        }},

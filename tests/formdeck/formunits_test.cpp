@@ -1,16 +1,19 @@
 // Numeric inputs between SI and inch-pound units.
-#include "formdeck/ui/descriptor.h"
 #include "formdeck/ui/formunits.h"
-#include "writebacksupport.h"
 
 #include <QMdiSubWindow>
+
+#include "formdeck/ui/descriptor.h"
+#include "writebacksupport.h"
 
 namespace pm::test {
 namespace {
 
 class UnitsTest : public DeckCopyTest {
  protected:
-  QString UnitsText(const char* name) const { return dynamic_cast<TDescriptor*>(Element(name)->unitsLabel)->text(); }
+  QString UnitsText(const char* name) const {
+    return dynamic_cast<TDescriptor*>(Element(name)->unitsLabel)->text();
+  }
 };
 
 // (SI + Offset) x Factor: 100 with Offset 10 and Factor 2 shows as 220.
@@ -98,7 +101,8 @@ TEST_F(UnitsTest, TheWindowRoutineConvertsTheFormItHolds) {
   TPlenzoForm* shown = form.release();
   sub->setWidget(shown);
   ConvertFormWindowUnits(sub, 2, 1);
-  EXPECT_EQ(dynamic_cast<TInput*>(shown->Model().Elements.Oldest()->valueInput)->text(), QStringLiteral("100"));
+  EXPECT_EQ(dynamic_cast<TInput*>(shown->Model().Elements.Oldest()->valueInput)->text(),
+            QStringLiteral("100"));
   ConvertFormWindowUnits(nullptr, 2, 1);  // no window: nothing
   delete sub;
 }

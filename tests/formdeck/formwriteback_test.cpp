@@ -1,14 +1,12 @@
 // Saving a form back into its deck, through the real form window.
-#include "formdeck/writeback.h"
-#include "formdeck/ui/choiceitems.h"
-#include "writebacksupport.h"
+#include <unistd.h>
 
 #include <QFileInfo>
 #include <QProcess>
 
-#include <functional>
-
-#include <unistd.h>
+#include "formdeck/ui/choiceitems.h"
+#include "formdeck/writeback.h"
+#include "writebacksupport.h"
 
 namespace pm::test {
 namespace {
@@ -37,8 +35,7 @@ TEST_F(WriteBackTest, AnUntouchedFormSavesTheExpectedDeckInEitherUnitSystem) {
     const QByteArray before = FileBytes(Path(QStringLiteral("deck.pzd")));
     form->WriteDeck(form->FileName());
     EXPECT_TRUE(form->SaveSucceeded) << units;
-    EXPECT_EQ(FileBytes(Path(QStringLiteral("deck.pzd"))), FileBytes(SavedFixture()))
-        << units;
+    EXPECT_EQ(FileBytes(Path(QStringLiteral("deck.pzd"))), FileBytes(SavedFixture())) << units;
     EXPECT_EQ(FileBytes(Path(QStringLiteral("deck.BAK"))), before) << units;
     EXPECT_TRUE(ui.messages().empty()) << ui.texts().join(QLatin1Char('\n')).toStdString();
   }
@@ -67,9 +64,9 @@ TEST_F(WriteBackTest, TypedValuesAreWrittenInTheDeckFormat) {
   } cases[] = {
       {1, "FLOW ", "7.25", 9, "FLOW = 7.2500000000000E+00"},
       {2, "TANK ", "528.344", 11, "TANK = 2.0000000000000E+00"},  // gal / 264.172
-      {2, "TEMP ", "68", 15, "TEMP = 1.9999977777778E+01"},      // F / 1.8 - 17.7778
-      {1, "X ", "3*Y", 13, "X = 3*Y"},                             // a value that is no number stays text
-      {1, "TANK ", "abc", 11, "TANK = 2.54"},                      // no number: the line as it was
+      {2, "TEMP ", "68", 15, "TEMP = 1.9999977777778E+01"},       // F / 1.8 - 17.7778
+      {1, "X ", "3*Y", 13, "X = 3*Y"},                            // a value that is no number stays text
+      {1, "TANK ", "abc", 11, "TANK = 2.54"},                     // no number: the line as it was
   };
   for (const Case& c : cases) {
     Open("writeback", "deck.pzd", c.units);
@@ -104,17 +101,24 @@ TEST_F(WriteBackTest, ARadioChoiceMovesItsMarkAndTheHiddenGroups) {
   EXPECT_TRUE(form->DCKChanged());
   form->WriteDeck(form->FileName());
   const std::vector<std::string> lines = FileLines(Path(QStringLiteral("deck.pzd")));
-  const std::vector<std::string> expected = {
-      "*|(Mode|Calculation",  "*|Single run|Simulate|_Optimize",
-      "*|Single run|Optimize|_Simulate//checked",
-      "*|)",                  "*|#*|[Simulate|Single run",
-      "*|*One run.",          "*|#RUNS = 1.0000000000000E+00",
-      "*|#*|Runs|-|-|0|1|1|10|0", "*|#*|]",
-      "*|[Optimize|Optimization", "MAXIT = 5.0000000000000E+01",
-      "*|Iterations|-|-|0|1|1|500|19", "*|{Output|Output",
-      "*|Log file|Log",       "*|}",
-      "TOL = 1.0000000000000E-03", "*|Tolerance|-|-|0|1|0|1.000|0",
-      "*|]"};
+  const std::vector<std::string> expected = {"*|(Mode|Calculation",
+                                             "*|Single run|Simulate|_Optimize",
+                                             "*|Single run|Optimize|_Simulate//checked",
+                                             "*|)",
+                                             "*|#*|[Simulate|Single run",
+                                             "*|*One run.",
+                                             "*|#RUNS = 1.0000000000000E+00",
+                                             "*|#*|Runs|-|-|0|1|1|10|0",
+                                             "*|#*|]",
+                                             "*|[Optimize|Optimization",
+                                             "MAXIT = 5.0000000000000E+01",
+                                             "*|Iterations|-|-|0|1|1|500|19",
+                                             "*|{Output|Output",
+                                             "*|Log file|Log",
+                                             "*|}",
+                                             "TOL = 1.0000000000000E-03",
+                                             "*|Tolerance|-|-|0|1|0|1.000|0",
+                                             "*|]"};
   ASSERT_GE(lines.size(), 42u);
   EXPECT_EQ(std::vector<std::string>(lines.begin() + 24, lines.begin() + 42), expected);
   // Read again, the form shows the choice that was saved.
@@ -161,10 +165,11 @@ TEST_F(WriteBackTest, ADeckChangedOnDiskIsWrittenFromTheTextRead) {
   form->WriteDeck(form->FileName());
   EXPECT_TRUE(form->SaveSucceeded);
   ASSERT_EQ(ui.texts().size(), 1);
-  EXPECT_EQ(ui.texts()[0], form->FileName() +
-                               QStringLiteral(" was changed outside the form (line 11).  The form's values are written "
-                                              "into the text it read; the changed file is kept in ") +
-                               Path(QStringLiteral("deck.BAK")) + QLatin1Char('.'));
+  EXPECT_EQ(ui.texts()[0],
+            form->FileName() +
+                QStringLiteral(" was changed outside the form (line 11).  The form's values are written "
+                               "into the text it read; the changed file is kept in ") +
+                Path(QStringLiteral("deck.BAK")) + QLatin1Char('.'));
   EXPECT_EQ(FileBytes(Path(QStringLiteral("deck.pzd"))), FileBytes(SavedFixture()));
   EXPECT_EQ(FileBytes(Path(QStringLiteral("deck.BAK"))), changed);
 }
@@ -174,8 +179,9 @@ TEST_F(WriteBackTest, ADeletedDeckIsWrittenAgain) {
   ASSERT_TRUE(QFile::remove(Path(QStringLiteral("deck.pzd"))));
   form->WriteDeck(form->FileName());
   EXPECT_TRUE(form->SaveSucceeded);
-  EXPECT_EQ(ui.texts(), QStringList{form->FileName() + QStringLiteral(" no longer exists.  It is written again from "
-                                                                      "the form and the text it read.")});
+  EXPECT_EQ(ui.texts(),
+            QStringList{form->FileName() + QStringLiteral(" no longer exists.  It is written again from "
+                                                          "the form and the text it read.")});
   EXPECT_EQ(FileBytes(Path(QStringLiteral("deck.pzd"))), FileBytes(SavedFixture()));
   EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("deck.BAK"))));
 }
@@ -205,48 +211,53 @@ TEST_F(WriteBackTest, OtherNamesOfTheDeckAreTheDeck) {
 TEST_F(WriteBackTest, ASaveThatCannotWriteChangesNothing) {
   struct Case {
     const char* what;
-    std::function<QString(const QString& dir)> prepare;  // the name saved under
+    QString deck;    // the deck's file name in its folder
+    QString saveAs;  // empty: the deck's own name
     QString message;
   };
-  const QString longName = QString(246, QLatin1Char('d')) + QStringLiteral(".pzd");
+  // Names long enough that a temporary file beside them cannot be made:
+  // the deck's own (".~" + name + ".XXXXXX"), or only the backup's (a name
+  // without a dot gains ".BAK").
+  const QString tooLong = QString(246, QLatin1Char('d')) + QStringLiteral(".pzd");
+  const QString backupTooLong = QString(244, QLatin1Char('b'));
   const Case cases[] = {
-      {"a folder that is a file", [](const QString& d) { return d + QStringLiteral("/pumps.lst/new.pzd"); },
+      {"a folder that is a file", QStringLiteral("deck.pzd"), QStringLiteral("pumps.lst/new.pzd"),
        QStringLiteral("Error #20")},
-      // The temporary file's name is too long: the deck's own save.
-      {"no temporary file", [&](const QString&) { return QString(); }, QStringLiteral("Error #36")},
-      {"a backup that cannot be erased",
-       [](const QString& d) {
-         QDir(d).mkpath(QStringLiteral("deck.BAK/keep"));
-         return d + QStringLiteral("/deck.pzd");
-       },
+      {"no temporary file", tooLong, QString(), QStringLiteral("Error #36")},
+      {"a backup that cannot be erased", QStringLiteral("deck.pzd"), QString(),
        QStringLiteral("Error #21.  Could not erase %1/deck.BAK.  Please save with a different filename.")},
+      {"a backup that cannot be written", backupTooLong, QString(),
+       QStringLiteral("Unable to rename %1/") + backupTooLong + QStringLiteral(" to %1/") + backupTooLong +
+           QStringLiteral(".BAK")},
   };
   int n = 0;
   for (const Case& c : cases) {
     UseSubFolder(QString::number(++n));
     Open("writeback");
-    QString deck = Path(QStringLiteral("deck.pzd"));
-    QString name = c.prepare(folder_);
-    if (name.isEmpty()) {
-      deck = Path(longName);
+    const QString deck = Path(c.deck);
+    if (c.deck != QLatin1String("deck.pzd")) {
       ASSERT_TRUE(QFile::rename(Path(QStringLiteral("deck.pzd")), deck));
-      WriteBytes(BackupName(deck), "the old backup");
       form->Model().FileName = deck;
-      name = deck;
     }
-    const QStringList before = QDir(folder_).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    if (c.deck == tooLong) WriteBytes(BackupName(deck), "the old backup");
+    if (c.message.contains(QLatin1String("erase"))) QDir(folder_).mkpath(QStringLiteral("deck.BAK/keep"));
+    const QStringList before =
+        QDir(folder_).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     const QByteArray deckBefore = FileBytes(deck);
     const QByteArray backupBefore = FileBytes(BackupName(deck));
     List("PUMP ")->setCurrentIndex(0);
     ui.clear();
-    form->WriteDeck(name);
+    form->WriteDeck(c.saveAs.isEmpty() ? deck : Path(c.saveAs));
     EXPECT_FALSE(form->SaveSucceeded) << c.what;
-    EXPECT_EQ(ui.texts(), QStringList{c.message.contains(QLatin1String("%1")) ? c.message.arg(folder_) : c.message})
+    // Messages show at most 255 characters.
+    EXPECT_EQ(ui.texts().join(QLatin1Char('\n')).toStdString(),
+              QString(c.message).replace(QLatin1String("%1"), folder_).left(255).toStdString())
         << c.what;
     EXPECT_EQ(ui.beeps(), 1) << c.what;
     EXPECT_EQ(FileBytes(deck), deckBefore) << c.what;
     EXPECT_EQ(FileBytes(BackupName(deck)), backupBefore) << c.what;
-    EXPECT_EQ(QDir(folder_).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before) << c.what;
+    EXPECT_EQ(QDir(folder_).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before)
+        << c.what;
     EXPECT_EQ(form->FileName(), deck) << c.what;
     EXPECT_TRUE(form->DCKChanged()) << c.what;  // the new choice still counts
   }
@@ -296,8 +307,8 @@ TEST(FormDumpTool, SavesTheFormInTheUnitsAsked) {
   CopyFolderFiles(FixtureDeckFolder("writeback"), dir.path());
   const QString out = dir.filePath(QStringLiteral("out.pzd"));
   QProcess tool;
-  tool.start(QStringLiteral(PELMARK_BIN_DIR "/formdump"),
-             {QStringLiteral("--ip"), QStringLiteral("--save"), out, dir.filePath(QStringLiteral("deck.pzd"))});
+  tool.start(QStringLiteral(PELMARK_BIN_DIR "/formdump"), {QStringLiteral("--ip"), QStringLiteral("--save"),
+                                                           out, dir.filePath(QStringLiteral("deck.pzd"))});
   ASSERT_TRUE(tool.waitForFinished(30000));
   EXPECT_EQ(tool.exitCode(), 0);
   const QString dump = QString::fromUtf8(tool.readAllStandardOutput());

@@ -1,13 +1,12 @@
 // Every deck of the fixtures and the demo, opened, saved under its own name
 // and opened again, shows the same form; the file changes only where the
 // write-back rebuilds lines.
-#include "formdeck/ui/formdump.h"
-#include "writebacksupport.h"
-
 #include <QFileInfo>
 #include <QRegularExpression>
-
 #include <set>
+
+#include "formdeck/ui/formdump.h"
+#include "writebacksupport.h"
 
 namespace pm::test {
 namespace {
@@ -65,7 +64,8 @@ class RoundTripTest : public DeckCopyTest, public ::testing::WithParamInterface<
     std::set<size_t> lines;
     for (const TFormElement* e = form->Model().Elements.Oldest(); e; e = e->newer) {
       const bool value = e->kind == ElementKind::NumericInput || e->kind == ElementKind::ListInput ||
-                         e->kind == ElementKind::FileInput || (e->kind == ElementKind::TextLine && e->valueInput);
+                         e->kind == ElementKind::FileInput ||
+                         (e->kind == ElementKind::TextLine && e->valueInput);
       if (value) lines.insert(static_cast<size_t>(e->lineNumber));
     }
     return lines;

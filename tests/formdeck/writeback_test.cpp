@@ -35,10 +35,12 @@ WriteBackItem Radio(int line, std::vector<bool> checked, bool inGroup = false) {
 }
 
 TEST(WriteBackLines, ValueLinesAreReplacedAndEveryOtherLineKept) {
-  const Lines held = {"*PLENZO", "FLOW = 12.5", "*|Flow|kg/s|lb/h|0|1|0|100.0|3", "", "X = 1 ! note //checked", "END"};
-  const Lines out = WriteBackLines(held, {Rebuilt(2, ElementKind::NumericInput, "FLOW = 1.2500000000000E+01")});
-  const Lines expected = {"*PLENZO", "FLOW = 1.2500000000000E+01", "*|Flow|kg/s|lb/h|0|1|0|100.0|3", "*",
-                          "X = 1 ! note //checked", "END"};
+  const Lines held = {
+      "*PLENZO", "FLOW = 12.5", "*|Flow|kg/s|lb/h|0|1|0|100.0|3", "", "X = 1 ! note //checked", "END"};
+  const Lines out =
+      WriteBackLines(held, {Rebuilt(2, ElementKind::NumericInput, "FLOW = 1.2500000000000E+01")});
+  const Lines expected = {"*PLENZO", "FLOW = 1.2500000000000E+01", "*|Flow|kg/s|lb/h|0|1|0|100.0|3",
+                          "*",       "X = 1 ! note //checked",     "END"};
   EXPECT_EQ(out, expected);
 }
 
@@ -55,50 +57,58 @@ TEST(WriteBackLines, ElementsAreFoundByTheirLineNumbers) {
 }
 
 TEST(WriteBackLines, HiddenGroupLinesCarryThePrefix) {
-  const Lines held = {"*|[G|Group", "*|*Heading", "A = 1", "*|A|-|-|0|1|0|9|0", "* engine comment", "*|]", "B = 2"};
+  const Lines held = {"*|[G|Group",       "*|*Heading", "A = 1", "*|A|-|-|0|1|0|9|0",
+                      "* engine comment", "*|]",        "B = 2"};
   const auto items = [](bool shown) {
     return std::vector<WriteBackItem>{Group(1, shown), Item(2, ElementKind::TextLine, true),
                                       Rebuilt(3, ElementKind::NumericInput, "A = 1.0", true)};
   };
   std::vector<WriteBackItem> hidden = items(false);
   hidden[1].neverHidden = true;  // a text line without an input
-  EXPECT_EQ(WriteBackLines(held, hidden), (Lines{"*|#*|[G|Group", "*|*Heading", "*|#A = 1.0", "*|#*|A|-|-|0|1|0|9|0",
-                                                 "*|#* engine comment", "*|#*|]", "B = 2"}));
+  EXPECT_EQ(WriteBackLines(held, hidden),
+            (Lines{"*|#*|[G|Group", "*|*Heading", "*|#A = 1.0", "*|#*|A|-|-|0|1|0|9|0", "*|#* engine comment",
+                   "*|#*|]", "B = 2"}));
   // Shown again: the prefixes of the last save go.
   const Lines saved = WriteBackLines(held, hidden);
   std::vector<WriteBackItem> shown = items(true);
   shown[1].neverHidden = true;
-  EXPECT_EQ(WriteBackLines(saved, shown),
-            (Lines{"*|[G|Group", "*|*Heading", "A = 1.0", "*|A|-|-|0|1|0|9|0", "* engine comment", "*|]", "B = 2"}));
+  EXPECT_EQ(WriteBackLines(saved, shown), (Lines{"*|[G|Group", "*|*Heading", "A = 1.0", "*|A|-|-|0|1|0|9|0",
+                                                 "* engine comment", "*|]", "B = 2"}));
 }
 
 // A choice group inside a hidden visual group keeps its own lines free of
 // the prefix (older readers take "*|#" on an item as part of its caption);
 // the rest of the visual group stays hidden after its close.
 TEST(WriteBackLines, ChoiceGroupLinesInAHiddenGroupHaveNoPrefix) {
-  const Lines held = {"*|#*|[G|Group", "*|#*|{C|Choose", "*|#*|Log|L", "*|#1 pump|P", "** note", "*|}", "*|#Z = 1",
-                      "*|#*|]"};
+  const Lines held = {"*|#*|[G|Group", "*|#*|{C|Choose", "*|#*|Log|L", "*|#1 pump|P", "** note",
+                      "*|}",           "*|#Z = 1",       "*|#*|]"};
   const Lines out = WriteBackLines(held, {Group(1, false), Item(2, ElementKind::CheckBoxGroup, true)});
-  EXPECT_EQ(out, (Lines{"*|#*|[G|Group", "*|{C|Choose", "*|Log|L", "*|#1 pump|P", "** note", "*|}", "*|#Z = 1",
-                        "*|#*|]"}));
+  EXPECT_EQ(out, (Lines{"*|#*|[G|Group", "*|{C|Choose", "*|Log|L", "*|#1 pump|P", "** note", "*|}",
+                        "*|#Z = 1", "*|#*|]"}));
 }
 
 // The mark follows the checked item by its position, so two items with one
 // caption keep the user's choice; outside radio groups "//checked" is text.
 TEST(WriteBackLines, CheckedMarkFollowsTheCheckedRadioItem) {
-  const Lines held = {"*|(Mode|Calculation", "*|Run|A|_B//checked", "** skipped", "*|no bar", "*|Run|B|_A", "*|)",
-                      "*|{Opt|Options", "*|Keep//checked|A", "*|}", "* note //checked"};
-  const Lines out =
-      WriteBackLines(held, {Radio(1, {false, true}), Item(7, ElementKind::CheckBoxGroup)});
-  EXPECT_EQ(out, (Lines{"*|(Mode|Calculation", "*|Run|A|_B", "** skipped", "*|no bar", "*|Run|B|_A//checked", "*|)",
-                        "*|{Opt|Options", "*|Keep//checked|A", "*|}", "* note //checked"}));
+  const Lines held = {
+      "*|(Mode|Calculation", "*|Run|A|_B//checked", "** skipped", "*|no bar",        "*|Run|B|_A", "*|)",
+      "*|{Opt|Options",      "*|Keep//checked|A",   "*|}",        "* note //checked"};
+  const Lines out = WriteBackLines(held, {Radio(1, {false, true}), Item(7, ElementKind::CheckBoxGroup)});
+  EXPECT_EQ(out, (Lines{"*|(Mode|Calculation", "*|Run|A|_B", "** skipped", "*|no bar", "*|Run|B|_A//checked",
+                        "*|)", "*|{Opt|Options", "*|Keep//checked|A", "*|}", "* note //checked"}));
 }
 
 // A line hidden by hand outside any group stays hidden: without "*|#" the
 // engine would read it.
 TEST(WriteBackLines, HiddenLinesOutsideGroupsKeepThePrefix) {
-  const Lines held = {"*|#ASSIGN old.dat 14", "*|#X = 1", "*|#*|X|-|-|0|1|0|9|0", "*|[G|Group", "*|#Y = 2",
-                      "*|#*|Y|-|-|0|1|0|9|0", "*|]", "*|#* note"};
+  const Lines held = {"*|#ASSIGN old.dat 14",
+                      "*|#X = 1",
+                      "*|#*|X|-|-|0|1|0|9|0",
+                      "*|[G|Group",
+                      "*|#Y = 2",
+                      "*|#*|Y|-|-|0|1|0|9|0",
+                      "*|]",
+                      "*|#* note"};
   const Lines out = WriteBackLines(held, {Rebuilt(2, ElementKind::NumericInput, "X = 1.0"), Group(4, true),
                                           Rebuilt(5, ElementKind::NumericInput, "Y = 2.0", true)});
   EXPECT_EQ(out, (Lines{"*|#ASSIGN old.dat 14", "*|#X = 1.0", "*|#*|X|-|-|0|1|0|9|0", "*|[G|Group", "Y = 2.0",
@@ -109,8 +119,9 @@ TEST(WriteBackLines, ElementsInNoGroupEndAHiddenState) {
   // A deck cut off inside a hidden group: the next element outside any group
   // is shown again.
   const Lines held = {"*|[G|Group", "A = 1", "*|A|-|-|0|1|0|9|0", "B = 2", "*|B|-|-|0|1|0|9|0"};
-  const Lines out = WriteBackLines(held, {Group(1, false), Rebuilt(2, ElementKind::NumericInput, "A = 1", true),
-                                          Rebuilt(4, ElementKind::NumericInput, "B = 2")});
+  const Lines out =
+      WriteBackLines(held, {Group(1, false), Rebuilt(2, ElementKind::NumericInput, "A = 1", true),
+                            Rebuilt(4, ElementKind::NumericInput, "B = 2")});
   EXPECT_EQ(out, (Lines{"*|#*|[G|Group", "*|#A = 1", "*|#*|A|-|-|0|1|0|9|0", "B = 2", "*|B|-|-|0|1|0|9|0"}));
 }
 

@@ -1,18 +1,17 @@
 #pragma once
 
+#include <QDir>
+#include <QFile>
+#include <QTest>
+#include <string>
+#include <vector>
+
 #include "common/settings.h"
 #include "formdeck/ui/fileinputs.h"
 #include "formdeck/ui/input.h"
 #include "formtestsupport.h"
 #include "platform/textfile.h"
 #include "support/testpaths.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTest>
-
-#include <string>
-#include <vector>
 
 namespace pm::test {
 

@@ -1,9 +1,9 @@
 // The unit items of the main window convert the form windows it holds.
+#include <QAction>
+
 #include "formdeck/ui/input.h"
 #include "formdeck/ui/plenzoform.h"
 #include "shellfixture.h"
-
-#include <QAction>
 
 namespace pm::test {
 namespace {

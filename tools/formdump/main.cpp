@@ -5,14 +5,13 @@
 // --ip choose the unit system the form is shown in (SI when neither);
 // --save writes the form back to FILE after loading, as File/Save as does
 // (FILE may be DECK itself, which then keeps its backup).
-#include "formdeck/ui/formdump.h"
-#include "platform/ui/fonts.h"
-
 #include <QApplication>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#include "formdeck/ui/formdump.h"
+#include "platform/ui/fonts.h"
 
 int main(int argc, char* argv[]) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);

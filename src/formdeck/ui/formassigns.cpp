@@ -13,7 +13,9 @@ namespace {
 // matter.
 bool InHiddenGroup(const TFormElement& e) { return e.inGroup && e.groupBox && e.groupBox->isHidden(); }
 
-QString LabelText(const TFormElement& e) { return e.label ? e.label->property("text").toString() : QString(); }
+QString LabelText(const TFormElement& e) {
+  return e.label ? e.label->property("text").toString() : QString();
+}
 
 }  // namespace
 

@@ -43,7 +43,8 @@ bool TPlenzoForm::DCKChanged() {
 
 void TPlenzoForm::ClearModify() {
   for (TFormElement* e = model_.Elements.Oldest(); e; e = e->newer) {
-    if (auto* input = dynamic_cast<TInput*>(e->valueInput); input && input->Tracked) input->setModified(false);
+    if (auto* input = dynamic_cast<TInput*>(e->valueInput); input && input->Tracked)
+      input->setModified(false);
     if (auto* list = dynamic_cast<TFileInput*>(e->listInput); list && list->DisplayColumn >= 1)
       list->SavedIndex = list->currentIndex();
     if (auto* file = dynamic_cast<TOpenFile*>(e->fileInput)) file->Modified = false;

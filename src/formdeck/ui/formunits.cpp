@@ -1,17 +1,16 @@
 // Numeric inputs between the unit systems.
 #include "formdeck/ui/formunits.h"
 
-#include "common/lib1.h"
-#include "formdeck/inputmarkup.h"
-#include "formdeck/writeback.h"
-#include "formdeck/ui/input.h"
-#include "formdeck/ui/plenzoform.h"
-#include "platform/cp1252.h"
-
 #include <QFontMetrics>
 #include <QLabel>
-
 #include <cmath>
+
+#include "common/lib1.h"
+#include "formdeck/inputmarkup.h"
+#include "formdeck/ui/input.h"
+#include "formdeck/ui/plenzoform.h"
+#include "formdeck/writeback.h"
+#include "platform/cp1252.h"
 
 namespace pm {
 
@@ -50,7 +49,8 @@ void TPlenzoForm::ConvertUnits(int From, int To) {
 }
 
 void ConvertFormWindowUnits(QMdiSubWindow* child, int From, int To) {
-  if (auto* form = qobject_cast<TPlenzoForm*>(child ? child->widget() : nullptr)) form->ConvertUnits(From, To);
+  if (auto* form = qobject_cast<TPlenzoForm*>(child ? child->widget() : nullptr))
+    form->ConvertUnits(From, To);
 }
 
 }  // namespace pm

@@ -1,18 +1,18 @@
 // The form's values back into its deck file.
+#include <QDir>
+#include <QFileInfo>
+
 #include "common/lib1.h"
 #include "formdeck/listfile.h"
-#include "formdeck/writeback.h"
 #include "formdeck/ui/choiceitems.h"
 #include "formdeck/ui/fileinputs.h"
 #include "formdeck/ui/formunits.h"
 #include "formdeck/ui/input.h"
 #include "formdeck/ui/plenzoform.h"
+#include "formdeck/writeback.h"
 #include "platform/cp1252.h"
 #include "platform/pathresolver.h"
 #include "platform/textfile.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 namespace pm {
 
@@ -62,6 +62,23 @@ void SetTextLine(WriteBackItem& item, const TFormElement& e) {
   item.keepLine = false;
 }
 
+// The deck as it is on disk becomes its backup; false after the message
+// of a failure.
+bool KeepBackup(const QString& deckName, const QString& deck, const QString& backup) {
+  if (const int error = RemoveFile(backup); error != 0) {
+    ShowMessageKind(ErrorNumberText(error) + QStringLiteral(".  Could not erase ") + backup +
+                        QStringLiteral(".  Please save with a different filename."),
+                    0, true);
+    return false;
+  }
+  if (CopyFileBytes(deck, backup) != 0) {
+    ShowMessageKind(QStringLiteral("Unable to rename ") + deckName + QStringLiteral(" to ") + backup, 0,
+                    true);
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::vector<WriteBackItem> TPlenzoForm::WriteBackItems() {
@@ -84,7 +101,8 @@ std::vector<WriteBackItem> TPlenzoForm::WriteBackItems() {
       case ElementKind::ListInput:
         if (const auto* list = dynamic_cast<const TFileInput*>(e->listInput)) {
           const std::string value = ToCp1252(list->Value);
-          item.line = list->IsAssign ? AssignLine(e->name, value, list->UnitNumber) : ValueLine(e->name, value);
+          item.line =
+              list->IsAssign ? AssignLine(e->name, value, list->UnitNumber) : ValueLine(e->name, value);
           item.keepLine = false;
         }
         break;
@@ -178,22 +196,13 @@ void TPlenzoForm::WriteDeck(const QString& NewName) {
                         1, true);
       }
     }
-    if (const int error = RemoveFile(backup); error != 0) {
-      ShowMessageKind(ErrorNumberText(error) + QStringLiteral(".  Could not erase ") + backup +
-                          QStringLiteral(".  Please save with a different filename."),
-                      0, true);
-      return;
-    }
-    if (CopyFileBytes(source, backup) != 0) {
-      ShowMessageKind(QStringLiteral("Unable to rename ") + model_.FileName + QStringLiteral(" to ") + backup, 0,
-                      true);
-      return;
-    }
+    if (!KeepBackup(model_.FileName, source, backup)) return;
   } else if (same) {
-    ShowMessageKind(model_.FileName +
-                        QStringLiteral(" no longer exists.  It is written again from the form and the text it "
-                                       "read."),
-                    1, true);
+    ShowMessageKind(
+        model_.FileName +
+            QStringLiteral(" no longer exists.  It is written again from the form and the text it "
+                           "read."),
+        1, true);
   }
   if (const int error = file.Commit(); error != 0) {
     ShowMessageKind(ErrorNumberText(error), 0, true);
