@@ -64,12 +64,14 @@ class DeckCopyTest : public FormTest {
   void SetUp() override {
     FormTest::SetUp();
     startFolder_ = QDir::currentPath();
+    savedUnits_ = DefaultSettings().UnitSystem;
     ASSERT_TRUE(dir_.isValid());
     folder_ = dir_.path();
   }
   void TearDown() override {
     FormTest::TearDown();
     QDir::setCurrent(startFolder_);
+    DefaultSettings().UnitSystem = savedUnits_;
   }
 
   QString Path(const QString& name) const { return folder_ + QLatin1Char('/') + name; }
@@ -117,6 +119,7 @@ class DeckCopyTest : public FormTest {
   QTemporaryDir dir_;
   QString folder_;  // the copy's folder
   QString startFolder_;
+  int savedUnits_ = 0;
 };
 
 }  // namespace pm::test
