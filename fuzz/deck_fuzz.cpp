@@ -11,26 +11,11 @@
 #include <cstdint>
 #include <memory>
 
-namespace {
-
-class NullHost final : public pm::FormHost {
- public:
-  void UpdateMenu() override {}
-  void SetActiveChild(QObject*) override {}
-  void CloseResultsReport() override {}
-  void ShowHelpContext(int) override {}
-  pm::ParseProgress* Progress() override { return nullptr; }
-  void SetUndoEnabled(bool) override {}
-  void ClearInputModified() override {}
-};
-
-}  // namespace
-
 // A deck in, the form built headless with every control, and thrown away.
 // Messages go to the silent dialog service.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   pm::fuzz::EnsureApplication();
-  static NullHost host;
+  static pm::fuzz::NullHost host;
   static const QString path = pm::fuzz::ScratchFolder() + QStringLiteral("/deck.pzd");
   if (pm::WriteFileAtomic(path, QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size))) != 0)
     return 0;

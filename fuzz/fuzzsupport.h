@@ -1,5 +1,7 @@
 #pragma once
 
+#include "formdeck/formhost.h"
+
 #include <QString>
 
 namespace pm::fuzz {
@@ -8,5 +10,17 @@ namespace pm::fuzz {
 // build widgets; and a scratch folder that lives for the whole run.
 void EnsureApplication();
 QString ScratchFolder();
+
+// A main window that asks nothing of the form.
+class NullHost final : public FormHost {
+ public:
+  void UpdateMenu() override {}
+  void SetActiveChild(QObject*) override {}
+  void CloseResultsReport() override {}
+  void ShowHelpContext(int) override {}
+  ParseProgress* Progress() override { return nullptr; }
+  void SetUndoEnabled(bool) override {}
+  void ClearInputModified() override {}
+};
 
 }  // namespace pm::fuzz

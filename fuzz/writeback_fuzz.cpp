@@ -13,20 +13,9 @@
 
 namespace {
 
-class NullHost final : public pm::FormHost {
- public:
-  void UpdateMenu() override {}
-  void SetActiveChild(QObject*) override {}
-  void CloseResultsReport() override {}
-  void ShowHelpContext(int) override {}
-  pm::ParseProgress* Progress() override { return nullptr; }
-  void SetUndoEnabled(bool) override {}
-  void ClearInputModified() override {}
-};
-
 // Reads a deck into a fresh headless form; true when the parse succeeded.
 bool Parse(const QString& path, std::unique_ptr<pm::TPlenzoForm>* form) {
-  static NullHost host;
+  static pm::fuzz::NullHost host;
   pm::G().ParseErrorState = 0;
   pm::G().AssignFileList.clear();
   *form = std::make_unique<pm::TPlenzoForm>(&host);
