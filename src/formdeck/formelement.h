@@ -23,6 +23,12 @@ enum class ElementKind : std::uint8_t {
   // 9, the tab marker, is tested by some walks but no command makes one.
 };
 
+// Visual, check-box and radio groups: the kinds that own a group box.
+inline bool IsGroupKind(ElementKind kind) {
+  return kind == ElementKind::VisualGroup || kind == ElementKind::CheckBoxGroup ||
+         kind == ElementKind::RadioGroup;
+}
+
 // Page 0 is the main page; pages 1 to 20 belong to tab windows.
 inline constexpr int kPageCount = 21;
 

@@ -16,19 +16,6 @@
 
 namespace pm {
 
-namespace {
-
-bool IsGroupKind(ElementKind kind) {
-  return kind == ElementKind::VisualGroup || kind == ElementKind::CheckBoxGroup ||
-         kind == ElementKind::RadioGroup;
-}
-
-void MoveBy(QWidget* w, int shift) {
-  if (w) w->move(w->x(), w->y() + shift);
-}
-
-}  // namespace
-
 void TPlenzoForm::AddElement(DeckParser& parser) { BuildInputElement(*this, parser); }
 
 void TPlenzoForm::AddTextLine(DeckParser& parser, const std::string& line) {

@@ -21,11 +21,6 @@ namespace pm {
 
 namespace {
 
-bool IsGroupKind(ElementKind kind) {
-  return kind == ElementKind::VisualGroup || kind == ElementKind::CheckBoxGroup ||
-         kind == ElementKind::RadioGroup;
-}
-
 const ChoiceGroupNames* NamesOf(const QAbstractButton* item) {
   if (const auto* c = dynamic_cast<const TGCheckBox*>(item)) return c;
   return dynamic_cast<const TGRadioButton*>(item);

@@ -12,19 +12,6 @@
 
 namespace pm {
 
-namespace {
-
-bool IsGroupKind(ElementKind kind) {
-  return kind == ElementKind::VisualGroup || kind == ElementKind::CheckBoxGroup ||
-         kind == ElementKind::RadioGroup;
-}
-
-void MoveBy(QWidget* w, int shift) {
-  if (w && shift != 0) w->move(w->x(), w->y() + shift);
-}
-
-}  // namespace
-
 void TPlenzoForm::LayoutPage(DeckParser& /*parser*/, int pageIndex) { LayoutPage(pageIndex); }
 
 // Applies each shift once: a second layout of the page moves nothing.

@@ -32,4 +32,9 @@ class TFormPage : public QScrollArea {
   QWidget* content_;
 };
 
+// Moves a control down (or up) by shift pixels; none is no control.
+inline void MoveBy(QWidget* w, int shift) {
+  if (w && shift != 0) w->move(w->x(), w->y() + shift);
+}
+
 }  // namespace pm
