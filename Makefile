@@ -4,12 +4,13 @@ BUILD_DIR ?= build
 RUN_ARGS ?= Demo.pzd
 JOBS ?= $(shell nproc)
 
-# Debian packages the build, the tests and the demo need.
+# Debian packages the build, the tests, the demo and the fuzz build need.
 DEPS := cmake ninja-build g++ make pkg-config \
         qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
         libjpeg62-turbo-dev \
         fonts-liberation2 fonts-dejavu-core locales-all \
-        poppler-utils xvfb xauth xdg-utils
+        poppler-utils xvfb xauth xdg-utils \
+        clang libclang-rt-14-dev
 
 .PHONY: deps build test sanitize fuzz fuzz-build run demo clean format
 
