@@ -20,6 +20,26 @@ QString iconWord(MessageIcon icon) {
   return {};
 }
 
+namespace {
+
+QMessageBox::StandardButton standardButton(ModalResult result) {
+  switch (result) {
+    case ModalResult::Ok:
+      return QMessageBox::Ok;
+    case ModalResult::Cancel:
+      return QMessageBox::Cancel;
+    case ModalResult::Yes:
+      return QMessageBox::Yes;
+    case ModalResult::No:
+      return QMessageBox::No;
+    case ModalResult::None:
+      break;
+  }
+  return QMessageBox::NoButton;
+}
+
+}  // namespace
+
 QtUiService::QtUiService()
     : logFile_(qEnvironmentVariable("PELMARK_MESSAGE_LOG")),
       autoAnswer_(qEnvironmentVariable("PELMARK_AUTO_ANSWER").trimmed().toLower()) {}
@@ -64,7 +84,6 @@ ModalResult QtUiService::message(const MessageRequest& request) {
   box.setWindowTitle(request.caption.isEmpty() ? iconWord(request.icon) : request.caption);
   box.setText(request.text);
   QMessageBox::StandardButtons buttons;
-  QMessageBox::StandardButton defaultBtn = QMessageBox::Ok;
   switch (request.buttons) {
     case MessageButtons::Ok:
       buttons = QMessageBox::Ok;
@@ -74,26 +93,14 @@ ModalResult QtUiService::message(const MessageRequest& request) {
       break;
     case MessageButtons::YesNo:
       buttons = QMessageBox::Yes | QMessageBox::No;
-      defaultBtn = QMessageBox::Yes;
       break;
     case MessageButtons::YesNoCancel:
       buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-      defaultBtn = QMessageBox::Yes;
       break;
   }
   box.setStandardButtons(buttons);
-  box.setDefaultButton(defaultBtn);
-  switch (request.buttons) {
-    case MessageButtons::Ok:
-      box.setEscapeButton(QMessageBox::Ok);
-      break;
-    case MessageButtons::YesNo:
-      box.setEscapeButton(QMessageBox::No);
-      break;
-    default:
-      box.setEscapeButton(QMessageBox::Cancel);
-      break;
-  }
+  box.setDefaultButton(standardButton(defaultButton(request.buttons)));
+  box.setEscapeButton(standardButton(escapeButton(request.buttons)));
   const int pressed = box.exec();
   switch (pressed) {
     case QMessageBox::Ok:
