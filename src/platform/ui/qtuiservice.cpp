@@ -38,6 +38,20 @@ QMessageBox::StandardButton standardButton(ModalResult result) {
   return QMessageBox::NoButton;
 }
 
+// The Open and Save dialogs differ only in what the user may pick.
+QString fileName(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(parent, request.title, request.directory, request.filter);
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  if (!request.selectedFilter.isEmpty()) dialog.selectNameFilter(request.selectedFilter);
+  if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
+  if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  const QString chosen = dialog.selectedFiles().constFirst();
+  enterFolderOf(chosen);
+  return chosen;
+}
+
 }  // namespace
 
 QtUiService::QtUiService()
@@ -120,30 +134,12 @@ void QtUiService::beep() { QApplication::beep(); }
 
 QString QtUiService::openFileName(QWidget* parent, const FileDialogRequest& request) {
   if (!autoAnswer_.isEmpty()) return {};
-  QFileDialog dialog(parent, request.title, request.directory, request.filter);
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  if (!request.selectedFilter.isEmpty()) dialog.selectNameFilter(request.selectedFilter);
-  if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
-  if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  const QString chosen = dialog.selectedFiles().constFirst();
-  enterFolderOf(chosen);
-  return chosen;
+  return fileName(parent, request, QFileDialog::AcceptOpen);
 }
 
 QString QtUiService::saveFileName(QWidget* parent, const FileDialogRequest& request) {
   if (!autoAnswer_.isEmpty()) return {};
-  QFileDialog dialog(parent, request.title, request.directory, request.filter);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  if (!request.selectedFilter.isEmpty()) dialog.selectNameFilter(request.selectedFilter);
-  if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
-  if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  const QString chosen = dialog.selectedFiles().constFirst();
-  enterFolderOf(chosen);
-  return chosen;
+  return fileName(parent, request, QFileDialog::AcceptSave);
 }
 
 QString QtUiService::folderName(QWidget* parent, const QString& title, const QString& start) {
