@@ -1,6 +1,7 @@
 #include "platform/help.h"
 
 #include "platform/ui/helpviewer.h"
+#include "support/fakehelp.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,17 +13,6 @@
 namespace pm {
 namespace {
 
-class FakeHelp final : public HelpService {
- public:
-  bool showPage(const QString& path) override {
-    shown.append(QFileInfo(path).fileName());
-    return true;
-  }
-  void closeViewer() override { ++closed; }
-  QStringList shown;
-  int closed = 0;
-};
-
 void write(const QString& path, const QByteArray& bytes) {
   QFile f(path);
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -33,13 +23,9 @@ class HelpTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(dir_.isValid());
-    previous_ = setHelp(&fake_);
     UnloadHelpControl();
   }
-  void TearDown() override {
-    UnloadHelpControl();
-    setHelp(previous_);
-  }
+  void TearDown() override { UnloadHelpControl(); }
   void makeHelpFolder() {
     const QString help = dir_.path() + QStringLiteral("/help");
     ASSERT_TRUE(QDir().mkpath(help));
@@ -50,8 +36,7 @@ class HelpTest : public ::testing::Test {
   }
 
   QTemporaryDir dir_;
-  FakeHelp fake_;
-  HelpService* previous_ = nullptr;
+  test::FakeHelp fake_;
 };
 
 TEST_F(HelpTest, ContextMapSkipsWhatIsNoMapping) {
