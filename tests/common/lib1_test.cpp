@@ -2,9 +2,8 @@
 
 #include "platform/ui/qtuiservice.h"
 #include "support/scriptedui.h"
+#include "support/testfiles.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -103,11 +102,8 @@ TEST(Lib1, StripQuotesDropsOnlyQuotesThatArePresent) {
 TEST(Lib1, FileExistsUnquotedFindsFilesNotFolders) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  QDir(dir.path()).mkdir(QStringLiteral("Sub"));
-  QFile f(dir.path() + QStringLiteral("/Sub/Pumps.lst"));
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.close();
   const QString name = dir.path() + QStringLiteral("/Sub/Pumps.lst");
+  test::WriteBytes(name, {});
   const QString q = QStringLiteral("\"");
   EXPECT_TRUE(FileExistsUnquoted(name));
   EXPECT_TRUE(FileExistsUnquoted(q + name + q));

@@ -1,6 +1,7 @@
 #include "common/ui/linkglyphs.h"
 
-#include <QFile>
+#include "support/testfiles.h"
+
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -38,12 +39,10 @@ TEST(LinkGlyph, OneOrTwoGlyphsWithTheBottomLeftColourTransparent) {
   EXPECT_EQ(Picture(two.icon, QIcon::Normal).pixelColor(5, 5), QColor(Qt::green));
   EXPECT_EQ(Picture(two.icon, QIcon::Disabled).pixelColor(5, 5), QColor(Qt::gray));
 
-  QFile text(dir.filePath(QStringLiteral("not.bmp")));
-  ASSERT_TRUE(text.open(QIODevice::WriteOnly));
-  text.write("no picture");
-  text.close();
+  const QString text = dir.filePath(QStringLiteral("not.bmp"));
+  test::WriteBytes(text, "no picture");
   LinkGlyph untouched;
-  EXPECT_FALSE(LoadLinkGlyph(text.fileName(), &untouched));
+  EXPECT_FALSE(LoadLinkGlyph(text, &untouched));
   EXPECT_FALSE(LoadLinkGlyph(dir.filePath(QStringLiteral("missing.bmp")), &untouched));
   EXPECT_TRUE(untouched.icon.isNull());
 }

@@ -1,6 +1,7 @@
 #include "common/settings.h"
 
 #include "support/scriptedui.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -193,10 +194,7 @@ TEST(SettingsCodec, ShortFileReadsWholeFieldsOnly) {
 TEST(SettingsCodec, TailRecordsReplaceLinksAndKeepOnlyExistingBitmaps) {
   QTemporaryDir dir;
   const QString present = dir.filePath(QStringLiteral("here.bmp"));
-  {
-    QFile f(present);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  }
+  test::WriteBytes(present, {});
   const QString missing = dir.filePath(QStringLiteral("gone.bmp"));
   QByteArray bytes = Encode(FullRecord(), SomeBitmaps());
   bytes += Int32Bytes(3);
@@ -291,10 +289,8 @@ TEST_F(ReadDFTTest, ReadsAnyCaseOfTheNameAndSetsSecondaryUnits) {
 }
 
 TEST_F(ReadDFTTest, ShortFileGivesNoMessage) {
-  QFile f(dir_.filePath(QStringLiteral("Mivaro.DFT")));
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(Encode(FullRecord(), LinkBitmapNames{}).left(300));
-  f.close();
+  test::WriteBytes(dir_.filePath(QStringLiteral("Mivaro.DFT")),
+                   Encode(FullRecord(), LinkBitmapNames{}).left(300));
   ASSERT_TRUE(ReadDFT(dir_.path()));
   EXPECT_EQ(DefaultSettings().IncludeHeader, 1);
   EXPECT_EQ(DefaultSettings().RebuildCommand, QString());

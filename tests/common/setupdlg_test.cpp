@@ -3,6 +3,7 @@
 #include "common/globals.h"
 #include "common/ui/linkglyphs.h"
 #include "support/scriptedui.h"
+#include "support/testfiles.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -239,10 +240,7 @@ TEST_F(SetupDlgTest, OkStoresWhatTheDialogShows) {
 
 TEST_F(SetupDlgTest, AFileThatIsNoBitmapIsRefused) {
   const QString path = dir_.filePath(QStringLiteral("notes.bmp"));
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write("text");
-  f.close();
+  test::WriteBytes(path, "text");
   ui_.answerFile(path);
   QTest::mouseClick(dlg_->SpeedButton[1], Qt::LeftButton);
   EXPECT_EQ(ui_.texts(), QStringList{QStringLiteral("The file ") + path + QStringLiteral(" could not be read as a bitmap.")});

@@ -1,10 +1,9 @@
 #include "platform/help.h"
 
 #include "platform/ui/helpviewer.h"
+#include "support/fakehelp.h"
+#include "support/testfiles.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -12,46 +11,24 @@
 namespace pm {
 namespace {
 
-class FakeHelp final : public HelpService {
- public:
-  bool showPage(const QString& path) override {
-    shown.append(QFileInfo(path).fileName());
-    return true;
-  }
-  void closeViewer() override { ++closed; }
-  QStringList shown;
-  int closed = 0;
-};
-
-void write(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
-
 class HelpTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(dir_.isValid());
-    previous_ = setHelp(&fake_);
     UnloadHelpControl();
   }
-  void TearDown() override {
-    UnloadHelpControl();
-    setHelp(previous_);
-  }
+  void TearDown() override { UnloadHelpControl(); }
   void makeHelpFolder() {
     const QString help = dir_.path() + QStringLiteral("/help");
-    ASSERT_TRUE(QDir().mkpath(help));
-    write(help + QStringLiteral("/index.html"), "<html><title>Main</title></html>");
-    write(help + QStringLiteral("/pumps.html"), "<html>pumps</html>");
-    write(help + QStringLiteral("/edge.html"), "<html>edge</html>");
-    write(help + QStringLiteral("/context.map"), "# ids\r\n120=pumps.html\n9998 = edge.html\r\n1=missing.html\n");
+    test::WriteBytes(help + QStringLiteral("/index.html"), "<html><title>Main</title></html>");
+    test::WriteBytes(help + QStringLiteral("/pumps.html"), "<html>pumps</html>");
+    test::WriteBytes(help + QStringLiteral("/edge.html"), "<html>edge</html>");
+    test::WriteBytes(help + QStringLiteral("/context.map"),
+                     "# ids\r\n120=pumps.html\n9998 = edge.html\r\n1=missing.html\n");
   }
 
   QTemporaryDir dir_;
-  FakeHelp fake_;
-  HelpService* previous_ = nullptr;
+  test::FakeHelp fake_;
 };
 
 TEST_F(HelpTest, ContextMapSkipsWhatIsNoMapping) {
@@ -104,7 +81,7 @@ TEST(HelpViewerTest, ShowsThePageInTheProgramsOwnWindowAndClosesIt) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   const QString page = dir.path() + QStringLiteral("/index.html");
-  write(page, "<html><head><title>Pelmark topics</title></head><body>Main</body></html>");
+  test::WriteBytes(page, "<html><head><title>Pelmark topics</title></head><body>Main</body></html>");
   QtHelpService service;
   EXPECT_FALSE(service.showPage(dir.path() + QStringLiteral("/none.html")));
   ASSERT_TRUE(service.showPage(page));

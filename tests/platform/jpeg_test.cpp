@@ -1,8 +1,9 @@
 #include "platform/jpeg.h"
 
+#include "support/testfiles.h"
+
 #include <QBuffer>
 #include <QColor>
-#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -139,10 +140,7 @@ TEST(Jpeg, ToleratesStrayBytesBeforeAMarker) {
 TEST(Jpeg, ReadsFilesThroughTheResolver) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  QFile f(dir.path() + QStringLiteral("/photo.jpg"));
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(GoodJpeg());
-  f.close();
+  test::WriteBytes(dir.path() + QStringLiteral("/photo.jpg"), GoodJpeg());
   EXPECT_TRUE(DecodeJpegFile(dir.path() + QStringLiteral("/PHOTO.JPG")).ok());
   const JpegResult missing = DecodeJpegFile(dir.path() + QStringLiteral("/none.jpg"));
   EXPECT_FALSE(missing.ok());

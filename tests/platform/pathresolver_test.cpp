@@ -1,7 +1,8 @@
 #include "platform/pathresolver.h"
 
+#include "support/testfiles.h"
+
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -9,19 +10,13 @@
 namespace pm {
 namespace {
 
-void touch(const QString& path) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-}
-
 class ResolverTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(dir_.isValid());
     root_ = dir_.path();
-    touch(root_ + QStringLiteral("/Data/pumps.lst"));
-    touch(root_ + QStringLiteral("/Data/engine"));
+    test::WriteBytes(root_ + QStringLiteral("/Data/pumps.lst"), {});
+    test::WriteBytes(root_ + QStringLiteral("/Data/engine"), {});
   }
   QTemporaryDir dir_;
   QString root_;

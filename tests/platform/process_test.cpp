@@ -11,28 +11,16 @@
 #include <csignal>
 
 #include "support/standins.h"
+#include "support/testfiles.h"
 
 namespace pm {
 namespace {
 
 using test::PumpUntil;
+using test::ReadBytes;
 using test::ScopedEnv;
+using test::WriteBytes;
 using test::ZantorPath;
-
-void writeFile(const QString& path, const QByteArray& bytes,
-               QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-  f.close();
-  ASSERT_TRUE(f.setPermissions(permissions));
-}
-
-QByteArray readFile(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // Linux keeps /proc/<pid> until the child is reaped, zombie or not.
 bool processEntryExists(pid_t pid) { return QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid)); }
@@ -64,7 +52,7 @@ class ProcessTest : public ::testing::Test {
     root_ = dir_.path();
     old_ = QDir::currentPath();
     QDir::setCurrent(root_);
-    writeFile(root_ + QStringLiteral("/deck.dck"), "* deck\r\nLINE ONE\r\n");
+    WriteBytes(root_ + QStringLiteral("/deck.dck"), "* deck\r\nLINE ONE\r\n");
   }
   void TearDown() override { QDir::setCurrent(old_); }
 
@@ -78,7 +66,7 @@ class ProcessTest : public ::testing::Test {
 };
 
 TEST_F(ProcessTest, FindsTheProgramOfACommandLine) {
-  writeFile(root_ + QStringLiteral("/My Engine/Zantor"), "");
+  WriteBytes(root_ + QStringLiteral("/My Engine/Zantor"), "");
   const QString engine = root_ + QStringLiteral("/My Engine/Zantor");
   const QString windowsRoot = QString(root_).replace(QLatin1Char('/'), QLatin1Char('\\'));
   struct Case {
@@ -118,8 +106,8 @@ TEST_F(ProcessTest, RunsTheStandInInTheCurrentFolderAndWaitsForIt) {
   EXPECT_TRUE(result.ended);
   EXPECT_EQ(result.exitCode, 0);
   EXPECT_GE(pumps, 1);
-  EXPECT_TRUE(readFile(root_ + QStringLiteral("/deck.LST")).contains("LINE ONE\r\n"));
-  EXPECT_TRUE(readFile(root_ + QStringLiteral("/deck.LOG")).contains("Switches: /H\r\n"));
+  EXPECT_TRUE(ReadBytes(root_ + QStringLiteral("/deck.LST")).contains("LINE ONE\r\n"));
+  EXPECT_TRUE(ReadBytes(root_ + QStringLiteral("/deck.LOG")).contains("Switches: /H\r\n"));
   EXPECT_FALSE(processEntryExists(started.pid));
 }
 
@@ -151,15 +139,15 @@ TEST_F(ProcessTest, ArgumentsReachTheProgramWithoutAShell) {
   WaitForProgram(started.pid, nullptr, nullptr);
   const QByteArray expected = "cwd " + QFile::encodeName(QDir::currentPath()) +
                               "\narg a;b\narg c;d\narg 'e'\narg $HOME\narg x  y\narg >out\narg `true`\n";
-  const QByteArray traced = readFile(root_ + QStringLiteral("/trace.txt"));
+  const QByteArray traced = ReadBytes(root_ + QStringLiteral("/trace.txt"));
   EXPECT_EQ(traced.mid(traced.indexOf('\n') + 1), expected);
   EXPECT_FALSE(QFileInfo::exists(root_ + QStringLiteral("/out")));
 }
 
 TEST_F(ProcessTest, StartFailuresCarryTheErrno) {
-  writeFile(root_ + QStringLiteral("/plain.exe"), "no program\n");
-  writeFile(root_ + QStringLiteral("/garbage.exe"), "no program\n",
-            QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  WriteBytes(root_ + QStringLiteral("/plain.exe"), "no program\n");
+  WriteBytes(root_ + QStringLiteral("/garbage.exe"), "no program\n",
+             QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   struct Case {
     QString line;
     int error;

@@ -1,5 +1,7 @@
 #include "platform/programidentity.h"
 
+#include "support/testfiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,12 +11,9 @@
 namespace pm {
 namespace {
 
-void touch(const QString& path, bool executable = false) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
-  f.close();
-  if (executable) f.setPermissions(f.permissions() | QFile::ExeOwner);
-}
+using test::WriteBytes;
+
+constexpr QFile::Permissions kProgram = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
 
 TEST(ProgramIdentityTest, RunModeComesFromTheNameInAnyCase) {
   struct Case {
@@ -33,7 +32,7 @@ TEST(ProgramIdentityTest, FolderKeepsItsCaseAndLinksAreNotResolved) {
   const QString root = dir.path();
   ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("Real/Bin")));
   ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("Demo Folder")));
-  touch(root + QStringLiteral("/Real/Bin/pelmark"), true);
+  WriteBytes(root + QStringLiteral("/Real/Bin/pelmark"), {}, kProgram);
   ASSERT_TRUE(QFile::link(root + QStringLiteral("/Real/Bin/pelmark"), root + QStringLiteral("/Demo Folder/Mivaro")));
 
   const ProgramIdentity id =
@@ -51,8 +50,8 @@ TEST(ProgramIdentityTest, BareNameIsFoundThroughPath) {
   ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("a")));
   ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("b")));
   ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("cwd")));
-  touch(root + QStringLiteral("/a/demo"));  // not executable: the shell passes it over
-  touch(root + QStringLiteral("/b/demo"), true);
+  WriteBytes(root + QStringLiteral("/a/demo"), {});  // not executable: the shell passes it over
+  WriteBytes(root + QStringLiteral("/b/demo"), {}, kProgram);
   const QString path = root + QStringLiteral("/a:") + root + QStringLiteral("/b");
 
   const ProgramIdentity id = IdentifyProgram(QStringLiteral("demo"), root + QStringLiteral("/cwd"), path);
@@ -69,15 +68,15 @@ TEST(ProgramIdentityTest, StartupFilesAreFoundBesideTheLinkWithoutRegardToCase) 
   const QString root = dir.path();
   ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("bin")));
   ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("proj")));
-  touch(root + QStringLiteral("/bin/pelmark"), true);
-  touch(root + QStringLiteral("/bin/demo.idx"));  // beside the target: must not count
+  WriteBytes(root + QStringLiteral("/bin/pelmark"), {}, kProgram);
+  WriteBytes(root + QStringLiteral("/bin/demo.idx"), {});  // beside the target: must not count
   ASSERT_TRUE(QFile::link(root + QStringLiteral("/bin/pelmark"), root + QStringLiteral("/proj/demo")));
   const QString program = root + QStringLiteral("/proj/demo");
 
   EXPECT_TRUE(FindStartupFile(program, QStringLiteral(".IDX")).isEmpty());
-  touch(root + QStringLiteral("/proj/DEMO.pzd"));
+  WriteBytes(root + QStringLiteral("/proj/DEMO.pzd"), {});
   EXPECT_EQ(FindStartupFile(program, QStringLiteral(".PZD")), root + QStringLiteral("/proj/DEMO.pzd"));
-  touch(root + QStringLiteral("/proj/demo.idx"));
+  WriteBytes(root + QStringLiteral("/proj/demo.idx"), {});
   EXPECT_EQ(FindStartupFile(program, QStringLiteral(".IDX")), root + QStringLiteral("/proj/demo.idx"));
   // A Windows-style name loses its ".exe" first.
   EXPECT_EQ(FindStartupFile(root + QStringLiteral("/proj/demo.EXE"), QStringLiteral(".IDX")),

@@ -20,6 +20,40 @@ QString iconWord(MessageIcon icon) {
   return {};
 }
 
+namespace {
+
+QMessageBox::StandardButton standardButton(ModalResult result) {
+  switch (result) {
+    case ModalResult::Ok:
+      return QMessageBox::Ok;
+    case ModalResult::Cancel:
+      return QMessageBox::Cancel;
+    case ModalResult::Yes:
+      return QMessageBox::Yes;
+    case ModalResult::No:
+      return QMessageBox::No;
+    case ModalResult::None:
+      break;
+  }
+  return QMessageBox::NoButton;
+}
+
+// The Open and Save dialogs differ only in what the user may pick.
+QString fileName(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(parent, request.title, request.directory, request.filter);
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  if (!request.selectedFilter.isEmpty()) dialog.selectNameFilter(request.selectedFilter);
+  if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
+  if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  const QString chosen = dialog.selectedFiles().constFirst();
+  enterFolderOf(chosen);
+  return chosen;
+}
+
+}  // namespace
+
 QtUiService::QtUiService()
     : logFile_(qEnvironmentVariable("PELMARK_MESSAGE_LOG")),
       autoAnswer_(qEnvironmentVariable("PELMARK_AUTO_ANSWER").trimmed().toLower()) {}
@@ -64,7 +98,6 @@ ModalResult QtUiService::message(const MessageRequest& request) {
   box.setWindowTitle(request.caption.isEmpty() ? iconWord(request.icon) : request.caption);
   box.setText(request.text);
   QMessageBox::StandardButtons buttons;
-  QMessageBox::StandardButton defaultBtn = QMessageBox::Ok;
   switch (request.buttons) {
     case MessageButtons::Ok:
       buttons = QMessageBox::Ok;
@@ -74,26 +107,14 @@ ModalResult QtUiService::message(const MessageRequest& request) {
       break;
     case MessageButtons::YesNo:
       buttons = QMessageBox::Yes | QMessageBox::No;
-      defaultBtn = QMessageBox::Yes;
       break;
     case MessageButtons::YesNoCancel:
       buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-      defaultBtn = QMessageBox::Yes;
       break;
   }
   box.setStandardButtons(buttons);
-  box.setDefaultButton(defaultBtn);
-  switch (request.buttons) {
-    case MessageButtons::Ok:
-      box.setEscapeButton(QMessageBox::Ok);
-      break;
-    case MessageButtons::YesNo:
-      box.setEscapeButton(QMessageBox::No);
-      break;
-    default:
-      box.setEscapeButton(QMessageBox::Cancel);
-      break;
-  }
+  box.setDefaultButton(standardButton(defaultButton(request.buttons)));
+  box.setEscapeButton(standardButton(escapeButton(request.buttons)));
   const int pressed = box.exec();
   switch (pressed) {
     case QMessageBox::Ok:
@@ -113,30 +134,12 @@ void QtUiService::beep() { QApplication::beep(); }
 
 QString QtUiService::openFileName(QWidget* parent, const FileDialogRequest& request) {
   if (!autoAnswer_.isEmpty()) return {};
-  QFileDialog dialog(parent, request.title, request.directory, request.filter);
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  if (!request.selectedFilter.isEmpty()) dialog.selectNameFilter(request.selectedFilter);
-  if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
-  if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  const QString chosen = dialog.selectedFiles().constFirst();
-  enterFolderOf(chosen);
-  return chosen;
+  return fileName(parent, request, QFileDialog::AcceptOpen);
 }
 
 QString QtUiService::saveFileName(QWidget* parent, const FileDialogRequest& request) {
   if (!autoAnswer_.isEmpty()) return {};
-  QFileDialog dialog(parent, request.title, request.directory, request.filter);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setFileMode(QFileDialog::AnyFile);
-  if (!request.selectedFilter.isEmpty()) dialog.selectNameFilter(request.selectedFilter);
-  if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
-  if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  const QString chosen = dialog.selectedFiles().constFirst();
-  enterFolderOf(chosen);
-  return chosen;
+  return fileName(parent, request, QFileDialog::AcceptSave);
 }
 
 QString QtUiService::folderName(QWidget* parent, const QString& title, const QString& start) {
