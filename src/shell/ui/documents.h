@@ -103,6 +103,7 @@ class DocumentCommands final : public QObject {
   void ExitLikeFileExit();
   bool SaveFormPages(TPlenzoForm* form);
   bool SaveFormSource(TPlenzoForm* form, const QString& name);
+  bool SaveFormSourceAs(TPlenzoForm* form, const QString& name);
   void MoveRestorePoint(TPlenzoForm* form);
   bool SaveEditorAs(TEditForm* editor, const QString& name);
   QString AskSaveName(const FileDialogRequest& request);

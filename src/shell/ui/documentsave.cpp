@@ -79,6 +79,18 @@ void DocumentCommands::MoveRestorePoint(TPlenzoForm* form) {
   form->RefreshWorkingCopy();
 }
 
+// A form's Source saved under a new name: the form then edits that file.
+bool DocumentCommands::SaveFormSourceAs(TPlenzoForm* form, const QString& name) {
+  const QString old = form->FileName();
+  form->Model().FileName = name;
+  if (!SaveFormSource(form, name)) {
+    form->Model().FileName = old;
+    return false;
+  }
+  SetDeckName(form, name);
+  return true;
+}
+
 bool DocumentCommands::SaveEditorAs(TEditForm* editor, const QString& name) {
   const QString old = editor->FileName();
   editor->SetFileName(name);
@@ -135,14 +147,7 @@ bool DocumentCommands::SaveChildWindow(QMdiSubWindow* child, const QString& capt
     return SaveEditorAs(editor, name);
   }
   if (TPlenzoForm* form = FormOf(child); form && kind == KindFormSource) {
-    const QString old = form->FileName();
-    form->Model().FileName = name;
-    if (!SaveFormSource(form, name)) {
-      form->Model().FileName = old;
-      return false;
-    }
-    SetDeckName(form, name);
-    return true;
+    return SaveFormSourceAs(form, name);
   }
   return false;
 }
@@ -187,14 +192,7 @@ void DocumentCommands::Saveas1Click() {
       SetInput(name);
     }
   } else if (form && kind == KindFormSource) {
-    const QString old = form->FileName();
-    form->Model().FileName = name;
-    if (SaveFormSource(form, name)) {
-      SetDeckName(form, name);
-      SetInput(name);
-    } else {
-      form->Model().FileName = old;
-    }
+    if (SaveFormSourceAs(form, name)) SetInput(name);
   } else if (form && kind == KindFormPages) {
     // The form goes on with the new file: its caption, the input deck, its
     // close question and its restore point all name it.
