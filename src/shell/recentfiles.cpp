@@ -1,6 +1,7 @@
 #include "shell/recentfiles.h"
 
 #include "platform/textfile.h"
+#include "shell/menutable.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -42,9 +43,7 @@ int RecentFileList::Save(const QString& file) const {
 }
 
 QString RecentItemCaption(int number, const QString& path) {
-  QString escaped = path;
-  escaped.replace(QLatin1Char('&'), QLatin1String("&&"));
-  return QString::number(number) + QLatin1String(". ") + escaped;
+  return QString::number(number) + QLatin1String(". ") + MenuText(path);
 }
 
 void RemoveWorkingCopies(const QStringList& paths) {

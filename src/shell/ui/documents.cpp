@@ -15,6 +15,7 @@
 #include "common/lib1.h"
 #include "platform/pathresolver.h"
 #include "shell/filedialogs.h"
+#include "shell/menutable.h"
 #include "shell/opendispatch.h"
 #include "shell/ui/editform.h"
 #include "shell/ui/menustate.h"
@@ -43,8 +44,7 @@ QMdiSubWindow* DocumentCommands::AddChild(QWidget* window) {
 
 void DocumentCommands::SetInput(const QString& path) {
   QAction* input = main_.Item(QStringLiteral("Input1"));
-  // "&" in a file name is shown, not taken as a mnemonic.
-  input->setText(QStringLiteral("Input ") + QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")));
+  input->setText(QStringLiteral("Input ") + MenuText(path));
   SetItemEnabled(input, true);
   main_.InputFileName = path;
 }
