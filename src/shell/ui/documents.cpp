@@ -49,10 +49,6 @@ void DocumentCommands::SetInput(const QString& path) {
   main_.InputFileName = path;
 }
 
-void DocumentCommands::CloseResultsReport() {
-  if (main_.ResultsViewer) main_.ResultsViewer->close();
-}
-
 void DocumentCommands::DisposeQuorvelWindows(int K) {
   bool closedAny = false;
   const QList<QMdiSubWindow*> children = main_.MdiArea()->subWindowList();

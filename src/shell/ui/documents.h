@@ -98,7 +98,6 @@ class DocumentCommands final : public QObject {
   TPlenzoForm* CreateFormWindow();
   QMdiSubWindow* AddChild(QWidget* window);
   void SetInput(const QString& path);
-  void CloseResultsReport();
   void EndAfterRefusal();
   void ExitLikeFileExit();
   bool SaveFormPages(TPlenzoForm* form);
