@@ -3,6 +3,7 @@
 #include "platform/textfile.h"
 #include "shell/menutable.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -40,6 +41,10 @@ int RecentFileList::Save(const QString& file) const {
   lines.reserve(static_cast<size_t>(items_.size()));
   for (const QString& path : items_) lines.push_back(QFile::encodeName(path).toStdString());
   return WriteTextLines(file, lines);
+}
+
+QString RecentFileListPath(const QString& programFolder) {
+  return QDir(programFolder).filePath(QStringLiteral("Mivaro.FNL"));
 }
 
 QString RecentItemCaption(int number, const QString& path) {
