@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -29,6 +31,22 @@ inline void WriteBytes(const QString& path, const QByteArray& bytes) {
 inline QByteArray ReadBytes(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Runs the real program through `program` (a link to it), offscreen and
+// without the splash, its messages logged to `log` and answered with
+// `autoAnswer`. True when it ended within 20 seconds.
+inline bool RunProgram(QProcess& process, const QString& program, const QStringList& arguments,
+                       const QString& workingFolder, const QString& autoAnswer, const QString& log) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("PELMARK_NO_SPLASH"), QStringLiteral("1"));
+  env.insert(QStringLiteral("PELMARK_AUTO_ANSWER"), autoAnswer);
+  env.insert(QStringLiteral("PELMARK_MESSAGE_LOG"), log);
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  process.setProcessEnvironment(env);
+  process.setWorkingDirectory(workingFolder);
+  process.start(program, arguments);
+  return process.waitForFinished(20000);
 }
 
 // Records the help pages shown, by file name.
