@@ -24,14 +24,6 @@ namespace {
 
 class DocumentsTest : public ProgramFolderTest {
  protected:
-  // Starts the main window (authoring mode for "mivaro") past start-up,
-  // with the program's end recorded instead of done.
-  TOSTRELFORM* Begin(const QString& name = QStringLiteral("mivaro")) {
-    TOSTRELFORM* main = Start(name);
-    main->Documents().StartupFinished();
-    main->Documents().Quit = [this](int status) { quits_.push_back(status); };
-    return main;
-  }
   DocumentCommands& Docs() { return form_->Documents(); }
 
   // A fixture copied into the temporary folder (sub-folders made).
@@ -67,8 +59,6 @@ class DocumentsTest : public ProgramFolderTest {
   void Activate(QWidget* window) {
     form_->SetActiveChild(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
   }
-
-  std::vector<int> quits_;
 };
 
 // ---- dispatch ---------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include "common/globals.h"
 #include "platform/help.h"
 #include "common/settings.h"
+#include "shell/ui/documents.h"
 #include "shell/ui/ostrelform.h"
 #include "support/scriptedui.h"
 
@@ -18,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace pm::test {
 
@@ -89,6 +91,15 @@ class ProgramFolderTest : public ::testing::Test {
     return form_.get();
   }
 
+  // Start, and past start-up, with the program's end recorded in quits_
+  // instead of done.
+  TOSTRELFORM* Begin(const QString& name = QStringLiteral("mivaro")) {
+    TOSTRELFORM* main = Start(name);
+    main->Documents().StartupFinished();
+    main->Documents().Quit = [this](int status) { quits_.push_back(status); };
+    return main;
+  }
+
   // A stand-in document window of the given kind.
   QMdiSubWindow* AddChild(int kind, const QString& file = QString(), const QString& title = QString()) {
     auto* widget = new QWidget;
@@ -104,6 +115,7 @@ class ProgramFolderTest : public ::testing::Test {
   QString folder_;
   ScriptedUi ui_;
   std::unique_ptr<TOSTRELFORM> form_;
+  std::vector<int> quits_;
 
  private:
   QString savedFolder_;
