@@ -17,7 +17,6 @@
 #include "shell/ui/menustate.h"
 #include "shell/ui/windowhelpers.h"
 #include "shellfixture.h"
-#include "support/testpaths.h"
 
 namespace pm::test {
 namespace {
@@ -28,9 +27,7 @@ class DocumentsTest : public ProgramFolderTest {
 
   // A fixture copied into the temporary folder (sub-folders made).
   QString Deck(const char* fixture, const QString& as) {
-    const QString to = folder_ + QLatin1Char('/') + as;
-    WriteBytes(to, ReadBytes(QStringLiteral(PELMARK_FIXTURES_DIR "/opening/") + QLatin1String(fixture)));
-    return to;
+    return CopyOpeningFixture(fixture, folder_ + QLatin1Char('/') + as);
   }
 
   QList<QMdiSubWindow*> Children() const { return form_->MdiArea()->subWindowList(); }

@@ -6,6 +6,7 @@
 #include "shell/ui/documents.h"
 #include "shell/ui/ostrelform.h"
 #include "support/scriptedui.h"
+#include "support/testpaths.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,6 +34,12 @@ inline void WriteBytes(const QString& path, const QByteArray& bytes) {
 inline QByteArray ReadBytes(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Copies a file of the opening fixtures to `to` (folders made); gives `to`.
+inline QString CopyOpeningFixture(const char* name, const QString& to) {
+  WriteBytes(to, ReadBytes(QStringLiteral(PELMARK_FIXTURES_DIR "/opening/") + QLatin1String(name)));
+  return to;
 }
 
 // Runs the real program through `program` (a link to it), offscreen and
