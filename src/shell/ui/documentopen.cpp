@@ -246,7 +246,7 @@ void DocumentCommands::OpenFileItem(int tag) {
   if (tag < 0 || tag >= main_.RecentFiles.Count()) return;
   const QString path = main_.RecentFiles.At(tag);
   G().SourceMode = 0;
-  if (!ResolvedFileExists(StripQuotes(path))) {
+  if (!FileExistsUnquoted(path)) {
     ShowMessageKind(NoLongerExistsMessage(path), 2, true);
     main_.RecentFiles.RemoveAt(tag);
     main_.FixFileNameList();

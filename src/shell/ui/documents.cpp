@@ -13,7 +13,6 @@
 #include "common/filenames.h"
 #include "common/globals.h"
 #include "common/lib1.h"
-#include "platform/pathresolver.h"
 #include "shell/filedialogs.h"
 #include "shell/menutable.h"
 #include "shell/opendispatch.h"
@@ -126,7 +125,7 @@ QString WithoutLastExtension(const QString& deck, const QString& ext) {
 }  // namespace
 
 TEditForm* DocumentCommands::ShowOutputFile(const QString& path) {
-  if (!ResolvedFileExists(StripQuotes(path))) return nullptr;
+  if (!FileExistsUnquoted(path)) return nullptr;
   // A viewer is no text editor: the editor reference stays as it was.
   const QPointer<TEditForm> lastEditor = EditForm();
   auto* viewer = new TEditForm;
@@ -159,7 +158,7 @@ void DocumentCommands::GetLOGFile(const QString& deck, bool show) {
 void DocumentCommands::GetPLTFile(const QString& deck, bool show) {
   DisposeQuorvelWindows(KindPlot);
   const QString name = ChangeExt(deck, QStringLiteral(".PLT"));
-  main_.PltFileName = ResolvedFileExists(StripQuotes(name)) ? name : QString();
+  main_.PltFileName = FileExistsUnquoted(name) ? name : QString();
   if (show && !main_.PltFileName.isEmpty()) ShowOutputFile(name);
 }
 
