@@ -26,6 +26,9 @@ TPlenzoForm* FormOf(QMdiSubWindow* child) {
   return child ? qobject_cast<TPlenzoForm*>(child->widget()) : nullptr;
 }
 
+// The kinds a text editor takes: an engine deck, or any other text file.
+bool IsEditorKind(int kind) { return kind == KindTextEditor || kind == KindOtherText; }
+
 // The deck a form edits, with its caption and the file the menus read.
 void SetDeckName(TPlenzoForm* form, const QString& name) {
   form->Model().FileName = name;
@@ -105,7 +108,7 @@ void DocumentCommands::Save1Click() {
   const QList<QMdiSubWindow*> children = main_.MdiArea()->subWindowList();
   for (QMdiSubWindow* child : children) {
     const int kind = KindOfChild(child);
-    if (kind == KindTextEditor || kind == KindOtherText) {
+    if (IsEditorKind(kind)) {
       TEditForm* editor = EditorOf(child);
       // Only changed text is written: a file that was not edited, or is no
       // text, stays as it is.
@@ -143,7 +146,7 @@ bool DocumentCommands::SaveChildWindow(QMdiSubWindow* child, const QString& capt
   }
   const QString name = AskSaveName(request);
   if (name.isEmpty()) return false;
-  if (TEditForm* editor = EditorOf(child); editor && (kind == KindTextEditor || kind == KindOtherText)) {
+  if (TEditForm* editor = EditorOf(child); editor && IsEditorKind(kind)) {
     return SaveEditorAs(editor, name);
   }
   if (TPlenzoForm* form = FormOf(child); form && kind == KindFormSource) {
@@ -160,7 +163,7 @@ void DocumentCommands::Saveas1Click() {
   TEditForm* editor = EditorOf(child);
   TPlenzoForm* form = FormOf(child);
   QString start;
-  if (editor && (kind == KindTextEditor || kind == KindOtherText)) {
+  if (editor && IsEditorKind(kind)) {
     // A file that is no text is only shown.
     if (editor->IsReadOnly()) return;
     start = editor->FileName();
@@ -185,7 +188,7 @@ void DocumentCommands::Saveas1Click() {
     main_.UpdateMenu();
     return;
   }
-  if (editor && (kind == KindTextEditor || kind == KindOtherText)) {
+  if (editor && IsEditorKind(kind)) {
     // The kind follows the file only once it is saved there.
     if (SaveEditorAs(editor, name)) {
       editor->SetKind(EditorKindForSavedName(name));
