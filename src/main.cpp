@@ -40,7 +40,6 @@ int main(int argc, char* argv[]) {
   g.ProgramPath = identity.ProgramPath;
   g.ProgramFolder = identity.ProgramFolder;
   g.RuntimeMode = identity.RuntimeMode;
-  pm::LoadHelpControl(g.ProgramFolder);
 
   // The main window makes the program folder current, so a relative file
   // name from the command line is made absolute first.

@@ -1,7 +1,9 @@
 #include "shell/recentfiles.h"
 
 #include "platform/textfile.h"
+#include "shell/menutable.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -41,10 +43,12 @@ int RecentFileList::Save(const QString& file) const {
   return WriteTextLines(file, lines);
 }
 
+QString RecentFileListPath(const QString& programFolder) {
+  return QDir(programFolder).filePath(QStringLiteral("Mivaro.FNL"));
+}
+
 QString RecentItemCaption(int number, const QString& path) {
-  QString escaped = path;
-  escaped.replace(QLatin1Char('&'), QLatin1String("&&"));
-  return QString::number(number) + QLatin1String(". ") + escaped;
+  return QString::number(number) + QLatin1String(". ") + MenuText(path);
 }
 
 void RemoveWorkingCopies(const QStringList& paths) {

@@ -33,6 +33,9 @@ class RecentFileList {
   QStringList items_;
 };
 
+// Where the list is kept: "Mivaro.FNL" in the program folder.
+QString RecentFileListPath(const QString& programFolder);
+
 // The caption of recent item number (1 = newest): "1. " and the path, with
 // "&" doubled so that the menu shows it rather than taking it as a mnemonic.
 QString RecentItemCaption(int number, const QString& path);

@@ -9,7 +9,6 @@
 #include "common/globals.h"
 #include "formdeck/ui/choiceitems.h"
 #include "formdeck/ui/plenzoform.h"
-#include "shell/ui/documents.h"
 #include "shellfixture.h"
 
 namespace pm::test {
@@ -18,9 +17,7 @@ namespace {
 class CalculateMenuTest : public ProgramFolderTest {
  protected:
   TPlenzoForm* Open(const QByteArray& deck) {
-    TOSTRELFORM* main = Start(QStringLiteral("demo"));
-    main->Documents().StartupFinished();
-    main->Documents().Quit = [](int) {};
+    TOSTRELFORM* main = Begin(QStringLiteral("demo"));
     const QString path = folder_ + QStringLiteral("/plant.pzd");
     WriteBytes(path, deck);
     main->ReadaFile(path);

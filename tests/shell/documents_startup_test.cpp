@@ -1,8 +1,5 @@
 // The real program, started in dedicated mode with a file that is no
 // Plenzo deck.
-#include <QProcess>
-#include <QProcessEnvironment>
-
 #include "shellfixture.h"
 #include "support/testpaths.h"
 
@@ -19,16 +16,9 @@ TEST(DocumentsStartupTest, DedicatedModeEndsWithAFailureOnAFileThatIsNoPlenzoDec
   const QString program = folder + QStringLiteral("/demo");
   ASSERT_TRUE(QFile::link(QStringLiteral(PELMARK_BIN_DIR "/pelmark"), program));
   const QString log = folder + QStringLiteral("/messages.log");
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("PELMARK_NO_SPLASH"), QStringLiteral("1"));
-  env.insert(QStringLiteral("PELMARK_AUTO_ANSWER"), QStringLiteral("ok"));
-  env.insert(QStringLiteral("PELMARK_MESSAGE_LOG"), log);
-  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
   QProcess process;
-  process.setProcessEnvironment(env);
-  process.setWorkingDirectory(folder);
-  process.start(program, {deck});
-  ASSERT_TRUE(process.waitForFinished(20000)) << "the program did not end";
+  ASSERT_TRUE(RunProgram(process, program, {deck}, folder, QStringLiteral("ok"), log))
+      << "the program did not end";
   EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
   EXPECT_EQ(process.exitCode(), 1);
   EXPECT_EQ(ReadBytes(log),

@@ -17,28 +17,17 @@
 #include "shell/ui/menustate.h"
 #include "shell/ui/windowhelpers.h"
 #include "shellfixture.h"
-#include "support/testpaths.h"
 
 namespace pm::test {
 namespace {
 
 class DocumentsTest : public ProgramFolderTest {
  protected:
-  // Starts the main window (authoring mode for "mivaro") past start-up,
-  // with the program's end recorded instead of done.
-  TOSTRELFORM* Begin(const QString& name = QStringLiteral("mivaro")) {
-    TOSTRELFORM* main = Start(name);
-    main->Documents().StartupFinished();
-    main->Documents().Quit = [this](int status) { quits_.push_back(status); };
-    return main;
-  }
   DocumentCommands& Docs() { return form_->Documents(); }
 
   // A fixture copied into the temporary folder (sub-folders made).
   QString Deck(const char* fixture, const QString& as) {
-    const QString to = folder_ + QLatin1Char('/') + as;
-    WriteBytes(to, ReadBytes(QStringLiteral(PELMARK_FIXTURES_DIR "/opening/") + QLatin1String(fixture)));
-    return to;
+    return CopyOpeningFixture(fixture, folder_ + QLatin1Char('/') + as);
   }
 
   QList<QMdiSubWindow*> Children() const { return form_->MdiArea()->subWindowList(); }
@@ -63,12 +52,15 @@ class DocumentsTest : public ProgramFolderTest {
     return questions;
   }
   void Settle() { QCoreApplication::processEvents(); }
-  // As activation does in the running program.
-  void Activate(QWidget* window) {
-    form_->SetActiveChild(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
+  // Opens a file through the dispatcher; its window of class W becomes the
+  // active child, as activation makes it in the running program.
+  template <typename W>
+  W* OpenActive(const QString& path) {
+    form_->ReadaFile(path);
+    W* window = Only<W>();
+    if (window) form_->SetActiveChild(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
+    return window;
   }
-
-  std::vector<int> quits_;
 };
 
 // ---- dispatch ---------------------------------------------------------------
@@ -444,10 +436,8 @@ TEST_F(DocumentsTest, FileSaveWritesTheFormIntoItsOwnDeckNotTheLastInput) {
 TEST_F(DocumentsTest, SaveAsMovesAnEditorToTheNewFileAndItsKindFollows) {
   Begin();
   const QString notes = Deck("notes.txt", QStringLiteral("notes.txt"));
-  form_->ReadaFile(notes);
-  TEditForm* editor = Only<TEditForm>();
+  TEditForm* editor = OpenActive<TEditForm>(notes);
   ASSERT_EQ(editor->Kind(), KindOtherText);
-  Activate(editor);
   const QString target = folder_ + QStringLiteral("/out/deck.dck");
   QDir().mkpath(folder_ + QStringLiteral("/out"));
   ui_.answerFile(target);
@@ -470,10 +460,8 @@ TEST_F(DocumentsTest, ACancelledSaveAsChangesNeitherKindNorFile) {
   Begin();
   // ".DEK" opens as 7000, while the save-as table gives it 1000.
   const QString dek = Deck("plain.dck", QStringLiteral("plant.DEK"));
-  form_->ReadaFile(dek);
-  TEditForm* editor = Only<TEditForm>();
+  TEditForm* editor = OpenActive<TEditForm>(dek);
   ASSERT_EQ(editor->Kind(), KindOtherText);
-  Activate(editor);
   form_->Saveas1Click();
   ASSERT_EQ(ui_.fileRequests().size(), 1u);
   EXPECT_EQ(ui_.fileRequests()[0].selectedFilter, QStringLiteral("Savrel file (*.DEK *.dek)"));
@@ -486,9 +474,7 @@ TEST_F(DocumentsTest, SaveAsMovesTheFormAndItsRestorePointToTheNewDeck) {
   const QString deck = Deck("plant.pzd", QStringLiteral("a/plant.pzd"));
   // Saved over an existing deck in another folder.
   const QString target = Deck("nomarker.pzd", QStringLiteral("b/copy.pzd"));
-  form_->ReadaFile(deck);
-  TPlenzoForm* plenzo = Only<TPlenzoForm>();
-  Activate(plenzo);
+  TPlenzoForm* plenzo = OpenActive<TPlenzoForm>(deck);
   ui_.answerFile(target);
   form_->Saveas1Click();
   EXPECT_EQ(ui_.fileRequests()[0].fileName, deck);
@@ -510,10 +496,9 @@ TEST_F(DocumentsTest, AFileThatIsNoTextIsNeitherSavedNorSavedAs) {
   Begin();
   const QString path = Deck("picture.dat", QStringLiteral("A.WMF"));
   const QByteArray original = ReadBytes(path);
-  form_->ReadaFile(path);
+  TEditForm* editor = OpenActive<TEditForm>(path);
   ASSERT_EQ(Kinds(), std::vector<int>{KindOtherText});
-  EXPECT_TRUE(Only<TEditForm>()->IsReadOnly());
-  Activate(Only<TEditForm>());
+  EXPECT_TRUE(editor->IsReadOnly());
   EXPECT_EQ(ui_.texts(), QStringList{QStringLiteral("The file ") + path +
                                      QStringLiteral(" is not a text file; it is shown read-only.")});
   form_->Save1Click();

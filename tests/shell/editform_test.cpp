@@ -11,7 +11,6 @@
 #include "common/globals.h"
 #include "shellfixture.h"
 #include "support/scriptedui.h"
-#include "support/testpaths.h"
 
 namespace pm::test {
 namespace {
@@ -46,9 +45,7 @@ class EditFormTest : public ::testing::Test {
     folder_ = dir_.path();
   }
   QString Copy(const char* fixture, const QString& as) {
-    const QString to = folder_ + QLatin1Char('/') + as;
-    QFile::copy(QStringLiteral(PELMARK_FIXTURES_DIR "/opening/") + QLatin1String(fixture), to);
-    return to;
+    return CopyOpeningFixture(fixture, folder_ + QLatin1Char('/') + as);
   }
 
   QTemporaryDir dir_;

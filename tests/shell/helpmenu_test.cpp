@@ -4,7 +4,6 @@
 #include "support/fakeopenaction.h"
 
 #include "formdeck/ui/plenzoform.h"
-#include "shell/ui/documents.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -51,9 +50,7 @@ TEST_F(HelpMenuTest, HelpItemsShowTheMainTopicOrTheFocusedInputsPage) {
 
 TEST_F(HelpMenuTest, TheHelpItemShowsThePageOfTheFormsFocusedInput) {
   MakeHelp();
-  TOSTRELFORM* main = Start(QStringLiteral("demo"));
-  main->Documents().StartupFinished();
-  main->Documents().Quit = [](int) {};
+  TOSTRELFORM* main = Begin(QStringLiteral("demo"));
   const QString deck = folder_ + QStringLiteral("/plant.pzd");
   WriteBytes(deck, "*PLENZO\r\nCONSTANTS 1\r\nTANK = 2.5\r\n*|Tank volume|m3|gal|0|264.172|0.1|100.0|120\r\n");
   main->ReadaFile(deck);

@@ -2,16 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
 #include <QUrl>
 
-#include "common/globals.h"
+#include "shellfixture.h"
 #include "support/fakeopenaction.h"
-#include "support/scriptedui.h"
 #include "support/standins.h"
 
 namespace pm {
@@ -19,16 +14,9 @@ namespace {
 
 using test::PumpUntil;
 using test::ScopedEnv;
-using test::ZantorPath;
 
-void writeFile(const QString& path, QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write("* deck\r\n");
-  f.close();
-  ASSERT_TRUE(f.setPermissions(permissions));
-}
+// A small deck; also a plain file that is no program.
+void writeFile(const QString& path) { test::WriteBytes(path, "* deck\r\n"); }
 
 bool exists(const QString& path) { return QFileInfo::exists(path); }
 
@@ -39,33 +27,22 @@ QString engineCommand(const QString& deck, const QString& switches = QStringLite
          deck + QLatin1Char('"') + switches;
 }
 
-class RunProgramTest : public ::testing::Test {
+// Runs in the temporary folder, with the engine's folder as the program's.
+class RunProgramTest : public test::ProgramFolderTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(dir_.isValid());
-    root_ = dir_.path();
-    oldFolder_ = QDir::currentPath();
-    QDir::setCurrent(root_);
-    oldProgramFolder_ = G().ProgramFolder;
+    ProgramFolderTest::SetUp();
+    QDir::setCurrent(folder_);
     G().ProgramFolder = test::BinDir();
-    deck_ = root_ + QStringLiteral("/deck.dck");
+    deck_ = folder_ + QStringLiteral("/deck.dck");
     writeFile(deck_);
   }
-  void TearDown() override {
-    QDir::setCurrent(oldFolder_);
-    G().ProgramFolder = oldProgramFolder_;
-  }
 
-  QString output(const QString& extension) const { return root_ + QStringLiteral("/deck") + extension; }
+  QString output(const QString& extension) const { return folder_ + QStringLiteral("/deck") + extension; }
 
-  test::ScriptedUi ui_;
   test::FakeOpenAction open_;
   RunState state_;
-  QTemporaryDir dir_;
-  QString root_;
   QString deck_;
-  QString oldFolder_;
-  QString oldProgramFolder_;
 };
 
 TEST(CommandExtension, FromTheLastDotWhenNoSeparatorFollows) {
@@ -85,7 +62,7 @@ TEST(CommandExtension, FromTheLastDotWhenNoSeparatorFollows) {
 TEST_F(RunProgramTest, RunsTheEngineAndWaitsWhileEventsAreProcessed) {
   // A deck path long enough that the whole line is well over 255 characters.
   const QString longDeck =
-      root_ + QStringLiteral("/Run Folder ") + QString(200, QLatin1Char('x')) + QStringLiteral("/deck.dck");
+      folder_ + QStringLiteral("/Run Folder ") + QString(200, QLatin1Char('x')) + QStringLiteral("/deck.dck");
   writeFile(longDeck);
   ScopedEnv sleep("ZANTOR_SLEEP_MS", "150");
   bool busyDuringWait = false;
@@ -127,11 +104,11 @@ TEST_F(RunProgramTest, AnyEndOfAStartedProgramIsASuccess) {
 }
 
 TEST_F(RunProgramTest, StartFailuresShowTheirMessage) {
-  writeFile(root_ + QStringLiteral("/plain.exe"));
-  const QString missing = root_ + QStringLiteral("/nothing.exe \"deck.dck\" /H");
-  const QString plain = root_ + QStringLiteral("/plain.exe");
+  writeFile(folder_ + QStringLiteral("/plain.exe"));
+  const QString missing = folder_ + QStringLiteral("/nothing.exe \"deck.dck\" /H");
+  const QString plain = folder_ + QStringLiteral("/plain.exe");
   const QString longMissing =
-      root_ + QLatin1Char('/') + QString(300, QLatin1Char('m')) + QStringLiteral(".exe");
+      folder_ + QLatin1Char('/') + QString(300, QLatin1Char('m')) + QStringLiteral(".exe");
   struct Case {
     QString command;
     QString message;
@@ -157,7 +134,7 @@ TEST_F(RunProgramTest, StartFailuresShowTheirMessage) {
 }
 
 TEST_F(RunProgramTest, DocumentsAndAddressesGoToTheOpenAction) {
-  const QString page = root_ + QStringLiteral("/Help Pages/main page.html");
+  const QString page = folder_ + QStringLiteral("/Help Pages/main page.html");
   writeFile(page);
   struct Case {
     QString command;
@@ -165,7 +142,7 @@ TEST_F(RunProgramTest, DocumentsAndAddressesGoToTheOpenAction) {
   } cases[] = {
       {page, QUrl::fromLocalFile(page)},
       {QStringLiteral("\"") + page + QStringLiteral("\""), QUrl::fromLocalFile(page)},
-      {root_ + QStringLiteral("/HELP PAGES"), QUrl::fromLocalFile(root_ + QStringLiteral("/Help Pages"))},
+      {folder_ + QStringLiteral("/HELP PAGES"), QUrl::fromLocalFile(folder_ + QStringLiteral("/Help Pages"))},
       {QStringLiteral("https://example.org/a.html"), QUrl(QStringLiteral("https://example.org/a.html"))},
   };
   for (const Case& c : cases) {
@@ -195,15 +172,15 @@ TEST_F(RunProgramTest, AStopRequestEndsTheWaitAndTheProgramRunsOn) {
 
   // Already requested when the call begins: one short wait, and true.
   clock.restart();
-  EXPECT_TRUE(RunProgramOK(engineCommand(root_ + QStringLiteral("/other.dck")), state_));
+  EXPECT_TRUE(RunProgramOK(engineCommand(folder_ + QStringLiteral("/other.dck")), state_));
   EXPECT_LT(clock.elapsed(), 300);
-  EXPECT_TRUE(PumpUntil([&] { return exists(root_ + QStringLiteral("/other.LOG")); }));
+  EXPECT_TRUE(PumpUntil([&] { return exists(folder_ + QStringLiteral("/other.LOG")); }));
   EXPECT_TRUE(ui_.messages().empty());
 }
 
 TEST_F(RunProgramTest, ProgramButtonsMayRunInsideAWait) {
   ScopedEnv sleep("ZANTOR_SLEEP_MS", "200");
-  const QString second = root_ + QStringLiteral("/second.dck");
+  const QString second = folder_ + QStringLiteral("/second.dck");
   writeFile(second);
   bool inner = false;
   int depth = 0;
@@ -214,7 +191,7 @@ TEST_F(RunProgramTest, ProgramButtonsMayRunInsideAWait) {
   EXPECT_TRUE(RunProgramOK(engineCommand(deck_), state_));
   EXPECT_TRUE(inner);
   EXPECT_EQ(depth, 1);  // the outer wait still held the guard
-  EXPECT_TRUE(exists(root_ + QStringLiteral("/second.LST")));
+  EXPECT_TRUE(exists(folder_ + QStringLiteral("/second.LST")));
   EXPECT_TRUE(exists(output(QStringLiteral(".LST"))));
 }
 
@@ -281,7 +258,7 @@ TEST_F(RunProgramTest, StartsWithoutWaiting) {
   // Reaped in the background once it has ended.
   EXPECT_TRUE(PumpUntil([&] { return !exists(QStringLiteral("/proc/%1").arg(started.pid)); }));
 
-  const StartResult missing = StartProgramNoWait(root_ + QStringLiteral("/nothing.exe"));
+  const StartResult missing = StartProgramNoWait(folder_ + QStringLiteral("/nothing.exe"));
   EXPECT_FALSE(missing.started);
   EXPECT_EQ(missing.error, 2);
   EXPECT_TRUE(ui_.messages().empty());

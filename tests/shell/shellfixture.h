@@ -3,19 +3,24 @@
 #include "common/globals.h"
 #include "platform/help.h"
 #include "common/settings.h"
+#include "shell/ui/documents.h"
 #include "shell/ui/ostrelform.h"
 #include "support/scriptedui.h"
+#include "support/testpaths.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace pm::test {
 
@@ -29,6 +34,28 @@ inline void WriteBytes(const QString& path, const QByteArray& bytes) {
 inline QByteArray ReadBytes(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Copies a file of the opening fixtures to `to` (folders made); gives `to`.
+inline QString CopyOpeningFixture(const char* name, const QString& to) {
+  WriteBytes(to, ReadBytes(QStringLiteral(PELMARK_FIXTURES_DIR "/opening/") + QLatin1String(name)));
+  return to;
+}
+
+// Runs the real program through `program` (a link to it), offscreen and
+// without the splash, its messages logged to `log` and answered with
+// `autoAnswer`. True when it ended within 20 seconds.
+inline bool RunProgram(QProcess& process, const QString& program, const QStringList& arguments,
+                       const QString& workingFolder, const QString& autoAnswer, const QString& log) {
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("PELMARK_NO_SPLASH"), QStringLiteral("1"));
+  env.insert(QStringLiteral("PELMARK_AUTO_ANSWER"), autoAnswer);
+  env.insert(QStringLiteral("PELMARK_MESSAGE_LOG"), log);
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  process.setProcessEnvironment(env);
+  process.setWorkingDirectory(workingFolder);
+  process.start(program, arguments);
+  return process.waitForFinished(20000);
 }
 
 // Records the help pages shown, by file name.
@@ -71,6 +98,15 @@ class ProgramFolderTest : public ::testing::Test {
     return form_.get();
   }
 
+  // Start, and past start-up, with the program's end recorded in quits_
+  // instead of done.
+  TOSTRELFORM* Begin(const QString& name = QStringLiteral("mivaro")) {
+    TOSTRELFORM* main = Start(name);
+    main->Documents().StartupFinished();
+    main->Documents().Quit = [this](int status) { quits_.push_back(status); };
+    return main;
+  }
+
   // A stand-in document window of the given kind.
   QMdiSubWindow* AddChild(int kind, const QString& file = QString(), const QString& title = QString()) {
     auto* widget = new QWidget;
@@ -86,6 +122,7 @@ class ProgramFolderTest : public ::testing::Test {
   QString folder_;
   ScriptedUi ui_;
   std::unique_ptr<TOSTRELFORM> form_;
+  std::vector<int> quits_;
 
  private:
   QString savedFolder_;

@@ -3,9 +3,6 @@
 #include "shellfixture.h"
 #include "support/testpaths.h"
 
-#include <QProcess>
-#include <QProcessEnvironment>
-
 namespace pm::test {
 namespace {
 
@@ -63,16 +60,9 @@ TEST_F(StartupTest, TheProgramEndsWithAMessageWhenTheSettingsFileIsMissing) {
   const QString link = Path("mivaro");
   ASSERT_TRUE(QFile::link(QStringLiteral(PELMARK_BIN_DIR "/pelmark"), link));
   const QString log = Path("messages.log");
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("PELMARK_NO_SPLASH"), QStringLiteral("1"));
-  env.insert(QStringLiteral("PELMARK_AUTO_ANSWER"), QStringLiteral("default"));
-  env.insert(QStringLiteral("PELMARK_MESSAGE_LOG"), log);
-  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
   QProcess process;
-  process.setProcessEnvironment(env);
-  process.setWorkingDirectory(QDir::tempPath());
-  process.start(link, {});
-  ASSERT_TRUE(process.waitForFinished(20000)) << "the program did not end";
+  ASSERT_TRUE(RunProgram(process, link, {}, QDir::tempPath(), QStringLiteral("default"), log))
+      << "the program did not end";
   EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
   EXPECT_NE(process.exitCode(), 0);
   EXPECT_EQ(ReadBytes(log), (QStringLiteral("0\tPlease copy the Mivaro.DFT file into the ") + dir_.path() +

@@ -50,7 +50,7 @@ TCompiling::TCompiling(QWidget* parent)
   }
 
   timer_.start();
-  clock_ = [this] { return timer_.elapsed(); };
+  SetClock(nullptr);
 }
 
 void TCompiling::SetClock(Clock clock) { clock_ = clock ? std::move(clock) : Clock([this] { return timer_.elapsed(); }); }

@@ -29,6 +29,7 @@ class TCompiling final : public QWidget {
   void Update(int n);
   // The next Update refreshes at once (the original's LastProgressTick := 0).
   void ResetProgressTick();
+  // An empty clock gives the window's own back.
   void SetClock(Clock clock);
 
   void FormActivate();

@@ -52,7 +52,7 @@ void DocumentCommands::Open1Click() {
   Globals& g = G();
   g.ParseErrorState = 0;
   g.SourceMode = 0;
-  CloseResultsReport();
+  host_.CloseResultsReport();
   DisposeQuorvelWindows(KindOutputViewer);
   FileDialogRequest request = openRequest_;
   if (g.RuntimeMode != 0) {
@@ -242,11 +242,11 @@ void DocumentCommands::EditPlenzo(const QString& path, int force) {
 
 void DocumentCommands::OpenFileItem(int tag) {
   if (RunBusy(main_.Runs)) return;
-  CloseResultsReport();
+  host_.CloseResultsReport();
   if (tag < 0 || tag >= main_.RecentFiles.Count()) return;
   const QString path = main_.RecentFiles.At(tag);
   G().SourceMode = 0;
-  if (!ResolvedFileExists(StripQuotes(path))) {
+  if (!FileExistsUnquoted(path)) {
     ShowMessageKind(NoLongerExistsMessage(path), 2, true);
     main_.RecentFiles.RemoveAt(tag);
     main_.FixFileNameList();

@@ -13,8 +13,8 @@
 #include "common/filenames.h"
 #include "common/globals.h"
 #include "common/lib1.h"
-#include "platform/pathresolver.h"
 #include "shell/filedialogs.h"
+#include "shell/menutable.h"
 #include "shell/opendispatch.h"
 #include "shell/ui/editform.h"
 #include "shell/ui/menustate.h"
@@ -43,14 +43,9 @@ QMdiSubWindow* DocumentCommands::AddChild(QWidget* window) {
 
 void DocumentCommands::SetInput(const QString& path) {
   QAction* input = main_.Item(QStringLiteral("Input1"));
-  // "&" in a file name is shown, not taken as a mnemonic.
-  input->setText(QStringLiteral("Input ") + QString(path).replace(QLatin1Char('&'), QStringLiteral("&&")));
+  input->setText(QStringLiteral("Input ") + MenuText(path));
   SetItemEnabled(input, true);
   main_.InputFileName = path;
-}
-
-void DocumentCommands::CloseResultsReport() {
-  if (main_.ResultsViewer) main_.ResultsViewer->close();
 }
 
 void DocumentCommands::DisposeQuorvelWindows(int K) {
@@ -130,7 +125,7 @@ QString WithoutLastExtension(const QString& deck, const QString& ext) {
 }  // namespace
 
 TEditForm* DocumentCommands::ShowOutputFile(const QString& path) {
-  if (!ResolvedFileExists(StripQuotes(path))) return nullptr;
+  if (!FileExistsUnquoted(path)) return nullptr;
   // A viewer is no text editor: the editor reference stays as it was.
   const QPointer<TEditForm> lastEditor = EditForm();
   auto* viewer = new TEditForm;
@@ -163,7 +158,7 @@ void DocumentCommands::GetLOGFile(const QString& deck, bool show) {
 void DocumentCommands::GetPLTFile(const QString& deck, bool show) {
   DisposeQuorvelWindows(KindPlot);
   const QString name = ChangeExt(deck, QStringLiteral(".PLT"));
-  main_.PltFileName = ResolvedFileExists(StripQuotes(name)) ? name : QString();
+  main_.PltFileName = FileExistsUnquoted(name) ? name : QString();
   if (show && !main_.PltFileName.isEmpty()) ShowOutputFile(name);
 }
 

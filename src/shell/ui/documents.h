@@ -98,11 +98,11 @@ class DocumentCommands final : public QObject {
   TPlenzoForm* CreateFormWindow();
   QMdiSubWindow* AddChild(QWidget* window);
   void SetInput(const QString& path);
-  void CloseResultsReport();
   void EndAfterRefusal();
   void ExitLikeFileExit();
   bool SaveFormPages(TPlenzoForm* form);
   bool SaveFormSource(TPlenzoForm* form, const QString& name);
+  bool SaveFormSourceAs(TPlenzoForm* form, const QString& name);
   void MoveRestorePoint(TPlenzoForm* form);
   bool SaveEditorAs(TEditForm* editor, const QString& name);
   QString AskSaveName(const FileDialogRequest& request);

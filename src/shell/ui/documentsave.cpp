@@ -26,6 +26,9 @@ TPlenzoForm* FormOf(QMdiSubWindow* child) {
   return child ? qobject_cast<TPlenzoForm*>(child->widget()) : nullptr;
 }
 
+// The kinds a text editor takes: an engine deck, or any other text file.
+bool IsEditorKind(int kind) { return kind == KindTextEditor || kind == KindOtherText; }
+
 // The deck a form edits, with its caption and the file the menus read.
 void SetDeckName(TPlenzoForm* form, const QString& name) {
   form->Model().FileName = name;
@@ -79,6 +82,18 @@ void DocumentCommands::MoveRestorePoint(TPlenzoForm* form) {
   form->RefreshWorkingCopy();
 }
 
+// A form's Source saved under a new name: the form then edits that file.
+bool DocumentCommands::SaveFormSourceAs(TPlenzoForm* form, const QString& name) {
+  const QString old = form->FileName();
+  form->Model().FileName = name;
+  if (!SaveFormSource(form, name)) {
+    form->Model().FileName = old;
+    return false;
+  }
+  SetDeckName(form, name);
+  return true;
+}
+
 bool DocumentCommands::SaveEditorAs(TEditForm* editor, const QString& name) {
   const QString old = editor->FileName();
   editor->SetFileName(name);
@@ -93,7 +108,7 @@ void DocumentCommands::Save1Click() {
   const QList<QMdiSubWindow*> children = main_.MdiArea()->subWindowList();
   for (QMdiSubWindow* child : children) {
     const int kind = KindOfChild(child);
-    if (kind == KindTextEditor || kind == KindOtherText) {
+    if (IsEditorKind(kind)) {
       TEditForm* editor = EditorOf(child);
       // Only changed text is written: a file that was not edited, or is no
       // text, stays as it is.
@@ -131,18 +146,11 @@ bool DocumentCommands::SaveChildWindow(QMdiSubWindow* child, const QString& capt
   }
   const QString name = AskSaveName(request);
   if (name.isEmpty()) return false;
-  if (TEditForm* editor = EditorOf(child); editor && (kind == KindTextEditor || kind == KindOtherText)) {
+  if (TEditForm* editor = EditorOf(child); editor && IsEditorKind(kind)) {
     return SaveEditorAs(editor, name);
   }
   if (TPlenzoForm* form = FormOf(child); form && kind == KindFormSource) {
-    const QString old = form->FileName();
-    form->Model().FileName = name;
-    if (!SaveFormSource(form, name)) {
-      form->Model().FileName = old;
-      return false;
-    }
-    SetDeckName(form, name);
-    return true;
+    return SaveFormSourceAs(form, name);
   }
   return false;
 }
@@ -155,7 +163,7 @@ void DocumentCommands::Saveas1Click() {
   TEditForm* editor = EditorOf(child);
   TPlenzoForm* form = FormOf(child);
   QString start;
-  if (editor && (kind == KindTextEditor || kind == KindOtherText)) {
+  if (editor && IsEditorKind(kind)) {
     // A file that is no text is only shown.
     if (editor->IsReadOnly()) return;
     start = editor->FileName();
@@ -180,21 +188,14 @@ void DocumentCommands::Saveas1Click() {
     main_.UpdateMenu();
     return;
   }
-  if (editor && (kind == KindTextEditor || kind == KindOtherText)) {
+  if (editor && IsEditorKind(kind)) {
     // The kind follows the file only once it is saved there.
     if (SaveEditorAs(editor, name)) {
       editor->SetKind(EditorKindForSavedName(name));
       SetInput(name);
     }
   } else if (form && kind == KindFormSource) {
-    const QString old = form->FileName();
-    form->Model().FileName = name;
-    if (SaveFormSource(form, name)) {
-      SetDeckName(form, name);
-      SetInput(name);
-    } else {
-      form->Model().FileName = old;
-    }
+    if (SaveFormSourceAs(form, name)) SetInput(name);
   } else if (form && kind == KindFormPages) {
     // The form goes on with the new file: its caption, the input deck, its
     // close question and its restore point all name it.

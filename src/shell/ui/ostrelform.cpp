@@ -64,7 +64,7 @@ void TOSTRELFORM::FormCreate() {
   } else {
     setWindowTitle(QStringLiteral("Mivaro"));
   }
-  const QString recentFile = QDir(g.ProgramFolder).filePath(QStringLiteral("Mivaro.FNL"));
+  const QString recentFile = RecentFileListPath(g.ProgramFolder);
   if (QFileInfo(recentFile).isFile()) {
     RecentFiles.Load(recentFile);
     FixFileNameList();
@@ -154,7 +154,7 @@ void TOSTRELFORM::FormDestroy() {
   g.ShellClosing = true;
   RemoveWorkingCopies(RecentFiles.Items());
   QDir::setCurrent(g.ProgramFolder);
-  const QString file = QDir(g.ProgramFolder).filePath(QStringLiteral("Mivaro.FNL"));
+  const QString file = RecentFileListPath(g.ProgramFolder);
   if (const int rc = RecentFiles.Save(file); rc != 0) {
     ShowMessageKind(WriteErrorMessage(rc, file), 0, true);
   }

@@ -2,6 +2,7 @@
 #include "shell/ui/ostrelform.h"
 
 #include "common/settings.h"
+#include "shell/menutable.h"
 #include "shell/ui/menustate.h"
 
 #include <QAction>
@@ -174,9 +175,8 @@ void TOSTRELFORM::RebuildWindowList() {
   windowListItems_.append(Windows1->addSeparator());
   int number = 0;
   for (QMdiSubWindow* child : children) {
-    QString caption = child->windowTitle();
-    caption.replace(QLatin1Char('&'), QLatin1String("&&"));
-    QAction* item = Windows1->addAction(QString::number(++number) + QLatin1Char(' ') + caption);
+    QAction* item =
+        Windows1->addAction(QString::number(++number) + QLatin1Char(' ') + MenuText(child->windowTitle()));
     item->setCheckable(true);
     item->setChecked(child == mdiArea_->activeSubWindow());
     QPointer<QMdiSubWindow> target(child);
