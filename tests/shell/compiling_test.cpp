@@ -117,14 +117,12 @@ TEST(AboutBoxTest, InfoShowsTheMainHelpTopic) {
   ASSERT_TRUE(dir.isValid());
   WriteBytes(dir.path() + QStringLiteral("/help/index.html"), "<html>main</html>");
   FakeHelp fake;
-  HelpService* previous = setHelp(&fake);
   UnloadHelpControl();
   LoadHelpControl(dir.path());
   TAboutBox about;
   about.Info->click();
   EXPECT_EQ(fake.shown, QStringList{QStringLiteral("index.html")});
   UnloadHelpControl();
-  setHelp(previous);
 }
 
 TEST(PrintProgressTest, IsThePleaseWaitNotice) {

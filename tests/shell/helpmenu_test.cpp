@@ -18,12 +18,10 @@ class HelpMenuTest : public ProgramFolderTest {
   void SetUp() override {
     ProgramFolderTest::SetUp();
     UnloadHelpControl();
-    previous_ = setHelp(&fake_);
   }
   void TearDown() override {
     ProgramFolderTest::TearDown();
     UnloadHelpControl();
-    setHelp(previous_);
   }
   void MakeHelp() {
     WriteBytes(folder_ + QStringLiteral("/help/index.html"), "<html>main</html>");
@@ -31,7 +29,6 @@ class HelpMenuTest : public ProgramFolderTest {
     WriteBytes(folder_ + QStringLiteral("/help/context.map"), "120=pumps.html\r\n");
   }
   FakeHelp fake_;
-  HelpService* previous_ = nullptr;
 };
 
 TEST_F(HelpMenuTest, HelpItemsShowTheMainTopicOrTheFocusedInputsPage) {

@@ -5,7 +5,9 @@
 #include "common/settings.h"
 #include "shell/ui/documents.h"
 #include "shell/ui/ostrelform.h"
+#include "support/fakehelp.h"
 #include "support/scriptedui.h"
+#include "support/testfiles.h"
 #include "support/testpaths.h"
 
 #include <QDir>
@@ -23,18 +25,6 @@
 #include <vector>
 
 namespace pm::test {
-
-inline void WriteBytes(const QString& path, const QByteArray& bytes) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
-  f.write(bytes);
-}
-
-inline QByteArray ReadBytes(const QString& path) {
-  QFile f(path);
-  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // Copies a file of the opening fixtures to `to` (folders made); gives `to`.
 inline QString CopyOpeningFixture(const char* name, const QString& to) {
@@ -57,16 +47,6 @@ inline bool RunProgram(QProcess& process, const QString& program, const QStringL
   process.start(program, arguments);
   return process.waitForFinished(20000);
 }
-
-// Records the help pages shown, by file name.
-class FakeHelp final : public HelpService {
- public:
-  bool showPage(const QString& path) override {
-    shown.append(QFileInfo(path).fileName());
-    return true;
-  }
-  QStringList shown;
-};
 
 // A temporary program folder holding a settings file, the shared state
 // pointed at it, and the current folder given back afterwards.
