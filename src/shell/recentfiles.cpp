@@ -56,6 +56,8 @@ void RemoveWorkingCopies(const QStringList& paths) {
     const QFileInfo info(path);
     if (!info.isAbsolute()) continue;
     const QString copy = info.absolutePath() + QStringLiteral("/~temp.pzd");
+    // A deck the user named "~temp.pzd" is a document, not a copy.
+    if (paths.contains(copy)) continue;
     if (QFileInfo(copy).isFile()) RemoveFile(copy);
   }
 }

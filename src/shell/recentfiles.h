@@ -41,7 +41,8 @@ QString RecentFileListPath(const QString& programFolder);
 QString RecentItemCaption(int number, const QString& path);
 
 // Deletes "~temp.pzd" beside every listed file; files that are gone and
-// entries that are no absolute paths are passed over.
+// entries that are no absolute paths are passed over, and so is a
+// "~temp.pzd" that is itself listed.
 void RemoveWorkingCopies(const QStringList& paths);
 
 }  // namespace pm

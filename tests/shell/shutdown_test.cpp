@@ -36,6 +36,19 @@ TEST_F(ShutdownTest, ExitRemovesWorkingCopiesBesideEveryRecentFile) {
   EXPECT_TRUE(ui_.messages().empty());
 }
 
+TEST_F(ShutdownTest, ExitKeepsADeckNamedLikeTheWorkingCopy) {
+  const QString deck = folder_ + QStringLiteral("/c/~temp.pzd");
+  WriteBytes(deck, "*PLENZO\r\n");
+  WriteBytes(folder_ + QStringLiteral("/c/y.pzd"), "deck");
+  WriteBytes(folder_ + QStringLiteral("/Mivaro.FNL"),
+             (folder_ + QStringLiteral("/c/y.pzd\n") + deck + QStringLiteral("\n")).toUtf8());
+  TOSTRELFORM* form = Start();
+  form->show();
+  form->Item(QStringLiteral("Exit1"))->trigger();
+  EXPECT_TRUE(form->isHidden());
+  EXPECT_EQ(ReadBytes(deck), QByteArray("*PLENZO\r\n"));
+}
+
 TEST_F(ShutdownTest, ADocumentThatRefusesToCloseKeepsTheProgramRunning) {
   TOSTRELFORM* form = Start();
   form->show();
