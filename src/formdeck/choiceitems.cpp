@@ -1,6 +1,7 @@
 #include "formdeck/choiceitems.h"
 
 #include "formdeck/deckparser.h"
+#include "formdeck/inputtext.h"
 #include "formdeck/markuptext.h"
 
 namespace pm {
@@ -17,17 +18,12 @@ ChoiceItem ParseChoiceItem(const std::string& text, bool checkBoxes) {
       rest = rest.substr(0, mark);
     }
   }
-  size_t from = 0;
-  for (;;) {
-    const size_t next = rest.find('|', from);
-    std::string name =
-        Trimmed(rest.substr(from, next == std::string::npos ? std::string::npos : next - from));
+  for (const std::string& field : SplitBars(rest)) {
+    std::string name = Trimmed(field);
     const bool plain = name.empty() || name.front() != '_';
     if (!plain) name = Trimmed(name.substr(1));
     item.names.push_back(name);
     item.plain.push_back(plain);
-    if (next == std::string::npos) break;
-    from = next + 1;
   }
   return item;
 }

@@ -19,8 +19,6 @@ DeckParser::DeckParser(FormBuilder& form, ParseProgress* progress) : form_(form)
 
 FormModel& DeckParser::Model() { return form_.Model(); }
 
-bool DeckParser::Failed() const { return G().ParseErrorState != 0; }
-
 void DeckParser::ParseDeck(const QString& fileName) {
   fileName_ = fileName;
   G().AssignFileList.clear();

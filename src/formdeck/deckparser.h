@@ -16,13 +16,12 @@ struct FormModel;
 
 // The state of one parse; every parse starts from a fresh one.
 struct ParseState {
-  int DeckLineNumber = 0;     // lines read so far: the number of the line in hand
-  int CurrentPage = 0;        // the page being filled
-  std::string Line;           // the line in hand, without a "*|#" prefix
-  std::string Upper;          // its ASCII upper case
-  bool Visible = true;        // false when the line came with "*|#"
-  bool HasArguments = false;  // the line holds ">"
-  std::string PreviousLine;   // the deck line of the next input
+  int DeckLineNumber = 0;    // lines read so far: the number of the line in hand
+  int CurrentPage = 0;       // the page being filled
+  std::string Line;          // the line in hand, without a "*|#" prefix
+  std::string Upper;         // its ASCII upper case
+  bool Visible = true;       // false when the line came with "*|#"
+  std::string PreviousLine;  // the deck line of the next input
   int PreviousLineNumber = 0;
   int ElementCounter = 0;
   TFormElement* LastElement = nullptr;      // of the current page
@@ -46,13 +45,9 @@ class DeckParser {
   // For the element builders.
   ParseState& State() { return state_; }
   FormModel& Model();
-  FormBuilder& Form() { return form_; }
-  const QString& FileName() const { return fileName_; }
   // The next deck line: counted, shown on the progress window and passed to
   // AddAssignFile. False at the end of the deck.
   bool ReadDeckLine(std::string* line);
-  bool AtEnd() const { return reader_.AtEnd(); }
-  bool Failed() const;
   // A record linked into the all-elements chain and after the page's last
   // element (the page's first: CurrentY := 10); previous gets that last element.
   TFormElement* NewElement(ElementKind kind, int lineNumber, TFormElement** previous = nullptr);
@@ -62,11 +57,10 @@ class DeckParser {
   void ReportElementError(std::string_view deckLine, std::string_view markupLine);
   void Stop(const QString& message, bool beep = true);
 
-  // Mark-up commands, public for the tests of the grammar.
+ private:
+  // Mark-up commands.
   void Dispatch();
   bool ParseFormCommand(const std::string& line);
-
- private:
   bool OpenDeck();
   void FinishParse();
   void HideProgress();

@@ -13,7 +13,6 @@ class DeckReader {
   // Returns 0 or the errno (2 for a missing file).
   int Open(const QString& fileName);
   void Close();
-  bool IsOpen() const { return open_; }
   bool AtEnd() const { return !open_ || next_ >= lines_.size(); }
   // The next line without its line end; false at the end.
   bool Next(std::string* line);

@@ -77,8 +77,8 @@ class ElementStore {
  public:
   // A new record put at the head of the all-elements chain (InitElement).
   TFormElement* Create(int page, const std::array<int, 4>& tabStops);
-  // Links a new record after the page's last element, or makes it the page's
-  // first element when last is none.
+  // Links a new record after last (without one, after the page's last
+  // element), or makes it the page's first element when the page has none.
   void LinkOnPage(TFormElement* element, TFormElement* last);
 
   TFormElement* First(int page) const;  // ElementChains[page]

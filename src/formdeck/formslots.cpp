@@ -14,24 +14,8 @@ namespace {
 
 constexpr size_t kFontNameLength = 30;
 
-}  // namespace
-
-FormSlots FormSlots::Defaults() {
-  FormSlots s;
-  for (FontSlot& f : s.fonts) {
-    f.name = "Arial";
-    f.size = 11;
-    f.style = 0;
-  }
-  s.fonts[0].style = StyleBold;
-  s.fonts[0].color = 0x0000FF;  // red
-  s.fonts[1].color = 0x000000;
-  s.fonts[2].color = 0xFF0000;  // blue
-  s.align.fill(AlignLeft);
-  s.tabs = {0, kTabUnset, kTabUnset, kTabUnset};
-  return s;
-}
-
+// Splits off one token: a double-quoted text or the text up to the first
+// blank. False for an opening quote without its closing one.
 bool NextFontToken(std::string* rest, std::string* token) {
   *rest = TrimLeft(*rest);
   if (!rest->empty() && rest->front() == '"') {
@@ -55,6 +39,24 @@ bool NextFontToken(std::string* rest, std::string* token) {
 bool IsStyleWord(std::string_view token) {
   const std::string t = AsciiUpper(Trimmed(token));
   return Contains(t, "BOLD") || Contains(t, "ITALIC") || Contains(t, "UNDERLINE") || Contains(t, "NONE");
+}
+
+}  // namespace
+
+FormSlots FormSlots::Defaults() {
+  FormSlots s;
+  for (FontSlot& f : s.fonts) {
+    f.name = "Arial";
+    f.size = 11;
+    f.style = 0;
+  }
+  s.fonts[0].style = StyleBold;
+  s.fonts[0].color = 0x0000FF;  // red
+  s.fonts[1].color = 0x000000;
+  s.fonts[2].color = 0xFF0000;  // blue
+  s.align.fill(AlignLeft);
+  s.tabs = {0, kTabUnset, kTabUnset, kTabUnset};
+  return s;
 }
 
 bool ParseFont(FontSlot* slot, std::string_view arguments, int deckLineNumber) {

@@ -40,10 +40,6 @@ struct FormSlots {
 // Arguments of the slot commands, upper-cased by the caller. Each returns
 // false for a malformed argument (the caller reports it).
 bool ParseFont(FontSlot* slot, std::string_view arguments, int deckLineNumber);
-// Splits off one token: a double-quoted text or the text up to the first
-// blank. False for an opening quote without its closing one.
-bool NextFontToken(std::string* rest, std::string* token);
-bool IsStyleWord(std::string_view token);
 bool ParseTabStop(std::string_view arguments, int slot, int* value);
 void ParseAlign(std::string_view arguments, std::uint8_t* align);
 std::uint8_t ParseStyle(std::string_view arguments);

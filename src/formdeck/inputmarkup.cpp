@@ -46,8 +46,6 @@ std::string_view from(std::string_view line, size_t column) {
   return line.size() > column ? line.substr(column) : std::string_view();
 }
 
-std::string beforeBar(std::string_view text) { return std::string(text.substr(0, text.find('|'))); }
-
 bool beginsAssign(std::string_view line) {
   return line.size() >= 6 && AsciiUpper(line.substr(0, 6)) == "ASSIGN";
 }
@@ -145,7 +143,7 @@ bool ReadListDeckLine(std::string_view deckLine, ListDeckValue* out) {
 bool ReadFileMarkup(std::string_view markupLine, FileMarkup* out) {
   *out = {};
   const std::string_view text = from(markupLine, 3);
-  out->label = beforeBar(text);
+  out->label = BeforeBar(text);
   std::string ignored;
   return readHelpAndLink(text, 1, &out->helpId, &ignored);
 }
@@ -153,7 +151,7 @@ bool ReadFileMarkup(std::string_view markupLine, FileMarkup* out) {
 TextLineMarkup ReadTextLineMarkup(std::string_view markupLine) {
   TextLineMarkup m;
   const std::string_view text = from(markupLine, 3);
-  m.label = beforeBar(text);
+  m.label = BeforeBar(text);
   const size_t input = afterBar(text, 1);
   if (input == std::string_view::npos) return m;
   m.hasInput = true;

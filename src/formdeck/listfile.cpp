@@ -49,6 +49,12 @@ std::string GetListColumn(std::string_view row, int k) {
   return column;
 }
 
+std::string ListColumnText(std::string_view row, int k) {
+  std::string column = GetListColumn(row, k);
+  TrimTrailing(column);
+  return column;
+}
+
 void TrimTrailing(std::string& s) {
   size_t e = s.size();
   while (e > 0 && static_cast<unsigned char>(s[e - 1]) <= 32) --e;
@@ -60,8 +66,7 @@ int FindListRow(const std::vector<std::string>& rows, int KeyColumn, std::string
   std::string keyText(KeyText);
   TrimTrailing(keyText);
   for (size_t i = 0; i < rows.size(); ++i) {
-    std::string key = GetListColumn(rows[i], KeyColumn);
-    TrimTrailing(key);
+    const std::string key = ListColumnText(rows[i], KeyColumn);
     if (!keyText.empty()) {
       if (SameTextNoCase(key, keyText)) return static_cast<int>(i);
     } else {

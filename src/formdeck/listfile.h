@@ -30,6 +30,8 @@ QString ListFileMessage(const QString& fileName, const ListFileRows& list);
 // first "," or tab. Runs of separators between trimmed columns collapse
 // (tab-aligned files). The column keeps trailing blanks; callers trim.
 std::string GetListColumn(std::string_view row, int k);
+// GetListColumn without trailing blanks: the text a list shows and matches.
+std::string ListColumnText(std::string_view row, int k);
 
 // Index of the first row whose key column (trailing blanks removed) equals
 // KeyText without regard to case, or, with KeyText empty, reads as a number

@@ -20,8 +20,7 @@ void DeckParser::Dispatch() {
   const std::string& line = s.Line;
   const std::string& u = s.Upper;
   FormSlots& slots = Model().Slots;
-  s.HasArguments = Contains(line, ">");
-  const bool f = s.HasArguments;
+  const bool f = Contains(line, ">");  // the line holds arguments
   int n = 0;
 
   if (Contains(line, "*|{")) {

@@ -17,6 +17,9 @@ inline bool Contains(std::string_view s, std::string_view part) {
 
 // The text from a 1-based column on (empty past the end).
 std::string FromColumn(std::string_view s, size_t column);
+// The text before the first "|" (all of it when there is none).
+inline std::string BeforeBar(std::string_view s) { return std::string(s.substr(0, s.find('|'))); }
+
 // Leading blanks and control characters removed.
 std::string TrimLeft(std::string_view s);
 std::string Trimmed(std::string_view s);

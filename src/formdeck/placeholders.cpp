@@ -11,8 +11,7 @@ namespace pm {
 
 namespace {
 
-std::string BeforeBar(std::string_view text) { return std::string(text.substr(0, text.find('|'))); }
-
+// The text between the first and the second "|".
 std::string AfterBar(std::string_view text) {
   const size_t bar = text.find('|');
   return bar == std::string_view::npos ? std::string() : BeforeBar(text.substr(bar + 1));
@@ -45,9 +44,9 @@ void FormBuilder::AddTextLine(DeckParser& parser, const std::string& line) {
   e->number = s.ElementCounter;
   e->markupLine = line;
   e->fontSlot = 1;
-  const std::string text = FromColumn(line, 4);
-  e->text = BeforeBar(text);
-  e->valueText = AfterBar(text);
+  const TextLineMarkup m = ReadTextLineMarkup(line);
+  e->text = m.label;
+  e->valueText = m.inputText;
 }
 
 void FormBuilder::AddGroup(DeckParser& parser, const std::string& text, bool /*visible*/) {

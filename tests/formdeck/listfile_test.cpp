@@ -28,6 +28,8 @@ TEST(GetListColumn, CutsAtCommaOrTabAndCollapsesRunsOfTabs) {
       {"1,Small", 3, ""},           {"1,Small", 0, ""},              {"a,,b", 2, ""},
   };
   for (const Case& c : cases) EXPECT_EQ(GetListColumn(c.row, c.k), c.column) << c.row << " " << c.k;
+  EXPECT_EQ(ListColumnText(" 1 , Small ", 1), "1");
+  EXPECT_EQ(ListColumnText("1,Large\t,x", 2), "Large");
 }
 
 class ListFileTest : public ::testing::Test {
