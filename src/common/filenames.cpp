@@ -1,5 +1,7 @@
 #include "common/filenames.h"
 
+#include <algorithm>
+
 namespace pm {
 
 QString ChangeExt(const QString& Name, const QString& NewExt) {
@@ -14,6 +16,12 @@ QString ChangeExt(const QString& Name, const QString& NewExt) {
   }
   const qsizetype dot = Name.indexOf(QLatin1Char('.'), start);
   return (dot < 0 ? Name : Name.left(dot)) + NewExt;
+}
+
+QString WithoutLastExt(const QString& Name) {
+  const qsizetype slash = std::max(Name.lastIndexOf(QLatin1Char('/')), Name.lastIndexOf(QLatin1Char('\\')));
+  const qsizetype dot = Name.lastIndexOf(QLatin1Char('.'));
+  return dot > slash ? Name.left(dot) : Name;
 }
 
 }  // namespace pm

@@ -11,4 +11,9 @@ namespace pm {
 // every user of the rule goes through here.
 QString ChangeExt(const QString& Name, const QString& NewExt);
 
+// The name without the last extension of its file name (an output file of
+// the engine, "***." in an ASSIGN line): "/d/plant.v2.pzd" gives
+// "/d/plant.v2". "/" and "\" both end a folder.
+QString WithoutLastExt(const QString& Name);
+
 }  // namespace pm

@@ -1,5 +1,6 @@
 #include "formdeck/writeback.h"
 
+#include "common/filenames.h"
 #include "formdeck/markuptext.h"
 
 namespace pm {
@@ -168,13 +169,7 @@ long double ToSIUnits(long double shown, long double offset, long double factor,
   return unitSystem == 1 ? shown : shown / factor - offset;
 }
 
-QString BackupName(const QString& deckPath) {
-  const qsizetype slash = deckPath.lastIndexOf(QLatin1Char('/'));
-  const QString folder = deckPath.left(slash + 1);
-  const QString name = deckPath.mid(slash + 1);
-  const qsizetype dot = name.indexOf(QLatin1Char('.'));
-  return folder + (dot < 0 ? name : name.left(dot)) + QStringLiteral(".BAK");
-}
+QString BackupName(const QString& deckPath) { return ChangeExt(deckPath, QStringLiteral(".BAK")); }
 
 int FirstChangedElementLine(const std::vector<std::string>& held, const std::vector<std::string>& disk,
                             const std::vector<int>& elementLines) {

@@ -29,5 +29,22 @@ TEST(ChangeExtTest, CutsTheFileNameAtItsFirstDotNeverAFolder) {
   }
 }
 
+TEST(WithoutLastExtTest, DropsOnlyTheFileNamesLastExtension) {
+  struct Case {
+    const char* name;
+    const char* expected;
+  } cases[] = {
+      {"/d/plant.v2.pzd", "/d/plant.v2"},
+      {"/w/W.1/X", "/w/W.1/X"},
+      {"C:\\PROJ.V2\\SYS", "C:\\PROJ.V2\\SYS"},
+      {"C:\\PROJ\\SYS.PZD", "C:\\PROJ\\SYS"},
+      {"/d/.hidden", "/d/"},
+      {"X", "X"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(WithoutLastExt(QString::fromLatin1(c.name)), QString::fromLatin1(c.expected)) << c.name;
+  }
+}
+
 }  // namespace
 }  // namespace pm

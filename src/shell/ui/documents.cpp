@@ -111,18 +111,8 @@ void DocumentCommands::ExitLikeFileExit() {
 }
 
 // Output windows of the deck. Until their own windows exist (listing, log,
-// plot data, table, diagram), a file asked for is shown read-only.
-
-namespace {
-
-// The listing and the log take the deck's name without its last extension.
-QString WithoutLastExtension(const QString& deck, const QString& ext) {
-  const qsizetype slash = std::max(deck.lastIndexOf(QLatin1Char('/')), deck.lastIndexOf(QLatin1Char('\\')));
-  const qsizetype dot = deck.lastIndexOf(QLatin1Char('.'));
-  return (dot > slash ? deck.left(dot) : deck) + ext;
-}
-
-}  // namespace
+// plot data, table, diagram), a file asked for is shown read-only. The
+// listing and the log take the deck's name without its last extension.
 
 TEditForm* DocumentCommands::ShowOutputFile(const QString& path) {
   if (!FileExistsUnquoted(path)) return nullptr;
@@ -147,12 +137,12 @@ void DocumentCommands::GetDGMFile(const QString& deck, bool show) {
 
 void DocumentCommands::GetLSTFile(const QString& deck, bool show) {
   DisposeQuorvelWindows(KindListing);
-  if (show) ShowOutputFile(WithoutLastExtension(deck, QStringLiteral(".LST")));
+  if (show) ShowOutputFile(WithoutLastExt(deck) + QStringLiteral(".LST"));
 }
 
 void DocumentCommands::GetLOGFile(const QString& deck, bool show) {
   DisposeQuorvelWindows(KindLog);
-  if (show) ShowOutputFile(WithoutLastExtension(deck, QStringLiteral(".log")));
+  if (show) ShowOutputFile(WithoutLastExt(deck) + QStringLiteral(".log"));
 }
 
 void DocumentCommands::GetPLTFile(const QString& deck, bool show) {
