@@ -107,6 +107,8 @@ bool FileExistsUnquoted(const QString& name) {
   return ResolvedFileExists(StripQuotes(name));
 }
 
+QString ResolveUnquoted(const QString& name) { return ResolvePath(StripQuotes(name)); }
+
 void ReplaceAllText(std::string_view Old, std::string_view New, std::string& S) {
   if (Old.empty()) return;
   std::string out;

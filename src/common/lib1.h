@@ -73,6 +73,9 @@ void TrimInPlace(std::string& s);
 void TrimInPlace(QString& s);
 QString FontNameByIndex(int index);
 bool FileExistsUnquoted(const QString& name);
+// The file a name typed or written in a deck stands for: quotes stripped,
+// then resolved as the path resolver does.
+QString ResolveUnquoted(const QString& name);
 QString StripQuotes(const QString& name);
 std::string StripQuotes(std::string_view name);
 // One left-to-right pass: replaced text is not searched again, so a New

@@ -11,7 +11,6 @@
 #include "formdeck/formmodel.h"
 #include "formdeck/markuptext.h"
 #include "platform/cp1252.h"
-#include "platform/pathresolver.h"
 
 namespace pm {
 
@@ -67,7 +66,7 @@ void DeckParser::ParseDeck(const QString& fileName) {
 
 bool DeckParser::OpenDeck() {
   // Resolved before the folder changes, so a relative name still finds it.
-  const QString path = QFileInfo(ResolvePath(StripQuotes(fileName_))).absoluteFilePath();
+  const QString path = QFileInfo(ResolveUnquoted(fileName_)).absoluteFilePath();
   QDir::setCurrent(QFileInfo(path).absolutePath());
   FormModel& m = Model();
   m.DeckLines.clear();

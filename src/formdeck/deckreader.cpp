@@ -10,7 +10,7 @@ namespace pm {
 
 int DeckReader::Open(const QString& fileName) {
   Close();
-  const int err = ReadTextLines(ResolvePath(StripQuotes(fileName)), &lines_);
+  const int err = ReadTextLines(ResolveUnquoted(fileName), &lines_);
   open_ = err == 0;
   return err;
 }

@@ -3,7 +3,6 @@
 #include "common/lib1.h"
 #include "formdeck/inputtext.h"
 #include "formdeck/markuptext.h"
-#include "platform/pathresolver.h"
 #include "platform/textfile.h"
 
 namespace pm {
@@ -11,7 +10,7 @@ namespace pm {
 ListFileRows ReadListFile(const QString& fileName) {
   ListFileRows list;
   std::vector<std::string> lines;
-  list.error = ReadTextLines(ResolvePath(StripQuotes(fileName)), &lines);
+  list.error = ReadTextLines(ResolveUnquoted(fileName), &lines);
   if (list.error != 0) return list;
   int n = 0;
   if (lines.empty() || !ReadInteger(lines.front(), &n)) {

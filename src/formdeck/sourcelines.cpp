@@ -2,7 +2,6 @@
 
 #include "common/lib1.h"
 #include "platform/cp1252.h"
-#include "platform/pathresolver.h"
 #include "platform/textfile.h"
 
 namespace pm {
@@ -25,7 +24,7 @@ QString LinesToEditorText(const std::vector<std::string>& lines) {
 }
 
 int SaveSourceText(const QString& fileName, const QString& text) {
-  return WriteTextLines(ResolvePath(StripQuotes(fileName)), EditorTextToLines(text));
+  return WriteTextLines(ResolveUnquoted(fileName), EditorTextToLines(text));
 }
 
 }  // namespace pm

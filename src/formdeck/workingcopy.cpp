@@ -4,7 +4,6 @@
 #include <QFileInfo>
 
 #include "common/lib1.h"
-#include "platform/pathresolver.h"
 #include "platform/textfile.h"
 
 namespace pm {
@@ -30,7 +29,7 @@ bool WorkingCopy::IsOwn() const {
 
 int WorkingCopy::Refresh(const QString& deckPath) {
   if (path_.isEmpty()) return 0;
-  const int err = CopyFileBytes(ResolvePath(StripQuotes(deckPath)), path_);
+  const int err = CopyFileBytes(ResolveUnquoted(deckPath), path_);
   hash_ = err == 0 ? HashOf(path_) : QByteArray();
   return err;
 }
@@ -39,7 +38,7 @@ WorkingCopy::Restore WorkingCopy::RestoreTo(const QString& deckPath, int* error)
   *error = 0;
   if (path_.isEmpty() || !QFileInfo(path_).isFile()) return Restore::Missing;
   if (!IsOwn()) return Restore::NotOwn;
-  *error = CopyFileBytes(path_, ResolvePath(StripQuotes(deckPath)));
+  *error = CopyFileBytes(path_, ResolveUnquoted(deckPath));
   return *error == 0 ? Restore::Restored : Restore::Failed;
 }
 

@@ -5,7 +5,6 @@
 #include "common/globals.h"
 #include "common/lib1.h"
 #include "platform/cp1252.h"
-#include "platform/pathresolver.h"
 #include "platform/textfile.h"
 
 namespace pm {
@@ -71,7 +70,7 @@ bool KindWithin(int kind, int K) { return kind >= K - 100 && kind <= K + 100; }
 
 bool HasWholeMarkerLine(const QString& path) {
   std::vector<std::string> lines;
-  if (ReadTextLines(ResolvePath(StripQuotes(path)), &lines) != 0) return false;
+  if (ReadTextLines(ResolveUnquoted(path), &lines) != 0) return false;
   for (size_t i = 0; i < lines.size() && i < 5; ++i) {
     if (AsciiUpper(lines[i]) == "*PLENZO") return true;
   }
@@ -79,7 +78,7 @@ bool HasWholeMarkerLine(const QString& path) {
 }
 
 QString WorkingCopyPathFor(const QString& deck) {
-  const QFileInfo info(ResolvePath(StripQuotes(deck)));
+  const QFileInfo info(ResolveUnquoted(deck));
   const QString copy = info.absolutePath() + QStringLiteral("/~temp.pzd");
   return copy == info.absoluteFilePath() ? QString() : copy;
 }

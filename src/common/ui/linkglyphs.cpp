@@ -1,7 +1,6 @@
 #include "common/ui/linkglyphs.h"
 
 #include "common/lib1.h"
-#include "platform/pathresolver.h"
 
 #include <QImage>
 #include <QPainter>
@@ -38,7 +37,7 @@ QImage DrawDefaultGlyph(bool enabled) {
 
 bool LoadLinkGlyph(const QString& fileName, LinkGlyph* glyph) {
   if (!FileExistsUnquoted(fileName)) return false;
-  QImage image(ResolvePath(StripQuotes(fileName)));
+  QImage image(ResolveUnquoted(fileName));
   if (image.isNull()) return false;
   image = image.convertToFormat(QImage::Format_ARGB32);
   // Glyph bitmaps carry no alpha: the bottom-left pixel's colour marks the

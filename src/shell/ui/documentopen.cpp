@@ -151,7 +151,7 @@ void DocumentCommands::OpenPlainDeck(const QString& path) {
   Globals& g = G();
   g.AssignFileList.clear();
   std::vector<std::string> lines;
-  ReadTextLines(ResolvePath(StripQuotes(path)), &lines);
+  ReadTextLines(ResolveUnquoted(path), &lines);
   for (const std::string& line : lines) AddAssignFile(path, line);
   GetOUTFile(path);
   if (!OpenTextEditor(path)) return;
@@ -177,7 +177,7 @@ TPlenzoForm* DocumentCommands::OpenFormDeck(const QString& path, TPlenzoForm* wi
   // The restore point lies beside the deck, whatever the current folder;
   // the old window has closed, so it no longer claims a copy there.
   const QString copy = WorkingCopyPathFor(path);
-  const bool copied = !copy.isEmpty() && CopyFileBytes(ResolvePath(StripQuotes(path)), copy) == 0;
+  const bool copied = !copy.isEmpty() && CopyFileBytes(ResolveUnquoted(path), copy) == 0;
   TPlenzoForm* form = window ? window : CreateFormWindow();
   PlenzoFormInstance() = form;
   form->ClearTabs();
@@ -230,7 +230,7 @@ void DocumentCommands::EditPlenzo(const QString& path, int force) {
     WaitCursor wait;
     form = OpenFormDeck(path, CreateFormWindow(), true);
   }
-  QDir::setCurrent(QFileInfo(ResolvePath(StripQuotes(path))).absolutePath());
+  QDir::setCurrent(QFileInfo(ResolveUnquoted(path)).absolutePath());
   form->ShowTab(0);
   form->Editor()->document()->setModified(false);
   form->ClearModify();
@@ -252,7 +252,7 @@ void DocumentCommands::OpenFileItem(int tag) {
     main_.FixFileNameList();
     return;
   }
-  QDir::setCurrent(QFileInfo(ResolvePath(StripQuotes(path))).absolutePath());
+  QDir::setCurrent(QFileInfo(ResolveUnquoted(path)).absolutePath());
   const QString ext = ExtensionKey(path);
   if (G().RuntimeMode == 0 && IsPzd(ext)) {
     EditPlenzo(path, 0);

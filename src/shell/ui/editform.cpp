@@ -44,7 +44,7 @@ void TEditForm::FormCreate(int number) {
 
 int TEditForm::Load(const QString& Name, bool* isText) {
   QByteArray bytes;
-  if (const int err = ReadFileBytes(ResolvePath(StripQuotes(Name)), &bytes); err != 0) {
+  if (const int err = ReadFileBytes(ResolveUnquoted(Name), &bytes); err != 0) {
     ShowMessageKind(ReadErrorMessage(err, StripQuotes(Name)), 0, true);
     return err;
   }
