@@ -3,7 +3,6 @@
 #include "common/globals.h"
 #include "formdeck/formhost.h"
 #include "formdeck/ui/plenzoform.h"
-#include "platform/textfile.h"
 
 #include <QByteArray>
 
@@ -17,8 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   pm::fuzz::EnsureApplication();
   static pm::fuzz::NullHost host;
   static const QString path = pm::fuzz::ScratchFolder() + QStringLiteral("/deck.pzd");
-  if (pm::WriteFileAtomic(path, QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size))) != 0)
-    return 0;
+  if (!pm::fuzz::WriteInput(path, data, size)) return 0;
   pm::G().ParseErrorState = 0;
   auto form = std::make_unique<pm::TPlenzoForm>(&host);
   form->ClearTabs();

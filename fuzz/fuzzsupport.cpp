@@ -1,5 +1,7 @@
 #include "fuzzsupport.h"
 
+#include "platform/textfile.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 
@@ -20,6 +22,10 @@ void EnsureApplication() {
 QString ScratchFolder() {
   static QTemporaryDir* dir = new QTemporaryDir();
   return dir->path();
+}
+
+bool WriteInput(const QString& path, const uint8_t* data, size_t size) {
+  return WriteFileAtomic(path, QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size))) == 0;
 }
 
 }  // namespace pm::fuzz

@@ -1,7 +1,6 @@
 #include "fuzzsupport.h"
 
 #include "formdeck/listfile.h"
-#include "platform/textfile.h"
 
 #include <QByteArray>
 
@@ -12,8 +11,7 @@
 // A list file of any content: read, every column of every row, a lookup.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const QString path = pm::fuzz::ScratchFolder() + QStringLiteral("/pumps.lst");
-  if (pm::WriteFileAtomic(path, QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size))) != 0)
-    return 0;
+  if (!pm::fuzz::WriteInput(path, data, size)) return 0;
   const pm::ListFileRows list = pm::ReadListFile(path);
   (void)pm::ListFileMessage(path, list);
   for (const std::string& row : list.rows) {

@@ -33,8 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const QString folder = pm::fuzz::ScratchFolder();
   const QString deck = folder + QStringLiteral("/deck.pzd");
   const QString saved = folder + QStringLiteral("/saved.pzd");
-  if (pm::WriteFileAtomic(deck, QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size))) != 0)
-    return 0;
+  if (!pm::fuzz::WriteInput(deck, data, size)) return 0;
   pm::RemoveFile(saved);
   std::unique_ptr<pm::TPlenzoForm> form;
   if (!Parse(deck, &form)) return 0;
