@@ -59,10 +59,8 @@ QString ShownText(const QWidget* w) {
 }
 
 QString ElementLine(int index, const TFormElement& e, const TFormPage* page) {
-  const bool isGroup = e.kind == ElementKind::VisualGroup || e.kind == ElementKind::CheckBoxGroup ||
-                       e.kind == ElementKind::RadioGroup;
   const QWidget* input = e.valueInput ? e.valueInput : e.listInput ? e.listInput : e.fileInput;
-  const QWidget* shown = isGroup ? e.groupBox : e.label;
+  const QWidget* shown = IsGroupKind(e.kind) ? e.groupBox : e.label;
   QString at = QStringLiteral("-");
   QString visible = QStringLiteral("-");
   if (shown && page) {

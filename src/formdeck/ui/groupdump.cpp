@@ -24,9 +24,7 @@ QString Names(const ChoiceGroupNames& names) {
 QStringList DumpGroupControls(const TFormElement& e, const TFormPage* page) {
   QStringList out;
   const auto* box = dynamic_cast<const Tmygroupbox*>(e.groupBox);
-  if (!box || (e.kind != ElementKind::VisualGroup && e.kind != ElementKind::CheckBoxGroup &&
-               e.kind != ElementKind::RadioGroup))
-    return out;
+  if (!box || !IsGroupKind(e.kind)) return out;
   QString line =
       QStringLiteral("    box %1 shown %2 before %3 after %4")
           .arg(DumpQuoted(box->GroupName), YesNo(box->Shown), DumpQuoted(FromCp1252(box->BeforeCommand)),
