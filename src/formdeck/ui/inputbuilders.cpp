@@ -30,14 +30,6 @@ int TextWidth(const QFont& font, const QString& text) { return QFontMetrics(font
 
 QString Text(std::string_view bytes) { return FromCp1252(bytes); }
 
-// A label counts for the flow unless it gave up its position (a list input
-// without a drop-down).
-bool LabelCounts(const QWidget* label) {
-  if (!label) return false;
-  const auto* d = dynamic_cast<const TDescriptor*>(label);
-  return !d || d->HasPosition;
-}
-
 QWidget* BoxOf(const TFormElement* e) { return e->inGroup ? e->groupBox : nullptr; }
 
 void WidenBox(QWidget* box, int right) {
