@@ -7,9 +7,7 @@
 #include "formdeck/markuptext.h"
 #include "formdeck/ui/choiceitems.h"
 #include "formdeck/ui/descriptor.h"
-#include "formdeck/ui/fileinputs.h"
 #include "formdeck/ui/formpage.h"
-#include "formdeck/ui/input.h"
 #include "formdeck/ui/inputbuilders.h"
 #include "formdeck/ui/plenzoform.h"
 #include "platform/cp1252.h"
@@ -96,17 +94,9 @@ bool TPlenzoForm::FindGroupsByName(int PageIndex, const QString& Name, bool Show
     } else if (!w->inGroup) {
       if (model_.LayingOut) {
         w->shift += *Shift;
-        continue;
+      } else {
+        MoveElementControls(*w, *Shift);
       }
-      MoveBy(w->label, *Shift);
-      if (w->unitsLabel && w->label) w->unitsLabel->move(w->unitsLabel->x(), w->label->y());
-      auto* list = dynamic_cast<TFileInput*>(w->listInput);
-      if (list && list->HasList) MoveBy(list, *Shift);
-      auto* input = dynamic_cast<TInput*>(w->valueInput);
-      if (input && input->Tracked) MoveBy(input, *Shift);
-      MoveBy(w->fileInput, *Shift);
-      MoveBy(w->image, *Shift);
-      MoveBy(w->appButton, *Shift);
     }
   }
   return true;

@@ -204,6 +204,9 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   void PlaceAfterParse();
   void ApplyBackground();
   void FocusControl(QWidget* control);
+  // Moves the controls of an element that lies in no group; the units label
+  // follows the label.
+  static void MoveElementControls(TFormElement& e, int shift);
   std::vector<QWidget*> TabOrderControls() const;
   void RestoreOwnWorkingCopy();
   std::vector<WriteBackItem> WriteBackItems();
