@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <memory>
 #include <ostream>
 
 #include "common/globals.h"
+#include "common/settings.h"
 #include "fakehost.h"
 #include "formdeck/ui/plenzoform.h"
 #include "support/scriptedui.h"
@@ -17,19 +19,24 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 namespace pm::test {
 
 // A form window with a fake host and the scripted dialog service, and the
-// shared state as a fresh program has it.
+// shared state as a fresh program has it. A parse makes the deck's folder
+// current: the folder and the unit system come back at the end.
 class FormTest : public ::testing::Test {
  protected:
   void SetUp() override {
     G().ParseErrorState = 0;
     G().SourceSaved = false;
     G().AssignFileList.clear();
+    startFolder_ = QDir::currentPath();
+    savedUnits_ = DefaultSettings().UnitSystem;
     form = std::make_unique<TPlenzoForm>(&host);
     form->resize(640, 480);
   }
   void TearDown() override {
     form.reset();
     G().ParseErrorState = 0;
+    QDir::setCurrent(startFolder_);
+    DefaultSettings().UnitSystem = savedUnits_;
   }
 
   // Tabs Main and Pumps (pages 0 and 1), with a Source tab first if asked.
@@ -44,6 +51,10 @@ class FormTest : public ::testing::Test {
   ScriptedUi ui;
   FakeHost host;
   std::unique_ptr<TPlenzoForm> form;
+
+ private:
+  QString startFolder_;
+  int savedUnits_ = 0;
 };
 
 }  // namespace pm::test
