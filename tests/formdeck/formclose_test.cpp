@@ -96,10 +96,7 @@ TEST_F(FormCloseTest, FailedWriteKeepsTheWindowOpen) {
 TEST_F(FormCloseTest, YesWithAFailingInputKeepsTheWindowAndWritesNothing) {
   form->ClearTabs();
   form->Show();
-  auto* input = new FakeInput(21, 0, form->Page(0)->Content());
-  input->setText(QStringLiteral("abc"));
-  input->show();
-  input->setFocus();
+  FakeInput* input = FocusedInput(*form, QStringLiteral("abc"));
   form->Model().Changed = true;
   ui.answer(ModalResult::Yes);
   EXPECT_FALSE(form->close());

@@ -10,6 +10,7 @@
 #include "common/globals.h"
 #include "common/settings.h"
 #include "fakehost.h"
+#include "formdeck/ui/formpage.h"
 #include "formdeck/ui/plenzoform.h"
 #include "support/scriptedui.h"
 
@@ -17,6 +18,15 @@
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace pm::test {
+
+// A value input on the main page that holds text and has the focus.
+inline FakeInput* FocusedInput(TPlenzoForm& form, const QString& text) {
+  auto* input = new FakeInput(21, 0, form.Page(0)->Content());
+  input->setText(text);
+  input->show();
+  input->setFocus();
+  return input;
+}
 
 // A form window with a fake host and the scripted dialog service, and the
 // shared state as a fresh program has it. A parse makes the deck's folder
