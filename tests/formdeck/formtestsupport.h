@@ -12,12 +12,19 @@
 #include "fakehost.h"
 #include "formdeck/ui/formpage.h"
 #include "formdeck/ui/plenzoform.h"
+#include "platform/textfile.h"
 #include "support/scriptedui.h"
 
 // Readable QStrings in test failures.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace pm::test {
+
+inline QByteArray FileBytes(const QString& path) {
+  QByteArray bytes;
+  ReadFileBytes(path, &bytes);
+  return bytes;
+}
 
 // A value input on the main page that holds text and has the focus.
 inline FakeInput* FocusedInput(TPlenzoForm& form, const QString& text) {

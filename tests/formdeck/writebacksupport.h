@@ -32,12 +32,6 @@ inline void CopyFolderFiles(const QString& from, const QString& to) {
   }
 }
 
-inline QByteArray FileBytes(const QString& path) {
-  QByteArray bytes;
-  ReadFileBytes(path, &bytes);
-  return bytes;
-}
-
 inline std::vector<std::string> FileLines(const QString& path) { return SplitLines(FileBytes(path)); }
 
 inline void WriteBytes(const QString& path, const QByteArray& bytes) {
