@@ -4,7 +4,7 @@
 #include "common/settings.h"
 #include "formdeck/deckparser.h"
 #include "formdeck/formhost.h"
-#include "formdeck/markuptext.h"
+#include "formdeck/groupmarkup.h"
 #include "formdeck/ui/choiceitems.h"
 #include "formdeck/ui/descriptor.h"
 #include "formdeck/ui/formpage.h"
@@ -59,12 +59,7 @@ void TPlenzoForm::ShowGroups(const QString& Name, bool Show) {
 
 bool TPlenzoForm::FindGroupsByName(int PageIndex, const QString& Name, bool Show, int* Shift) {
   *Shift = 0;
-  const std::string name = AsciiUpper(Trimmed(ToCp1252(Name)));
-  TFormElement* e = model_.Elements.First(PageIndex);
-  for (; e; e = e->nextOnPage) {
-    auto* box = dynamic_cast<Tmygroupbox*>(e->groupBox);
-    if (IsGroupKind(e->kind) && box && AsciiUpper(Trimmed(ToCp1252(box->GroupName))) == name) break;
-  }
+  TFormElement* e = GroupOnPage(PageIndex, GroupKey(ToCp1252(Name)));
   if (!e) return false;
   auto* box = static_cast<Tmygroupbox*>(e->groupBox);
   if (Show) {

@@ -189,6 +189,8 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   // Shows or hides the first group named Name on one page and moves what
   // follows it; false when the page has no such group.
   bool FindGroupsByName(int PageIndex, const QString& Name, bool Show, int* Shift);
+  // The first group of a page whose name has that GroupKey, or nullptr.
+  TFormElement* GroupOnPage(int PageIndex, const std::string& key) const;
   // The help id of the focused input (kinds 21 and 22), else 0.
   int FocusedHelpId() const;
 
