@@ -17,8 +17,6 @@ namespace {
 class AppButtonTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    savedFolder = QDir::currentPath();
-    savedPath = DefaultSettings().AppLinkPaths[2];
     ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("my tools")));
     program = dir.filePath(QStringLiteral("my tools/viewer"));
     QFile f(program);
@@ -26,15 +24,8 @@ class AppButtonTest : public ::testing::Test {
     button.LinkIndex = 2;
     button.Arguments = QStringLiteral("-run flow.dat");
   }
-  void TearDown() override {
-    DefaultSettings().AppLinkPaths[2] = savedPath;
-    QDir::setCurrent(savedFolder);
-  }
-
   QTemporaryDir dir;
   QString program;
-  QString savedPath;
-  QString savedFolder;
   test::RecordedRuns runs;
   QStringList& commands = runs.commands;
   TAppButton button{nullptr};

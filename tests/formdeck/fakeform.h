@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QDir>
 #include <QStringList>
 #include <QWidget>
 
+#include "common/settings.h"
 #include "formdeck/ui/elementform.h"
 
 namespace pm::test {
@@ -40,13 +42,20 @@ class FakeForm : public QWidget, public ElementForm {
 // current folder and link paths a test changes come back afterwards too.
 class RecordedRuns {
  public:
-  RecordedRuns() : saved_(formServices().RunProgram) {
+  RecordedRuns()
+      : saved_(formServices().RunProgram),
+        savedFolder_(QDir::currentPath()),
+        savedLinks_(DefaultSettings().AppLinkPaths) {
     formServices().RunProgram = [this](const QString& command) {
       commands << command;
       return true;
     };
   }
-  ~RecordedRuns() { formServices().RunProgram = saved_; }
+  ~RecordedRuns() {
+    formServices().RunProgram = saved_;
+    QDir::setCurrent(savedFolder_);
+    DefaultSettings().AppLinkPaths = savedLinks_;
+  }
   RecordedRuns(const RecordedRuns&) = delete;
   RecordedRuns& operator=(const RecordedRuns&) = delete;
 
@@ -54,6 +63,8 @@ class RecordedRuns {
 
  private:
   std::function<bool(const QString&)> saved_;
+  QString savedFolder_;
+  decltype(DefaultSettingsRecord::AppLinkPaths) savedLinks_;
 };
 
 }  // namespace pm::test

@@ -8,12 +8,6 @@
 namespace pm::test {
 namespace {
 
-QByteArray ReadAll(const QString& path) {
-  QByteArray bytes;
-  ReadFileBytes(path, &bytes);
-  return bytes;
-}
-
 void WriteAll(const QString& path, const QByteArray& bytes) { ASSERT_EQ(WriteFileAtomic(path, bytes), 0); }
 
 // The write-back as a seam: counts its calls and can fail.
@@ -57,7 +51,7 @@ class FormCloseTest : public ::testing::Test {
 TEST_F(FormCloseTest, NoQuestionWhenNothingChanged) {
   EXPECT_TRUE(form->close());
   EXPECT_TRUE(ui.messages().empty());
-  EXPECT_EQ(ReadAll(deck), "edited\r\n");
+  EXPECT_EQ(FileBytes(deck), "edited\r\n");
   EXPECT_FALSE(QFile::exists(copy));  // the window's own copy goes with it
 }
 
@@ -72,7 +66,7 @@ TEST_F(FormCloseTest, UnsavedSourceAsksAsAtStart) {
   EXPECT_EQ(m.buttons, MessageButtons::YesNoCancel);
   EXPECT_FALSE(m.beepBefore);
   EXPECT_EQ(form->writes, 0);
-  EXPECT_EQ(ReadAll(deck), "edited\r\n");
+  EXPECT_EQ(FileBytes(deck), "edited\r\n");
   EXPECT_TRUE(QFile::exists(copy));
 }
 
@@ -96,10 +90,7 @@ TEST_F(FormCloseTest, FailedWriteKeepsTheWindowOpen) {
 TEST_F(FormCloseTest, YesWithAFailingInputKeepsTheWindowAndWritesNothing) {
   form->ClearTabs();
   form->Show();
-  auto* input = new FakeInput(21, 0, form->Page(0)->Content());
-  input->setText(QStringLiteral("abc"));
-  input->show();
-  input->setFocus();
+  FakeInput* input = FocusedInput(*form, QStringLiteral("abc"));
   form->Model().Changed = true;
   ui.answer(ModalResult::Yes);
   EXPECT_FALSE(form->close());
@@ -111,7 +102,7 @@ TEST_F(FormCloseTest, NoRestoresThisWindowsWorkingCopy) {
   form->Model().Changed = true;
   ui.answer(ModalResult::No);
   EXPECT_TRUE(form->close());
-  EXPECT_EQ(ReadAll(deck), "at opening\r\n");
+  EXPECT_EQ(FileBytes(deck), "at opening\r\n");
   EXPECT_EQ(form->writes, 0);
   EXPECT_FALSE(QFile::exists(copy));
 }
@@ -124,7 +115,7 @@ TEST_F(FormCloseTest, NoAfterASaveRestoresTheSavedText) {
   form->Model().Changed = true;
   ui.answer(ModalResult::No);
   EXPECT_TRUE(form->close());
-  EXPECT_EQ(ReadAll(deck), "saved\r\n");
+  EXPECT_EQ(FileBytes(deck), "saved\r\n");
 }
 
 TEST_F(FormCloseTest, NoWithoutAWorkingCopyLeavesTheDeck) {
@@ -132,7 +123,7 @@ TEST_F(FormCloseTest, NoWithoutAWorkingCopyLeavesTheDeck) {
   form->Model().Changed = true;
   ui.answer(ModalResult::No);
   EXPECT_TRUE(form->close());
-  EXPECT_EQ(ReadAll(deck), "edited\r\n");
+  EXPECT_EQ(FileBytes(deck), "edited\r\n");
   EXPECT_EQ(ui.messages().size(), 1u);
 }
 
@@ -143,17 +134,17 @@ TEST_F(FormCloseTest, NoNeverCopiesAnotherDecksWorkingCopy) {
   form->Model().Changed = true;
   ui.answer(ModalResult::No);
   EXPECT_TRUE(form->close());
-  EXPECT_EQ(ReadAll(deck), "edited\r\n");
+  EXPECT_EQ(FileBytes(deck), "edited\r\n");
   ASSERT_EQ(ui.messages().size(), 2u);
   EXPECT_TRUE(ui.messages()[1].text.contains(QStringLiteral("was not restored")));
-  EXPECT_EQ(ReadAll(copy), "another deck\r\n");  // not this window's to delete
+  EXPECT_EQ(FileBytes(copy), "another deck\r\n");  // not this window's to delete
 }
 
 TEST_F(FormCloseTest, CancelKeepsTheWindowAndTheDeck) {
   form->Model().Changed = true;
   ui.answer(ModalResult::Cancel);
   EXPECT_FALSE(form->close());
-  EXPECT_EQ(ReadAll(deck), "edited\r\n");
+  EXPECT_EQ(FileBytes(deck), "edited\r\n");
   EXPECT_EQ(form->writes, 0);
 }
 
@@ -166,7 +157,7 @@ TEST_F(FormCloseTest, FailedParseWithoutSourceTabClosesWithoutSaving) {
   EXPECT_TRUE(form->close());
   EXPECT_TRUE(ui.messages().empty());
   EXPECT_EQ(form->writes, 0);
-  EXPECT_EQ(ReadAll(deck), "edited\r\n");
+  EXPECT_EQ(FileBytes(deck), "edited\r\n");
 }
 
 TEST_F(FormCloseTest, FailedParseWithSourceTabSavesTheSourceText) {
@@ -178,7 +169,7 @@ TEST_F(FormCloseTest, FailedParseWithSourceTabSavesTheSourceText) {
   ui.answer(ModalResult::Yes);
   EXPECT_TRUE(form->close());
   EXPECT_EQ(form->writes, 0);
-  EXPECT_EQ(ReadAll(deck), "*PLENZO\r\n*\r\nTANK = 3\r\n");
+  EXPECT_EQ(FileBytes(deck), "*PLENZO\r\n*\r\nTANK = 3\r\n");
 }
 
 TEST_F(FormCloseTest, YesOnTheSourceTabSavesTheEditorNotTheForm) {
@@ -192,7 +183,7 @@ TEST_F(FormCloseTest, YesOnTheSourceTabSavesTheEditorNotTheForm) {
   ui.answer(ModalResult::Yes);
   EXPECT_TRUE(form->close());
   EXPECT_EQ(form->writes, 0);
-  EXPECT_EQ(ReadAll(deck), "*PLENZO\r\nTANK = 4\r\n");
+  EXPECT_EQ(FileBytes(deck), "*PLENZO\r\nTANK = 4\r\n");
 }
 
 TEST_F(FormCloseTest, FailedSourceSaveIsReportedAndKeepsTheWindow) {

@@ -1,6 +1,7 @@
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <array>
 
 #include "formdeck/ui/formpage.h"
 #include "formdeck/ui/formtabbar.h"
@@ -17,6 +18,14 @@ class FormKeysTest : public FormTest {
     input->setGeometry(10, top, 80, 20);
     input->show();
     return input;
+  }
+  // Three inputs down the main page alone, the middle one focused.
+  std::array<FakeInput*, 3> ThreeInputs() {
+    form->ClearTabs();
+    form->Show();
+    const std::array<FakeInput*, 3> inputs{Input(10), Input(40), Input(70)};
+    inputs[1]->setFocus();
+    return inputs;
   }
   QWidget* Focused() const { return form->focusWidget(); }
 };
@@ -52,12 +61,7 @@ TEST_F(FormKeysTest, RightIsRefusedWhileTheFocusedInputFails) {
 }
 
 TEST_F(FormKeysTest, ArrowsFollowTheTabOrderWithoutWrapping) {
-  form->ClearTabs();
-  form->Show();
-  FakeInput* a = Input(10);
-  FakeInput* b = Input(40);
-  FakeInput* c = Input(70);
-  b->setFocus();
+  const auto [a, b, c] = ThreeInputs();
   QTest::keyClick(b, Qt::Key_Down);
   EXPECT_EQ(Focused(), c);
   QTest::keyClick(c, Qt::Key_Down);
@@ -87,12 +91,7 @@ TEST_F(FormKeysTest, ArrowsCompareTopsInPageCoordinates) {
 }
 
 TEST_F(FormKeysTest, FirstAndLastControl) {
-  form->ClearTabs();
-  form->Show();
-  FakeInput* a = Input(10);
-  FakeInput* b = Input(40);
-  FakeInput* c = Input(70);
-  b->setFocus();
+  const auto [a, b, c] = ThreeInputs();
   QTest::keyClick(b, Qt::Key_PageDown, Qt::ControlModifier);
   EXPECT_EQ(Focused(), c);
   QTest::keyClick(c, Qt::Key_Home, Qt::ShiftModifier);

@@ -1,6 +1,5 @@
 // Decks with groups read into a real form window: the boxes, the initial
 // states of their items, clicks, nesting, and the layout of the page.
-#include <QDir>
 #include <QFile>
 #include <QTest>
 #include <QToolButton>
@@ -19,12 +18,10 @@ class GroupDeckTest : public test::FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
-    saved = QDir::currentPath();
     G().SimulateMode = 1;
   }
   void TearDown() override {
     FormTest::TearDown();
-    QDir::setCurrent(saved);
     G().SimulateMode = 1;
   }
 
@@ -56,7 +53,6 @@ class GroupDeckTest : public test::FormTest {
   int Bottom(const QWidget* w, int page = 0) const { return form->Page(page)->TopInPage(w) + w->height(); }
 
   QTemporaryDir dir;
-  QString saved;
 };
 
 TEST_F(GroupDeckTest, VisualGroupsTakeNameCaptionAndColour) {

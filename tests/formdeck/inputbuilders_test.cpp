@@ -1,7 +1,9 @@
 #include "formdeck/ui/inputbuilders.h"
 
-#include "common/settings.h"
+#include <QFile>
+#include <QTest>
 
+#include "common/settings.h"
 #include "formdeck/ui/appbutton.h"
 #include "formdeck/ui/descriptor.h"
 #include "formdeck/ui/fileinputs.h"
@@ -9,10 +11,6 @@
 #include "formtestsupport.h"
 #include "modalboxui.h"
 #include "support/testpaths.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTest>
 
 namespace pm {
 namespace {
@@ -23,17 +21,6 @@ QString Deck(const char* name) {
 
 class InputDeckTest : public test::FormTest {
  protected:
-  void SetUp() override {
-    FormTest::SetUp();
-    saved = QDir::currentPath();
-    savedUnits = DefaultSettings().UnitSystem;
-  }
-  void TearDown() override {
-    FormTest::TearDown();
-    QDir::setCurrent(saved);
-    DefaultSettings().UnitSystem = savedUnits;
-  }
-
   // Reads a deck of the fixtures; the elements of the main page in order.
   std::vector<TFormElement*> Read(const char* name, int units = 1) {
     DefaultSettings().UnitSystem = units;
@@ -45,9 +32,6 @@ class InputDeckTest : public test::FormTest {
     return dynamic_cast<T*>(w);
   }
   int A(const QWidget* w) const { return form->aveCharWidth(w->font()); }
-
-  QString saved;
-  int savedUnits = 0;
 };
 
 TEST_F(InputDeckTest, NumericInputShowsItsValueInTheUnitSystem) {
@@ -222,7 +206,8 @@ TEST_F(InputDeckTest, AppLinkMakesAButtonAfterTheUnits) {
   EXPECT_EQ(button->toolTip(), button->Arguments);
   EXPECT_FALSE(button->icon().isNull());
   const QWidget* input = e->valueInput;
-  EXPECT_EQ(button->x(), input->x() + input->width() + e->unitsWidth + form->aveCharWidth(button->font()) + 10);
+  EXPECT_EQ(button->x(),
+            input->x() + input->width() + e->unitsWidth + form->aveCharWidth(button->font()) + 10);
   EXPECT_EQ(button->y(), e->label->y() - 1);
 }
 

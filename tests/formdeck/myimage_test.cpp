@@ -18,18 +18,12 @@ namespace {
 class ImageTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    savedFolder = QDir::currentPath();
-    savedLink = DefaultSettings().AppLinkPaths[3];
     image = new TmyImage(&form);
     image->SetPicture(QImage(200, 100, QImage::Format_RGB32));
     image->OnClick = TmyImage::Click::HandleHRef;
     tool = dir.filePath(QStringLiteral("tool.sh"));
     QFile f(tool);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  }
-  void TearDown() override {
-    DefaultSettings().AppLinkPaths[3] = savedLink;
-    QDir::setCurrent(savedFolder);
   }
   void area(const QString& href, const QRect& r, const QString& hint = QString()) {
     image->AddArea(href);
@@ -41,8 +35,6 @@ class ImageTest : public ::testing::Test {
   TmyImage* image = nullptr;
   QTemporaryDir dir;
   QString tool;
-  QString savedFolder;
-  QString savedLink;
   test::RecordedRuns runs;
   QStringList& commands = runs.commands;
 };

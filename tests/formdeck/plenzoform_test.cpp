@@ -12,7 +12,16 @@
 namespace pm::test {
 namespace {
 
-using PlenzoFormTest = FormTest;
+class PlenzoFormTest : public FormTest {
+ protected:
+  // Two pages, the first shown with a focused input whose check fails.
+  FakeInput* BadInputOnTheFirstPage() {
+    MakeTwoPages(false);
+    form->Show();
+    form->ShowTab(0);
+    return FocusedInput(*form, QStringLiteral("abc"));
+  }
+};
 
 TEST_F(PlenzoFormTest, CreationDefaults) {
   EXPECT_TRUE(form->isHidden());
@@ -147,13 +156,7 @@ TEST_F(PlenzoFormTest, ActivationSetsActiveChildKindAndMenu) {
 }
 
 TEST_F(PlenzoFormTest, ClickOnATabRunsTheInputCheckFirst) {
-  MakeTwoPages(false);
-  form->Show();
-  form->ShowTab(0);
-  auto* input = new FakeInput(21, 0, form->Page(0)->Content());
-  input->setText(QStringLiteral("abc"));
-  input->show();
-  input->setFocus();
+  FakeInput* input = BadInputOnTheFirstPage();
   QTabBar* bar = form->TabControl();
   QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
   EXPECT_EQ(input->checks, 1);
@@ -166,13 +169,7 @@ TEST_F(PlenzoFormTest, ClickOnATabRunsTheInputCheckFirst) {
 }
 
 TEST_F(PlenzoFormTest, WheelAndKeysOnTheTabBarGoThroughTheCheck) {
-  MakeTwoPages(false);
-  form->Show();
-  form->ShowTab(0);
-  auto* input = new FakeInput(21, 0, form->Page(0)->Content());
-  input->setText(QStringLiteral("abc"));
-  input->show();
-  input->setFocus();
+  FakeInput* input = BadInputOnTheFirstPage();
   QTabBar* bar = form->TabControl();
   QWheelEvent wheel(QPointF(5, 5), bar->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
                     Qt::NoModifier, Qt::NoScrollPhase, false);

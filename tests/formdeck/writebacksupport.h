@@ -32,12 +32,6 @@ inline void CopyFolderFiles(const QString& from, const QString& to) {
   }
 }
 
-inline QByteArray FileBytes(const QString& path) {
-  QByteArray bytes;
-  ReadFileBytes(path, &bytes);
-  return bytes;
-}
-
 inline std::vector<std::string> FileLines(const QString& path) { return SplitLines(FileBytes(path)); }
 
 inline void WriteBytes(const QString& path, const QByteArray& bytes) {
@@ -57,21 +51,13 @@ inline void Type(QLineEdit* input, const QString& text) {
 }
 
 // A form opened on a copy of a fixture folder, so that saves touch nothing
-// of the source tree. The parse makes the deck's folder current; the
-// folder before it comes back at the end.
+// of the source tree.
 class DeckCopyTest : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
-    startFolder_ = QDir::currentPath();
-    savedUnits_ = DefaultSettings().UnitSystem;
     ASSERT_TRUE(dir_.isValid());
     folder_ = dir_.path();
-  }
-  void TearDown() override {
-    FormTest::TearDown();
-    QDir::setCurrent(startFolder_);
-    DefaultSettings().UnitSystem = savedUnits_;
   }
 
   QString Path(const QString& name) const { return folder_ + QLatin1Char('/') + name; }
@@ -118,8 +104,6 @@ class DeckCopyTest : public FormTest {
 
   QTemporaryDir dir_;
   QString folder_;  // the copy's folder
-  QString startFolder_;
-  int savedUnits_ = 0;
 };
 
 }  // namespace pm::test

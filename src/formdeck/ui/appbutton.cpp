@@ -29,17 +29,21 @@ bool LocateLinkProgram(int k, QWidget* parent, QString* program) {
     *program = path;
     return true;
   }
-  const QString question = QStringLiteral("Application link ") + path +
-                           QStringLiteral(" was not found.  Do you want to browse to locate this file?");
-  if (ShowMessageKind(question, 5, true) != ModalResult::Yes) return false;
-  FileDialogRequest request;
-  request.fileName = path;
-  request.filter = QStringLiteral("Applications (*);;All files (*)");
-  const QString chosen = ui().openFileName(parent, request);
+  const QString chosen = BrowseForMissingFile(QStringLiteral("Application link"), path, parent);
   if (chosen.isEmpty()) return false;
   DefaultSettings().AppLinkPaths[k] = chosen;
   *program = chosen;
   return true;
+}
+
+QString BrowseForMissingFile(const QString& what, const QString& path, QWidget* parent) {
+  const QString question = what + QLatin1Char(' ') + path +
+                           QStringLiteral(" was not found.  Do you want to browse to locate this file?");
+  if (ShowMessageKind(question, 5, true) != ModalResult::Yes) return QString();
+  FileDialogRequest request;
+  request.fileName = path;
+  request.filter = QStringLiteral("Applications (*);;All files (*)");
+  return ui().openFileName(parent, request);
 }
 
 QString LinkCommand(const QString& program, const QString& arguments) {

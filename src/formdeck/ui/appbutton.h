@@ -22,6 +22,11 @@ class TAppButton : public QToolButton {
 // is kept for this run. False when the user refused (nothing may run).
 bool LocateLinkProgram(int k, QWidget* parent, QString* program);
 
+// Offers to browse for a file that was not found ("<what> <path> was not
+// found.  Do you want to browse ..."); the file chosen, or empty when the
+// user declined or cancelled.
+QString BrowseForMissingFile(const QString& what, const QString& path, QWidget* parent);
+
 // Command := program + " " + arguments, the program quoted when it holds a
 // blank, leading blanks removed.
 QString LinkCommand(const QString& program, const QString& arguments);

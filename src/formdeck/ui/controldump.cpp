@@ -43,6 +43,8 @@ QString DumpQuoted(const QString& text) { return Quoted(text); }
 
 QString DumpPlace(const QWidget* w, const TFormPage* page) { return Place(w, page); }
 
+QString DumpYesNo(bool b) { return b ? QStringLiteral("yes") : QStringLiteral("no"); }
+
 QStringList DumpElementControls(const TFormElement& e, const TFormPage* page) {
   QStringList out;
   if (const auto* input = dynamic_cast<const TInput*>(e.valueInput)) {
@@ -68,7 +70,7 @@ QStringList DumpElementControls(const TFormElement& e, const TFormPage* page) {
                .arg(list->DisplayColumn)
                .arg(list->ValueColumn)
                .arg(list->HelpId)
-               .arg(list->IsAssign ? QStringLiteral("yes") : QStringLiteral("no"))
+               .arg(DumpYesNo(list->IsAssign))
                .arg(list->UnitNumber);
     out << QStringLiteral("    choice %1 %2 deck %3 items %4")
                .arg(list->currentIndex())

@@ -14,9 +14,10 @@ struct TFormElement;
 // conversion, help id and list or file fields.
 QStringList DumpElementControls(const TFormElement& e, const TFormPage* page);
 
-// For the dump lines of other controls: a text in double quotes, and a
-// control's place on its page ("x,y wxh shown").
+// For the dump lines of other controls: a text in double quotes, a
+// control's place on its page ("x,y wxh shown"), and a flag as a word.
 QString DumpQuoted(const QString& text);
 QString DumpPlace(const QWidget* w, const TFormPage* page);
+QString DumpYesNo(bool b);
 
 }  // namespace pm

@@ -24,4 +24,9 @@ void TDescriptor::WMRButtonDown() {
   if (ElementForm* form = FindElementForm(this)) form->LabelRightClicked(this);
 }
 
+bool LabelCounts(const QWidget* label) {
+  const auto* d = dynamic_cast<const TDescriptor*>(label);
+  return label && (!d || d->HasPosition);
+}
+
 }  // namespace pm

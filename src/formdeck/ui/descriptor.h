@@ -24,4 +24,8 @@ class TDescriptor : public QLabel {
   void WMRButtonDown();
 };
 
+// A label counts for the flow of the page unless it gave up its position;
+// no label counts for nothing.
+bool LabelCounts(const QWidget* label);
+
 }  // namespace pm

@@ -49,8 +49,6 @@ QString Align(std::uint8_t align) {
   }
 }
 
-QString YesNo(bool b) { return b ? QStringLiteral("yes") : QStringLiteral("no"); }
-
 // The text a control shows, whatever its class.
 QString ShownText(const QWidget* w) {
   if (!w) return {};
@@ -59,10 +57,8 @@ QString ShownText(const QWidget* w) {
 }
 
 QString ElementLine(int index, const TFormElement& e, const TFormPage* page) {
-  const bool isGroup = e.kind == ElementKind::VisualGroup || e.kind == ElementKind::CheckBoxGroup ||
-                       e.kind == ElementKind::RadioGroup;
   const QWidget* input = e.valueInput ? e.valueInput : e.listInput ? e.listInput : e.fileInput;
-  const QWidget* shown = isGroup ? e.groupBox : e.label;
+  const QWidget* shown = IsGroupKind(e.kind) ? e.groupBox : e.label;
   QString at = QStringLiteral("-");
   QString visible = QStringLiteral("-");
   if (shown && page) {
@@ -71,7 +67,7 @@ QString ElementLine(int index, const TFormElement& e, const TFormPage* page) {
              .arg(page->TopInPage(shown))
              .arg(shown->width())
              .arg(shown->height());
-    visible = YesNo(shown->isVisibleTo(page));
+    visible = DumpYesNo(shown->isVisibleTo(page));
   }
   return QStringLiteral(
              "  %1 %2 line %3 no %4 name %5 text %6 value %7 unit %8 slot %9 group %10 visible %11 at %12")
@@ -123,7 +119,7 @@ QString DumpForm(const TPlenzoForm& form) {
              .arg(form.isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown"),
                   Quoted(form.windowTitle()));
   out << QStringLiteral("background %1 maximize %2 windowsize %3 contentwidth %4")
-             .arg(Colour(m.Background), YesNo(m.MaximizeForm), YesNo(m.WindowSizeMaximize))
+             .arg(Colour(m.Background), DumpYesNo(m.MaximizeForm), DumpYesNo(m.WindowSizeMaximize))
              .arg(m.ContentWidth);
   out << QStringLiteral("commands before %1 after %2 before1 %3 after1 %4")
              .arg(Quoted(m.Before), Quoted(m.After), Quoted(m.Before1), Quoted(m.After1));

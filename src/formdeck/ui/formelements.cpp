@@ -4,12 +4,10 @@
 #include "common/settings.h"
 #include "formdeck/deckparser.h"
 #include "formdeck/formhost.h"
-#include "formdeck/markuptext.h"
+#include "formdeck/groupmarkup.h"
 #include "formdeck/ui/choiceitems.h"
 #include "formdeck/ui/descriptor.h"
-#include "formdeck/ui/fileinputs.h"
 #include "formdeck/ui/formpage.h"
-#include "formdeck/ui/input.h"
 #include "formdeck/ui/inputbuilders.h"
 #include "formdeck/ui/plenzoform.h"
 #include "platform/cp1252.h"
@@ -61,12 +59,7 @@ void TPlenzoForm::ShowGroups(const QString& Name, bool Show) {
 
 bool TPlenzoForm::FindGroupsByName(int PageIndex, const QString& Name, bool Show, int* Shift) {
   *Shift = 0;
-  const std::string name = AsciiUpper(Trimmed(ToCp1252(Name)));
-  TFormElement* e = model_.Elements.First(PageIndex);
-  for (; e; e = e->nextOnPage) {
-    auto* box = dynamic_cast<Tmygroupbox*>(e->groupBox);
-    if (IsGroupKind(e->kind) && box && AsciiUpper(Trimmed(ToCp1252(box->GroupName))) == name) break;
-  }
+  TFormElement* e = GroupOnPage(PageIndex, GroupKey(ToCp1252(Name)));
   if (!e) return false;
   auto* box = static_cast<Tmygroupbox*>(e->groupBox);
   if (Show) {
@@ -96,17 +89,9 @@ bool TPlenzoForm::FindGroupsByName(int PageIndex, const QString& Name, bool Show
     } else if (!w->inGroup) {
       if (model_.LayingOut) {
         w->shift += *Shift;
-        continue;
+      } else {
+        MoveElementControls(*w, *Shift);
       }
-      MoveBy(w->label, *Shift);
-      if (w->unitsLabel && w->label) w->unitsLabel->move(w->unitsLabel->x(), w->label->y());
-      auto* list = dynamic_cast<TFileInput*>(w->listInput);
-      if (list && list->HasList) MoveBy(list, *Shift);
-      auto* input = dynamic_cast<TInput*>(w->valueInput);
-      if (input && input->Tracked) MoveBy(input, *Shift);
-      MoveBy(w->fileInput, *Shift);
-      MoveBy(w->image, *Shift);
-      MoveBy(w->appButton, *Shift);
     }
   }
   return true;

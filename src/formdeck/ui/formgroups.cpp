@@ -117,17 +117,20 @@ void TPlenzoForm::FinishForm(DeckParser& /*parser*/) {
   CurrentPage = shownPage;
 }
 
+TFormElement* TPlenzoForm::GroupOnPage(int PageIndex, const std::string& key) const {
+  for (TFormElement* e = model_.Elements.First(PageIndex); e; e = e->nextOnPage) {
+    const auto* box = dynamic_cast<const Tmygroupbox*>(e->groupBox);
+    if (IsGroupKind(e->kind) && box && GroupKey(ToCp1252(box->GroupName)) == key) return e;
+  }
+  return nullptr;
+}
+
 bool TPlenzoForm::ApplyGroupState(const QString& Name, bool CheckBoxes, QAbstractButton* Item) {
   const ChoiceGroupNames* names = NamesOf(Item);
   if (!names) return false;
   const std::string key = GroupKey(ToCp1252(Name));
   TFormElement* found = nullptr;
-  for (int page = 0; page < kPageCount && !found; ++page) {
-    for (TFormElement* e = model_.Elements.First(page); e && !found; e = e->nextOnPage) {
-      auto* box = dynamic_cast<Tmygroupbox*>(e->groupBox);
-      if (IsGroupKind(e->kind) && box && GroupKey(ToCp1252(box->GroupName)) == key) found = e;
-    }
-  }
+  for (int page = 0; page < kPageCount && !found; ++page) found = GroupOnPage(page, key);
   if (!found) return false;
   const auto* box = static_cast<Tmygroupbox*>(found->groupBox);
   const bool namesFirst = names->GroupCount() > 0 && GroupKey(ToCp1252(names->GroupNames[0])) == key;

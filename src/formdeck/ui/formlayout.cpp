@@ -29,15 +29,19 @@ void TPlenzoForm::LayoutPage(int PageIndex) {
       continue;
     }
     if (e->inGroup) continue;
-    MoveBy(e->label, e->shift);
-    if (e->unitsLabel && e->label) e->unitsLabel->move(e->unitsLabel->x(), e->label->y());
-    auto* list = dynamic_cast<TFileInput*>(e->listInput);
-    if (list && list->HasList) MoveBy(list, e->shift);
-    for (QWidget* w : {e->valueInput, e->fileInput, e->image, e->appButton}) MoveBy(w, e->shift);
+    MoveElementControls(*e, e->shift);
     e->shift = 0;
   }
   page->setUpdatesEnabled(true);
   SetScrollBar(PageIndex);
+}
+
+void TPlenzoForm::MoveElementControls(TFormElement& e, int shift) {
+  MoveBy(e.label, shift);
+  if (e.unitsLabel && e.label) e.unitsLabel->move(e.unitsLabel->x(), e.label->y());
+  auto* list = dynamic_cast<TFileInput*>(e.listInput);
+  if (list && list->HasList) MoveBy(list, shift);
+  for (QWidget* w : {e.valueInput, e.fileInput, e.image, e.appButton}) MoveBy(w, shift);
 }
 
 std::vector<Extent> TPlenzoForm::PageExtents(int PageIndex) const {

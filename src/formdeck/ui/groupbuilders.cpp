@@ -27,11 +27,6 @@ QString Caption(const std::string& bytes) {
   return text;
 }
 
-bool LabelCounts(const QWidget* label) {
-  const auto* d = dynamic_cast<const TDescriptor*>(label);
-  return label && (!d || d->HasPosition);
-}
-
 // CurrentY below the page's last element E, for a new group.
 void FlowBeforeGroup(const TFormElement* E, int L, ParseState& s) {
   if (!E || E->kind == ElementKind::VisualGroup || !LabelCounts(E->label)) return;

@@ -10,8 +10,6 @@ namespace pm {
 
 namespace {
 
-QString YesNo(bool b) { return b ? QStringLiteral("yes") : QStringLiteral("no"); }
-
 QString Names(const ChoiceGroupNames& names) {
   QStringList out;
   for (int i = 0; i < names.GroupCount(); ++i)
@@ -24,12 +22,10 @@ QString Names(const ChoiceGroupNames& names) {
 QStringList DumpGroupControls(const TFormElement& e, const TFormPage* page) {
   QStringList out;
   const auto* box = dynamic_cast<const Tmygroupbox*>(e.groupBox);
-  if (!box || (e.kind != ElementKind::VisualGroup && e.kind != ElementKind::CheckBoxGroup &&
-               e.kind != ElementKind::RadioGroup))
-    return out;
+  if (!box || !IsGroupKind(e.kind)) return out;
   QString line =
       QStringLiteral("    box %1 shown %2 before %3 after %4")
-          .arg(DumpQuoted(box->GroupName), YesNo(box->Shown), DumpQuoted(FromCp1252(box->BeforeCommand)),
+          .arg(DumpQuoted(box->GroupName), DumpYesNo(box->Shown), DumpQuoted(FromCp1252(box->BeforeCommand)),
                DumpQuoted(FromCp1252(box->AfterCommand)));
   if (box->autoFillBackground())
     line += QStringLiteral(" colour #") + box->palette().color(QPalette::Window).name().mid(1).toUpper();
@@ -42,8 +38,8 @@ QStringList DumpGroupControls(const TFormElement& e, const TFormPage* page) {
     const auto* radio = dynamic_cast<const TGRadioButton*>(item);
     QString itemLine = QStringLiteral("    item %1 %2 checked %3")
                            .arg(++index)
-                           .arg(DumpQuoted(caption), YesNo(item->isChecked()));
-    if (radio) itemLine += QStringLiteral(" mark %1").arg(YesNo(radio->CheckedMark));
+                           .arg(DumpQuoted(caption), DumpYesNo(item->isChecked()));
+    if (radio) itemLine += QStringLiteral(" mark %1").arg(DumpYesNo(radio->CheckedMark));
     if (check) itemLine += QStringLiteral(" names %1").arg(Names(*check));
     if (radio) itemLine += QStringLiteral(" names %1").arg(Names(*radio));
     out << itemLine + QStringLiteral(" at ") + DumpPlace(item, page);

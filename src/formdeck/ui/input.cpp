@@ -81,10 +81,9 @@ void TInput::refocusLater() {
   // settled; the guard stays up until then, so the input that the user
   // moved to is not checked when it loses the focus again.
   QPointer<TInput> self(this);
-  QPointer<QWidget> formWidget;
-  for (QWidget* w = this; w != nullptr && formWidget.isNull(); w = w->parentWidget())
-    if (dynamic_cast<ElementForm*>(w)) formWidget = w;
-  const bool onForm = !formWidget.isNull();
+  ElementForm* form = FindElementForm(this);
+  const QPointer<QWidget> formWidget = dynamic_cast<QWidget*>(form);
+  const bool onForm = form != nullptr;
   QTimer::singleShot(0, qApp, [self, formWidget, onForm]() {
     if (self) {
       self->setFocus(Qt::OtherFocusReason);

@@ -30,14 +30,6 @@ int TextWidth(const QFont& font, const QString& text) { return QFontMetrics(font
 
 QString Text(std::string_view bytes) { return FromCp1252(bytes); }
 
-// A label counts for the flow unless it gave up its position (a list input
-// without a drop-down).
-bool LabelCounts(const QWidget* label) {
-  if (!label) return false;
-  const auto* d = dynamic_cast<const TDescriptor*>(label);
-  return !d || d->HasPosition;
-}
-
 QWidget* BoxOf(const TFormElement* e) { return e->inGroup ? e->groupBox : nullptr; }
 
 void WidenBox(QWidget* box, int right) {
@@ -72,6 +64,16 @@ TDescriptor* MakeLabel(TPlenzoForm& form, TFormElement* e, int slot, const QStri
   return label;
 }
 
+// The value control of an element, in the form's current container and the
+// font of slot 2.
+template <typename Control>
+Control* MakeInput(TPlenzoForm& form, QWidget*& field) {
+  auto* control = new Control(form.CurrentContainer());
+  field = control;
+  ApplyFontSlot(control, form.Model().Slots.Font(2));
+  return control;
+}
+
 // The label of an input: left M + tab0, top Y, or stacked in the open group.
 TDescriptor* InputLabel(TPlenzoForm& form, DeckParser& parser, TFormElement* e, const QString& text,
                         int heightExtra, int growNum, int growDen) {
@@ -95,13 +97,10 @@ void PlaceAppButton(TPlenzoForm& form, TFormElement* e, const std::string& text,
 }
 
 void BuildNumericInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
-  FormModel& m = form.Model();
   std::string value;
   const bool hasValue = SplitValueLine(e->deckLine, &e->name, &value);
   e->valueText = value;
-  auto* input = new TInput(form.CurrentContainer());
-  e->valueInput = input;
-  ApplyFontSlot(input, m.Slots.Font(2));
+  auto* input = MakeInput<TInput>(form, e->valueInput);
   int errorPos = 1;
   const long double si = hasValue ? TextToNumberDot(value, &errorPos) : 0;
   // A value that is no number (an expression, a trailing note) stays text:
@@ -146,15 +145,10 @@ void BuildNumericInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
 
   // A value kept as text is SI: it is never converted.
   const std::string& unitText = units == 1 || !input->IsNumeric ? nm.siUnit : nm.ipUnit;
-  auto* unitsLabel = new TDescriptor(form.CurrentContainer());
-  ApplyFontSlot(unitsLabel, m.Slots.Font(3));
-  unitsLabel->setText(Text(unitText));
-  unitsLabel->Element = e;
-  unitsLabel->Printable = true;
+  TDescriptor* unitsLabel = MakeLabel(form, e, 3, Text(unitText));
   const int unitsWidth = TextWidth(unitsLabel->font(), unitsLabel->text());
   unitsLabel->setGeometry(input->x() + input->width() + form.aveCharWidth(unitsLabel->font()), label->y(),
                           unitsWidth, form.GetHeight(unitsLabel->font()) + 2);
-  unitsLabel->show();
   e->unitsLabel = unitsLabel;
   e->unitsWidth = unitsWidth;
   WidenBox(BoxOf(e), unitsLabel->x() + unitsLabel->width());
@@ -165,11 +159,8 @@ void BuildNumericInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
 }
 
 void BuildListInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
-  FormModel& m = form.Model();
   ParseState& s = parser.State();
-  auto* list = new TFileInput(form.CurrentContainer());
-  e->listInput = list;
-  ApplyFontSlot(list, m.Slots.Font(2));
+  auto* list = MakeInput<TFileInput>(form, e->listInput);
   ListDeckValue deck;
   const bool deckOk = ReadListDeckLine(e->deckLine, &deck);
   e->name = deck.name;
@@ -243,10 +234,7 @@ void BuildListInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
 }
 
 void BuildFileInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
-  FormModel& m = form.Model();
-  auto* input = new TOpenFile(form.CurrentContainer());
-  e->fileInput = input;
-  ApplyFontSlot(input, m.Slots.Font(2));
+  auto* input = MakeInput<TOpenFile>(form, e->fileInput);
   AssignValue assign;
   const bool deckOk = ReadAssignLine(e->deckLine, &assign);
   e->name = assign.name;

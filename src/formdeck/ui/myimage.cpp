@@ -10,7 +10,6 @@
 #include "formdeck/markuptext.h"
 #include "formdeck/ui/appbutton.h"
 #include "formdeck/ui/elementform.h"
-#include "platform/uiservice.h"
 
 namespace pm {
 
@@ -88,15 +87,8 @@ void TmyImage::HandleHRef(const QPoint& pos) {
     Target = Target.left(at);
   }
   if (!FileExistsUnquoted(Target)) {
-    const QString question = QStringLiteral("File ") + Target +
-                             QStringLiteral(" was not found.  Do you want to browse to locate this file?");
-    if (ShowMessageKind(question, 5, true) != ModalResult::Yes) return;
-    FileDialogRequest request;
-    request.fileName = Target;
-    request.filter = QStringLiteral("Applications (*);;All files (*)");
-    const QString chosen = ui().openFileName(this, request);
-    if (chosen.isEmpty()) return;
-    Target = chosen;
+    Target = BrowseForMissingFile(QStringLiteral("File"), Target, this);
+    if (Target.isEmpty()) return;
   }
   if (Context >= 1 && Context <= 9998)
     OpenAreaHelp(Target, Context);

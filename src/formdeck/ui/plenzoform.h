@@ -189,6 +189,8 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   // Shows or hides the first group named Name on one page and moves what
   // follows it; false when the page has no such group.
   bool FindGroupsByName(int PageIndex, const QString& Name, bool Show, int* Shift);
+  // The first group of a page whose name has that GroupKey, or nullptr.
+  TFormElement* GroupOnPage(int PageIndex, const std::string& key) const;
   // The help id of the focused input (kinds 21 and 22), else 0.
   int FocusedHelpId() const;
 
@@ -204,6 +206,9 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   void PlaceAfterParse();
   void ApplyBackground();
   void FocusControl(QWidget* control);
+  // Moves the controls of an element that lies in no group; the units label
+  // follows the label.
+  static void MoveElementControls(TFormElement& e, int shift);
   std::vector<QWidget*> TabOrderControls() const;
   void RestoreOwnWorkingCopy();
   std::vector<WriteBackItem> WriteBackItems();
