@@ -12,7 +12,7 @@
 namespace pm {
 
 bool OpenAreaHelp(const QString& file, int context) {
-  const QFileInfo info(ResolvePath(StripQuotes(file)));
+  const QFileInfo info(ResolveUnquoted(file));
   // The help of a deck comes as HTML in a folder named like its help file.
   const QDir rendition(ResolvePath(info.dir().filePath(info.completeBaseName())));
   const QString index = ResolvePath(rendition.filePath(QStringLiteral("index.html")));

@@ -57,9 +57,7 @@ void TFileInput::FillList(std::vector<std::string> rows) {
   // A list without a drop-down shows nothing and chooses nothing.
   if (DisplayColumn < 1) return;
   for (const std::string& row : Rows) {
-    std::string shown = GetListColumn(row, DisplayColumn);
-    TrimTrailing(shown);
-    addItem(FromCp1252(shown));
+    addItem(FromCp1252(ListColumnText(row, DisplayColumn)));
   }
 }
 
@@ -75,9 +73,7 @@ void TFileInput::SelectValue() {
 QString TFileInput::ChosenValue() const {
   const int row = currentIndex();
   if (!HasList || row < 0 || static_cast<size_t>(row) >= Rows.size()) return Value;
-  std::string key = GetListColumn(Rows[static_cast<size_t>(row)], ValueColumn);
-  TrimTrailing(key);
-  return FromCp1252(key);
+  return FromCp1252(ListColumnText(Rows[static_cast<size_t>(row)], ValueColumn));
 }
 
 void TFileInput::wheelEvent(QWheelEvent* event) {

@@ -5,14 +5,13 @@
 #include "common/lib1.h"
 #include "formdeck/sourcelines.h"
 #include "formdeck/ui/plenzoform.h"
-#include "platform/pathresolver.h"
 #include "platform/textfile.h"
 
 namespace pm {
 
 void TPlenzoForm::LoadEditor(const QString& fileName) {
   std::vector<std::string> lines;
-  ReadTextLines(ResolvePath(StripQuotes(fileName)), &lines);
+  ReadTextLines(ResolveUnquoted(fileName), &lines);
   loadingEditor_ = true;
   editor_->setPlainText(LinesToEditorText(lines));
   editor_->document()->setModified(false);

@@ -11,7 +11,6 @@
 #include "formdeck/ui/plenzoform.h"
 #include "formdeck/writeback.h"
 #include "platform/cp1252.h"
-#include "platform/pathresolver.h"
 #include "platform/textfile.h"
 
 namespace pm {
@@ -149,17 +148,15 @@ void TPlenzoForm::SyncListInputs(int ValueColumn, const QString& Value, const QS
     const int row = FindListRow(follower->Rows, ValueColumn, key, 0);
     // A row that is not there leaves the follower's own value.
     if (row < 0) continue;
-    std::string value = GetListColumn(follower->Rows[static_cast<size_t>(row)], follower->ValueColumn);
-    TrimTrailing(value);
-    follower->Value = FromCp1252(value);
+    follower->Value = FromCp1252(ListColumnText(follower->Rows[static_cast<size_t>(row)], follower->ValueColumn));
   }
 }
 
 void TPlenzoForm::WriteDeck(const QString& NewName) {
   SaveSucceeded = false;
-  const QString source = ResolvePath(StripQuotes(model_.FileName));
+  const QString source = ResolveUnquoted(model_.FileName);
   // A link is written through: the file it names takes the text.
-  QString target = ResolvePath(StripQuotes(NewName));
+  QString target = ResolveUnquoted(NewName);
   if (const QFileInfo info(target); info.isSymLink() && info.exists()) target = info.canonicalFilePath();
   const bool same = SameFile(source, target);
   const bool held = model_.DeckLinesHeld;
