@@ -66,12 +66,6 @@ bool IsDeckExtension(const QString& fileName) {
          ext == QLatin1String(".D16");
 }
 
-QString MenuText(const QString& text) {
-  QString shown = text;
-  shown.replace(QLatin1Char('&'), QLatin1String("&&"));
-  return shown;
-}
-
 std::vector<MenuItemState> MenuStatesForKind(int kind, const QString& fileName) {
   std::vector<MenuItemState> states;
   const int column = columnForKind(kind);

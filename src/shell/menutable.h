@@ -22,8 +22,4 @@ std::vector<MenuItemState> MenuStatesForKind(int kind, const QString& fileName);
 // ".DCK", ".PZD", ".D15" and ".D16" name engine decks.
 bool IsDeckExtension(const QString& fileName);
 
-// A text as a menu item shows it: "&" doubled, so that it is shown rather
-// than taken as a mnemonic.
-QString MenuText(const QString& text);
-
 }  // namespace pm

@@ -1,7 +1,7 @@
 #include "shell/recentfiles.h"
 
+#include "common/captions.h"
 #include "platform/textfile.h"
-#include "shell/menutable.h"
 
 #include <QDir>
 #include <QFile>
@@ -48,7 +48,7 @@ QString RecentFileListPath(const QString& programFolder) {
 }
 
 QString RecentItemCaption(int number, const QString& path) {
-  return QString::number(number) + QLatin1String(". ") + MenuText(path);
+  return QString::number(number) + QLatin1String(". ") + ShownAsWritten(path);
 }
 
 void RemoveWorkingCopies(const QStringList& paths) {

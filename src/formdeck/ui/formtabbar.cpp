@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QWheelEvent>
 
+#include "common/captions.h"
 #include "formdeck/ui/plenzoform.h"
 
 namespace pm {
@@ -16,9 +17,7 @@ TFormTabBar::TFormTabBar(TPlenzoForm* form, QWidget* parent) : QTabBar(parent), 
 }
 
 int TFormTabBar::AddNamedTab(const QString& name) {
-  QString shown = name;
-  shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-  const int index = addTab(shown);
+  const int index = addTab(ShownAsWritten(name));
   setTabData(index, name);
   return index;
 }

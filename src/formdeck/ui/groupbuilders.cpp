@@ -4,6 +4,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
+#include "common/captions.h"
 #include "formdeck/choiceitems.h"
 #include "formdeck/deckparser.h"
 #include "formdeck/groupmarkup.h"
@@ -20,12 +21,7 @@ namespace pm {
 
 namespace {
 
-// Qt reads "&" in a caption as a mnemonic mark; captions read as written.
-QString Caption(const std::string& bytes) {
-  QString text = FromCp1252(bytes);
-  text.replace(QLatin1Char('&'), QStringLiteral("&&"));
-  return text;
-}
+QString Caption(const std::string& bytes) { return ShownAsWritten(FromCp1252(bytes)); }
 
 // CurrentY below the page's last element E, for a new group.
 void FlowBeforeGroup(const TFormElement* E, int L, ParseState& s) {

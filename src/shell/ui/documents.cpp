@@ -10,6 +10,7 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 
+#include "common/captions.h"
 #include "common/filenames.h"
 #include "common/globals.h"
 #include "common/lib1.h"
@@ -43,7 +44,7 @@ QMdiSubWindow* DocumentCommands::AddChild(QWidget* window) {
 
 void DocumentCommands::SetInput(const QString& path) {
   QAction* input = main_.Item(QStringLiteral("Input1"));
-  input->setText(QStringLiteral("Input ") + MenuText(path));
+  input->setText(QStringLiteral("Input ") + ShownAsWritten(path));
   SetItemEnabled(input, true);
   main_.InputFileName = path;
 }

@@ -1,6 +1,7 @@
 // The main menu as built at creation, and its pruning by run mode.
 #include "shell/ui/ostrelform.h"
 
+#include "common/captions.h"
 #include "common/settings.h"
 #include "shell/menutable.h"
 #include "shell/ui/menustate.h"
@@ -176,7 +177,7 @@ void TOSTRELFORM::RebuildWindowList() {
   int number = 0;
   for (QMdiSubWindow* child : children) {
     QAction* item =
-        Windows1->addAction(QString::number(++number) + QLatin1Char(' ') + MenuText(child->windowTitle()));
+        Windows1->addAction(QString::number(++number) + QLatin1Char(' ') + ShownAsWritten(child->windowTitle()));
     item->setCheckable(true);
     item->setChecked(child == mdiArea_->activeSubWindow());
     QPointer<QMdiSubWindow> target(child);
