@@ -51,7 +51,7 @@ class FormCloseTest : public ::testing::Test {
 TEST_F(FormCloseTest, NoQuestionWhenNothingChanged) {
   EXPECT_TRUE(form->close());
   EXPECT_TRUE(ui.messages().empty());
-  EXPECT_EQ(FileBytes(deck), "edited\r\n");
+  EXPECT_EQ(ReadBytes(deck), "edited\r\n");
   EXPECT_FALSE(QFile::exists(copy));  // the window's own copy goes with it
 }
 
@@ -66,7 +66,7 @@ TEST_F(FormCloseTest, UnsavedSourceAsksAsAtStart) {
   EXPECT_EQ(m.buttons, MessageButtons::YesNoCancel);
   EXPECT_FALSE(m.beepBefore);
   EXPECT_EQ(form->writes, 0);
-  EXPECT_EQ(FileBytes(deck), "edited\r\n");
+  EXPECT_EQ(ReadBytes(deck), "edited\r\n");
   EXPECT_TRUE(QFile::exists(copy));
 }
 
@@ -102,7 +102,7 @@ TEST_F(FormCloseTest, NoRestoresThisWindowsWorkingCopy) {
   form->Model().Changed = true;
   ui.answer(ModalResult::No);
   EXPECT_TRUE(form->close());
-  EXPECT_EQ(FileBytes(deck), "at opening\r\n");
+  EXPECT_EQ(ReadBytes(deck), "at opening\r\n");
   EXPECT_EQ(form->writes, 0);
   EXPECT_FALSE(QFile::exists(copy));
 }
@@ -115,7 +115,7 @@ TEST_F(FormCloseTest, NoAfterASaveRestoresTheSavedText) {
   form->Model().Changed = true;
   ui.answer(ModalResult::No);
   EXPECT_TRUE(form->close());
-  EXPECT_EQ(FileBytes(deck), "saved\r\n");
+  EXPECT_EQ(ReadBytes(deck), "saved\r\n");
 }
 
 TEST_F(FormCloseTest, NoWithoutAWorkingCopyLeavesTheDeck) {
@@ -123,7 +123,7 @@ TEST_F(FormCloseTest, NoWithoutAWorkingCopyLeavesTheDeck) {
   form->Model().Changed = true;
   ui.answer(ModalResult::No);
   EXPECT_TRUE(form->close());
-  EXPECT_EQ(FileBytes(deck), "edited\r\n");
+  EXPECT_EQ(ReadBytes(deck), "edited\r\n");
   EXPECT_EQ(ui.messages().size(), 1u);
 }
 
@@ -134,17 +134,17 @@ TEST_F(FormCloseTest, NoNeverCopiesAnotherDecksWorkingCopy) {
   form->Model().Changed = true;
   ui.answer(ModalResult::No);
   EXPECT_TRUE(form->close());
-  EXPECT_EQ(FileBytes(deck), "edited\r\n");
+  EXPECT_EQ(ReadBytes(deck), "edited\r\n");
   ASSERT_EQ(ui.messages().size(), 2u);
   EXPECT_TRUE(ui.messages()[1].text.contains(QStringLiteral("was not restored")));
-  EXPECT_EQ(FileBytes(copy), "another deck\r\n");  // not this window's to delete
+  EXPECT_EQ(ReadBytes(copy), "another deck\r\n");  // not this window's to delete
 }
 
 TEST_F(FormCloseTest, CancelKeepsTheWindowAndTheDeck) {
   form->Model().Changed = true;
   ui.answer(ModalResult::Cancel);
   EXPECT_FALSE(form->close());
-  EXPECT_EQ(FileBytes(deck), "edited\r\n");
+  EXPECT_EQ(ReadBytes(deck), "edited\r\n");
   EXPECT_EQ(form->writes, 0);
 }
 
@@ -157,7 +157,7 @@ TEST_F(FormCloseTest, FailedParseWithoutSourceTabClosesWithoutSaving) {
   EXPECT_TRUE(form->close());
   EXPECT_TRUE(ui.messages().empty());
   EXPECT_EQ(form->writes, 0);
-  EXPECT_EQ(FileBytes(deck), "edited\r\n");
+  EXPECT_EQ(ReadBytes(deck), "edited\r\n");
 }
 
 TEST_F(FormCloseTest, FailedParseWithSourceTabSavesTheSourceText) {
@@ -169,7 +169,7 @@ TEST_F(FormCloseTest, FailedParseWithSourceTabSavesTheSourceText) {
   ui.answer(ModalResult::Yes);
   EXPECT_TRUE(form->close());
   EXPECT_EQ(form->writes, 0);
-  EXPECT_EQ(FileBytes(deck), "*PLENZO\r\n*\r\nTANK = 3\r\n");
+  EXPECT_EQ(ReadBytes(deck), "*PLENZO\r\n*\r\nTANK = 3\r\n");
 }
 
 TEST_F(FormCloseTest, YesOnTheSourceTabSavesTheEditorNotTheForm) {
@@ -183,7 +183,7 @@ TEST_F(FormCloseTest, YesOnTheSourceTabSavesTheEditorNotTheForm) {
   ui.answer(ModalResult::Yes);
   EXPECT_TRUE(form->close());
   EXPECT_EQ(form->writes, 0);
-  EXPECT_EQ(FileBytes(deck), "*PLENZO\r\nTANK = 4\r\n");
+  EXPECT_EQ(ReadBytes(deck), "*PLENZO\r\nTANK = 4\r\n");
 }
 
 TEST_F(FormCloseTest, FailedSourceSaveIsReportedAndKeepsTheWindow) {

@@ -14,17 +14,12 @@
 #include "formdeck/ui/plenzoform.h"
 #include "platform/textfile.h"
 #include "support/scriptedui.h"
+#include "support/testfiles.h"
 
 // Readable QStrings in test failures.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace pm::test {
-
-inline QByteArray FileBytes(const QString& path) {
-  QByteArray bytes;
-  ReadFileBytes(path, &bytes);
-  return bytes;
-}
 
 // A value input on the main page that holds text and has the focus.
 inline FakeInput* FocusedInput(TPlenzoForm& form, const QString& text) {

@@ -32,24 +32,24 @@ TFormElement* GroupElement(TPlenzoForm& form, const char* name) {
 TEST_F(WriteBackTest, AnUntouchedFormSavesTheExpectedDeckInEitherUnitSystem) {
   for (const int units : {1, 2}) {
     Open("writeback", "deck.pzd", units);
-    const QByteArray before = FileBytes(Path(QStringLiteral("deck.pzd")));
+    const QByteArray before = ReadBytes(Path(QStringLiteral("deck.pzd")));
     form->WriteDeck(form->FileName());
     EXPECT_TRUE(form->SaveSucceeded) << units;
-    EXPECT_EQ(FileBytes(Path(QStringLiteral("deck.pzd"))), FileBytes(SavedFixture())) << units;
-    EXPECT_EQ(FileBytes(Path(QStringLiteral("deck.BAK"))), before) << units;
+    EXPECT_EQ(ReadBytes(Path(QStringLiteral("deck.pzd"))), ReadBytes(SavedFixture())) << units;
+    EXPECT_EQ(ReadBytes(Path(QStringLiteral("deck.BAK"))), before) << units;
     EXPECT_TRUE(ui.messages().empty()) << ui.texts().join(QLatin1Char('\n')).toStdString();
   }
 }
 
 TEST_F(WriteBackTest, SavingUnderAnotherNameMakesNoBackup) {
   Open("writeback");
-  const QByteArray before = FileBytes(Path(QStringLiteral("deck.pzd")));
+  const QByteArray before = ReadBytes(Path(QStringLiteral("deck.pzd")));
   const QString other = Path(QStringLiteral("other.v2.pzd"));
   form->WriteDeck(other);
   EXPECT_TRUE(form->SaveSucceeded);
   EXPECT_EQ(form->FileName(), other);
-  EXPECT_EQ(FileBytes(other), FileBytes(SavedFixture()));
-  EXPECT_EQ(FileBytes(Path(QStringLiteral("deck.pzd"))), before);
+  EXPECT_EQ(ReadBytes(other), ReadBytes(SavedFixture()));
+  EXPECT_EQ(ReadBytes(Path(QStringLiteral("deck.pzd"))), before);
   EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("deck.BAK"))));
   EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("other.BAK"))));
 }
@@ -159,7 +159,7 @@ TEST_F(WriteBackTest, AChosenFileIsWrittenWithItsQuotes) {
 // and the backup keeps what was on disk.
 TEST_F(WriteBackTest, ADeckChangedOnDiskIsWrittenFromTheTextRead) {
   Open("writeback");
-  QByteArray changed = FileBytes(Path(QStringLiteral("deck.pzd")));
+  QByteArray changed = ReadBytes(Path(QStringLiteral("deck.pzd")));
   changed.replace("TANK = 2.54", "TANK = 9");
   WriteBytes(Path(QStringLiteral("deck.pzd")), changed);
   form->WriteDeck(form->FileName());
@@ -170,8 +170,8 @@ TEST_F(WriteBackTest, ADeckChangedOnDiskIsWrittenFromTheTextRead) {
                 QStringLiteral(" was changed outside the form (line 11).  The form's values are written "
                                "into the text it read; the changed file is kept in ") +
                 Path(QStringLiteral("deck.BAK")) + QLatin1Char('.'));
-  EXPECT_EQ(FileBytes(Path(QStringLiteral("deck.pzd"))), FileBytes(SavedFixture()));
-  EXPECT_EQ(FileBytes(Path(QStringLiteral("deck.BAK"))), changed);
+  EXPECT_EQ(ReadBytes(Path(QStringLiteral("deck.pzd"))), ReadBytes(SavedFixture()));
+  EXPECT_EQ(ReadBytes(Path(QStringLiteral("deck.BAK"))), changed);
 }
 
 TEST_F(WriteBackTest, ADeletedDeckIsWrittenAgain) {
@@ -182,7 +182,7 @@ TEST_F(WriteBackTest, ADeletedDeckIsWrittenAgain) {
   EXPECT_EQ(ui.texts(),
             QStringList{form->FileName() + QStringLiteral(" no longer exists.  It is written again from "
                                                           "the form and the text it read.")});
-  EXPECT_EQ(FileBytes(Path(QStringLiteral("deck.pzd"))), FileBytes(SavedFixture()));
+  EXPECT_EQ(ReadBytes(Path(QStringLiteral("deck.pzd"))), ReadBytes(SavedFixture()));
   EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("deck.BAK"))));
 }
 
@@ -191,7 +191,7 @@ TEST_F(WriteBackTest, ADeletedDeckIsWrittenAgain) {
 TEST_F(WriteBackTest, OtherNamesOfTheDeckAreTheDeck) {
   Open("writeback");
   ASSERT_TRUE(QFile::link(Path(QStringLiteral("deck.pzd")), Path(QStringLiteral("alias.pzd"))));
-  const QByteArray saved = FileBytes(SavedFixture());
+  const QByteArray saved = ReadBytes(SavedFixture());
   const QString names[] = {QLatin1Char('"') + form->FileName() + QLatin1Char('"'), QStringLiteral("deck.pzd"),
                            Path(QStringLiteral("alias.pzd"))};
   for (const QString& name : names) {
@@ -200,7 +200,7 @@ TEST_F(WriteBackTest, OtherNamesOfTheDeckAreTheDeck) {
     form->Model().FileName = Path(QStringLiteral("deck.pzd"));
     form->WriteDeck(name);
     EXPECT_TRUE(form->SaveSucceeded) << name.toStdString();
-    EXPECT_EQ(FileBytes(Path(QStringLiteral("deck.pzd"))), saved) << name.toStdString();
+    EXPECT_EQ(ReadBytes(Path(QStringLiteral("deck.pzd"))), saved) << name.toStdString();
     EXPECT_TRUE(QFileInfo::exists(Path(QStringLiteral("deck.BAK")))) << name.toStdString();
   }
   EXPECT_TRUE(QFileInfo(Path(QStringLiteral("alias.pzd"))).isSymLink());
@@ -243,8 +243,8 @@ TEST_F(WriteBackTest, ASaveThatCannotWriteChangesNothing) {
     if (c.message.contains(QLatin1String("erase"))) QDir(folder_).mkpath(QStringLiteral("deck.BAK/keep"));
     const QStringList before =
         QDir(folder_).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    const QByteArray deckBefore = FileBytes(deck);
-    const QByteArray backupBefore = FileBytes(BackupName(deck));
+    const QByteArray deckBefore = ReadBytes(deck);
+    const QByteArray backupBefore = ReadBytes(BackupName(deck));
     List("PUMP ")->setCurrentIndex(0);
     ui.clear();
     form->WriteDeck(c.saveAs.isEmpty() ? deck : Path(c.saveAs));
@@ -254,8 +254,8 @@ TEST_F(WriteBackTest, ASaveThatCannotWriteChangesNothing) {
               QString(c.message).replace(QLatin1String("%1"), folder_).left(255).toStdString())
         << c.what;
     EXPECT_EQ(ui.beeps(), 1) << c.what;
-    EXPECT_EQ(FileBytes(deck), deckBefore) << c.what;
-    EXPECT_EQ(FileBytes(BackupName(deck)), backupBefore) << c.what;
+    EXPECT_EQ(ReadBytes(deck), deckBefore) << c.what;
+    EXPECT_EQ(ReadBytes(BackupName(deck)), backupBefore) << c.what;
     EXPECT_EQ(QDir(folder_).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before)
         << c.what;
     EXPECT_EQ(form->FileName(), deck) << c.what;
@@ -266,13 +266,13 @@ TEST_F(WriteBackTest, ASaveThatCannotWriteChangesNothing) {
 TEST_F(WriteBackTest, AReadOnlyFolderIsReported) {
   if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
   Open("writeback");
-  const QByteArray before = FileBytes(Path(QStringLiteral("deck.pzd")));
+  const QByteArray before = ReadBytes(Path(QStringLiteral("deck.pzd")));
   QFile::setPermissions(folder_, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
   form->WriteDeck(form->FileName());
   QFile::setPermissions(folder_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   EXPECT_FALSE(form->SaveSucceeded);
   EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Error #13")});
-  EXPECT_EQ(FileBytes(Path(QStringLiteral("deck.pzd"))), before);
+  EXPECT_EQ(ReadBytes(Path(QStringLiteral("deck.pzd"))), before);
   EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("deck.BAK"))));
 }
 
@@ -283,7 +283,7 @@ TEST_F(WriteBackTest, WithoutAParseTheDiskTextIsWritten) {
   form->Model().FileName = Path(QStringLiteral("plain.pzd"));
   form->WriteDeck(form->FileName());
   EXPECT_TRUE(form->SaveSucceeded);
-  EXPECT_EQ(FileBytes(Path(QStringLiteral("plain.pzd"))), QByteArray("*PLENZO\r\nTANK = 2.5\r\n*\r\n"));
+  EXPECT_EQ(ReadBytes(Path(QStringLiteral("plain.pzd"))), QByteArray("*PLENZO\r\nTANK = 2.5\r\n*\r\n"));
   TPlenzoForm fresh(&host);
   fresh.Model().FileName = Path(QStringLiteral("missing.pzd"));
   fresh.WriteDeck(Path(QStringLiteral("other.pzd")));
@@ -314,7 +314,7 @@ TEST(FormDumpTool, SavesTheFormInTheUnitsAsked) {
   const QString dump = QString::fromUtf8(tool.readAllStandardOutput());
   EXPECT_TRUE(dump.contains(QLatin1String("\nsave ok\n")));
   EXPECT_TRUE(dump.contains(QLatin1String("shown text \"671.0\"")));  // TANK in gal
-  EXPECT_EQ(FileBytes(out), FileBytes(SavedFixture()));
+  EXPECT_EQ(ReadBytes(out), ReadBytes(SavedFixture()));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "formdeck/listfile.h"
 
 #include "support/scriptedui.h"
+#include "support/testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,12 +11,6 @@
 
 namespace pm {
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
 
 TEST(GetListColumn, CutsAtCommaOrTabAndCollapsesRunsOfTabs) {
   struct Case {
@@ -39,9 +34,9 @@ class ListFileTest : public ::testing::Test {
 };
 
 TEST_F(ListFileTest, ReadsAtMostTheCountAndStopsAtTheEndOfTheFile) {
-  writeFile(path("pumps.lst"), "2\r\n1,Small\r\n2,Large\r\n3,Huge\r\n");
-  writeFile(path("huge.lst"), "2000000000\n1,Small\n2,Large\n");
-  writeFile(path("neg.lst"), "-3\n1,Small\n");
+  test::WriteBytes(path("pumps.lst"), "2\r\n1,Small\r\n2,Large\r\n3,Huge\r\n");
+  test::WriteBytes(path("huge.lst"), "2000000000\n1,Small\n2,Large\n");
+  test::WriteBytes(path("neg.lst"), "-3\n1,Small\n");
   EXPECT_EQ(ReadListFile(path("pumps.lst")).rows, (std::vector<std::string>{"1,Small", "2,Large"}));
   EXPECT_EQ(ReadListFile(path("huge.lst")).rows, (std::vector<std::string>{"1,Small", "2,Large"}));
   const ListFileRows neg = ReadListFile(path("neg.lst"));
@@ -50,15 +45,15 @@ TEST_F(ListFileTest, ReadsAtMostTheCountAndStopsAtTheEndOfTheFile) {
 }
 
 TEST_F(ListFileTest, NamesResolveWithoutRegardToCaseAndThroughQuotes) {
-  writeFile(path("pumps.lst"), "1\n1,Small\n");
+  test::WriteBytes(path("pumps.lst"), "1\n1,Small\n");
   const QString upper = QDir(dir.path()).filePath(QStringLiteral("PUMPS.LST"));
   EXPECT_EQ(ReadListFile(upper).rows.size(), 1u);
   EXPECT_EQ(ReadListFile(QLatin1Char('"') + upper + QLatin1Char('"')).rows.size(), 1u);
 }
 
 TEST_F(ListFileTest, UnreadableFilesGiveTheirMessages) {
-  writeFile(path("words.lst"), "two\n1,Small\n");
-  writeFile(path("empty.lst"), "");
+  test::WriteBytes(path("words.lst"), "two\n1,Small\n");
+  test::WriteBytes(path("empty.lst"), "");
   const QString missing = path("none.lst");
   EXPECT_EQ(ListFileMessage(missing, ReadListFile(missing)), QStringLiteral("File ") + missing +
                                                                  QStringLiteral(" was not found"));
@@ -84,7 +79,7 @@ TEST(FindListRow, MatchesTextWithoutCaseOrNumbersWhenNoTextIsGiven) {
 
 TEST_F(ListFileTest, LookupWithoutAMatchKeepsTheCallersValue) {
   test::ScriptedUi ui;
-  writeFile(path("pumps.lst"), "2\n1,Small\n2,Large\n");
+  test::WriteBytes(path("pumps.lst"), "2\n1,Small\n2,Large\n");
   std::string text = "keep";
   std::string key = "7";
   int row = 5;

@@ -2,7 +2,7 @@
 
 #include "common/settings.h"
 #include "formdeck/fakeform.h"
-#include "platform/help.h"
+#include "support/fakehelp.h"
 #include "support/fakeopenaction.h"
 #include "support/scriptedui.h"
 
@@ -92,26 +92,9 @@ TEST_F(ImageTest, HintsFollowTheMouseAndCtrlOutlinesTheArea) {
   EXPECT_EQ(image->Outline, QRect(10, 20, 100, 60));
 }
 
-// Records the help pages shown, by file name, while it lives.
-class RecordedHelp final : public HelpService {
- public:
-  RecordedHelp() { previous_ = setHelp(this); }
-  ~RecordedHelp() override { setHelp(previous_); }
-  RecordedHelp(const RecordedHelp&) = delete;
-  RecordedHelp& operator=(const RecordedHelp&) = delete;
-  bool showPage(const QString& path) override {
-    shown << QFileInfo(path).fileName();
-    return true;
-  }
-  QStringList shown;
-
- private:
-  HelpService* previous_ = nullptr;
-};
-
 TEST_F(ImageTest, AHelpFileAtAContextShowsItsHtmlPageOrGoesToTheOpenAction) {
   test::ScriptedUi ui;
-  RecordedHelp help;
+  test::FakeHelp help;
   test::FakeOpenAction open;
   const QString chm = dir.filePath(QStringLiteral("Manual.chm"));
   QFile(chm).open(QIODevice::WriteOnly);

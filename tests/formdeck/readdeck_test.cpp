@@ -113,7 +113,7 @@ TEST_F(ReadDeckTest, LeavingTheSourceTabReadsTheEditedText) {
   EXPECT_EQ(bar->currentIndex(), 1);  // the clicked tab, found again by name
   EXPECT_EQ(form->CurrentPage, 0);
   ASSERT_EQ(form->Model().Elements.OnPage(1).size(), 1u);
-  EXPECT_TRUE(FileBytes(deck).endsWith("*|</TABWINDOW>\r\n"));
+  EXPECT_TRUE(ReadBytes(deck).endsWith("*|</TABWINDOW>\r\n"));
 }
 
 TEST_F(ReadDeckTest, SourceTextThatDoesNotParseGivesTheDeckItsOpeningText) {
@@ -124,7 +124,7 @@ TEST_F(ReadDeckTest, SourceTextThatDoesNotParseGivesTheDeckItsOpeningText) {
   EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("***Input Error***   *|<FONT4> X")});
   EXPECT_EQ(bar->currentIndex(), 0);  // back on the Source tab
   EXPECT_EQ(ChildKindOf(form.get()), KindFormSource);
-  EXPECT_EQ(FileBytes(deck), "*PLENZO\n*|*Hello\n");
+  EXPECT_EQ(ReadBytes(deck), "*PLENZO\n*|*Hello\n");
   EXPECT_EQ(form->Editor()->toPlainText(), QStringLiteral("*PLENZO\n*|<FONT4> X"));  // the edit stays in view
 }
 

@@ -79,14 +79,14 @@ TEST_P(RoundTripTest, SavingUnderTheSameNameKeepsTheForm) {
   UseSubFolder(QFileInfo(source).fileName());
   CopyFolderFiles(source, folder_);
   const QString deck = Path(QLatin1String(c.deck));
-  const QByteArray original = FileBytes(deck);
+  const QByteArray original = ReadBytes(deck);
   const QString before = FormOf(deck);
 
   Reopen(c.deck, 2);  // shown in inch-pound units, as after start-up
   const std::set<size_t> valueLines = ValueLines();
   form->WriteDeck(form->FileName());
   ASSERT_TRUE(form->SaveSucceeded);
-  const QByteArray saved = FileBytes(deck);
+  const QByteArray saved = ReadBytes(deck);
   const QString after = FormOf(deck);
   if (c.sameForm) {
     EXPECT_EQ(after, before);
@@ -108,7 +108,7 @@ TEST_P(RoundTripTest, SavingUnderTheSameNameKeepsTheForm) {
   // A second save of the saved deck changes nothing.
   Reopen(c.deck, 1);
   form->WriteDeck(form->FileName());
-  EXPECT_EQ(FileBytes(deck), saved);
+  EXPECT_EQ(ReadBytes(deck), saved);
   EXPECT_EQ(FormOf(deck), after);
 }
 

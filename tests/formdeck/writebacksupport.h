@@ -32,13 +32,7 @@ inline void CopyFolderFiles(const QString& from, const QString& to) {
   }
 }
 
-inline std::vector<std::string> FileLines(const QString& path) { return SplitLines(FileBytes(path)); }
-
-inline void WriteBytes(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-  f.write(bytes);
-}
+inline std::vector<std::string> FileLines(const QString& path) { return SplitLines(ReadBytes(path)); }
 
 // Replaces an input's text as the user would type it.
 inline void Type(QLineEdit* input, const QString& text) {
