@@ -57,6 +57,11 @@ QString WriteErrorMessage(int code, const QString& path) {
          QStringLiteral(" was encountered while trying to write file ") + path;
 }
 
+QString OpenErrorMessage(int code, const QString& path) {
+  return QStringLiteral("Error ") + IntToShortText(code, 255) +
+         QStringLiteral(" was encountered while trying to open file ") + path;
+}
+
 void TrimInPlace(std::string& s) {
   size_t b = 0;
   while (b < s.size() && static_cast<unsigned char>(s[b]) <= 32) ++b;
