@@ -24,5 +24,11 @@ case $name in
   deck_fuzz|writeback_fuzz)
     for f in "$top"/tests/fixtures/decks/*/*.pzd "$top"/tests/fixtures/decks/*/*.PZD "$top"/tests/fixtures/decks/broken/* "$top"/examples/demo/*.pzd; do
       [ -f "$f" ] && cp -f "$f" "$corpus/$(echo "$f" | md5sum | cut -c1-12)"; done ;;
+  plaindeck_fuzz)
+    # A plain deck, then "====", then one component description file.
+    for d in "$top"/tests/fixtures/authoring/*.dck "$top"/tests/fixtures/authoring/*.pzd "$top"/examples/demo/*.dck; do
+      for i in "$top"/tests/fixtures/authoring/engine/INFO/*.INF "$top"/examples/demo/Quorvel/INFO/*.INF; do
+        [ -f "$d" ] && [ -f "$i" ] && { cat "$d"; printf '\n====\n'; cat "$i"; } > "$corpus/$(echo "$d$i" | md5sum | cut -c1-12)"
+      done; done ;;
 esac
 exit 0

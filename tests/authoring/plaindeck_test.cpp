@@ -43,6 +43,22 @@ TEST(MakeDeck, ReadsAPlainDeckAsTheGoldenDumpSays) {
   EXPECT_EQ(G().ParseErrorState, 0);
 }
 
+TEST(MakeDeck, TheDemoDeckFindsAllItsComponents) {
+  test::ScriptedUi ui;
+  PlainDeck deck;
+  ASSERT_TRUE(MakeDeck(QStringLiteral(PELMARK_SOURCE_DIR "/examples/demo/Plant.dck"),
+                       QStringLiteral(PELMARK_SOURCE_DIR "/examples/demo/Quorvel"), &deck));
+  EXPECT_TRUE(ui.messages().empty()) << ui.texts().join(u'|').toStdString();
+  ASSERT_EQ(deck.UnitsList.size(), 3u);
+  for (const TUnitInfo& u : deck.UnitsList) {
+    EXPECT_FALSE(u.NoData) << u.UnitLine;
+    EXPECT_EQ(u.Header, u.UnitLine);
+    EXPECT_EQ(u.ParamItems.size(), static_cast<size_t>(u.NParams)) << u.UnitLine;
+    EXPECT_EQ(u.InputItems.size(), static_cast<size_t>(u.NInputs)) << u.UnitLine;
+  }
+  EXPECT_EQ(deck.AssignLines.size(), 2u);
+}
+
 TEST(MakeDeck, SortsEachLineByItsFirstWord) {
   struct Case {
     const char* line;
@@ -232,6 +248,7 @@ TEST(ReadConstantBlock, KeepsEveryLineAndNamesEachConstantOnce) {
 TEST(AppendUniqueConstant, NewNamesNeverClash) {
   struct Case {
     std::vector<const char*> added;
+    std::vector<const char*> names;
   } cases[] = {
       {{"AREA", "AREA", "AREA"}, {"AREA", "AREA1", "AREA2"}},
       {{"AREA1", "AREA", "AREA"}, {"AREA1", "AREA", "AREA2"}},
