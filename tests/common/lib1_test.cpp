@@ -60,6 +60,13 @@ TEST(ShowMessageKind, LongTextIsCutAt255ForDisplay) {
   EXPECT_EQ(ui.messages().front().text, QString(255, QLatin1Char('x')));
 }
 
+TEST(Lib1, FileErrorMessagesNameTheCodeAndThePath) {
+  EXPECT_EQ(OpenErrorMessage(2, QStringLiteral("/srv/engine/INFO/TYPE60.INF")),
+            QStringLiteral("Error 2 was encountered while trying to open file /srv/engine/INFO/TYPE60.INF"));
+  EXPECT_EQ(WriteErrorMessage(13, QStringLiteral("/d/plant.pzd")),
+            QStringLiteral("Error 13 was encountered while trying to write file /d/plant.pzd"));
+}
+
 TEST(Lib1, ErrorNumberTextAndFontNames) {
   EXPECT_EQ(ErrorNumberText(103), QStringLiteral("Error #103"));
   EXPECT_EQ(ErrorNumberText(-2), QStringLiteral("Error #-2"));
