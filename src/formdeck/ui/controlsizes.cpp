@@ -1,0 +1,46 @@
+#include "formdeck/ui/controlsizes.h"
+
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <algorithm>
+
+namespace pm {
+
+namespace {
+
+// What QLineEdit keeps between its contents and the text on each side, and
+// the cursor it leaves room for at the end.
+constexpr int kLineEditSideMargin = 2;
+constexpr int kCursorWidth = 1;
+
+}  // namespace
+
+int LineEditWidth(const QLineEdit* edit, int textWidth) {
+  const QFontMetrics fm(edit->font());
+  const QMargins text = edit->textMargins();
+  const QMargins contents = edit->contentsMargins();
+  // Glyphs that reach past their advance (italics) need their bearings too.
+  const int bearings = std::max(0, -fm.minLeftBearing()) + std::max(0, -fm.minRightBearing());
+  const int width = textWidth + kCursorWidth + bearings + 2 * kLineEditSideMargin + text.left() + text.right() +
+                    contents.left() + contents.right();
+  const int height = fm.height() + text.top() + text.bottom() + contents.top() + contents.bottom();
+  QStyleOptionFrame option;
+  option.initFrom(edit);
+  option.rect = edit->rect();
+  option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+  option.midLineWidth = 0;
+  option.state |= QStyle::State_Sunken;
+  if (edit->isReadOnly()) option.state |= QStyle::State_ReadOnly;
+  option.features = QStyleOptionFrame::None;
+  const QSize styled = edit->style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(width, height), edit);
+  // The contents rectangle loses the frame on both sides whatever the style
+  // adds to the size.
+  return std::max(styled.width(), width + 2 * option.lineWidth);
+}
+
+QSize DropDownSize(const QComboBox* list) { return list->sizeHint(); }
+
+}  // namespace pm

@@ -1,0 +1,57 @@
+// A deck opened through the real main window: the form window's place and
+// size in the MDI area.
+#include <gtest/gtest.h>
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
+#include "formdeck/pagelayout.h"
+#include "formdeck/ui/plenzoform.h"
+#include "shellfixture.h"
+
+namespace pm::test {
+namespace {
+
+class DocumentOpenTest : public ProgramFolderTest {
+ protected:
+  // A deck of the geometry fixtures, with the list file they share, opened
+  // in the dedicated mode (no Source tab) on a desktop wider than 640.
+  TPlenzoForm* Open(const char* deck) {
+    const QString from = QStringLiteral(PELMARK_FIXTURES_DIR "/decks/geometry/");
+    WriteBytes(folder_ + QStringLiteral("/pumps.lst"), ReadBytes(from + QStringLiteral("pumps.lst")));
+    const QString path = folder_ + QLatin1Char('/') + QLatin1String(deck);
+    WriteBytes(path, ReadBytes(from + QLatin1String(deck)));
+    TOSTRELFORM* main = Begin(QStringLiteral("demo"));
+    main->resize(1400, 1000);
+    main->show();
+    main->ReadaFile(path);
+    for (QMdiSubWindow* child : main->MdiArea()->subWindowList()) {
+      if (auto* form = qobject_cast<TPlenzoForm*>(child->widget())) return form;
+    }
+    return nullptr;
+  }
+};
+
+TEST_F(DocumentOpenTest, TheFormWindowOpensAsWideAsItsContentAtTheTopLeft) {
+  // A content width just above 100, one above 320, and none.
+  for (const char* deck : {"onefile.pzd", "onelist.pzd", "longlabel.pzd", "nogroups.pzd"}) {
+    SCOPED_TRACE(deck);
+    TPlenzoForm* form = Open(deck);
+    ASSERT_NE(form, nullptr);
+    QMdiSubWindow* sub = form->SubWindow();
+    ASSERT_NE(sub, nullptr);
+    EXPECT_TRUE(sub->isVisible());
+    EXPECT_FALSE(sub->isMaximized());
+    EXPECT_EQ(sub->pos(), QPoint(0, 0));
+    const int W8 = form->WidthOf8;
+    const int cw = form->Model().ContentWidth;
+    EXPECT_EQ(form->ClientWidth(),
+              (CanFitToContent(cw) ? cw : form->WidestShownRight()) + 2 * W8 + 40);
+    EXPECT_EQ(form->width(), form->ClientWidth());
+    EXPECT_GT(form->width(), 200);
+    EXPECT_EQ(sub->height(), form_->MdiArea()->viewport()->height() - 70);
+  }
+}
+
+}  // namespace
+}  // namespace pm::test
