@@ -11,8 +11,51 @@
 #include "formdeck/formmodel.h"
 #include "formdeck/markuptext.h"
 #include "platform/cp1252.h"
+#include "platform/uiservice.h"
 
 namespace pm {
+
+namespace {
+
+// While a deck is parsed, every message first hides the progress window: it
+// stays on top and would cover the message's buttons.
+class ProgressHidingUi final : public UiService {
+ public:
+  ProgressHidingUi(ParseProgress* progress, bool* hidden)
+      : progress_(progress), hidden_(hidden), next_(ui()), previous_(setUi(this)) {}
+  ~ProgressHidingUi() override { setUi(previous_); }
+  ProgressHidingUi(const ProgressHidingUi&) = delete;
+  ProgressHidingUi& operator=(const ProgressHidingUi&) = delete;
+
+  ModalResult message(const MessageRequest& request) override {
+    if (progress_ && progress_->IsShown()) {
+      progress_->Hide();
+      *hidden_ = true;
+    }
+    return next_.message(request);
+  }
+  void beep() override { next_.beep(); }
+  QString openFileName(QWidget* parent, const FileDialogRequest& request) override {
+    return next_.openFileName(parent, request);
+  }
+  QString saveFileName(QWidget* parent, const FileDialogRequest& request) override {
+    return next_.saveFileName(parent, request);
+  }
+  QString folderName(QWidget* parent, const QString& title, const QString& start) override {
+    return next_.folderName(parent, title, start);
+  }
+  std::optional<QColor> color(QWidget* parent, const QColor& initial, const QStringList& customColors) override {
+    return next_.color(parent, initial, customColors);
+  }
+
+ private:
+  ParseProgress* progress_;
+  bool* hidden_;
+  UiService& next_;
+  UiService* previous_;
+};
+
+}  // namespace
 
 DeckParser::DeckParser(FormBuilder& form, ParseProgress* progress) : form_(form), progress_(progress) {}
 
@@ -27,6 +70,8 @@ void DeckParser::ParseDeck(const QString& fileName) {
   form_.RemoveTabWindows();
   Model().ResetForParse();
   state_ = ParseState();
+  progressHiddenForMessage_ = false;
+  const ProgressHidingUi messages(progress_, &progressHiddenForMessage_);
   if (progress_) {
     progress_->ForceNextUpdate();
     progress_->Show();
@@ -127,6 +172,12 @@ bool DeckParser::ReadDeckLine(std::string* line) {
   if (!reader_.Next(line)) return false;
   AddAssignFile(fileName_, *line);
   ++state_.DeckLineNumber;
+  // A message that let the parse go on took the progress window away.
+  if (progress_ && progressHiddenForMessage_ && G().ParseErrorState == 0) {
+    progressHiddenForMessage_ = false;
+    progress_->ForceNextUpdate();
+    progress_->Show();
+  }
   if (progress_ && progress_->IsShown()) progress_->Update(state_.DeckLineNumber);
   return true;
 }

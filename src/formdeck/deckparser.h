@@ -74,6 +74,7 @@ class DeckParser {
 
   FormBuilder& form_;
   ParseProgress* progress_;
+  bool progressHiddenForMessage_ = false;
   DeckReader reader_;
   ParseState state_;
   QString fileName_;

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 namespace pm::test {
 namespace {
@@ -37,6 +38,22 @@ class CompilingTest : public ::testing::Test {
   PaintCounter counter_;
   qint64 now_ = 5000;
 };
+
+TEST(CompilingShow, IsExposedAndDrawnBeforeTheCallerGoesOn) {
+  TCompiling window;
+  PaintCounter counter;
+  window.installEventFilter(&counter);
+  window.ShowExposed();
+  EXPECT_TRUE(window.isVisible());
+  ASSERT_NE(window.windowHandle(), nullptr);
+  EXPECT_TRUE(window.windowHandle()->isExposed());
+  EXPECT_GE(counter.paints, 1);
+  // From then on each refresh draws without the event loop.
+  const int before = counter.paints;
+  window.ResetProgressTick();
+  window.Update(12);
+  EXPECT_GT(counter.paints, before);
+}
 
 TEST_F(CompilingTest, RepaintsAtMostOncePer100MillisecondsWithoutTheEventLoop) {
   int refreshes = 0;

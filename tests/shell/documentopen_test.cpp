@@ -2,11 +2,13 @@
 // size in the MDI area.
 #include <gtest/gtest.h>
 
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
 #include "formdeck/pagelayout.h"
 #include "formdeck/ui/plenzoform.h"
+#include "shell/ui/compiling.h"
 #include "shellfixture.h"
 
 namespace pm::test {
@@ -50,6 +52,53 @@ TEST_F(DocumentOpenTest, TheFormWindowOpensAsWideAsItsContentAtTheTopLeft) {
     EXPECT_EQ(form->width(), form->ClientWidth());
     EXPECT_GT(form->width(), 200);
     EXPECT_EQ(sub->height(), form_->MdiArea()->viewport()->height() - 70);
+  }
+}
+
+// Counts the times a widget is shown.
+class ShowCounter final : public QObject {
+ public:
+  int shows = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Show) ++shows;
+    return false;
+  }
+};
+
+TEST_F(DocumentOpenTest, TheProgressWindowNeverCoversAMessageOfTheParse) {
+  struct Case {
+    const char* fixture;  // under decks/
+    const char* message;  // how the message begins
+    bool stops;
+  } cases[] = {
+      {"broken/group-nested.pzd", "Line 3.  Groups cannot be nested.", true},
+      {"inputs/err_nounit.pzd", "****Input Error****", true},
+      {"broken/missing-marker.pzd", "File ", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.fixture);
+    const QString path = folder_ + QStringLiteral("/deck.pzd");
+    WriteBytes(path, ReadBytes(QStringLiteral(PELMARK_FIXTURES_DIR "/decks/") + QLatin1String(c.fixture)));
+    TOSTRELFORM* main = Begin(QStringLiteral("demo"));
+    main->resize(1400, 1000);
+    main->show();
+    TCompiling compiling;  // as the main block makes it
+    main->Compiling = &compiling;
+    ShowCounter counter;
+    compiling.installEventFilter(&counter);
+    std::vector<bool> shownAtMessage;
+    ui_.clear();
+    ui_.onMessage = [&](const MessageRequest&) { shownAtMessage.push_back(main->Compiling->isVisible()); };
+    main->ReadaFile(path);
+    ui_.onMessage = nullptr;
+    ASSERT_FALSE(ui_.texts().isEmpty());
+    EXPECT_TRUE(ui_.texts().front().startsWith(QLatin1String(c.message))) << ui_.texts().front().toStdString();
+    EXPECT_EQ(shownAtMessage, std::vector<bool>(shownAtMessage.size(), false));
+    // It was shown for the parse, and again after a message that let it go on.
+    EXPECT_EQ(counter.shows, c.stops ? 1 : 2);
+    EXPECT_FALSE(main->Compiling->isVisible());
   }
 }
 
