@@ -21,13 +21,20 @@ namespace {
 // stays on top and would cover the message's buttons.
 class ProgressHidingUi final : public UiService {
  public:
-  ProgressHidingUi(ParseProgress* progress, bool* hidden)
-      : progress_(progress), hidden_(hidden), next_(ui()), previous_(setUi(this)) {}
+  // At each message the line in hand is copied to messageLine.
+  ProgressHidingUi(ParseProgress* progress, bool* hidden, const int* lineInHand, int* messageLine)
+      : progress_(progress),
+        hidden_(hidden),
+        lineInHand_(lineInHand),
+        messageLine_(messageLine),
+        next_(ui()),
+        previous_(setUi(this)) {}
   ~ProgressHidingUi() override { setUi(previous_); }
   ProgressHidingUi(const ProgressHidingUi&) = delete;
   ProgressHidingUi& operator=(const ProgressHidingUi&) = delete;
 
   ModalResult message(const MessageRequest& request) override {
+    *messageLine_ = *lineInHand_;
     if (progress_ && progress_->IsShown()) {
       progress_->Hide();
       *hidden_ = true;
@@ -51,6 +58,8 @@ class ProgressHidingUi final : public UiService {
  private:
   ParseProgress* progress_;
   bool* hidden_;
+  const int* lineInHand_;
+  int* messageLine_;
   UiService& next_;
   UiService* previous_;
 };
@@ -71,7 +80,9 @@ void DeckParser::ParseDeck(const QString& fileName) {
   Model().ResetForParse();
   state_ = ParseState();
   progressHiddenForMessage_ = false;
-  const ProgressHidingUi messages(progress_, &progressHiddenForMessage_);
+  errorLine_ = 0;
+  int messageLine = 0;
+  const ProgressHidingUi messages(progress_, &progressHiddenForMessage_, &state_.DeckLineNumber, &messageLine);
   if (progress_) {
     progress_->ForceNextUpdate();
     progress_->Show();
@@ -107,6 +118,12 @@ void DeckParser::ParseDeck(const QString& fileName) {
   }
   FinishParse();
   Model().ParseFailed = G().ParseErrorState != 0;
+  // The message that stopped the parse came last.
+  if (!Model().ParseFailed) {
+    errorLine_ = 0;
+  } else if (errorLine_ == 0) {
+    errorLine_ = messageLine;
+  }
 }
 
 bool DeckParser::OpenDeck() {
@@ -141,6 +158,7 @@ void DeckParser::FinishParse() {
     return;
   }
   if (state_.GroupOpen) {
+    if (state_.OpenGroup) errorLine_ = state_.OpenGroup->lineNumber;
     ShowMessageKind(QStringLiteral("This file is missing a group close command."), 0, false);
     G().ParseErrorState = 100;
     HideProgress();

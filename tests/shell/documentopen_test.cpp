@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <functional>
 
 #include "formdeck/pagelayout.h"
 #include "formdeck/ui/plenzoform.h"
@@ -99,6 +101,39 @@ TEST_F(DocumentOpenTest, TheProgressWindowNeverCoversAMessageOfTheParse) {
     // It was shown for the parse, and again after a message that let it go on.
     EXPECT_EQ(counter.shows, c.stops ? 1 : 2);
     EXPECT_FALSE(main->Compiling->isVisible());
+  }
+}
+
+TEST_F(DocumentOpenTest, EveryOpeningPathShowsTheSourceOnTheLineAtFault) {
+  const QString path = folder_ + QStringLiteral("/nested.pzd");
+  WriteBytes(path, ReadBytes(QStringLiteral(PELMARK_FIXTURES_DIR "/decks/broken/group-nested.pzd")));
+  const std::function<void(TOSTRELFORM*)> paths[] = {
+      [&](TOSTRELFORM* main) { main->EditPlenzo(path, 0); },  // File/Open of a .PZD
+      [&](TOSTRELFORM* main) {                                // the command line
+        G().SourceMode = 1;
+        main->ReadaFile(path);
+        main->LoadCommandLineSource(path);
+      },
+      [&](TOSTRELFORM* main) {  // a recent item
+        main->RecentFiles.Add(path);
+        main->OpenFileItem(0);
+      },
+  };
+  for (const auto& open : paths) {
+    TOSTRELFORM* main = Begin();
+    main->resize(1400, 1000);
+    main->show();
+    open(main);
+    TPlenzoForm* form = PlenzoFormInstance();
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(form->HasSourceTab());
+    EXPECT_TRUE(form->IsSourceTabCurrent());
+    EXPECT_EQ(form->ErrorLine, 3);
+    EXPECT_EQ(form->Editor()->textCursor().blockNumber(), 2);
+    EXPECT_EQ(form->Editor()->textCursor().selectedText(), QStringLiteral("*|[B|Second"));
+    EXPECT_EQ(form->windowTitle(), path);
+    ASSERT_NE(form->SubWindow(), nullptr);
+    EXPECT_TRUE(form->SubWindow()->windowTitle().contains(QStringLiteral("nested.pzd")));
   }
 }
 

@@ -54,7 +54,7 @@ void TPlenzoForm::SimulateModeChanged() {
   if (host_) host_->UpdateMenu();
 }
 
-void TPlenzoForm::FinishForm(DeckParser& /*parser*/) {
+void TPlenzoForm::FinishForm(DeckParser& parser) {
   FormModel& m = model_;
   const int M = 2 * WidthOf8;
   const std::vector<TFormElement*> main = m.Elements.OnPage(0);
@@ -106,6 +106,7 @@ void TPlenzoForm::FinishForm(DeckParser& /*parser*/) {
         for (int i = 0; names && i < names->GroupCount() && G().ParseErrorState == 0; ++i) {
           const QString& name = names->GroupNames[i];
           if (ApplyGroupState(name, e->kind == ElementKind::CheckBoxGroup, item)) continue;
+          parser.SetErrorLine(e->lineNumber);
           ShowMessageKind(QStringLiteral("Group ") + name + QStringLiteral(" is not defined."), 0, true);
           G().ParseErrorState = 100;
         }

@@ -24,17 +24,19 @@ void TPlenzoForm::ReadDeck(const QString& fileName) {
   {
     DeckParser parser(*this, host_ ? host_->Progress() : nullptr);
     parser.ParseDeck(fileName);
+    ErrorLine = parser.ErrorLine();
   }
   parsing_ = false;
   ApplyBackground();
   setUpdatesEnabled(true);
   QApplication::restoreOverrideCursor();
+  // The window keeps the deck's name, also when only its Source tab shows.
+  setWindowTitle(fileName);
+  setWindowFilePath(fileName);
   if (G().ParseErrorState >= 1) {
     model_.ParseFailed = true;
     return;
   }
-  setWindowTitle(fileName);
-  setWindowFilePath(fileName);
   PlaceAfterParse();
   Show();
   if (host_) host_->ClearInputModified();
