@@ -1,5 +1,6 @@
 // Reading a deck into the window.
 #include <QApplication>
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
@@ -27,6 +28,10 @@ void TPlenzoForm::ReadDeck(const QString& fileName) {
     ErrorLine = parser.ErrorLine();
   }
   parsing_ = false;
+  // Every new control asked to be polished; a parse lets no events through,
+  // so thousands of requests wait, and each control that dies before they
+  // are delivered searches them all. Polish is no user input.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
   ApplyBackground();
   setUpdatesEnabled(true);
   QApplication::restoreOverrideCursor();

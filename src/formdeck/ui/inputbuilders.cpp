@@ -65,6 +65,7 @@ TDescriptor* MakeLabel(TPlenzoForm& form, TFormElement* e, int slot, const QStri
   label->setText(text);
   label->Element = e;
   label->Printable = true;
+  GeometryFromBuilder(label);
   label->show();
   return label;
 }
@@ -76,6 +77,7 @@ Control* MakeInput(TPlenzoForm& form, QWidget*& field) {
   auto* control = new Control(form.CurrentContainer());
   field = control;
   ApplyFontSlot(control, form.Model().Slots.Font(2));
+  GeometryFromBuilder(control);
   return control;
 }
 
@@ -124,7 +126,8 @@ void BuildNumericInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
   input->Tracked = true;
   input->SetMaxLength(input->IsNumeric ? 25 : 0);
   input->Value = input->IsNumeric ? si : 0;
-  input->setText(Text(value));
+  // A number gets its text once its format is known.
+  if (!input->IsNumeric) input->setText(Text(value));
   input->show();
 
   NumericMarkup nm;
@@ -133,6 +136,7 @@ void BuildNumericInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
   const QString labelText = Text(nm.label);
   TDescriptor* label = InputLabel(form, parser, e, labelText, 0, 5, 4);
   if (!hasValue || !markupOk) {
+    input->setText(Text(value));
     parser.ReportElementError(e->deckLine, e->markupLine);
     return;
   }
@@ -283,10 +287,20 @@ void BuildFileInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
 
 }  // namespace
 
+void GeometryFromBuilder(QWidget* control) {
+  // Shown before it is placed, a control would first size itself to its
+  // hint, laying its text out once more for nothing.
+  control->setAttribute(Qt::WA_Resized);
+}
+
 void ApplyFontSlot(QWidget* control, const FontSlot& slot) {
   control->setFont(SlotFont(slot));
   QPalette p = control->palette();
   const QColor colour = ToQColor(slot.color);
+  // Most slots keep the text colour the control has: nothing to set.
+  if (p.color(QPalette::WindowText) == colour && p.color(QPalette::Text) == colour &&
+      p.color(QPalette::ButtonText) == colour)
+    return;
   p.setColor(QPalette::WindowText, colour);
   p.setColor(QPalette::Text, colour);
   p.setColor(QPalette::ButtonText, colour);
@@ -363,6 +377,7 @@ void BuildTextLine(TPlenzoForm& form, DeckParser& parser, const std::string& lin
   auto* input = new TInput(form.CurrentContainer());
   e->valueInput = input;
   ApplyFontSlot(input, m.Slots.Font(1));
+  GeometryFromBuilder(input);
   input->Tracked = true;
   input->HelpId = tm.helpId;
   input->RejectBars();
