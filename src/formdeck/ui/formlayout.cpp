@@ -76,11 +76,11 @@ int TPlenzoForm::FlowBottom(const TFormElement& element, int currentY) const {
 
 namespace {
 
-// The right edge of what a control shows, in page coordinates: a label
-// counts as far as its text reaches.
-int ShownRight(const QWidget* w, const TFormPage* page) {
+// The right edge of what a control shows, in page coordinates: the label
+// of a text line, which may span the row, counts as far as its text reaches.
+int ShownRight(const QWidget* w, const TFormPage* page, bool textLineLabel) {
   const int left = w->mapTo(page->Content(), QPoint(0, 0)).x();
-  const auto* label = qobject_cast<const QLabel*>(w);
+  const auto* label = textLineLabel ? qobject_cast<const QLabel*>(w) : nullptr;
   if (!label || (label->alignment() & Qt::AlignRight)) return left + w->width();
   return left + QFontMetrics(label->font()).horizontalAdvance(label->text());
 }
@@ -97,7 +97,7 @@ int TPlenzoForm::WidestShownRight() const {
                                    e->fileInput, e->appButton,  e->image,      e->groupBox};
       for (const QWidget* w : controls) {
         if (w && w->isVisibleTo(page) && w->width() > 0 && w->height() > 0)
-          widest = std::max(widest, ShownRight(w, page));
+          widest = std::max(widest, ShownRight(w, page, e->kind == ElementKind::TextLine && w == e->label));
       }
     }
   }

@@ -98,9 +98,10 @@ TDescriptor* InputLabel(TPlenzoForm& form, DeckParser& parser, TFormElement* e, 
 int ClearOfLabel(int left, const QWidget* label, int A) { return std::max(left, label->x() + label->width() + A); }
 
 // A line edit wide enough for its text, showing it from the first character.
-void FitLineEdit(QLineEdit* edit, int textWidth) {
+void FitLineEdit(QLineEdit* edit, int textWidth, bool mayNarrow = false) {
   edit->resize(LineEditWidth(edit, textWidth), edit->height());
-  edit->setCursorPosition(0);
+  // Only an edit that may be narrowed later needs its start in view.
+  if (mayNarrow) edit->setCursorPosition(0);
 }
 
 // The button's place: left is given without the button's own character
@@ -282,7 +283,7 @@ void BuildFileInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
   const int left = tab2 < 0 ? label->x() + label->width() : tab2;
   input->setGeometry(ClearOfLabel(left, label, form.aveCharWidth(label->font())), label->y(), 0,
                      GetHeight(label->font()) + 2);
-  FitLineEdit(input, TextWidth(input->font(), input->FileName));
+  FitLineEdit(input, TextWidth(input->font(), input->FileName), true);
 }
 
 }  // namespace
@@ -301,10 +302,19 @@ void ApplyFontSlot(QWidget* control, const FontSlot& slot) {
   if (p.color(QPalette::WindowText) == colour && p.color(QPalette::Text) == colour &&
       p.color(QPalette::ButtonText) == colour)
     return;
-  p.setColor(QPalette::WindowText, colour);
-  p.setColor(QPalette::Text, colour);
-  p.setColor(QPalette::ButtonText, colour);
-  control->setPalette(p);
+  // The controls of a form share a few palettes: each is made once.
+  static qint64 lastKey = 0;
+  static QColor lastColour;
+  static QPalette lastMade;
+  if (p.cacheKey() != lastKey || colour != lastColour) {
+    lastKey = p.cacheKey();
+    lastColour = colour;
+    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::Text, colour);
+    p.setColor(QPalette::ButtonText, colour);
+    lastMade = p;
+  }
+  control->setPalette(lastMade);
 }
 
 void BuildInputElement(TPlenzoForm& form, DeckParser& parser) {
