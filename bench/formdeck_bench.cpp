@@ -1,11 +1,14 @@
 // How long a big deck takes: the parse alone (records, no controls), the
-// parse with the form built and laid out, headless, and the write-back.
+// parse with the form built and laid out, headless, the destruction of a
+// built form, a whole open through the main window, and the write-back.
 //   build/bench/formdeck_bench [--benchmark_filter=...]
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <array>
@@ -18,6 +21,8 @@
 #include "formdeck/formbuilder.h"
 #include "formdeck/ui/plenzoform.h"
 #include "platform/ui/fonts.h"
+#include "shell/ui/documents.h"
+#include "shell/ui/ostrelform.h"
 
 namespace pm {
 namespace {
@@ -113,6 +118,56 @@ void BM_ParseAndShowForm(benchmark::State& state) {
   state.SetComplexityN(state.range(0));
 }
 
+// Destroying a form just built, its posted events still queued, as a form
+// dump ends or the Source tab parses again.
+void BM_DestroyForm(benchmark::State& state) {
+  const QString path = DeckFile(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto form = std::make_unique<TPlenzoForm>(nullptr);
+    form->resize(800, 600);
+    form->ClearTabs();
+    form->ReadDeck(path);
+    CheckParsed(state, form->Model());
+    state.ResumeTiming();
+    form.reset();
+  }
+  state.SetComplexityN(state.range(0));
+}
+
+// The whole open of a deck as the command line does it, offscreen: the main
+// window's dispatcher, the working copy, the form window in its MDI area,
+// until the events it left are delivered; then the window is closed.
+void BM_OpenThroughShell(benchmark::State& state) {
+  const QString path = DeckFile(static_cast<int>(state.range(0)));
+  static QTemporaryDir programFolder;
+  QFile settings(programFolder.filePath(QStringLiteral("Mivaro.DFT")));
+  if (settings.open(QIODevice::WriteOnly)) settings.write(QByteArray(5452, '\0'));
+  settings.close();
+  Globals& g = G();
+  g.ProgramFolder = programFolder.path();
+  g.ProgramPath = programFolder.filePath(QStringLiteral("demo"));
+  g.RuntimeMode = 1;
+  TOSTRELFORM main;
+  main.Documents().StartupFinished();
+  main.Documents().Quit = [](int) {};
+  main.resize(1400, 1000);
+  main.show();
+  for (auto _ : state) {
+    main.ReadaFile(path);
+    QCoreApplication::processEvents();
+    state.PauseTiming();
+    if (TPlenzoForm* form = PlenzoFormInstance())
+      CheckParsed(state, form->Model());
+    else
+      state.SkipWithError("no form window");
+    for (QMdiSubWindow* child : main.MdiArea()->subWindowList()) delete child;
+    QCoreApplication::processEvents();
+    state.ResumeTiming();
+  }
+  state.SetComplexityN(state.range(0));
+}
+
 // Writing a shown form back under another name (no backup).
 void BM_SaveForm(benchmark::State& state) {
   const QString path = DeckFile(static_cast<int>(state.range(0)));
@@ -129,7 +184,15 @@ void BM_SaveForm(benchmark::State& state) {
 }
 
 BENCHMARK(BM_Parse)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)->Complexity();
-BENCHMARK(BM_ParseAndShowForm)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_ParseAndShowForm)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(5000)
+    ->Arg(20000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
+BENCHMARK(BM_DestroyForm)->Arg(1000)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_OpenThroughShell)->Arg(1000)->Arg(5000)->Arg(20000)->Unit(benchmark::kMillisecond)->Complexity();
 BENCHMARK(BM_SaveForm)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond)->Complexity();
 
 }  // namespace

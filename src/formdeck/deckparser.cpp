@@ -11,8 +11,60 @@
 #include "formdeck/formmodel.h"
 #include "formdeck/markuptext.h"
 #include "platform/cp1252.h"
+#include "platform/uiservice.h"
 
 namespace pm {
+
+namespace {
+
+// While a deck is parsed, every message first hides the progress window: it
+// stays on top and would cover the message's buttons.
+class ProgressHidingUi final : public UiService {
+ public:
+  // At each message the line in hand is copied to messageLine.
+  ProgressHidingUi(ParseProgress* progress, bool* hidden, const int* lineInHand, int* messageLine)
+      : progress_(progress),
+        hidden_(hidden),
+        lineInHand_(lineInHand),
+        messageLine_(messageLine),
+        next_(ui()),
+        previous_(setUi(this)) {}
+  ~ProgressHidingUi() override { setUi(previous_); }
+  ProgressHidingUi(const ProgressHidingUi&) = delete;
+  ProgressHidingUi& operator=(const ProgressHidingUi&) = delete;
+
+  ModalResult message(const MessageRequest& request) override {
+    *messageLine_ = *lineInHand_;
+    if (progress_ && progress_->IsShown()) {
+      progress_->Hide();
+      *hidden_ = true;
+    }
+    return next_.message(request);
+  }
+  void beep() override { next_.beep(); }
+  QString openFileName(QWidget* parent, const FileDialogRequest& request) override {
+    return next_.openFileName(parent, request);
+  }
+  QString saveFileName(QWidget* parent, const FileDialogRequest& request) override {
+    return next_.saveFileName(parent, request);
+  }
+  QString folderName(QWidget* parent, const QString& title, const QString& start) override {
+    return next_.folderName(parent, title, start);
+  }
+  std::optional<QColor> color(QWidget* parent, const QColor& initial, const QStringList& customColors) override {
+    return next_.color(parent, initial, customColors);
+  }
+
+ private:
+  ParseProgress* progress_;
+  bool* hidden_;
+  const int* lineInHand_;
+  int* messageLine_;
+  UiService& next_;
+  UiService* previous_;
+};
+
+}  // namespace
 
 DeckParser::DeckParser(FormBuilder& form, ParseProgress* progress) : form_(form), progress_(progress) {}
 
@@ -27,6 +79,10 @@ void DeckParser::ParseDeck(const QString& fileName) {
   form_.RemoveTabWindows();
   Model().ResetForParse();
   state_ = ParseState();
+  progressHiddenForMessage_ = false;
+  errorLine_ = 0;
+  int messageLine = 0;
+  const ProgressHidingUi messages(progress_, &progressHiddenForMessage_, &state_.DeckLineNumber, &messageLine);
   if (progress_) {
     progress_->ForceNextUpdate();
     progress_->Show();
@@ -62,6 +118,12 @@ void DeckParser::ParseDeck(const QString& fileName) {
   }
   FinishParse();
   Model().ParseFailed = G().ParseErrorState != 0;
+  // The message that stopped the parse came last.
+  if (!Model().ParseFailed) {
+    errorLine_ = 0;
+  } else if (errorLine_ == 0) {
+    errorLine_ = messageLine;
+  }
 }
 
 bool DeckParser::OpenDeck() {
@@ -96,6 +158,7 @@ void DeckParser::FinishParse() {
     return;
   }
   if (state_.GroupOpen) {
+    if (state_.OpenGroup) errorLine_ = state_.OpenGroup->lineNumber;
     ShowMessageKind(QStringLiteral("This file is missing a group close command."), 0, false);
     G().ParseErrorState = 100;
     HideProgress();
@@ -127,6 +190,12 @@ bool DeckParser::ReadDeckLine(std::string* line) {
   if (!reader_.Next(line)) return false;
   AddAssignFile(fileName_, *line);
   ++state_.DeckLineNumber;
+  // A message that let the parse go on took the progress window away.
+  if (progress_ && progressHiddenForMessage_ && G().ParseErrorState == 0) {
+    progressHiddenForMessage_ = false;
+    progress_->ForceNextUpdate();
+    progress_->Show();
+  }
   if (progress_ && progress_->IsShown()) progress_->Update(state_.DeckLineNumber);
   return true;
 }

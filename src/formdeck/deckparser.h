@@ -41,6 +41,11 @@ class DeckParser {
   DeckParser(FormBuilder& form, ParseProgress* progress);
 
   void ParseDeck(const QString& fileName);
+  // The deck line at fault after a parse that a message stopped, else 0.
+  int ErrorLine() const { return errorLine_; }
+  // A builder that reports an error found after the line in hand names
+  // the line at fault itself.
+  void SetErrorLine(int line) { errorLine_ = line; }
 
   // For the element builders.
   ParseState& State() { return state_; }
@@ -74,6 +79,8 @@ class DeckParser {
 
   FormBuilder& form_;
   ParseProgress* progress_;
+  bool progressHiddenForMessage_ = false;
+  int errorLine_ = 0;
   DeckReader reader_;
   ParseState state_;
   QString fileName_;

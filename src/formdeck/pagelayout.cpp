@@ -1,5 +1,7 @@
 #include "formdeck/pagelayout.h"
 
+#include <algorithm>
+
 namespace pm {
 
 int ScrollRange(const std::vector<Extent>& measured) {
@@ -12,6 +14,12 @@ int ScrollRange(const std::vector<Extent>& measured) {
 }
 
 bool CanFitToContent(int contentWidth) { return contentWidth > 100; }
+
+int FormClientWidth(int contentWidth, int W8, int widestRight) {
+  if (!CanFitToContent(contentWidth)) return widestRight + 2 * W8 + 40;
+  // Text lines are placed apart from the content width: none is cut.
+  return std::max(contentWidth + 2 * W8 + 40, widestRight + 2 * W8);
+}
 
 int FitUnitsLeft(const FitMeasures& f) { return f.contentWidth - f.M - f.widestUnits; }
 

@@ -21,6 +21,12 @@ int ScrollRange(const std::vector<Extent>& measured);
 // builders put them, as a maximized form does.
 bool CanFitToContent(int contentWidth);
 
+// The client width of a form window that is not maximized: the content
+// width and its margins; a form without one (100 or less) measures from the
+// right edge of its widest shown control instead. Either way no shown
+// control is cut at the right.
+int FormClientWidth(int contentWidth, int W8, int widestRight);
+
 // What FitPageWidths aligns to: the content width, the left margin M, the
 // width of "8" and the widest units label u of the page.
 struct FitMeasures {

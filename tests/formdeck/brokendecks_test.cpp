@@ -1,3 +1,6 @@
+#include <QPlainTextEdit>
+#include <QTextBlock>
+
 #include "formtestsupport.h"
 #include "support/testpaths.h"
 
@@ -46,6 +49,7 @@ const BrokenDeck kBrokenDecks[] = {
     {"group-close", "Line 2.  Group close command encountered with no open group.", MessageIcon::Error, true,
      true},
     {"group-unclosed", "This file is missing a group close command.", MessageIcon::Error, false, true},
+    {"group-undefined", "Group Nope is not defined.", MessageIcon::Error, true, true},
     {"tab-in-group", "The *|<TabWindow> command can not be placed within a group", MessageIcon::Error, true,
      true},
     {"tab-nested", "Tab windows cannot be nested.  Tab window Pumps has not been closed", MessageIcon::Error,
@@ -104,6 +108,58 @@ INSTANTIATE_TEST_SUITE_P(Corpus, BrokenDeckTest, ::testing::ValuesIn(kBrokenDeck
                            }
                            return name;
                          });
+
+// The deck line at fault for each message that stops the parse: the
+// line in hand, an unclosed group's opener, the choice group naming an
+// undefined group; 0 when the parse goes on.
+struct ErrorLineCase {
+  const char* deck;  // under decks/
+  int line;
+};
+
+const ErrorLineCase kErrorLines[] = {
+    {"broken/align-slot.pzd", 2},          {"broken/background.pzd", 0},
+    {"broken/checkbox-comment.pzd", 3},    {"broken/checkbox-empty-line.pzd", 4},
+    {"broken/choice-nested.pzd", 3},       {"broken/color-rgb-component.pzd", 2},
+    {"broken/color-rgb.pzd", 2},           {"broken/color-slot.pzd", 2},
+    {"broken/color-word.pzd", 2},          {"broken/font-quote.pzd", 2},
+    {"broken/font-size.pzd", 2},           {"broken/font-slot.pzd", 2},
+    {"broken/group-close.pzd", 2},         {"broken/group-nested.pzd", 3},
+    {"broken/group-unclosed.pzd", 2},      {"broken/group-undefined.pzd", 3},
+    {"broken/input-under-markup.pzd", 4},  {"broken/missing-marker.pzd", 0},
+    {"broken/size-integer.pzd", 2},        {"broken/style-slot.pzd", 2},
+    {"broken/tab-21.pzd", 42},             {"broken/tab-close-in-group.pzd", 4},
+    {"broken/tab-close-misplaced.pzd", 2}, {"broken/tab-empty.pzd", 2},
+    {"broken/tab-in-group.pzd", 3},        {"broken/tab-name-empty.pzd", 2},
+    {"broken/tab-name-missing.pzd", 2},    {"broken/tab-name-quote.pzd", 2},
+    {"broken/tab-name-source.pzd", 2},     {"broken/tab-name-unclosed.pzd", 2},
+    {"broken/tab-nested.pzd", 3},          {"broken/tab-number.pzd", 2},
+    {"broken/tab-slot.pzd", 2},            {"inputs/err_missinglist.pzd", 3},
+    {"inputs/err_nounit.pzd", 3},
+};
+
+TEST_F(FormTest, AStoppedParseRecordsTheLineAtFaultAndTheSourceOpensOnIt) {
+  for (const ErrorLineCase& c : kErrorLines) {
+    SCOPED_TRACE(c.deck);
+    const QString path = QStringLiteral(PELMARK_FIXTURES_DIR "/decks/") + QLatin1String(c.deck);
+    ui.clear();
+    G().ParseErrorState = 0;
+    form->ClearTabs();
+    form->AddSourceTab();
+    form->ReadDeck(path);
+    form->LoadEditor(path);
+    EXPECT_EQ(form->ErrorLine, c.line);
+    // The window keeps the deck's name either way.
+    EXPECT_EQ(form->windowTitle(), path);
+    const QString selected = form->Editor()->textCursor().selectedText();
+    if (c.line > 0) {
+      EXPECT_EQ(selected, form->Editor()->document()->findBlockByNumber(c.line - 1).text());
+      EXPECT_EQ(form->Editor()->textCursor().blockNumber(), c.line - 1);
+    } else {
+      EXPECT_TRUE(selected.isEmpty());
+    }
+  }
+}
 
 }  // namespace
 }  // namespace pm::test

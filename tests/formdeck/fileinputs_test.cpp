@@ -1,4 +1,5 @@
 #include "formdeck/ui/fileinputs.h"
+#include "formdeck/ui/input.h"
 
 #include "support/scriptedui.h"
 
@@ -64,6 +65,15 @@ TEST_F(OpenFileTest, ANameWithADoubleQuoteIsRefused) {
   EXPECT_EQ(input.FileName, QStringLiteral("weather.dat"));
   EXPECT_EQ(input.text(), QStringLiteral("weather.dat"));
   EXPECT_EQ(QDir::currentPath(), root.filePath(QStringLiteral("deck")));
+}
+
+// A user must see where a value goes: every value control has its thin
+// frame, in a group box or not.
+TEST(ValueControls, HaveAFrame) {
+  QWidget page;
+  EXPECT_TRUE(TOpenFile(&page).hasFrame());
+  EXPECT_TRUE(TFileInput(&page).hasFrame());
+  EXPECT_TRUE(TInput(&page).hasFrame());
 }
 
 TEST(ListInput, ADeckValueWithoutARowIsKeptAndNothingIsChosen) {

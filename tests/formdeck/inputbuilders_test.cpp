@@ -5,6 +5,7 @@
 
 #include "common/settings.h"
 #include "formdeck/ui/appbutton.h"
+#include "formdeck/ui/controlsizes.h"
 #include "formdeck/ui/descriptor.h"
 #include "formdeck/ui/fileinputs.h"
 #include "formdeck/ui/input.h"
@@ -84,12 +85,14 @@ TEST_F(InputDeckTest, NumericInputKeepsLimitsConversionHelpAndPlace) {
   EXPECT_EQ(input->maxLength(), 25);
   EXPECT_TRUE(label->Printable);
   EXPECT_TRUE(units->Printable);
-  // Label at the left margin, input after ten average characters, units
-  // one character after the input, all on one line.
+  // Label at the left margin, input after the label's characters but never
+  // inside the label, ten average characters wide plus the room of its
+  // frame, units one character after the input, all on one line.
   EXPECT_EQ(label->x(), 2 * form->WidthOf8);
   EXPECT_EQ(label->y(), 10);
-  EXPECT_EQ(input->x(), 12 * A(label));
-  EXPECT_EQ(input->width(), 10 * A(label));
+  EXPECT_EQ(input->x(), std::max(12 * A(label), label->x() + label->width() + A(label)));
+  EXPECT_EQ(input->width(), LineEditWidth(input, 10 * A(label)));
+  EXPECT_GT(input->width(), 10 * A(label));
   EXPECT_EQ(input->y(), label->y());
   EXPECT_EQ(units->x(), input->x() + input->width() + A(units));
   EXPECT_EQ(units->y(), label->y());
@@ -119,10 +122,14 @@ TEST_F(InputDeckTest, ListInputChoosesTheRowOfTheDeckValue) {
   EXPECT_TRUE(list->HasList);
   EXPECT_FALSE(list->isHidden());
   auto* label = As<TDescriptor>(elements[0]->label);
-  EXPECT_EQ(list->y(), label->y() - 4);
-  // Built at 6 x A, then right-aligned to the content width, which the
-  // drop-down's own right edge makes.
-  EXPECT_EQ(list->x(), 6 * A(label) - 3 * form->WidthOf8 + 1);
+  // As high as its style draws it, centred on its label's row.
+  EXPECT_EQ(list->height(), DropDownSize(list).height());
+  EXPECT_GE(list->y(), label->y());
+  EXPECT_EQ(list->y(), label->y() + (label->height() - list->height()) / 2);
+  EXPECT_GE(list->width(), DropDownSize(list).width());
+  // Right-aligned to the content width, which grows until the drop-down
+  // starts one character after its label.
+  EXPECT_EQ(list->x(), label->x() + label->width() + A(label));
   EXPECT_EQ(elements[0]->siUnit, " ");
 
   // No row holds 7: nothing is chosen and the deck's value stays.

@@ -40,5 +40,18 @@ TEST(FitPageWidths, InputsAlignToTheContentWidth) {
   EXPECT_TRUE(CanFitToContent(101));
 }
 
+TEST(FormClientWidth, ContentWidthOrWidestControlAndTheMargins) {
+  struct Case {
+    int contentWidth, widestRight, width;
+  } cases[] = {
+      {640, 656, 696},  // groups reach M past the content width: within the margin
+      {101, 80, 157},   // just above 100: the content width
+      {295, 656, 672},  // a right-aligned text line past it: M to spare
+      {100, 241, 297},  // 100 or less: the widest control
+      {-1, 0, 56},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FormClientWidth(c.contentWidth, 8, c.widestRight), c.width);
+}
+
 }  // namespace
 }  // namespace pm

@@ -1,6 +1,7 @@
 #include "shell/ui/compiling.h"
 
 #include "platform/help.h"
+#include "platform/ui/helpviewer.h"
 #include "shell/ui/about.h"
 #include "shell/ui/printprogress.h"
 #include "shell/ui/windowhelpers.h"
@@ -8,7 +9,9 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QWindow>
 
 namespace pm::test {
 namespace {
@@ -37,6 +40,22 @@ class CompilingTest : public ::testing::Test {
   PaintCounter counter_;
   qint64 now_ = 5000;
 };
+
+TEST(CompilingShow, IsExposedAndDrawnBeforeTheCallerGoesOn) {
+  TCompiling window;
+  PaintCounter counter;
+  window.installEventFilter(&counter);
+  window.ShowExposed();
+  EXPECT_TRUE(window.isVisible());
+  ASSERT_NE(window.windowHandle(), nullptr);
+  EXPECT_TRUE(window.windowHandle()->isExposed());
+  EXPECT_GE(counter.paints, 1);
+  // From then on each refresh draws without the event loop.
+  const int before = counter.paints;
+  window.ResetProgressTick();
+  window.Update(12);
+  EXPECT_GT(counter.paints, before);
+}
 
 TEST_F(CompilingTest, RepaintsAtMostOncePer100MillisecondsWithoutTheEventLoop) {
   int refreshes = 0;
@@ -123,6 +142,45 @@ TEST(AboutBoxTest, InfoShowsTheMainHelpTopic) {
   about.Info->click();
   EXPECT_EQ(fake.shown, QStringList{QStringLiteral("index.html")});
   UnloadHelpControl();
+}
+
+TEST(AboutBoxTest, ItsHelpComesUpInFrontInsideTheScreenAndStaysAfterOk) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  WriteBytes(dir.path() + QStringLiteral("/help/index.html"), "<html>main</html>");
+  QtHelpService service;
+  HelpService* previous = setHelp(&service);
+  UnloadHelpControl();
+  LoadHelpControl(dir.path());
+  QWidget main;
+  main.showMaximized();
+  TAboutBox about(&main);
+  about.setModal(true);  // as exec shows it, without blocking the test
+  about.show();
+  about.Info->click();
+  HelpViewer* viewer = service.viewer();
+  ASSERT_NE(viewer, nullptr);
+  EXPECT_TRUE(viewer->isVisible());
+  // It belongs to the modal box, so the box does not block it, and it
+  // stands in front of the box and the main window.
+  EXPECT_EQ(viewer->parentWidget(), &about);
+  EXPECT_TRUE(viewer->isWindow());
+  ASSERT_NE(viewer->screen(), nullptr);
+  EXPECT_TRUE(viewer->screen()->availableGeometry().contains(viewer->frameGeometry()));
+  about.OKButton->click();
+  EXPECT_TRUE(about.isHidden());
+  EXPECT_TRUE(viewer->isVisible());
+  EXPECT_EQ(viewer->parentWidget(), nullptr);
+  setHelp(previous);
+  UnloadHelpControl();
+}
+
+TEST(AboutBoxTest, HasNoTitleBarToOfferButtons) {
+  TAboutBox about;
+  EXPECT_TRUE(about.windowFlags().testFlag(Qt::FramelessWindowHint));
+  EXPECT_FALSE(about.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_FALSE(about.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_FALSE(about.windowFlags().testFlag(Qt::WindowCloseButtonHint));
 }
 
 TEST(PrintProgressTest, IsThePleaseWaitNotice) {

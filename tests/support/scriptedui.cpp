@@ -8,6 +8,7 @@ ScriptedUi::~ScriptedUi() { setUi(previous_); }
 ModalResult ScriptedUi::message(const MessageRequest& request) {
   messages_.push_back({request.icon, request.buttons, request.text, request.caption, pendingBeep_});
   pendingBeep_ = false;
+  if (onMessage) onMessage(request);
   if (answers_.empty()) return defaultButton(request.buttons);
   const ModalResult r = answers_.front();
   answers_.pop_front();

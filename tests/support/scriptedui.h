@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace pm::test {
@@ -37,6 +38,8 @@ class ScriptedUi final : public UiService {
                               const QStringList& customColors) override;
 
   void answer(ModalResult result) { answers_.push_back(result); }
+  // Called at the moment each message shows, before it is answered.
+  std::function<void(const MessageRequest&)> onMessage;
   void answerFile(const QString& path) { files_.push_back(path); }
   void answerFolder(const QString& path) { folders_.push_back(path); }
   void answerColor(const QColor& color) { colors_.push_back(color); }

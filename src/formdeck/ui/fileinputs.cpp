@@ -15,7 +15,6 @@ namespace pm {
 
 TOpenFile::TOpenFile(QWidget* parent) : QLineEdit(parent) {
   setReadOnly(true);
-  setFrame(false);
 }
 
 void TOpenFile::mousePressEvent(QMouseEvent* event) {
@@ -47,7 +46,8 @@ void TOpenFile::ShowOpenFileDlg() {
 
 TFileInput::TFileInput(QWidget* parent) : QComboBox(parent) {
   setEditable(false);
-  setFrame(false);
+  // The size the style asks for follows the items.
+  setSizeAdjustPolicy(QComboBox::AdjustToContents);
   setFocusPolicy(Qt::StrongFocus);
 }
 

@@ -118,9 +118,10 @@ QString DumpForm(const TPlenzoForm& form) {
   out << QStringLiteral("window %1 caption %2")
              .arg(form.isHidden() ? QStringLiteral("hidden") : QStringLiteral("shown"),
                   Quoted(form.windowTitle()));
-  out << QStringLiteral("background %1 maximize %2 windowsize %3 contentwidth %4")
+  out << QStringLiteral("background %1 maximize %2 windowsize %3 contentwidth %4 clientwidth %5")
              .arg(Colour(m.Background), DumpYesNo(m.MaximizeForm), DumpYesNo(m.WindowSizeMaximize))
-             .arg(m.ContentWidth);
+             .arg(m.ContentWidth)
+             .arg(form.ClientWidth());
   out << QStringLiteral("commands before %1 after %2 before1 %3 after1 %4")
              .arg(Quoted(m.Before), Quoted(m.After), Quoted(m.Before1), Quoted(m.After1));
   for (int i = 1; i <= 3; ++i) {

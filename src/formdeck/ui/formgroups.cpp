@@ -54,7 +54,7 @@ void TPlenzoForm::SimulateModeChanged() {
   if (host_) host_->UpdateMenu();
 }
 
-void TPlenzoForm::FinishForm(DeckParser& /*parser*/) {
+void TPlenzoForm::FinishForm(DeckParser& parser) {
   FormModel& m = model_;
   const int M = 2 * WidthOf8;
   const std::vector<TFormElement*> main = m.Elements.OnPage(0);
@@ -72,8 +72,18 @@ void TPlenzoForm::FinishForm(DeckParser& /*parser*/) {
           std::max(m.ContentWidth, e->label->x() + e->label->width() + M + e->fileInput->width());
     }
   }
+  const bool column = buttons && myAppButton1_ && CanFitToContent(m.ContentWidth);
+  ButtonColumn = column ? myAppButton1_->width() + 10 : 0;
+  // Right-aligned inputs start clear of their labels: the content grows
+  // until they do.
+  if (CanFitToContent(m.ContentWidth)) {
+    for (int page = 0; page < kPageCount; ++page) {
+      if (HasPage(page))
+        m.ContentWidth = std::max(m.ContentWidth, ContentWidthClearOfLabels(page) + (page == 0 ? ButtonColumn : 0));
+    }
+  }
   // Placed once the content is measured, so that they never land on the labels.
-  if (buttons && myAppButton1_ && CanFitToContent(m.ContentWidth)) {
+  if (column) {
     for (const TFormElement* e : main) {
       if (e->appButton) e->appButton->move(m.ContentWidth - myAppButton1_->width() - 5, e->appButton->y());
     }
@@ -96,6 +106,7 @@ void TPlenzoForm::FinishForm(DeckParser& /*parser*/) {
         for (int i = 0; names && i < names->GroupCount() && G().ParseErrorState == 0; ++i) {
           const QString& name = names->GroupNames[i];
           if (ApplyGroupState(name, e->kind == ElementKind::CheckBoxGroup, item)) continue;
+          parser.SetErrorLine(e->lineNumber);
           ShowMessageKind(QStringLiteral("Group ") + name + QStringLiteral(" is not defined."), 0, true);
           G().ParseErrorState = 100;
         }

@@ -1,12 +1,15 @@
 // The layout of the form pages: the shifts recorded while the initial group
 // states were applied, the scroll range, and the inputs right-aligned to
 // the content width.
+#include <QFontMetrics>
 #include <QLabel>
+#include <algorithm>
 
 #include "formdeck/formslots.h"
 #include "formdeck/pagelayout.h"
 #include "formdeck/ui/choiceitems.h"
 #include "formdeck/ui/fileinputs.h"
+#include "formdeck/ui/formfonts.h"
 #include "formdeck/ui/formpage.h"
 #include "formdeck/ui/plenzoform.h"
 
@@ -71,35 +74,128 @@ int TPlenzoForm::FlowBottom(const TFormElement& element, int currentY) const {
   return control->y() + control->height();
 }
 
+namespace {
+
+// The right edge of what a control shows, in page coordinates: the label
+// of a text line, which may span the row, counts as far as its text reaches.
+int ShownRight(const QWidget* w, const TFormPage* page, bool textLineLabel) {
+  const int left = w->mapTo(page->Content(), QPoint(0, 0)).x();
+  const auto* label = textLineLabel ? qobject_cast<const QLabel*>(w) : nullptr;
+  if (!label || (label->alignment() & Qt::AlignRight)) return left + w->width();
+  return left + QFontMetrics(label->font()).horizontalAdvance(label->text());
+}
+
+}  // namespace
+
+int TPlenzoForm::WidestShownRight() const {
+  int widest = 0;
+  for (int p = 0; p < kPageCount; ++p) {
+    const TFormPage* page = Page(p);
+    if (!page) continue;
+    for (const TFormElement* e = model_.Elements.First(p); e; e = e->nextOnPage) {
+      const QWidget* controls[] = {e->label,     e->unitsLabel, e->valueInput, e->listInput,
+                                   e->fileInput, e->appButton,  e->image,      e->groupBox};
+      for (const QWidget* w : controls) {
+        if (w && w->isVisibleTo(page) && w->width() > 0 && w->height() > 0)
+          widest = std::max(widest, ShownRight(w, page, e->kind == ElementKind::TextLine && w == e->label));
+      }
+    }
+  }
+  return widest;
+}
+
+int TPlenzoForm::ClientWidth() const {
+  return FormClientWidth(model_.ContentWidth, WidthOf8, WidestShownRight());
+}
+
+void TPlenzoForm::SpanCentredLines(int clientWidth) {
+  const int M = 2 * WidthOf8;
+  for (int p = 0; p < kPageCount; ++p) {
+    for (TFormElement* e = model_.Elements.First(p); e; e = e->nextOnPage) {
+      auto* label = dynamic_cast<QLabel*>(e->label);
+      if (e->kind != ElementKind::TextLine || !label || e->valueInput || e->inGroup) continue;
+      if (label->alignment() & Qt::AlignHCenter) label->resize(clientWidth - M - 1, label->height());
+    }
+  }
+}
+
 void TPlenzoForm::LayoutPages() {
   for (int page = 0; page < kPageCount; ++page) {
     if (HasPage(page)) FitPageWidths(page);
   }
 }
 
+FitMeasures TPlenzoForm::PageFitMeasures(int PageIndex, int contentWidth) const {
+  FitMeasures f{contentWidth, 2 * WidthOf8, WidthOf8, 0};
+  for (const TFormElement* e = model_.Elements.First(PageIndex); e; e = e->nextOnPage) {
+    if (e->tabStops[2] == kTabUnset && e->unitsLabel) f.widestUnits = std::max(f.widestUnits, e->unitsWidth);
+  }
+  return f;
+}
+
+namespace {
+
+int LabelRight(const TFormElement& e) { return e.label ? e.label->x() + e.label->width() : 0; }
+
+int LabelGap(const TFormElement& e) { return e.label ? aveCharWidth(e.label->font()) : 0; }
+
+}  // namespace
+
+int TPlenzoForm::ContentWidthClearOfLabels(int PageIndex) const {
+  // Every fitted left is the content width plus a constant: measured at 0.
+  const FitMeasures f = PageFitMeasures(PageIndex, 0);
+  int needed = 0;
+  for (const TFormElement* e = model_.Elements.First(PageIndex); e; e = e->nextOnPage) {
+    if (e->tabStops[2] != kTabUnset) continue;
+    int leftAtZero = 0;
+    if (e->unitsLabel && e->valueInput) {
+      leftAtZero = FitValueInputLeft(f, e->valueInput->width());
+    } else if (const auto* list = dynamic_cast<const TFileInput*>(e->listInput); list && list->HasList) {
+      leftAtZero = FitListLeft(f, list->width());
+    } else if (e->fileInput) {
+      leftAtZero = FitFileInput(f, e->fileInput->width(), e->inGroup, -1000000).left;
+    } else {
+      continue;
+    }
+    needed = std::max(needed, LabelRight(*e) + LabelGap(*e) - leftAtZero);
+  }
+  return needed;
+}
+
 void TPlenzoForm::FitPageWidths(int PageIndex) {
   const int cw = model_.ContentWidth;
   if (!HasPage(PageIndex) || !CanFitToContent(cw)) return;
   const std::vector<TFormElement*> elements = model_.Elements.OnPage(PageIndex);
-  FitMeasures f{cw, 2 * WidthOf8, WidthOf8, 0};
-  for (const TFormElement* e : elements) {
-    if (e->tabStops[2] == kTabUnset && e->unitsLabel) f.widestUnits = std::max(f.widestUnits, e->unitsWidth);
-  }
+  // The main page's link buttons keep their column, right of the inputs.
+  const bool buttonsInColumn = PageIndex == 0 && ButtonColumn > 0;
+  const FitMeasures f = PageFitMeasures(PageIndex, cw - (PageIndex == 0 ? ButtonColumn : 0));
   for (const TFormElement* e : elements) {
     if (auto* label = dynamic_cast<QLabel*>(e->label); label && (label->alignment() & Qt::AlignHCenter)) {
       label->resize(cw - label->x() - 1, label->height());
     }
     if (e->tabStops[2] != kTabUnset) continue;
+    QWidget* anchor = nullptr;
+    int anchorLeft = 0;
     if (e->unitsLabel) {
       e->unitsLabel->move(FitUnitsLeft(f), e->unitsLabel->y());
-      if (QWidget* input = e->valueInput) input->move(FitValueInputLeft(f, input->width()), input->y());
+      if (QWidget* input = e->valueInput) {
+        anchor = input;
+        anchorLeft = input->x();
+        input->move(FitValueInputLeft(f, input->width()), input->y());
+      }
     }
-    if (QWidget* list = e->listInput) list->move(FitListLeft(f, list->width()), list->y());
+    if (QWidget* list = e->listInput) {
+      anchor = list;
+      anchorLeft = list->x();
+      list->move(FitListLeft(f, list->width()), list->y());
+    }
     if (QWidget* file = e->fileInput) {
-      const int labelRight = e->label ? e->label->x() + e->label->width() : 0;
-      const Span span = FitFileInput(f, file->width(), e->inGroup, labelRight);
+      const Span span = FitFileInput(f, file->width(), e->inGroup, LabelRight(*e));
       file->setGeometry(span.left, file->y(), span.width, file->height());
     }
+    // Elsewhere a link button moves with the input it follows.
+    if (e->appButton && anchor && !buttonsInColumn)
+      e->appButton->move(e->appButton->x() + anchor->x() - anchorLeft, e->appButton->y());
   }
 }
 

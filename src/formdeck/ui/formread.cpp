@@ -1,6 +1,6 @@
 // Reading a deck into the window.
 #include <QApplication>
-#include <QFontMetrics>
+#include <QEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScreen>
@@ -8,6 +8,7 @@
 #include "common/globals.h"
 #include "formdeck/deckparser.h"
 #include "formdeck/formhost.h"
+#include "formdeck/pagelayout.h"
 #include "formdeck/ui/formpage.h"
 #include "formdeck/ui/plenzoform.h"
 
@@ -24,17 +25,23 @@ void TPlenzoForm::ReadDeck(const QString& fileName) {
   {
     DeckParser parser(*this, host_ ? host_->Progress() : nullptr);
     parser.ParseDeck(fileName);
+    ErrorLine = parser.ErrorLine();
   }
   parsing_ = false;
+  // Every new control asked to be polished; a parse lets no events through,
+  // so thousands of requests wait, and each control that dies before they
+  // are delivered searches them all. Polish is no user input.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
   ApplyBackground();
   setUpdatesEnabled(true);
   QApplication::restoreOverrideCursor();
+  // The window keeps the deck's name, also when only its Source tab shows.
+  setWindowTitle(fileName);
+  setWindowFilePath(fileName);
   if (G().ParseErrorState >= 1) {
     model_.ParseFailed = true;
     return;
   }
-  setWindowTitle(fileName);
-  setWindowFilePath(fileName);
   PlaceAfterParse();
   Show();
   if (host_) host_->ClearInputModified();
@@ -46,7 +53,12 @@ void TPlenzoForm::PlaceAfterParse() {
   QMdiSubWindow* sub = subWindow_;
   if (!sub) {
     // Outside an MDI area (the form dump) the form is a normal window.
-    if (!model_.MaximizeForm) LayoutPages();
+    if (!model_.MaximizeForm) {
+      LayoutPages();
+      const int width = ClientWidth();
+      if (!CanFitToContent(model_.ContentWidth)) SpanCentredLines(width);
+      resize(width, height());
+    }
     return;
   }
   QMdiArea* area = sub->mdiArea();
@@ -55,13 +67,13 @@ void TPlenzoForm::PlaceAfterParse() {
     sub->showMaximized();
   } else {
     sub->showNormal();
-    int width = sub->width();
-    if (model_.ContentWidth > 100) {
-      const int frame = sub->width() - this->width();
-      width = model_.ContentWidth + 2 * QFontMetrics(font()).horizontalAdvance(QLatin1Char('8')) + 40 + frame;
-    }
     LayoutPages();
-    sub->setGeometry(0, 0, width, std::max(avail.height() - 70, 100));
+    const int width = ClientWidth();
+    if (!CanFitToContent(model_.ContentWidth)) SpanCentredLines(width);
+    // The frame from the sub-window's margins: its size is not settled
+    // until the sub-window has laid out the form.
+    const QMargins frame = sub->contentsMargins();
+    sub->setGeometry(0, 0, width + frame.left() + frame.right(), std::max(avail.height() - 70, 100));
   }
   if (model_.WindowSizeMaximize) sub->showMaximized();
 }

@@ -1,5 +1,7 @@
 // The Source editor's text as the window loads and saves it.
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
 
 #include "common/globals.h"
 #include "common/lib1.h"
@@ -17,6 +19,15 @@ void TPlenzoForm::LoadEditor(const QString& fileName) {
   editor_->document()->setModified(false);
   loadingEditor_ = false;
   editorLoaded_ = true;
+  // After a parse that stopped, the text opens on the line at fault.
+  if (model_.ParseFailed && ErrorLine > 0) {
+    const QTextBlock block = editor_->document()->findBlockByNumber(ErrorLine - 1);
+    if (block.isValid()) {
+      QTextCursor cursor(block);
+      cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+      editor_->setTextCursor(cursor);
+    }
+  }
 }
 
 int TPlenzoForm::SaveEditorLines(const QString& name) {

@@ -47,6 +47,7 @@ void AddPlaceholder(TFormElement* e, QWidget* parent, const FontSlot& slot, int 
   label->setText(QStringLiteral("x"));
   label->Element = e;
   label->setGeometry(-100, top, 2 * aveCharWidth(label->font()), GetHeight(label->font()));
+  GeometryFromBuilder(label);
   label->show();
   e->label = label;
 }

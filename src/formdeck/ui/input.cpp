@@ -24,7 +24,7 @@ bool& checkRunningFlag(QWidget* input) {
 
 }  // namespace
 
-TInput::TInput(QWidget* parent) : QLineEdit(parent) { setFrame(false); }
+TInput::TInput(QWidget* parent) : QLineEdit(parent) {}
 
 void TInput::SetMaxLength(int length) { setMaxLength(length <= 0 ? 32767 : length); }
 

@@ -13,6 +13,7 @@
 #include "formdeck/listfile.h"
 #include "formdeck/markuptext.h"
 #include "formdeck/ui/appbutton.h"
+#include "formdeck/ui/controlsizes.h"
 #include "formdeck/ui/descriptor.h"
 #include "formdeck/ui/fileinputs.h"
 #include "formdeck/ui/formfonts.h"
@@ -49,7 +50,11 @@ void StackInBox(QWidget* box, QWidget* label, int grow) {
 void FlowBelow(const TFormElement* E, int extra, ParseState& s) {
   if (!E || !LabelCounts(E->label)) return;
   const QWidget* N = E->label;
-  s.CurrentY = N->y() + (GetHeight(N->font()) * 5) / 4;
+  const int H = GetHeight(N->font());
+  s.CurrentY = N->y() + (H * 5) / 4;
+  // A drop-down taller than its row pushes the rows below down.
+  if (const auto* list = dynamic_cast<const TFileInput*>(E->listInput); list && list->HasList)
+    s.CurrentY = std::max(s.CurrentY, list->y() + list->height() + H / 4);
   if (E->inGroup && E->kind != ElementKind::VisualGroup && E->groupBox)
     s.CurrentY += E->groupBox->y() + extra;
 }
@@ -60,6 +65,7 @@ TDescriptor* MakeLabel(TPlenzoForm& form, TFormElement* e, int slot, const QStri
   label->setText(text);
   label->Element = e;
   label->Printable = true;
+  GeometryFromBuilder(label);
   label->show();
   return label;
 }
@@ -71,6 +77,7 @@ Control* MakeInput(TPlenzoForm& form, QWidget*& field) {
   auto* control = new Control(form.CurrentContainer());
   field = control;
   ApplyFontSlot(control, form.Model().Slots.Font(2));
+  GeometryFromBuilder(control);
   return control;
 }
 
@@ -84,6 +91,17 @@ TDescriptor* InputLabel(TPlenzoForm& form, DeckParser& parser, TFormElement* e, 
   if (QWidget* box = BoxOf(e)) StackInBox(box, label, (h * growNum) / growDen);
   e->label = label;
   return label;
+}
+
+// Where an input starts: where the builder puts it, but never inside its
+// own label.
+int ClearOfLabel(int left, const QWidget* label, int A) { return std::max(left, label->x() + label->width() + A); }
+
+// A line edit wide enough for its text, showing it from the first character.
+void FitLineEdit(QLineEdit* edit, int textWidth, bool mayNarrow = false) {
+  edit->resize(LineEditWidth(edit, textWidth), edit->height());
+  // Only an edit that may be narrowed later needs its start in view.
+  if (mayNarrow) edit->setCursorPosition(0);
 }
 
 // The button's place: left is given without the button's own character
@@ -109,7 +127,8 @@ void BuildNumericInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
   input->Tracked = true;
   input->SetMaxLength(input->IsNumeric ? 25 : 0);
   input->Value = input->IsNumeric ? si : 0;
-  input->setText(Text(value));
+  // A number gets its text once its format is known.
+  if (!input->IsNumeric) input->setText(Text(value));
   input->show();
 
   NumericMarkup nm;
@@ -118,6 +137,7 @@ void BuildNumericInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
   const QString labelText = Text(nm.label);
   TDescriptor* label = InputLabel(form, parser, e, labelText, 0, 5, 4);
   if (!hasValue || !markupOk) {
+    input->setText(Text(value));
     parser.ReportElementError(e->deckLine, e->markupLine);
     return;
   }
@@ -135,13 +155,14 @@ void BuildNumericInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
   const int A = form.aveCharWidth(label->font());
   const int tab2 = e->tabStops[2];
   const int left = tab2 < 0 ? (static_cast<int>(labelText.size()) + 1) * A : tab2;
-  input->setGeometry(left, label->y(), 10 * A, form.GetHeight(input->font()) + 2);
   const int units = form.UnitSystem();
   if (input->IsNumeric) {
     input->setText(
         QString::fromStdString(FormatNumber(nm.format, ToDisplayUnits(si, nm.offset, nm.factor, units))));
     input->ValueText = input->text();
   }
+  input->setGeometry(ClearOfLabel(left, label, A), label->y(), 0, form.GetHeight(input->font()) + 2);
+  FitLineEdit(input, std::max(10 * A, TextWidth(input->font(), input->text())));
 
   // A value kept as text is SI: it is never converted.
   const std::string& unitText = units == 1 || !input->IsNumeric ? nm.siUnit : nm.ipUnit;
@@ -179,8 +200,9 @@ void BuildListInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
   e->englishUnit = " ";
   const QString labelText = Text(lm.label);
   TDescriptor* label = MakeLabel(form, e, 2, labelText);
+  // The row is as high as the drop-down its style draws, the label centred on it.
   label->setGeometry(2 * form.WidthOf8 + e->tabStops[0], s.CurrentY, TextWidth(label->font(), labelText),
-                     GetHeight(label->font()) + 4);
+                     std::max(GetHeight(label->font()) + 4, DropDownSize(list).height()));
   e->label = label;
   if (!markupOk) {
     parser.ReportElementError(e->deckLine, e->markupLine);
@@ -220,7 +242,9 @@ void BuildListInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
   const int A = form.aveCharWidth(label->font());
   const int tab2 = e->tabStops[2];
   const int left = tab2 < 0 ? (static_cast<int>(labelText.size()) + 2) * A : tab2;
-  list->setGeometry(left, label->y() - 4, widest + 20, GetHeight(label->font()));
+  const QSize styled = DropDownSize(list);
+  list->setGeometry(ClearOfLabel(left, label, A), label->y() + (label->height() - styled.height()) / 2,
+                    std::max(widest + 20, styled.width()), styled.height());
   if (list->HasList) {
     WidenBox(box, list->x() + list->width());
     list->SelectValue();
@@ -257,20 +281,40 @@ void BuildFileInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
   }
   const int tab2 = e->tabStops[2];
   const int left = tab2 < 0 ? label->x() + label->width() : tab2;
-  input->setGeometry(left, label->y(), TextWidth(input->font(), input->FileName),
+  input->setGeometry(ClearOfLabel(left, label, form.aveCharWidth(label->font())), label->y(), 0,
                      GetHeight(label->font()) + 2);
+  FitLineEdit(input, TextWidth(input->font(), input->FileName), true);
 }
 
 }  // namespace
+
+void GeometryFromBuilder(QWidget* control) {
+  // Shown before it is placed, a control would first size itself to its
+  // hint, laying its text out once more for nothing.
+  control->setAttribute(Qt::WA_Resized);
+}
 
 void ApplyFontSlot(QWidget* control, const FontSlot& slot) {
   control->setFont(SlotFont(slot));
   QPalette p = control->palette();
   const QColor colour = ToQColor(slot.color);
-  p.setColor(QPalette::WindowText, colour);
-  p.setColor(QPalette::Text, colour);
-  p.setColor(QPalette::ButtonText, colour);
-  control->setPalette(p);
+  // Most slots keep the text colour the control has: nothing to set.
+  if (p.color(QPalette::WindowText) == colour && p.color(QPalette::Text) == colour &&
+      p.color(QPalette::ButtonText) == colour)
+    return;
+  // The controls of a form share a few palettes: each is made once.
+  static qint64 lastKey = 0;
+  static QColor lastColour;
+  static QPalette lastMade;
+  if (p.cacheKey() != lastKey || colour != lastColour) {
+    lastKey = p.cacheKey();
+    lastColour = colour;
+    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::Text, colour);
+    p.setColor(QPalette::ButtonText, colour);
+    lastMade = p;
+  }
+  control->setPalette(lastMade);
 }
 
 void BuildInputElement(TPlenzoForm& form, DeckParser& parser) {
@@ -343,29 +387,33 @@ void BuildTextLine(TPlenzoForm& form, DeckParser& parser, const std::string& lin
   auto* input = new TInput(form.CurrentContainer());
   e->valueInput = input;
   ApplyFontSlot(input, m.Slots.Font(1));
+  GeometryFromBuilder(input);
   input->Tracked = true;
   input->HelpId = tm.helpId;
   input->RejectBars();
   const QString inputText = Text(tm.inputText);
   input->SetMaxLength(2 * static_cast<int>(inputText.size()));
   input->setText(inputText);
-  const int inputWidth = TextWidth(input->font(), inputText);
-  input->setGeometry(0, label->y(), inputWidth, GetHeight(input->font()));
+  input->setGeometry(0, label->y(), 0, GetHeight(input->font()) + 2);
+  FitLineEdit(input, TextWidth(input->font(), inputText));
+  const int inputWidth = input->width();
   input->show();
   const int tab1 = e->tabStops[1];
+  const int A = form.aveCharWidth(label->font());
+  // Where the label's text ends: the label itself may span the row.
+  const int textRight = label->x() + TextWidth(label->font(), labelText);
   if (tab1 >= 0) {
-    input->move(tab1, label->y());
+    input->move(std::max(tab1, textRight + A), label->y());
   } else if (align == AlignLeft) {
-    input->move(
-        (static_cast<int>(labelText.size()) + 1) * form.aveCharWidth(label->font()) + M + e->tabStops[0],
-        label->y());
+    input->move(std::max((static_cast<int>(labelText.size()) + 1) * A + M + e->tabStops[0], textRight + A),
+                label->y());
   } else {
     // The label shrinks to its text and the input follows it.
     const int labelWidth = TextWidth(label->font(), labelText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->resize(labelWidth, label->height());
-    const int labelLeft =
-        align == AlignRight ? 80 * W8 - labelWidth - inputWidth : (80 * W8 - labelWidth - inputWidth) / 2;
+    const int labelLeft = std::max(
+        0, align == AlignRight ? 80 * W8 - labelWidth - inputWidth : (80 * W8 - labelWidth - inputWidth) / 2);
     label->move(labelLeft, label->y());
     input->move(M + labelLeft + labelWidth, label->y());
   }

@@ -24,5 +24,7 @@ TAppButton* BuildAppButton(TPlenzoForm& form, TFormElement* element, const std::
 
 // A control takes a font slot's font and colour.
 void ApplyFontSlot(QWidget* control, const FontSlot& slot);
+// A control whose builder sets its geometry keeps it when shown.
+void GeometryFromBuilder(QWidget* control);
 
 }  // namespace pm

@@ -154,6 +154,8 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   int LineHeight = 0;
   int WidthOf8 = 0;
   int InputWidth = 0;
+  // The room kept at the right of the main page for its link buttons.
+  int ButtonColumn = 0;
 
   // The element builders of the value inputs and text lines.
   void AddElement(DeckParser& parser) override;
@@ -174,6 +176,13 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   // Right-aligns the inputs of every page to the content width.
   void LayoutPages();
   void FitPageWidths(int PageIndex);
+  // The least content width at which the right-aligned inputs of a page
+  // start clear of their labels.
+  int ContentWidthClearOfLabels(int PageIndex) const;
+  // The width the window's client area opens with when it is not maximized.
+  int ClientWidth() const;
+  // The right edge of the widest shown control of all pages.
+  int WidestShownRight() const;
   // The controls whose bottoms make a page's scroll range.
   std::vector<Extent> PageExtents(int PageIndex) const;
 
@@ -204,11 +213,14 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   void SetKind(int kind);
   void AttachToSubWindow();
   void PlaceAfterParse();
+  // A form without a content width: centred text lines span the window.
+  void SpanCentredLines(int clientWidth);
   void ApplyBackground();
   void FocusControl(QWidget* control);
   // Moves the controls of an element that lies in no group; the units label
   // follows the label.
   static void MoveElementControls(TFormElement& e, int shift);
+  FitMeasures PageFitMeasures(int PageIndex, int contentWidth) const;
   std::vector<QWidget*> TabOrderControls() const;
   void RestoreOwnWorkingCopy();
   std::vector<WriteBackItem> WriteBackItems();

@@ -17,9 +17,16 @@ class HelpViewer final : public QWidget {
   explicit HelpViewer(QWidget* parent = nullptr);
   bool showPage(const QString& path);
   QString currentPage() const;
+  // Shows it in front, centred on the screen the first time and always
+  // inside it.
+  void ShowOnScreen();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QTextBrowser* browser_;
+  bool placed_ = false;
 };
 
 // The real help service: shows pages in one HelpViewer, made on first use.

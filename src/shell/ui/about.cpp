@@ -6,13 +6,16 @@
 #include "shell/ui/windowhelpers.h"
 
 #include <QCloseEvent>
+#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
 namespace pm {
 
-TAboutBox::TAboutBox(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+// No title bar: window managers that draw their own buttons whatever the
+// window asks for would offer buttons that do nothing here. A thin line of
+// its own frames it instead.
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
   setObjectName(QStringLiteral("AboutBox"));
   setWindowTitle(QStringLiteral("About Pelmark"));
   SetHelpContext(this, 1);
@@ -21,9 +24,13 @@ TAboutBox::TAboutBox(QWidget* parent)
   white.setColor(QPalette::Window, Qt::white);
   setPalette(white);
   setAutoFillBackground(true);
+  auto* frame = new QFrame(this);
+  frame->setObjectName(QStringLiteral("AboutFrame"));
+  frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+  frame->setGeometry(rect());
 
   Image1 = new AboutPicture(this);
-  Image1->setGeometry(rect());
+  Image1->setGeometry(rect().adjusted(1, 1, -1, -1));
 
   Version = new QLabel(QStringLiteral("Ver. ") + QLatin1String(VersionText), this);
   Version->setObjectName(QStringLiteral("Version"));

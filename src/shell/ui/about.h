@@ -8,7 +8,7 @@ class QPushButton;
 namespace pm {
 
 // The About box, also the splash window at start-up. Only its OK button
-// closes it: Escape and the window manager's close are ignored.
+// closes it: it has no title bar, and Escape and a close request are ignored.
 class TAboutBox final : public QDialog {
   Q_OBJECT
 

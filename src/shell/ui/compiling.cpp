@@ -2,9 +2,13 @@
 
 #include "shell/ui/windowhelpers.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
 #include <QShowEvent>
+#include <QThread>
+#include <QWindow>
 
 #include <cstdlib>
 
@@ -77,6 +81,18 @@ void TCompiling::Update(int n) {
   // until it is done.
   repaint();
   lastProgressTick_ = now;
+}
+
+void TCompiling::ShowExposed() {
+  show();
+  QElapsedTimer waited;
+  waited.start();
+  for (;;) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if ((windowHandle() && windowHandle()->isExposed()) || waited.elapsed() >= 300) break;
+    QThread::msleep(5);
+  }
+  repaint();
 }
 
 void TCompiling::FormActivate() {

@@ -32,6 +32,10 @@ class TCompiling final : public QWidget {
   // An empty clock gives the window's own back.
   void SetClock(Clock clock);
 
+  // Shows the window and lets the window system expose it, without any user
+  // input, so that the caller's repaints draw it while the event loop is busy.
+  void ShowExposed();
+
   void FormActivate();
   void FormDeactivate();
 

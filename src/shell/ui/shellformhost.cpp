@@ -44,7 +44,7 @@ void ShellFormHost::SetUndoEnabled(bool enabled) {
 }
 
 void ShellFormHost::Show() {
-  if (main_.Compiling) main_.Compiling->show();
+  if (main_.Compiling) main_.Compiling->ShowExposed();
 }
 
 void ShellFormHost::Hide() {
