@@ -154,6 +154,8 @@ void TPlenzoForm::SyncListInputs(int ValueColumn, const QString& Value, const QS
 
 void TPlenzoForm::WriteDeck(const QString& NewName) {
   SaveSucceeded = false;
+  // Typed text that fails its check is never replaced by the old value.
+  if (FailingEditedInput() && !CheckInputs()) return;
   const QString source = ResolveUnquoted(model_.FileName);
   // A link is written through: the file it names takes the text.
   QString target = ResolveUnquoted(NewName);
