@@ -168,6 +168,22 @@ TEST_F(WriteBackTest, ListInputsWriteTheChosenRowAndTheirFollowers) {
   EXPECT_TRUE(ui.messages().empty());
 }
 
+// A follower whose row has no value in its column keeps its deck value.
+TEST_F(WriteBackTest, AFollowerWithoutItsColumnKeepsItsDeckValue) {
+  CopyFolderFiles(FixtureDeckFolder("writeback"), folder_);
+  WriteBytes(Path(QStringLiteral("pumps.lst")), "2\r\n1,Small\r\n2,Large\r\n");
+  Reopen();
+  form->WriteDeck(form->FileName());
+  EXPECT_TRUE(form->SaveSucceeded);
+  EXPECT_EQ(SavedLine(18), "PUMP = 2");
+  EXPECT_EQ(SavedLine(20), "POWER = 0.9");
+  List("PUMP ")->setCurrentIndex(0);
+  form->WriteDeck(form->FileName());
+  EXPECT_EQ(SavedLine(18), "PUMP = 1");
+  EXPECT_EQ(SavedLine(20), "POWER = 0.9");
+  EXPECT_TRUE(ui.messages().empty()) << ui.texts().join(QLatin1Char('\n')).toStdString();
+}
+
 TEST_F(WriteBackTest, AChosenFileIsWrittenWithItsQuotes) {
   Open("writeback");
   auto* file = dynamic_cast<TOpenFile*>(Element("ASSIGN")->fileInput);
