@@ -184,6 +184,23 @@ TEST_F(WriteBackTest, AFollowerWithoutItsColumnKeepsItsDeckValue) {
   EXPECT_TRUE(ui.messages().empty()) << ui.texts().join(QLatin1Char('\n')).toStdString();
 }
 
+// A deck without write permission is not replaced: error 13, the deck and
+// its backup untouched.
+TEST_F(WriteBackTest, AReadOnlyDeckIsNotReplaced) {
+  Open("writeback");
+  const QString deck = Path(QStringLiteral("deck.pzd"));
+  const QByteArray before = ReadBytes(deck);
+  WriteBytes(Path(QStringLiteral("deck.BAK")), "old backup");
+  ASSERT_TRUE(QFile::setPermissions(deck, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+  Type(Input("FLOW "), QStringLiteral("7.25"));
+  form->WriteDeck(form->FileName());
+  EXPECT_FALSE(form->SaveSucceeded);
+  EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Error #13")});
+  EXPECT_EQ(ReadBytes(deck), before);
+  EXPECT_EQ(ReadBytes(Path(QStringLiteral("deck.BAK"))), QByteArray("old backup"));
+  EXPECT_TRUE(form->DCKChanged());
+}
+
 TEST_F(WriteBackTest, AChosenFileIsWrittenWithItsQuotes) {
   Open("writeback");
   auto* file = dynamic_cast<TOpenFile*>(Element("ASSIGN")->fileInput);
