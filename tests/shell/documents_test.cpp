@@ -495,6 +495,35 @@ TEST_F(DocumentsTest, SaveAsMovesAnEditorToTheNewFileAndItsKindFollows) {
   EXPECT_EQ(form_->Item(QStringLiteral("Input1"))->text(), QStringLiteral("Input ") + target);
 }
 
+// A name typed in the Save as dialog is written as typed: a case variant
+// of an open file is a new file, and the original stays byte for byte.
+TEST_F(DocumentsTest, SaveAsToACaseVariantLeavesTheOriginal) {
+  Begin();
+  const QString deck = Deck("plant.pzd", QStringLiteral("tank.pzd"));
+  const QByteArray original = ReadBytes(deck);
+  TPlenzoForm* plenzo = OpenActive<TPlenzoForm>(deck);
+  ASSERT_TRUE(plenzo->IsSourceTabCurrent());
+  plenzo->Editor()->appendPlainText(QStringLiteral("* more"));
+  const QString upper = folder_ + QStringLiteral("/TANK.PZD");
+  ui_.answerFile(upper);
+  form_->Saveas1Click();
+  EXPECT_EQ(ReadBytes(deck), original);
+  EXPECT_EQ(ReadBytes(upper), original + QByteArray("* more\r\n"));
+  EXPECT_EQ(plenzo->FileName(), upper);
+  EXPECT_FALSE(QFileInfo::exists(folder_ + QStringLiteral("/tank.BAK")));
+
+  const QString notes = Deck("notes.txt", QStringLiteral("notes.txt"));
+  const QByteArray notesBefore = ReadBytes(notes);
+  TEditForm* editor = OpenActive<TEditForm>(notes);
+  editor->Editor()->appendPlainText(QStringLiteral("more"));
+  const QString notesUpper = folder_ + QStringLiteral("/NOTES.TXT");
+  ui_.answerFile(notesUpper);
+  form_->Saveas1Click();
+  EXPECT_EQ(ReadBytes(notes), notesBefore);
+  EXPECT_TRUE(ReadBytes(notesUpper).endsWith("more\r\n"));
+  EXPECT_EQ(editor->FileName(), notesUpper);
+}
+
 TEST_F(DocumentsTest, ACancelledSaveAsChangesNeitherKindNorFile) {
   Begin();
   // ".DEK" opens as 7000, while the save-as table gives it 1000.

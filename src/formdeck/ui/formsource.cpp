@@ -5,6 +5,7 @@
 #include "common/lib1.h"
 #include "formdeck/sourcelines.h"
 #include "formdeck/ui/plenzoform.h"
+#include "platform/pathresolver.h"
 #include "platform/textfile.h"
 
 namespace pm {
@@ -20,10 +21,11 @@ void TPlenzoForm::LoadEditor(const QString& fileName) {
   sourceChanged_ = false;
 }
 
-int TPlenzoForm::SaveEditorLines(const QString& name) {
+int TPlenzoForm::SaveEditorLines(const QString& name, bool asGiven) {
   // An editor that was never loaded holds no deck text to save.
   if (!editorLoaded_) return 0;
-  const int error = SaveSourceText(name, editor_->toPlainText());
+  const QString path = asGiven ? ResolveNewFileName(name) : ResolveUnquoted(name);
+  const int error = SaveSourceText(path, editor_->toPlainText());
   if (error == 0) sourceChanged_ = false;
   return error;
 }

@@ -127,7 +127,9 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
 
   // The Source editor.
   void LoadEditor(const QString& fileName);
-  int SaveEditorLines(const QString& name);  // 0 or an errno
+  // 0 or an errno; asGiven writes a name chosen to save under exactly as
+  // given (only its folders looked up), else the file the name resolves to.
+  int SaveEditorLines(const QString& name, bool asGiven = false);
   void EditorChange();
 
   // FormBuilder: pages and tabs.

@@ -101,7 +101,7 @@ class DocumentCommands final : public QObject {
   void EndAfterRefusal();
   void ExitLikeFileExit();
   bool SaveFormPages(TPlenzoForm* form);
-  bool SaveFormSource(TPlenzoForm* form, const QString& name);
+  bool SaveFormSource(TPlenzoForm* form, const QString& name, bool asGiven = false);
   bool SaveFormSourceAs(TPlenzoForm* form, const QString& name);
   void MoveRestorePoint(TPlenzoForm* form);
   bool SaveEditorAs(TEditForm* editor, const QString& name);
