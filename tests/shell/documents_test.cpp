@@ -17,6 +17,8 @@
 #include "shell/ui/menustate.h"
 #include "shell/ui/windowhelpers.h"
 #include "shellfixture.h"
+#include "shell/runprogram.h"
+#include "support/standins.h"
 
 namespace pm::test {
 namespace {
@@ -341,6 +343,35 @@ TEST_F(DocumentsTest, AnUntouchedDeckClosesWithoutAQuestionHoweverItWasOpened) {
   ui_.answer(ModalResult::Cancel);
   EXPECT_FALSE(Children().first()->close());
   EXPECT_EQ(Questions(), QStringList{deck + QStringLiteral(" has been changed.  Save it?")});
+}
+
+// While a program is waited for, the close buttons of the form and the text
+// editor are refused with a beep; afterwards they close again.
+TEST_F(DocumentsTest, CloseRequestsAreRefusedDuringAProgramWait) {
+  Begin();
+  const QString deck = Deck("plant.pzd", QStringLiteral("plant.pzd"));
+  const QString notes = Deck("notes.txt", QStringLiteral("notes.txt"));
+  form_->ReadaFile(deck);
+  form_->ReadaFile(notes);
+  ASSERT_EQ(Children().size(), 2);
+  Only<TPlenzoForm>()->Model().Changed = true;
+  const QString engineDeck = folder_ + QStringLiteral("/run.dck");
+  WriteBytes(engineDeck, "* deck\r\n");
+  G().ProgramFolder = BinDir();
+  ScopedEnv sleep("ZANTOR_SLEEP_MS", "300");
+  std::vector<bool> closed;
+  LocalTimer timer(50, [&] {
+    for (QMdiSubWindow* child : Children()) closed.push_back(child->close());
+  });
+  ui_.clear();
+  EXPECT_TRUE(RunProgramOK(BinDir() + QStringLiteral("/Zantor \"") + engineDeck + QLatin1Char('"'), form_->Runs));
+  EXPECT_EQ(closed, (std::vector<bool>{false, false}));
+  EXPECT_EQ(Children().size(), 2);
+  EXPECT_TRUE(ui_.messages().empty());
+  EXPECT_EQ(ui_.beeps(), 2);
+
+  ui_.answer(ModalResult::No);
+  EXPECT_TRUE(Only<TPlenzoForm>()->SubWindow()->close());
 }
 
 TEST_F(DocumentsTest, AFormWhoseParseFailedClosesOnceTheOpenerIsDone) {

@@ -192,6 +192,7 @@ TPlenzoForm* DocumentCommands::OpenFormDeck(const QString& path, TPlenzoForm* wi
   if (form->Model().ParseFailed && !form->HasSourceTab()) {
     // Nothing of it can be shown or saved: it closes once the opener is done.
     QTimer::singleShot(0, form, [failed = QPointer<TPlenzoForm>(form)] {
+      const CommandClose byCommand;
       if (failed && failed->SubWindow()) failed->SubWindow()->close();
     });
   }

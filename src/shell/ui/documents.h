@@ -71,6 +71,9 @@ class DocumentCommands final : public QObject {
 
   FormHost& Host() { return host_; }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   // The close questions of the command running: the outermost command owns
   // them, and the commands it calls share them.

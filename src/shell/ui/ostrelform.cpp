@@ -10,6 +10,7 @@
 #include "shell/menutable.h"
 #include "shell/runprogram.h"
 #include "shell/startup.h"
+#include "shell/ui/closequestions.h"
 #include "shell/ui/menustate.h"
 #include "shell/ui/windowhelpers.h"
 
@@ -135,6 +136,7 @@ void TOSTRELFORM::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  const CommandClose byCommand;
   const QList<QMdiSubWindow*> children = mdiArea_->subWindowList();
   for (QMdiSubWindow* child : children) {
     QPointer<QMdiSubWindow> guard(child);
