@@ -374,6 +374,54 @@ TEST_F(DocumentsTest, CloseRequestsAreRefusedDuringAProgramWait) {
   EXPECT_TRUE(Only<TPlenzoForm>()->SubWindow()->close());
 }
 
+// One window per file: a text file open in an editor is shown there, also
+// when named in another case or through another path.
+TEST_F(DocumentsTest, ASecondOpenOfATextFileShowsItsWindow) {
+  Begin();
+  const QString notes = Deck("notes.txt", QStringLiteral("notes.txt"));
+  TEditForm* first = OpenActive<TEditForm>(notes);
+  ASSERT_NE(first, nullptr);
+  first->Editor()->appendPlainText(QStringLiteral("typed"));
+  const QString other = Deck("plain.dck", QStringLiteral("other.txt"));
+  OpenActive<TEditForm>(other);
+  ASSERT_EQ(Children().size(), 2);
+  ui_.clear();
+  for (const QString& name : {notes, folder_ + QStringLiteral("/./NOTES.TXT")}) {
+    form_->ReadaFile(name);
+    EXPECT_EQ(Children().size(), 2);
+    EXPECT_EQ(form_->MdiArea()->activeSubWindow(), first->SubWindow());
+    EXPECT_TRUE(first->Modified());
+  }
+  form_->RecentFiles.Add(notes);
+  form_->OpenFileItem(form_->RecentFiles.Count() - 1);
+  EXPECT_EQ(Children().size(), 2);
+  EXPECT_TRUE(ui_.messages().empty());
+}
+
+// The restore point beside an open deck is not opened: nothing is deleted
+// and no window is made.
+TEST_F(DocumentsTest, AnOpenDecksWorkingCopyIsNotOpened) {
+  for (const char* program : {"mivaro", "demo"}) {
+    Begin(QLatin1String(program));
+    const QString deck = Deck("plant.pzd", QStringLiteral("plant.pzd"));
+    form_->ReadaFile(deck);
+    TPlenzoForm* plenzo = Only<TPlenzoForm>();
+    const QString copy = folder_ + QStringLiteral("/~temp.pzd");
+    ASSERT_EQ(plenzo->WorkingCopyPath(), copy);
+    const QByteArray bytes = ReadBytes(copy);
+    ui_.clear();
+    form_->ReadaFile(copy);
+    form_->EditPlenzo(copy, 0);
+    const QString message = copy + QStringLiteral(" is the working copy of ") + deck +
+                            QStringLiteral(", which is open.  It cannot be opened.");
+    EXPECT_EQ(ui_.texts(), (QStringList{message, message})) << program;
+    EXPECT_EQ(ReadBytes(copy), bytes) << program;
+    EXPECT_EQ(Children().size(), 1) << program;
+    EXPECT_EQ(Only<TPlenzoForm>(), plenzo) << program;
+    EXPECT_FALSE(Docs().EndRequested()) << program;
+  }
+}
+
 TEST_F(DocumentsTest, AFormWhoseParseFailedClosesOnceTheOpenerIsDone) {
   Begin(QStringLiteral("demo"));
   const QString deck = Deck("broken.pzd", QStringLiteral("broken.pzd"));

@@ -102,6 +102,10 @@ class DocumentCommands final : public QObject {
   QMdiSubWindow* AddChild(QWidget* window);
   void SetInput(const QString& path);
   void EndAfterRefusal();
+  // Refuses, with a message, a file that is an open form's restore point.
+  bool RefuseWorkingCopy(const QString& path);
+  // Shows the text editor that has the file open already; false when none.
+  bool ShowOpenEditor(const QString& path);
   void ExitLikeFileExit();
   bool SaveFormPages(TPlenzoForm* form);
   bool SaveFormSource(TPlenzoForm* form, const QString& name, bool asGiven = false);
