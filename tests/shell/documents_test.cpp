@@ -283,6 +283,25 @@ TEST_F(DocumentsTest, DedicatedModeOffersPlenzoDecksOnly) {
   EXPECT_EQ(Kinds(), std::vector<int>{KindFormPages});
 }
 
+// File/Open of a file that is no Plenzo deck in dedicated mode: the form's
+// question comes once, before the dialog; the exit does not ask again.
+TEST_F(DocumentsTest, DedicatedRefusalAsksEachWindowOnce) {
+  Begin(QStringLiteral("demo"));
+  const QString deck = Deck("plant.pzd", QStringLiteral("plant.pzd"));
+  const QString plain = Deck("plain.dck", QStringLiteral("plain.dck"));
+  form_->ReadaFile(deck);
+  Only<TPlenzoForm>()->Model().Changed = true;
+  ui_.clear();
+  ui_.answer(ModalResult::No);
+  ui_.answerFile(plain);
+  form_->Open1Click();
+  EXPECT_EQ(Questions(), QStringList{deck + QStringLiteral(" has been changed.  Save it?")});
+  EXPECT_EQ(ui_.texts().size(), 2);
+  EXPECT_EQ(ui_.texts().constLast(), plain + QStringLiteral(" is not a Plenzo file."));
+  EXPECT_EQ(quits_, std::vector<int>{1});
+  EXPECT_TRUE(Children().isEmpty());
+}
+
 TEST_F(DocumentsTest, OpeningADeckOverAFormAsksTheFormOnceAndCancelKeepsIt) {
   Begin(QStringLiteral("demo"));
   const QString first = Deck("plant.pzd", QStringLiteral("a/first.pzd"));

@@ -117,6 +117,13 @@ void DocumentCommands::ExitLikeFileExit() {
   }
   G().ShellClosing = true;
   exitStatus_ = 1;
+  // A window this command asked already is not asked again by the exit.
+  if (questions_) {
+    const QList<QMdiSubWindow*> children = main_.MdiArea()->subWindowList();
+    for (QMdiSubWindow* child : children) {
+      if (questions_->WasAsked(child)) CloseChildNow(child, true);
+    }
+  }
   if (main_.close()) {
     Quit(exitStatus_);
   } else {
