@@ -102,6 +102,24 @@ TEST_F(FormTabsTest, EnteringTheSourceTabChecksEveryEditedInput) {
   EXPECT_EQ(ReadBytes(Path(QStringLiteral("deck.pzd"))), before);
 }
 
+// Entering the Source tab writes the values first; a deck that cannot be
+// written keeps the form and what was typed.
+TEST_F(FormTabsTest, ASourceTabThatCannotTakeTheValuesIsNotEntered) {
+  OpenShown(true);
+  const QString deck = Path(QStringLiteral("deck.pzd"));
+  const QByteArray before = ReadBytes(deck);
+  ASSERT_TRUE(QFile::setPermissions(deck, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+  TInput* tank = Input("TANK ");
+  QTest::mouseClick(tank, Qt::LeftButton);
+  Type(tank, QStringLiteral("3.5"));
+  form->UserSelectsTab(0);
+  EXPECT_EQ(CurrentTab(), QStringLiteral("Main"));
+  EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Error #13")});
+  EXPECT_EQ(tank->text(), QStringLiteral("3.5"));
+  EXPECT_TRUE(form->DCKChanged());
+  EXPECT_EQ(ReadBytes(deck), before);
+}
+
 // Leaving a Source tab whose text was not changed writes nothing (the deck
 // keeps its LF line ends); the form is read again all the same.
 TEST_F(FormTabsTest, LeavingAnUnchangedSourceTabWritesNothing) {
