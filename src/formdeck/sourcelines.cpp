@@ -24,7 +24,7 @@ QString LinesToEditorText(const std::vector<std::string>& lines) {
 }
 
 int SaveSourceText(const QString& fileName, const QString& text) {
-  return WriteTextLines(ResolveUnquoted(fileName), EditorTextToLines(text));
+  return WriteTextLines(fileName, EditorTextToLines(text));
 }
 
 }  // namespace pm

@@ -12,7 +12,8 @@ std::vector<std::string> EditorTextToLines(const QString& text);
 // Deck lines as editor text.
 QString LinesToEditorText(const std::vector<std::string>& lines);
 
-// Writes editor text to a deck (CRLF lines). Returns 0 or an errno.
+// Writes editor text to the file at that path, as given (CRLF lines).
+// Returns 0 or an errno.
 int SaveSourceText(const QString& fileName, const QString& text);
 
 }  // namespace pm

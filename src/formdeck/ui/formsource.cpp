@@ -7,6 +7,7 @@
 #include "common/lib1.h"
 #include "formdeck/sourcelines.h"
 #include "formdeck/ui/plenzoform.h"
+#include "platform/pathresolver.h"
 #include "platform/textfile.h"
 
 namespace pm {
@@ -28,16 +29,22 @@ void TPlenzoForm::LoadEditor(const QString& fileName) {
       editor_->setTextCursor(cursor);
     }
   }
+  sourceChanged_ = false;
 }
 
-int TPlenzoForm::SaveEditorLines(const QString& name) {
+int TPlenzoForm::SaveEditorLines(const QString& name, bool asGiven) {
   // An editor that was never loaded holds no deck text to save.
   if (!editorLoaded_) return 0;
-  return SaveSourceText(name, editor_->toPlainText());
+  const QString path = asGiven ? ResolveNewFileName(name) : ResolveUnquoted(name);
+  const int error = SaveSourceText(path, editor_->toPlainText());
+  if (error == 0) sourceChanged_ = false;
+  return error;
 }
 
 void TPlenzoForm::EditorChange() {
-  if (!loadingEditor_) G().SourceSaved = false;
+  if (loadingEditor_) return;
+  SourceSaved = false;
+  sourceChanged_ = true;
 }
 
 }  // namespace pm

@@ -24,6 +24,7 @@ namespace pm {
 class FormHost;
 class TFormPage;
 class TFormTabBar;
+class TInput;
 struct WriteBackItem;
 
 // The window that shows one Plenzo deck as a form: a tab control whose tabs
@@ -98,6 +99,10 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   // False refuses the change.
   bool TabControlChanging();
   void CheckactiveInput();
+  // Before a save: the focused input, then every edited one. False after
+  // the message of the first that fails, which keeps the focus; nothing may
+  // be written then.
+  bool CheckInputs();
   void SelectSourceLine(int line);
 
   // Write-back: writes the form's values into the deck NewName, rebuilt from
@@ -122,7 +127,9 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
 
   // The Source editor.
   void LoadEditor(const QString& fileName);
-  int SaveEditorLines(const QString& name);  // 0 or an errno
+  // 0 or an errno; asGiven writes a name chosen to save under exactly as
+  // given (only its folders looked up), else the file the name resolves to.
+  int SaveEditorLines(const QString& name, bool asGiven = false);
   void EditorChange();
 
   // FormBuilder: pages and tabs.
@@ -151,6 +158,9 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   int ErrorLine = 0;
   bool SourceShown = false;
   bool SaveSucceeded = false;
+  // The Source text is what is on disk: true at opening, false after an
+  // edit of the text, true again when it is loaded or saved.
+  bool SourceSaved = true;
   int LineHeight = 0;
   int WidthOf8 = 0;
   int InputWidth = 0;
@@ -225,6 +235,7 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   void RestoreOwnWorkingCopy();
   std::vector<WriteBackItem> WriteBackItems();
   void LeaveSourceTab();
+  TInput* FailingEditedInput() const;
 
   FormHost* host_;
   FormModel model_;
@@ -243,6 +254,7 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   bool parsing_ = false;
   bool loadingEditor_ = false;
   bool editorLoaded_ = false;
+  bool sourceChanged_ = false;  // the Source text differs from the file
   const QEvent* lastKey_ = nullptr;
   QPointer<QObject> lastKeyReceiver_;
 };

@@ -1,4 +1,5 @@
 // File/Save, File/Save as and the save of a window that has no file yet.
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
@@ -8,6 +9,7 @@
 #include "common/lib1.h"
 #include "formdeck/ui/plenzoform.h"
 #include "platform/pathresolver.h"
+#include "platform/textfile.h"
 #include "shell/filedialogs.h"
 #include "shell/opendispatch.h"
 #include "shell/ui/documents.h"
@@ -46,27 +48,26 @@ QString DocumentCommands::AskSaveName(const FileDialogRequest& request) {
 
 // A form showing its pages writes its values into its own deck.
 bool DocumentCommands::SaveFormPages(TPlenzoForm* form) {
-  form->CheckactiveInput();
   // A form whose parse failed is half built: it is never written back.
-  if (G().ParseErrorState != 0 || form->Model().ParseFailed) return false;
+  if (form->Model().ParseFailed || !form->CheckInputs()) return false;
   form->WriteDeck(form->FileName());
   if (!form->SaveSucceeded) return false;
   if (form->HasSourceTab()) form->LoadEditor(form->FileName());
   MoveRestorePoint(form);
-  G().SourceSaved = true;
+  form->SourceSaved = true;
   return true;
 }
 
 // A form showing its Source writes the text to name.
-bool DocumentCommands::SaveFormSource(TPlenzoForm* form, const QString& name) {
-  if (const int err = form->SaveEditorLines(name); err != 0) {
+bool DocumentCommands::SaveFormSource(TPlenzoForm* form, const QString& name, bool asGiven) {
+  if (const int err = form->SaveEditorLines(name, asGiven); err != 0) {
     ShowMessageKind(WriteErrorMessage(err, StripQuotes(name)), 0, true);
     return false;
   }
   form->Editor()->document()->setModified(false);
   form->ClearModify();
   MoveRestorePoint(form);
-  G().SourceSaved = true;
+  form->SourceSaved = true;
   return true;
 }
 
@@ -86,7 +87,7 @@ void DocumentCommands::MoveRestorePoint(TPlenzoForm* form) {
 bool DocumentCommands::SaveFormSourceAs(TPlenzoForm* form, const QString& name) {
   const QString old = form->FileName();
   form->Model().FileName = name;
-  if (!SaveFormSource(form, name)) {
+  if (!SaveFormSource(form, name, true)) {
     form->Model().FileName = old;
     return false;
   }
@@ -95,10 +96,16 @@ bool DocumentCommands::SaveFormSourceAs(TPlenzoForm* form, const QString& name) 
 }
 
 bool DocumentCommands::SaveEditorAs(TEditForm* editor, const QString& name) {
+  // The editor writes the file its name resolves to: the file made first
+  // under the name given keeps a case variant of another file from taking
+  // its place.
+  const QString path = ResolveNewFileName(name);
+  const bool made = !QFileInfo::exists(path) && WriteFileAtomic(path, QByteArray()) == 0;
   const QString old = editor->FileName();
   editor->SetFileName(name);
   if (editor->Save() != 0) {
     editor->SetFileName(old);
+    if (made) RemoveFile(path);
     return false;
   }
   return true;
@@ -168,9 +175,8 @@ void DocumentCommands::Saveas1Click() {
     if (editor->IsReadOnly()) return;
     start = editor->FileName();
   } else if (form && (kind == KindFormPages || kind == KindFormSource)) {
-    form->CheckactiveInput();
-    if (G().ParseErrorState != 0) return;
     if (kind == KindFormPages && form->Model().ParseFailed) return;
+    if (!form->CheckInputs()) return;
     start = form->FileName();
   } else if (kind == KindPlot) {
     start = main_.PltFileName;
@@ -205,7 +211,7 @@ void DocumentCommands::Saveas1Click() {
       SetDeckName(form, name);
       SetInput(name);
       MoveRestorePoint(form);
-      G().SourceSaved = true;
+      form->SourceSaved = true;
     } else {
       SetDeckName(form, old);
     }
