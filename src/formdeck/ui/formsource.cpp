@@ -1,13 +1,27 @@
-// The Source editor's text as the window loads and saves it.
+// The Source editor's text: loading, colouring, the font and saving.
 #include <QPlainTextEdit>
 
 #include "common/globals.h"
 #include "common/lib1.h"
+#include "common/settings.h"
+#include "formdeck/sourcecolors.h"
 #include "formdeck/sourcelines.h"
 #include "formdeck/ui/plenzoform.h"
 #include "platform/textfile.h"
+#include "platform/ui/fonts.h"
 
 namespace pm {
+
+namespace {
+
+QFont SourceFont() {
+  const DefaultSettingsRecord& s = DefaultSettings();
+  QFont font(FontNameByIndex(s.SourceFontIndex));
+  SetPointSizeAt96Dpi(font, s.SourceFontSize < 1 ? 10 : s.SourceFontSize);
+  return font;
+}
+
+}  // namespace
 
 void TPlenzoForm::LoadEditor(const QString& fileName) {
   std::vector<std::string> lines;
@@ -26,7 +40,55 @@ int TPlenzoForm::SaveEditorLines(const QString& name) {
 }
 
 void TPlenzoForm::EditorChange() {
-  if (!loadingEditor_) G().SourceSaved = false;
+  if (!loadingEditor_ && !colouring_) G().SourceSaved = false;
+}
+
+void TPlenzoForm::Colorize() {
+  // A new font and new formats re-lay the text and tell the editor so; that
+  // is no edit.
+  const bool modified = editor_->document()->isModified();
+  colouring_ = true;
+  editor_->setFont(SourceFont());
+  highlighter_->SetStyles(SourceStylesFromSettings());
+  highlighter_->rehighlight();
+  colouring_ = false;
+  editor_->document()->setModified(modified);
+}
+
+void TPlenzoForm::FormPaint() {
+  if (ChildKindOf(this) != KindFormSource) return;
+  const QFont wanted = SourceFont();
+  const QFont& now = editor_->font();
+  if (now.family().toUpper() != wanted.family().toUpper() || now.pixelSize() != wanted.pixelSize() ||
+      !(highlighter_->Styles() == SourceStylesFromSettings())) {
+    Colorize();
+  }
+}
+
+bool TPlenzoForm::Save() {
+  QTextDocument* doc = editor_->document();
+  if (doc->isModified()) {
+    if (const int error = SaveEditorLines(model_.FileName); error != 0) {
+      ShowMessageKind(ErrorNumberText(error), 0, true);
+      return false;
+    }
+    DisposeContent();
+    if (G().ParseErrorState != 0) {
+      // The re-read's own failure marks the form, which keeps the write-back
+      // away from it; the window stays on its Source tab.
+      G().ParseErrorState = 0;
+      ReadDeck(model_.FileName);
+      if (model_.ParseFailed) Show();
+    }
+    G().ParseErrorState = 0;
+  }
+  doc->setModified(false);
+  ClearModify();
+  return true;
+}
+
+void TPlenzoForm::SourcePrint() {
+  // Filled by printing, which owns the print job and the page header.
 }
 
 }  // namespace pm

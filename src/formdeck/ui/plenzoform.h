@@ -14,14 +14,18 @@
 #include "formdeck/workingcopy.h"
 
 class QAbstractButton;
+class QAction;
 class QKeyEvent;
+class QMenu;
 class QPlainTextEdit;
+class QWheelEvent;
 class QStackedWidget;
 class QToolButton;
 
 namespace pm {
 
 class FormHost;
+class SourceHighlighter;
 class TFormPage;
 class TFormTabBar;
 struct WriteBackItem;
@@ -124,6 +128,31 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   void LoadEditor(const QString& fileName);
   int SaveEditorLines(const QString& name);  // 0 or an errno
   void EditorChange();
+  // The settings' Source font on the editor and the text coloured by line
+  // kind; neither counts as an edit.
+  void Colorize();
+  // After the settings changed: the editor takes the Source font and
+  // colours again while the Source tab shows.
+  void FormPaint();
+  // Writes the edited text to the deck and frees the form, which is built
+  // again when the Source tab is left. False (after its message) when the
+  // text could not be written: the modified mark then stays.
+  bool Save();
+  // Printing the Source text; the print job comes with printing.
+  void SourcePrint();
+  // The pop-up menu of the editor and the Edit menu's Source commands.
+  void Comment1Click();
+  void Cut1Click();
+  void Copy1Click();
+  void Paste1Click();
+  void Undo1Click();
+  void SelectAll1Click();
+  void PopupMenu1Popup();
+  QMenu* PopupMenu1() const { return popupMenu1_; }
+  // The hint names the line under the mouse (editor viewport coordinates).
+  void Editor1MouseMove(const QPoint& pos);
+  // A wheel turned over a form page scrolls it; true when it was taken.
+  bool FormMouseWheel(QWheelEvent* event);
 
   // FormBuilder: pages and tabs.
   void DisposeContent() override;
@@ -212,7 +241,9 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   std::vector<QWidget*> TabOrderControls() const;
   void RestoreOwnWorkingCopy();
   std::vector<WriteBackItem> WriteBackItems();
-  void LeaveSourceTab();
+  // False when the text could not be written: the tab change is refused.
+  bool LeaveSourceTab();
+  void CreatePopupMenu();
 
   FormHost* host_;
   FormModel model_;
@@ -220,6 +251,13 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   TFormTabBar* tabControl_ = nullptr;
   QStackedWidget* stack_ = nullptr;
   QPlainTextEdit* editor_ = nullptr;
+  SourceHighlighter* highlighter_ = nullptr;
+  QMenu* popupMenu1_ = nullptr;
+  QAction* comment1_ = nullptr;
+  QAction* undo1_ = nullptr;
+  QAction* cut1_ = nullptr;
+  QAction* copy1_ = nullptr;
+  QAction* paste1_ = nullptr;
   QToolButton* myAppButton1_ = nullptr;
   std::array<TFormPage*, kPageCount> pages_{};
   QWidget* currentContainer_ = nullptr;
@@ -230,6 +268,7 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   bool shown_ = false;
   bool parsing_ = false;
   bool loadingEditor_ = false;
+  bool colouring_ = false;
   bool editorLoaded_ = false;
   const QEvent* lastKey_ = nullptr;
   QPointer<QObject> lastKeyReceiver_;
