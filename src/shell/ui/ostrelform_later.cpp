@@ -4,6 +4,7 @@
 #include "shell/ui/ostrelform.h"
 
 #include "common/ui/setupdlg.h"
+#include "shell/ui/editform.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -16,18 +17,14 @@ void TOSTRELFORM::PrintSetup1Click() {}
 void TOSTRELFORM::Setup1Click() {
   if (SetupDlg && SetupDlg->exec() == QDialog::Accepted) {
     const QList<QMdiSubWindow*> children = MdiArea()->subWindowList();
-    for (QMdiSubWindow* child : children) child->update();
+    for (QMdiSubWindow* child : children) {
+      // Text editors take the Source font of the new settings.
+      if (auto* editor = qobject_cast<TEditForm*>(child->widget())) editor->FormPaint();
+      child->update();
+    }
   }
   UpdateMenu();
 }
-
-void TOSTRELFORM::Undo1Click() {}
-void TOSTRELFORM::Cut1Click() {}
-void TOSTRELFORM::Copy1Click() {}
-void TOSTRELFORM::Paste1Click() {}
-void TOSTRELFORM::Find1Click() {}
-void TOSTRELFORM::Replace1Click() {}
-void TOSTRELFORM::SearchAgain1Click() {}
 
 void TOSTRELFORM::Calculate1Click() {}
 void TOSTRELFORM::SpecificSystemClick() {}
