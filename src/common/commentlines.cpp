@@ -6,46 +6,28 @@
 
 namespace pm {
 
-namespace {
-
-const QLatin1String kPrefix(kCommentPrefix);
-
-bool Commented(const QTextBlock& block) { return block.text().startsWith(kPrefix); }
-
-}  // namespace
-
-SelectedLines SelectedLinesOf(const QTextCursor& selection) {
-  const QTextDocument* doc = selection.document();
-  return {doc->findBlock(selection.selectionStart()).blockNumber(),
-          doc->findBlock(selection.selectionEnd()).blockNumber()};
+bool LineAtIsCommented(const QTextDocument& doc, int pos) {
+  return doc.findBlock(pos).text().startsWith(CommentPrefix());
 }
 
-bool SelectionStartsCommented(const QTextCursor& selection) {
-  return Commented(selection.document()->findBlock(selection.selectionStart()));
-}
-
-void CommentSelectedLines(QTextCursor* selection) {
-  if (!selection->hasSelection()) return;
-  QTextDocument* doc = selection->document();
-  const SelectedLines lines = SelectedLinesOf(*selection);
-  const bool removing = SelectionStartsCommented(*selection);
-  QTextCursor edit(doc);
-  edit.beginEditBlock();
-  for (int n = lines.first; n <= lines.last; ++n) {
-    const QTextBlock block = doc->findBlockByNumber(n);
-    edit.setPosition(block.position());
+void ToggleCommentLines(QTextDocument* doc, int selectionStart, int selectionEnd) {
+  const QTextBlock first = doc->findBlock(selectionStart);
+  const QTextBlock last = doc->findBlock(selectionEnd);
+  if (!first.isValid() || !last.isValid()) return;
+  const bool removing = first.text().startsWith(CommentPrefix());
+  QTextCursor cursor(doc);
+  cursor.beginEditBlock();
+  for (QTextBlock block = first; block.isValid() && block.blockNumber() <= last.blockNumber();
+       block = block.next()) {
+    cursor.setPosition(block.position());
     if (!removing) {
-      edit.insertText(kPrefix);
-    } else if (Commented(block)) {
-      edit.setPosition(block.position() + 2, QTextCursor::KeepAnchor);
-      edit.removeSelectedText();
+      cursor.insertText(CommentPrefix());
+    } else if (block.text().startsWith(CommentPrefix())) {
+      cursor.setPosition(block.position() + CommentPrefix().size(), QTextCursor::KeepAnchor);
+      cursor.removeSelectedText();
     }
   }
-  edit.endEditBlock();
-  const int start = doc->findBlockByNumber(lines.first).position();
-  const QTextBlock lastBlock = doc->findBlockByNumber(lines.last);
-  selection->setPosition(start);
-  selection->setPosition(lastBlock.position() + lastBlock.length() - 1, QTextCursor::KeepAnchor);
+  cursor.endEditBlock();
 }
 
 }  // namespace pm

@@ -1,29 +1,25 @@
 #pragma once
 
-class QTextCursor;
+#include <QString>
+
 class QTextDocument;
 
 namespace pm {
 
-// The deck comment prefix of the editors' Comment command.
-inline constexpr char kCommentPrefix[] = "*\\";
+// The prefix that comments a deck line out.
+inline const QString& CommentPrefix() {
+  static const QString prefix = QStringLiteral("*\\");
+  return prefix;
+}
 
-// The lines First..Last of a selection: the line of its start and the line
-// of the character at its end, so a selection that ends at the start of a
-// line takes that line too.
-struct SelectedLines {
-  int first = 0;
-  int last = 0;
-};
-SelectedLines SelectedLinesOf(const QTextCursor& selection);
+// Whether the line of the document at position pos begins with the prefix.
+bool LineAtIsCommented(const QTextDocument& doc, int pos);
 
-// True when the line holding the selection's start begins with the prefix:
-// the Comment command then removes it ("Undo Comment").
-bool SelectionStartsCommented(const QTextCursor& selection);
-
-// Comments the selected lines, or uncomments them when the first one is
-// commented (lines without the prefix then stay). One undo step; nothing
-// happens without a selection. The selection is kept over the same lines.
-void CommentSelectedLines(QTextCursor* selection);
+// Comments or uncomments the lines from the one holding selectionStart to
+// the one holding selectionEnd (a selection that ends at the start of a
+// line takes that line too). When the first line begins with the prefix,
+// every line that has it loses it; otherwise every line gets it. One undo
+// step; editor cursors move with the text.
+void ToggleCommentLines(QTextDocument* doc, int selectionStart, int selectionEnd);
 
 }  // namespace pm

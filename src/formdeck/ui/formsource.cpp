@@ -3,25 +3,14 @@
 
 #include "common/globals.h"
 #include "common/lib1.h"
-#include "common/settings.h"
+#include "common/textprint.h"
+#include "common/ui/sourcefont.h"
 #include "formdeck/sourcecolors.h"
 #include "formdeck/sourcelines.h"
 #include "formdeck/ui/plenzoform.h"
 #include "platform/textfile.h"
-#include "platform/ui/fonts.h"
 
 namespace pm {
-
-namespace {
-
-QFont SourceFont() {
-  const DefaultSettingsRecord& s = DefaultSettings();
-  QFont font(FontNameByIndex(s.SourceFontIndex));
-  SetPointSizeAt96Dpi(font, s.SourceFontSize < 1 ? 10 : s.SourceFontSize);
-  return font;
-}
-
-}  // namespace
 
 void TPlenzoForm::LoadEditor(const QString& fileName) {
   std::vector<std::string> lines;
@@ -48,7 +37,7 @@ void TPlenzoForm::Colorize() {
   // is no edit.
   const bool modified = editor_->document()->isModified();
   colouring_ = true;
-  editor_->setFont(SourceFont());
+  ApplySourceFont(editor_);
   highlighter_->SetStyles(SourceStylesFromSettings());
   highlighter_->rehighlight();
   colouring_ = false;
@@ -57,12 +46,10 @@ void TPlenzoForm::Colorize() {
 
 void TPlenzoForm::FormPaint() {
   if (ChildKindOf(this) != KindFormSource) return;
-  const QFont wanted = SourceFont();
-  const QFont& now = editor_->font();
-  if (now.family().toUpper() != wanted.family().toUpper() || now.pixelSize() != wanted.pixelSize() ||
-      !(highlighter_->Styles() == SourceStylesFromSettings())) {
-    Colorize();
-  }
+  colouring_ = true;
+  const bool fontChanged = ApplySourceFont(editor_);
+  colouring_ = false;
+  if (fontChanged || !(highlighter_->Styles() == SourceStylesFromSettings())) Colorize();
 }
 
 bool TPlenzoForm::Save() {
@@ -88,7 +75,7 @@ bool TPlenzoForm::Save() {
 }
 
 void TPlenzoForm::SourcePrint() {
-  // Filled by printing, which owns the print job and the page header.
+  if (const TextLinesPrinter& print = PrintTextLines()) print(editor_->toPlainText().split(QLatin1Char('\n')));
 }
 
 }  // namespace pm

@@ -1,4 +1,5 @@
-// The Source editor's pop-up menu, its clipboard commands and its hint.
+// The Source editor's pop-up menu, its clipboard commands, find and replace,
+// and its hint.
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -8,6 +9,9 @@
 #include <QTextBlock>
 
 #include "common/commentlines.h"
+#include "common/lib1.h"
+#include "common/textsearch.h"
+#include "common/ui/finddialogs.h"
 #include "formdeck/ui/plenzoform.h"
 
 namespace pm {
@@ -43,6 +47,11 @@ void TPlenzoForm::CreatePopupMenu() {
   connect(paste1_, &QAction::triggered, this, &TPlenzoForm::Paste1Click);
   connect(selectAll, &QAction::triggered, this, &TPlenzoForm::SelectAll1Click);
   connect(popupMenu1_, &QMenu::aboutToShow, this, &TPlenzoForm::PopupMenu1Popup);
+  FindDialog = new TFindDialog(this);
+  ReplaceDialog = new TReplaceDialog(this);
+  connect(FindDialog, &TFindDialog::Find, this, [this] { Find(FindDialog); });
+  connect(ReplaceDialog, &TFindDialog::Find, this, [this] { Find(ReplaceDialog); });
+  connect(ReplaceDialog, &TReplaceDialog::Replace, this, &TPlenzoForm::Replace);
   editor_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(editor_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& pos) { popupMenu1_->popup(editor_->viewport()->mapToGlobal(pos)); });
@@ -57,15 +66,15 @@ void TPlenzoForm::PopupMenu1Popup() {
   cut1_->setEnabled(selected);
   copy1_->setEnabled(selected);
   comment1_->setEnabled(selected);
-  comment1_->setText(selected && SelectionStartsCommented(cursor) ? QStringLiteral("Undo Comment")
-                                                                   : QStringLiteral("Comment"));
+  comment1_->setText(selected && LineAtIsCommented(*editor_->document(), cursor.selectionStart())
+                         ? QStringLiteral("Undo Comment")
+                         : QStringLiteral("Comment"));
 }
 
 void TPlenzoForm::Comment1Click() {
-  QTextCursor cursor = editor_->textCursor();
+  const QTextCursor cursor = editor_->textCursor();
   if (!cursor.hasSelection()) return;
-  CommentSelectedLines(&cursor);
-  editor_->setTextCursor(cursor);
+  ToggleCommentLines(editor_->document(), cursor.selectionStart(), cursor.selectionEnd());
 }
 
 void TPlenzoForm::Cut1Click() { editor_->cut(); }
@@ -73,6 +82,32 @@ void TPlenzoForm::Copy1Click() { editor_->copy(); }
 void TPlenzoForm::Paste1Click() { editor_->paste(); }
 void TPlenzoForm::Undo1Click() { editor_->undo(); }
 void TPlenzoForm::SelectAll1Click() { editor_->selectAll(); }
+
+void TPlenzoForm::Find(TFindDialog* dialog) {
+  // From the caret, so a match right there is found; after a hit, one past
+  // its start, so the next one is.
+  const QTextCursor caret = editor_->textCursor();
+  const int from = caret.hasSelection() ? caret.selectionStart() + 1 : caret.position();
+  const QTextCursor found = FindForward(*editor_->document(), dialog->FindText(), from, dialog->Options());
+  if (found.isNull()) {
+    BeepWarning();
+    return;
+  }
+  editor_->setFocus();
+  editor_->setTextCursor(found);
+  FindDialogTag = 1;
+}
+
+void TPlenzoForm::Replace() {
+  const ReplaceOutcome outcome = ReplaceForward(editor_->document(), editor_->textCursor(), ReplaceDialog->Request());
+  if (!outcome.found) {
+    editor_->setTextCursor(outcome.cursor);
+    BeepWarning();
+    return;
+  }
+  editor_->setFocus();
+  editor_->setTextCursor(outcome.cursor);
+}
 
 void TPlenzoForm::Editor1MouseMove(const QPoint& pos) {
   const int line = editor_->cursorForPosition(pos).blockNumber() + 1;

@@ -26,6 +26,8 @@ namespace pm {
 
 class FormHost;
 class SourceHighlighter;
+class TFindDialog;
+class TReplaceDialog;
 class TFormPage;
 class TFormTabBar;
 struct WriteBackItem;
@@ -138,8 +140,17 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   // again when the Source tab is left. False (after its message) when the
   // text could not be written: the modified mark then stays.
   bool Save();
-  // Printing the Source text; the print job comes with printing.
+  // Prints the Source lines into the running print job.
   void SourcePrint();
+  // Find Next of either dialog: searches forward from the caret, or one
+  // past the start of the selection, and selects the match; none beeps.
+  void Find(TFindDialog* dialog);
+  // Replace and Replace All of the replace dialog.
+  void Replace();
+  TFindDialog* FindDialog = nullptr;
+  TReplaceDialog* ReplaceDialog = nullptr;
+  // 99 at creation; Edit/Find sets 0, a hit 1.
+  int FindDialogTag = 99;
   // The pop-up menu of the editor and the Edit menu's Source commands.
   void Comment1Click();
   void Cut1Click();

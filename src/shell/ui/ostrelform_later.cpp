@@ -3,25 +3,14 @@
 // until its subsystem fills it, it does nothing.
 #include "shell/ui/ostrelform.h"
 
-#include "common/globals.h"
 #include "common/ui/setupdlg.h"
 #include "formdeck/ui/plenzoform.h"
-#include "shell/ui/windowhelpers.h"
+#include "shell/ui/editform.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
 namespace pm {
-
-namespace {
-
-// The form window of a child showing its Source tab, or none.
-TPlenzoForm* SourceFormOf(const QMdiSubWindow* child) {
-  if (!child || KindOfChild(child) != KindFormSource) return nullptr;
-  return qobject_cast<TPlenzoForm*>(child->widget());
-}
-
-}  // namespace
 
 void TOSTRELFORM::Print1Click() {}
 void TOSTRELFORM::PrintSetup1Click() {}
@@ -30,34 +19,15 @@ void TOSTRELFORM::Setup1Click() {
   if (SetupDlg && SetupDlg->exec() == QDialog::Accepted) {
     const QList<QMdiSubWindow*> children = MdiArea()->subWindowList();
     for (QMdiSubWindow* child : children) {
+      // Editors take the Source font (and a form its colours) of the new
+      // settings.
+      if (auto* editor = qobject_cast<TEditForm*>(child->widget())) editor->FormPaint();
       if (auto* form = qobject_cast<TPlenzoForm*>(child->widget())) form->FormPaint();
       child->update();
     }
   }
   UpdateMenu();
 }
-
-void TOSTRELFORM::Undo1Click() {
-  if (TPlenzoForm* form = SourceFormOf(ActiveChild)) form->Undo1Click();
-}
-
-void TOSTRELFORM::Cut1Click() {
-  if (TPlenzoForm* form = SourceFormOf(ActiveChild)) form->Cut1Click();
-  UpdateMenu();
-}
-
-void TOSTRELFORM::Copy1Click() {
-  if (TPlenzoForm* form = SourceFormOf(ActiveChild)) form->Copy1Click();
-}
-
-void TOSTRELFORM::Paste1Click() {
-  if (TPlenzoForm* form = SourceFormOf(ActiveChild)) form->Paste1Click();
-  UpdateMenu();
-}
-
-void TOSTRELFORM::Find1Click() {}
-void TOSTRELFORM::Replace1Click() {}
-void TOSTRELFORM::SearchAgain1Click() {}
 
 void TOSTRELFORM::Calculate1Click() {}
 void TOSTRELFORM::SpecificSystemClick() {}
