@@ -5,14 +5,21 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QWheelEvent>
+#include <ostream>
+#include <utility>
+#include <vector>
 
 #include "common/lib1.h"
+#include "common/textprint.h"
+#include "common/ui/finddialogs.h"
 #include "formdeck/ui/formpage.h"
 #include "formdeck/ui/formtabbar.h"
 #include "formtestsupport.h"
@@ -346,6 +353,124 @@ TEST_F(FormSourceTest, SettingsChangedTakeEffectOnTheSourceTabOnly) {
   EXPECT_EQ(Editor()->font().family(), QStringLiteral("Times New Roman"));
   ClickTab(0);
   EXPECT_EQ(Editor()->font().family(), QStringLiteral("Arial"));
+}
+
+// Positions of the selection after a search: {start, end}; the caret
+// alone gives {pos, pos}.
+std::pair<int, int> Selected(const QPlainTextEdit* editor) {
+  const QTextCursor c = editor->textCursor();
+  return {c.selectionStart(), c.selectionEnd()};
+}
+
+struct FindCase {
+  const char* name;
+  const char* text;
+  int caret;
+  const char* what;
+  bool matchCase;
+  bool wholeWord;
+  std::vector<std::pair<int, int>> hits;  // one per Find Next; {-1, -1}: a beep
+};
+
+void PrintTo(const FindCase& c, std::ostream* os) { *os << c.name; }
+
+class SourceFindTest : public FormSourceTest, public ::testing::WithParamInterface<FindCase> {};
+
+TEST_P(SourceFindTest, FindNextSelectsEachMatchInTurn) {
+  const FindCase& c = GetParam();
+  // Positions count from the line after the marker line.
+  constexpr int kOffset = 8;
+  Open(QByteArray("*PLENZO\r\n") + c.text);
+  QTextCursor caret = Editor()->textCursor();
+  caret.setPosition(kOffset + c.caret);
+  Editor()->setTextCursor(caret);
+  form->FindDialog->SetFindText(QString::fromLatin1(c.what));
+  form->FindDialog->SetOptions({c.matchCase, c.wholeWord});
+  int beeps = 0;
+  for (const auto& hit : c.hits) {
+    const auto before = Selected(Editor());
+    form->FindDialog->FindNext->click();
+    if (hit.first < 0) {
+      EXPECT_EQ(ui.beeps(), ++beeps);
+      EXPECT_EQ(Selected(Editor()), before);  // nothing moves
+    } else {
+      EXPECT_EQ(Selected(Editor()), std::make_pair(kOffset + hit.first, kOffset + hit.second));
+      EXPECT_EQ(form->FindDialogTag, 1);
+    }
+  }
+  EXPECT_EQ(ui.beeps(), beeps);
+  EXPECT_TRUE(ui.texts().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SourceFindTest,
+    ::testing::Values(
+        // A match at the caret is found, also at the very start of the text.
+        FindCase{"AtTheStart", "TANK tank\r\n", 0, "tank", false, false, {{0, 4}, {5, 9}, {-1, -1}}},
+        FindCase{"RightAtTheCaret", "TANK tank\r\n", 5, "tank", false, false, {{5, 9}, {-1, -1}}},
+        FindCase{"MatchCase", "TANK tank Tank\r\n", 0, "Tank", true, false, {{10, 14}, {-1, -1}}},
+        FindCase{"WholeWord", "TANKS tank\r\n", 0, "tank", false, true, {{6, 10}}},
+        // Overlapping matches: the next search starts one past the hit.
+        FindCase{"Overlapping", "aaa\r\n", 0, "aa", false, false, {{0, 2}, {1, 3}, {-1, -1}}},
+        FindCase{"OverLines", "* x\r\nTANK = 1\r\n", 1, "tank", false, false, {{4, 8}}},
+        FindCase{"NotFound", "TANK\r\n", 0, "pump", false, false, {{-1, -1}}}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+TEST_F(FormSourceTest, ReplaceHonoursMatchCaseForTheSelection) {
+  Open("*PLENZO\r\nTank tank\r\n");
+  QTextCursor cursor = Editor()->textCursor();
+  cursor.setPosition(8);
+  cursor.setPosition(12, QTextCursor::KeepAnchor);  // "Tank"
+  Editor()->setTextCursor(cursor);
+  form->ReplaceDialog->SetFindText(QStringLiteral("tank"));
+  form->ReplaceDialog->ReplaceEdit->setText(QStringLiteral("pump"));
+  form->ReplaceDialog->SetOptions({true, false});
+  form->ReplaceDialog->ReplaceButton->click();
+  EXPECT_EQ(Editor()->toPlainText(), QStringLiteral("*PLENZO\nTank tank"));  // the selection differs in case
+  EXPECT_EQ(Selected(Editor()), std::make_pair(13, 17));
+  form->ReplaceDialog->ReplaceButton->click();
+  EXPECT_EQ(Editor()->toPlainText(), QStringLiteral("*PLENZO\nTank pump"));
+  EXPECT_EQ(ui.beeps(), 1);  // nothing after it
+  EXPECT_FALSE(G().SourceSaved);
+}
+
+TEST_F(FormSourceTest, ReplaceAllReplacesFromTheCaretAndBeepsOnce) {
+  Open("*PLENZO\r\ntank\r\ntank tank\r\n");
+  QTextCursor cursor = Editor()->textCursor();
+  cursor.setPosition(13);
+  Editor()->setTextCursor(cursor);
+  form->ReplaceDialog->SetFindText(QStringLiteral("tank"));
+  form->ReplaceDialog->ReplaceEdit->setText(QStringLiteral("pump"));
+  form->ReplaceDialog->ReplaceAllButton->click();
+  EXPECT_EQ(Editor()->toPlainText(), QStringLiteral("*PLENZO\ntank\npump pump"));
+  EXPECT_EQ(ui.beeps(), 1);
+  form->Undo1Click();  // one step
+  EXPECT_EQ(Editor()->toPlainText(), QStringLiteral("*PLENZO\ntank\ntank tank"));
+
+  // With no occurrence left: one beep, nothing else.
+  ui.clear();
+  form->ReplaceDialog->SetFindText(QStringLiteral("valve"));
+  form->ReplaceDialog->ReplaceAllButton->click();
+  EXPECT_EQ(ui.beeps(), 1);
+  EXPECT_EQ(Editor()->toPlainText(), QStringLiteral("*PLENZO\ntank\ntank tank"));
+}
+
+// Without a find text the buttons are off: Replace All cannot loop.
+TEST_F(FormSourceTest, TheDialogsNeedAFindText) {
+  Open();
+  form->ReplaceDialog->SetFindText(QString());
+  EXPECT_FALSE(form->ReplaceDialog->ReplaceAllButton->isEnabled());
+  EXPECT_FALSE(form->FindDialog->FindNext->isEnabled());
+}
+
+TEST_F(FormSourceTest, PrintingHandsTheLinesToThePrintJob) {
+  Open("*PLENZO\r\n\tTANK = 1\r\n\r\nEND\r\n");
+  QStringList printed;
+  PrintTextLines() = [&printed](const QStringList& lines) { printed = lines; };
+  form->SourcePrint();
+  PrintTextLines() = nullptr;
+  EXPECT_EQ(printed, (QStringList{QStringLiteral("*PLENZO"), QStringLiteral("\tTANK = 1"), QString(),
+                                  QStringLiteral("END")}));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabBar>
 #include <QTest>
@@ -11,6 +12,7 @@
 
 #include "common/globals.h"
 #include "common/lib1.h"
+#include "common/ui/finddialogs.h"
 #include "formdeck/ui/formtabbar.h"
 #include "formdeck/ui/plenzoform.h"
 #include "shell/ui/windowhelpers.h"
@@ -119,6 +121,41 @@ TEST_F(SourceCommandsTest, TheEditMenuActsOnTheSourceEditor) {
   form_->Paste1Click();
   form_->Undo1Click();
   EXPECT_EQ(editor->toPlainText(), QStringLiteral("*PLENZO\n*|*Heading"));
+}
+
+TEST_F(SourceCommandsTest, FindReplaceAndSearchAgainUseTheFormsDialogs) {
+  TPlenzoForm* plenzo = OpenDeck("*PLENZO\r\nTANK = 1\r\nTANK = 2\r\nTANK = 3\r\n");
+  ASSERT_TRUE(plenzo);
+  QPlainTextEdit* editor = plenzo->Editor();
+  form_->Find1Click();
+  EXPECT_TRUE(plenzo->FindDialog->isVisible());
+  EXPECT_EQ(plenzo->FindDialogTag, 0);
+  EXPECT_TRUE(form_->FindFlag);
+  plenzo->FindDialog->SetFindText(QStringLiteral("tank"));
+  form_->SearchAgain1Click();
+  EXPECT_EQ(editor->textCursor().selectionStart(), 8);
+  form_->SearchAgain1Click();
+  EXPECT_EQ(editor->textCursor().selectionStart(), 17);
+  EXPECT_EQ(plenzo->FindDialogTag, 1);
+
+  // Search Again after Replace repeats the replacement.
+  form_->Replace1Click();
+  EXPECT_TRUE(plenzo->ReplaceDialog->isVisible());
+  EXPECT_TRUE(form_->ReplaceFlag);
+  EXPECT_FALSE(form_->FindFlag);
+  plenzo->ReplaceDialog->SetFindText(QStringLiteral("tank"));
+  plenzo->ReplaceDialog->ReplaceEdit->setText(QStringLiteral("PUMP"));
+  form_->SearchAgain1Click();
+  EXPECT_EQ(editor->toPlainText(), QStringLiteral("*PLENZO\nTANK = 1\nPUMP = 2\nTANK = 3"));
+  EXPECT_EQ(editor->textCursor().selectedText(), QStringLiteral("TANK"));
+  EXPECT_EQ(editor->textCursor().selectionStart(), 26);
+
+  // On a form page Replace ends with the flags as they were.
+  plenzo->ShowTab(1);
+  form_->Find1Click();
+  form_->Replace1Click();
+  EXPECT_TRUE(form_->FindFlag);
+  EXPECT_FALSE(form_->ReplaceFlag);
 }
 
 }  // namespace
