@@ -40,7 +40,6 @@ struct Globals {
   int SourceMode = 0;       // the next form window gets a Source tab
   int ParseErrorState = 0;  // 100 after an error while parsing or reading
   bool ShellClosing = false;
-  bool SourceSaved = false;
   QString ProgramFolder;    // the program's folder, real case, no trailing "/"
   QString ProgramPath;      // argv[0] made absolute, links not resolved
   QStringList AssignFileList;

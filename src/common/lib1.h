@@ -49,6 +49,9 @@ TNumberFormat ChooseNumberFormat(int Sig, long double X);
 // infinities and +/- InfiniteValue are "inf" / "-inf", an exact -0 has no
 // sign, and fixed values of magnitude 1e36 or more come out scientific.
 std::string FormatNumber(TNumberFormat F, long double X);
+// FormatNumber rounded away from the inside of a range: up for a minimum,
+// down for a maximum, so the text read back still lies within the bound.
+std::string FormatNumberOutward(TNumberFormat F, long double X, bool up);
 long double RaiseToPower(int N, long double X);
 // Callers pass X > 0 (else -inf or NaN, which CheckedTrunc still converts).
 long double DecimalLog(long double X);

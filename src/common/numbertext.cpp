@@ -196,6 +196,25 @@ std::string FormatNumber(TNumberFormat F, long double X) {
   return Scientific(X, digits, 2);
 }
 
+std::string FormatNumberOutward(TNumberFormat F, long double X, bool up) {
+  std::string text = FormatNumber(F, X);
+  // A text rounded the wrong way moves one unit of its last digit.
+  for (int tries = 0; tries < 3; ++tries) {
+    long double shown = 0;
+    if (!TextToNumber(text, &shown) || !std::isfinite(X)) return text;
+    if (up ? shown >= X : shown <= X) return text;
+    const size_t e = text.find_first_of("eE");
+    const std::string mantissa = text.substr(0, e);
+    const size_t dot = mantissa.find('.');
+    const int decimals = dot == std::string::npos ? 0 : static_cast<int>(mantissa.size() - dot - 1);
+    long double exponent = 0;
+    if (e != std::string::npos && !TextToNumber(text.substr(e + 1), &exponent)) return text;
+    const long double step = RaiseToPower(static_cast<int>(exponent) - decimals, 10);
+    text = FormatNumber(F, up ? shown + step : shown - step);
+  }
+  return text;
+}
+
 long double RaiseToPower(int N, long double X) {
   long double r = 1;
   const bool divide = N < 0;

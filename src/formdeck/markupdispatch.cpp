@@ -46,7 +46,13 @@ void DeckParser::Dispatch() {
     if (!ParseTabStop(FromColumn(u, 9), n, &slots.tabs[static_cast<size_t>(n)])) ReportMarkupError(line);
   } else if (Contains(u, "*|<SIZE") && f) {
     if (!SlotDigit(8, "123", &n)) return;
-    if (!ReadInteger(FromColumn(u, 10), &slots.Font(n).size)) ReportMarkupError(line);
+    // A size below 1 would make inputs that cannot be seen or typed into.
+    int size = 0;
+    if (ReadInteger(FromColumn(u, 10), &size) && size >= 1) {
+      slots.Font(n).size = size;
+    } else {
+      ReportMarkupError(line);
+    }
   } else if (Contains(u, "*|<STYLE") && f) {
     if (!SlotDigit(9, "123", &n)) return;
     slots.Font(n).style = ParseStyle(Trimmed(FromColumn(u, 11)));

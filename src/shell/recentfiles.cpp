@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -30,7 +31,11 @@ int RecentFileList::Load(const QString& file) {
   QByteArray bytes;
   const int rc = ReadFileBytes(file, &bytes);
   if (rc != 0) return rc;
+  // A damaged file gives no junk items: only lines that can be paths count.
   for (const std::string& line : SplitLines(bytes)) {
+    if (items_.size() >= kMaxEntries) break;
+    if (line.empty() || line.front() != '/' || line.size() >= PATH_MAX || line.find('\0') != std::string::npos)
+      continue;
     items_.append(QFile::decodeName(QByteArray(line.data(), static_cast<qsizetype>(line.size()))));
   }
   return 0;

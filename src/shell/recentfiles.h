@@ -23,7 +23,9 @@ class RecentFileList {
   bool RemoveAt(int index);
   void Clear() { items_.clear(); }
 
-  // Reads the whole file, one path per line, any line end. A missing or
+  // Reads the file, one path per line, any line end: at most kMaxEntries
+  // absolute paths, skipping empty lines and lines that are no path (not
+  // absolute, or longer than the system's path limit). A missing or
   // unreadable file gives an empty list. Returns 0 or an errno.
   int Load(const QString& file);
   // Writes every entry with CRLF after it. Returns 0 or an errno.

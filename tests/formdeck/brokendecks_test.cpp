@@ -33,6 +33,8 @@ const BrokenDeck kBrokenDecks[] = {
     {"tab-empty", "***Input Error***   *|<TAB1>", MessageIcon::Error, true, true},
     {"tab-number", "***Input Error***   *|<TAB1>1.2.3CM", MessageIcon::Error, true, true},
     {"size-integer", "***Input Error***   *|<SIZE2> 12PT", MessageIcon::Error, true, true},
+    {"size-below-one", "***Input Error***   *|<SIZE2>-5", MessageIcon::Error, true, true},
+    {"size-zero", "***Input Error***   *|<SIZE1> 0", MessageIcon::Error, true, true},
     {"font-size", "***Input Error***   *|<FONT1> ARIAL 12PT", MessageIcon::Error, true, true},
     {"font-quote", "***Input Error***   *|<FONT1> \"TIMES NEW", MessageIcon::Error, true, true},
     {"align-slot", "***Input Error***   *|<ALIGN0> LEFT", MessageIcon::Error, true, true},

@@ -27,7 +27,6 @@ class FormCloseTest : public ::testing::Test {
  protected:
   void SetUp() override {
     G().ParseErrorState = 0;
-    G().SourceSaved = true;
     deck = dir.filePath(QStringLiteral("plant.pzd"));
     copy = dir.filePath(QStringLiteral("~temp.pzd"));
     WriteAll(deck, "edited\r\n");
@@ -55,8 +54,11 @@ TEST_F(FormCloseTest, NoQuestionWhenNothingChanged) {
   EXPECT_FALSE(QFile::exists(copy));  // the window's own copy goes with it
 }
 
-TEST_F(FormCloseTest, UnsavedSourceAsksAsAtStart) {
-  G().SourceSaved = false;  // its value when the program starts
+TEST_F(FormCloseTest, EditedSourceTextAsks) {
+  form->ClearTabs();
+  form->AddSourceTab();
+  form->LoadEditor(deck);
+  form->Editor()->setPlainText(QStringLiteral("edited again"));
   ui.answer(ModalResult::Cancel);
   EXPECT_FALSE(form->close());
   ASSERT_EQ(ui.messages().size(), 1u);
@@ -151,7 +153,7 @@ TEST_F(FormCloseTest, CancelKeepsTheWindowAndTheDeck) {
 // Nothing of a form whose parse failed can be written back; without a Source
 // tab there is nothing else to save either.
 TEST_F(FormCloseTest, FailedParseWithoutSourceTabClosesWithoutSaving) {
-  G().SourceSaved = false;
+  form->SourceSaved = false;
   form->Model().ParseFailed = true;
   form->Model().Changed = true;
   EXPECT_TRUE(form->close());
@@ -179,7 +181,7 @@ TEST_F(FormCloseTest, YesOnTheSourceTabSavesTheEditorNotTheForm) {
   form->LoadEditor(deck);
   form->ShowTab(0);
   form->Editor()->setPlainText(QStringLiteral("*PLENZO\nTANK = 4"));
-  EXPECT_FALSE(G().SourceSaved);  // an edit in the Source editor
+  EXPECT_FALSE(form->SourceSaved);  // an edit in the Source editor
   ui.answer(ModalResult::Yes);
   EXPECT_TRUE(form->close());
   EXPECT_EQ(form->writes, 0);

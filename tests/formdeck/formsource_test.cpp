@@ -51,7 +51,7 @@ class FormSourceTest : public FormTest {
     form->ReadDeck(deck);
     form->LoadEditor(deck);
     form->ShowTab(0);
-    G().SourceSaved = true;  // as the opener leaves it
+    form->SourceSaved = true;  // as the opener leaves it
   }
   QPlainTextEdit* Editor() const { return form->Editor(); }
   bool Modified() const { return Editor()->document()->isModified(); }
@@ -117,13 +117,13 @@ TEST_F(FormSourceTest, TheTextIsColouredByTheSettings) {
 TEST_F(FormSourceTest, EnteringTheTabIsNoEdit) {
   Open();
   for (const bool modifiedBefore : {false, true}) {
-    G().SourceSaved = !modifiedBefore;
+    form->SourceSaved = !modifiedBefore;
     Editor()->document()->setModified(modifiedBefore);
     DefaultSettings().EditorColors[1] = modifiedBefore ? 0x00FF00 : 0x0000FF;
     DefaultSettings().SourceFontSize = modifiedBefore ? 14 : 9;
     form->ShowTab(0);
     QCoreApplication::processEvents();
-    EXPECT_EQ(G().SourceSaved, !modifiedBefore);
+    EXPECT_EQ(form->SourceSaved, !modifiedBefore);
     EXPECT_EQ(Modified(), modifiedBefore);
     EXPECT_FALSE(Editor()->document()->isUndoAvailable());
   }
@@ -132,22 +132,30 @@ TEST_F(FormSourceTest, EnteringTheTabIsNoEdit) {
 TEST_F(FormSourceTest, AnEditClearsSourceSavedAndIsColouredAsTyped) {
   Open();
   TypeAtEnd(QStringLiteral("\n*|<X>"));
-  EXPECT_FALSE(G().SourceSaved);
+  EXPECT_FALSE(form->SourceSaved);
   EXPECT_TRUE(Modified());
   EXPECT_EQ(LineFormat(Editor(), 2).foreground().color(), ToQColor(DefaultSettings().EditorColors[1]));
 }
 
-// Without an edit the round trip gives the deck back, except that an empty
-// line is written as "*"; the editor holds no line after the last one.
-TEST_F(FormSourceTest, LeavingAnUneditedTabKeepsTheDeck) {
-  Open("*PLENZO\r\n*|*Hello\r\n\r\nUNIT 1\r\n");
+// Without an edit the deck is not written; with one, each empty line is
+// written as "*" and nothing is added after the last line.
+TEST_F(FormSourceTest, RoundTripsAddNoLine) {
+  const QByteArray text = "*PLENZO\r\n*|*Hello\r\n\r\nUNIT 1\n";
+  Open(text);
   EXPECT_EQ(Editor()->document()->blockCount(), 4);
   ClickTab(1);
   EXPECT_EQ(form->TabControl()->currentIndex(), 1);
-  EXPECT_EQ(ReadBytes(deck), "*PLENZO\r\n*|*Hello\r\n*\r\nUNIT 1\r\n");
+  EXPECT_EQ(ReadBytes(deck), text);
+  ClickTab(0);
+  TypeAtEnd(QStringLiteral("2"));
+  ClickTab(1);
+  EXPECT_EQ(ReadBytes(deck), "*PLENZO\r\n*|*Hello\r\n*\r\nUNIT 12\r\n");
   ClickTab(0);
   ClickTab(1);
-  EXPECT_EQ(ReadBytes(deck), "*PLENZO\r\n*|*Hello\r\n*\r\nUNIT 1\r\n");
+  ClickTab(0);
+  TypeAtEnd(QStringLiteral("3"));
+  ClickTab(1);
+  EXPECT_EQ(ReadBytes(deck), "*PLENZO\r\n*|*Hello\r\n*\r\nUNIT 123\r\n");
 }
 
 TEST_F(FormSourceTest, LeavingWithAGoodEditRebuildsTheForm) {
@@ -272,7 +280,7 @@ TEST_F(FormSourceTest, ThePopUpMenuFollowsTheSelectionUndoAndClipboard) {
   EXPECT_EQ(item("Comment1")->text(), QStringLiteral("Undo Comment"));
   item("Comment1")->trigger();
   EXPECT_EQ(Editor()->toPlainText(), QStringLiteral("*PLENZO\nold\nUNIT 1"));
-  EXPECT_FALSE(G().SourceSaved);
+  EXPECT_FALSE(form->SourceSaved);
 
   item("Copy1")->trigger();
   form->PopupMenu1Popup();
@@ -431,7 +439,7 @@ TEST_F(FormSourceTest, ReplaceHonoursMatchCaseForTheSelection) {
   form->ReplaceDialog->ReplaceButton->click();
   EXPECT_EQ(Editor()->toPlainText(), QStringLiteral("*PLENZO\nTank pump"));
   EXPECT_EQ(ui.beeps(), 1);  // nothing after it
-  EXPECT_FALSE(G().SourceSaved);
+  EXPECT_FALSE(form->SourceSaved);
 }
 
 TEST_F(FormSourceTest, ReplaceAllReplacesFromTheCaretAndBeepsOnce) {

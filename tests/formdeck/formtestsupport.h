@@ -37,7 +37,6 @@ class FormTest : public ::testing::Test {
  protected:
   void SetUp() override {
     G().ParseErrorState = 0;
-    G().SourceSaved = false;
     G().AssignFileList.clear();
     startFolder_ = QDir::currentPath();
     savedUnits_ = DefaultSettings().UnitSystem;

@@ -66,7 +66,6 @@ TEST_F(WriteBackTest, TypedValuesAreWrittenInTheDeckFormat) {
       {2, "TANK ", "528.344", 11, "TANK = 2.0000000000000E+00"},  // gal / 264.172
       {2, "TEMP ", "68", 15, "TEMP = 1.9999977777778E+01"},       // F / 1.8 - 17.7778
       {1, "X ", "3*Y", 13, "X = 3*Y"},                            // a value that is no number stays text
-      {1, "TANK ", "abc", 11, "TANK = 2.54"},                     // no number: the line as it was
   };
   for (const Case& c : cases) {
     Open("writeback", "deck.pzd", c.units);
@@ -75,7 +74,30 @@ TEST_F(WriteBackTest, TypedValuesAreWrittenInTheDeckFormat) {
     form->WriteDeck(form->FileName());
     EXPECT_TRUE(form->SaveSucceeded) << c.name;
     EXPECT_EQ(SavedLine(c.line), c.written) << c.name << c.typed;
-    EXPECT_EQ(ui.beeps(), std::string(c.typed) == "abc" ? 1 : 0) << c.name << c.typed;
+    EXPECT_EQ(ui.beeps(), 0) << c.name << c.typed;
+  }
+}
+
+// Typed text that fails its check is not replaced by the old value: the
+// save shows the input's message once, writes nothing and keeps the marks.
+TEST_F(WriteBackTest, AnEditedInputThatFailsItsCheckStopsTheSave) {
+  for (const char* typed : {"abc", "1e6"}) {
+    Open("writeback", "deck.pzd", 1);
+    const QByteArray before = ReadBytes(Path(QStringLiteral("deck.pzd")));
+    ui.clear();
+    auto* input = dynamic_cast<TInput*>(Input("TANK "));
+    ASSERT_NE(input, nullptr);
+    Type(input, QLatin1String(typed));
+    form->WriteDeck(form->FileName());
+    EXPECT_FALSE(form->SaveSucceeded) << typed;
+    EXPECT_EQ(ReadBytes(Path(QStringLiteral("deck.pzd"))), before) << typed;
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("deck.BAK")))) << typed;
+    EXPECT_EQ(ui.messages().size(), 1u) << typed;
+    EXPECT_EQ(input->text(), QLatin1String(typed));
+    EXPECT_TRUE(input->isModified());
+    EXPECT_TRUE(form->DCKChanged());
+    QApplication::processEvents();
+    EXPECT_EQ(form->focusWidget(), input) << typed;
   }
 }
 
@@ -144,6 +166,22 @@ TEST_F(WriteBackTest, ListInputsWriteTheChosenRowAndTheirFollowers) {
   EXPECT_EQ(SavedLine(18), "PUMP = 7");
   EXPECT_EQ(SavedLine(20), "POWER = 1.8");
   EXPECT_TRUE(ui.messages().empty());
+}
+
+// A follower whose row has no value in its column keeps its deck value.
+TEST_F(WriteBackTest, AFollowerWithoutItsColumnKeepsItsDeckValue) {
+  CopyFolderFiles(FixtureDeckFolder("writeback"), folder_);
+  WriteBytes(Path(QStringLiteral("pumps.lst")), "2\r\n1,Small\r\n2,Large\r\n");
+  Reopen();
+  form->WriteDeck(form->FileName());
+  EXPECT_TRUE(form->SaveSucceeded);
+  EXPECT_EQ(SavedLine(18), "PUMP = 2");
+  EXPECT_EQ(SavedLine(20), "POWER = 0.9");
+  List("PUMP ")->setCurrentIndex(0);
+  form->WriteDeck(form->FileName());
+  EXPECT_EQ(SavedLine(18), "PUMP = 1");
+  EXPECT_EQ(SavedLine(20), "POWER = 0.9");
+  EXPECT_TRUE(ui.messages().empty()) << ui.texts().join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(WriteBackTest, AChosenFileIsWrittenWithItsQuotes) {

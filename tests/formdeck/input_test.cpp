@@ -90,6 +90,36 @@ TEST_F(InputTest, BadValuesGiveTheirMessageOnceAndTheFocusReturns) {
   }
 }
 
+// The bounds a range message names are rounded outward in the input's own
+// format, so each of them is accepted when typed.
+TEST_F(InputTest, TheBoundsTheRangeMessageNamesAreAccepted) {
+  struct Case {
+    long double min, max, factor;
+    TNumberFormat format;
+    const char* typed;
+    const char* message;
+  } cases[] = {
+      {0.1L, 100, 264.172L, TNumberFormat{1, 1}, "1", "This parameter must be >= 26.5 and <= 26417.2"},
+      {0.1L, 0.3L, 264.172L, TNumberFormat{1, 0}, "1", "This parameter must be >= 27 and <= 79"},
+      {0.1L, 100, 264.172L, TNumberFormat{0, 2}, "1", "This parameter must be >= 2.65E+01 and <= 2.64E+04"},
+  };
+  for (const Case& c : cases) {
+    test::ModalBoxUi ui;
+    form.units = 2;
+    a->Min = c.min;
+    a->Max = c.max;
+    a->Factor = c.factor;
+    a->Format = c.format;
+    typeThenLeave(QLatin1String(c.typed));
+    ASSERT_EQ(ui.texts, QStringList{QLatin1String(c.message)});
+    const QStringList words = ui.texts[0].split(QLatin1Char(' '));
+    for (const QString& bound : {words[5], words[8]}) {
+      a->setText(bound);
+      EXPECT_TRUE(a->CheckMessage(2).isEmpty()) << bound.toStdString();
+    }
+  }
+}
+
 TEST_F(InputTest, MessageBoxFocusChangesStartNoSecondCheck) {
   test::ModalBoxUi ui;
   // Both inputs hold bad text; leaving a must not check b as well, not even

@@ -40,8 +40,8 @@ TEST_F(PlenzoFormTest, CreationDefaults) {
   EXPECT_GT(form->WidthOf8, 0);
   EXPECT_GT(form->LineHeight, form->GetHeight(form->CanvasFont()));
   EXPECT_EQ(form->InputWidth, 10 * form->aveCharWidth(form->font()));
-  // A fresh program has not saved any Source text.
-  EXPECT_FALSE(G().SourceSaved);
+  // A window opens with its Source text as it is on disk.
+  EXPECT_TRUE(form->SourceSaved);
 }
 
 TEST_F(PlenzoFormTest, MeasuresFollowTheFont) {

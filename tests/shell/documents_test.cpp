@@ -160,6 +160,7 @@ TEST_F(DocumentsTest, DedicatedModeLaterEndsTheWayFileExitDoesEachWindowAskingFi
   const QString plain = Deck("plain.dck", QStringLiteral("plain.dck"));
   form_->ReadaFile(deck);
   ASSERT_EQ(Kinds(), std::vector<int>{KindFormPages});
+  Only<TPlenzoForm>()->Model().Changed = true;  // the user changed a value
 
   // Cancel at the form's question keeps the program and the form.
   ui_.clear();
@@ -261,7 +262,7 @@ TEST_F(DocumentsTest, FileOpenAsksEachWindowOnceBeforeTheDialog) {
   EXPECT_TRUE(plenzo->HasSourceTab());
   EXPECT_TRUE(plenzo->IsSourceTabCurrent());
   EXPECT_EQ(G().SourceMode, 1);
-  EXPECT_TRUE(G().SourceSaved);
+  EXPECT_TRUE(plenzo->SourceSaved);
   EXPECT_EQ(form_->InputFileName, deck);
 }
 
@@ -286,6 +287,7 @@ TEST_F(DocumentsTest, OpeningADeckOverAFormAsksTheFormOnceAndCancelKeepsIt) {
   const QString second = Deck("plant.pzd", QStringLiteral("b/second.pzd"));
   form_->ReadaFile(first);
   TPlenzoForm* plenzo = Only<TPlenzoForm>();
+  plenzo->Model().Changed = true;  // the user changed a value
   ui_.clear();
   ui_.answer(ModalResult::Cancel);
   form_->ReadaFile(second);
@@ -303,6 +305,42 @@ TEST_F(DocumentsTest, OpeningADeckOverAFormAsksTheFormOnceAndCancelKeepsIt) {
   // The old window took its working copy with it.
   EXPECT_FALSE(QFileInfo::exists(folder_ + QStringLiteral("/a/~temp.pzd")));
   EXPECT_TRUE(QFileInfo::exists(folder_ + QStringLiteral("/b/~temp.pzd")));
+}
+
+// A deck opened and left alone closes without a question, however it was
+// opened; an edit of its Source text brings the question back.
+TEST_F(DocumentsTest, AnUntouchedDeckClosesWithoutAQuestionHoweverItWasOpened) {
+  for (const char* way : {"command line", "recent item", "File/Open", "dedicated start-up"}) {
+    const std::string how(way);
+    Begin(how == "dedicated start-up" ? QStringLiteral("demo") : QStringLiteral("mivaro"));
+    const QString deck = Deck("plant.pzd", QStringLiteral("plant.pzd"));
+    const QByteArray original = ReadBytes(deck);
+    if (how == "recent item") {
+      form_->RecentFiles.Add(deck);
+      form_->OpenFileItem(form_->RecentFiles.Count() - 1);
+    } else if (how == "File/Open") {
+      ui_.answerFile(deck);
+      form_->Open1Click();
+    } else {
+      form_->ReadaFile(deck);
+    }
+    ASSERT_EQ(Kinds().size(), 1u) << way;
+    ui_.clear();
+    EXPECT_TRUE(Children().first()->close()) << way;
+    EXPECT_TRUE(Questions().isEmpty()) << way;
+    EXPECT_EQ(ReadBytes(deck), original) << way;
+  }
+
+  Begin();
+  const QString deck = Deck("plant.pzd", QStringLiteral("plant.pzd"));
+  form_->ReadaFile(deck);
+  TPlenzoForm* plenzo = Only<TPlenzoForm>();
+  ASSERT_TRUE(plenzo->HasSourceTab());
+  plenzo->Editor()->appendPlainText(QStringLiteral("* more"));
+  ui_.clear();
+  ui_.answer(ModalResult::Cancel);
+  EXPECT_FALSE(Children().first()->close());
+  EXPECT_EQ(Questions(), QStringList{deck + QStringLiteral(" has been changed.  Save it?")});
 }
 
 TEST_F(DocumentsTest, AFormWhoseParseFailedClosesOnceTheOpenerIsDone) {
@@ -337,6 +375,7 @@ TEST_F(DocumentsTest, TheWorkingCopyIsMadeBesideTheDeckAndRestoredFromThereOnly)
 
   // The deck changed on disk since opening; No at the close puts it back.
   WriteBytes(deck, "* changed\r\n");
+  Only<TPlenzoForm>()->Model().Changed = true;
   ui_.answer(ModalResult::No);
   EXPECT_TRUE(Children().first()->close());
   EXPECT_EQ(ReadBytes(deck), original);
@@ -411,7 +450,7 @@ TEST_F(DocumentsTest, FileSaveWritesEachChangedWindowToItsOwnFile) {
   EXPECT_EQ(ReadBytes(folder_ + QStringLiteral("/~temp.pzd")), ReadBytes(deck));
   EXPECT_EQ(ReadBytes(notes), QByteArray("untouched\nnotes\n"));
   EXPECT_FALSE(editors[0]->Modified());
-  EXPECT_TRUE(G().SourceSaved);
+  EXPECT_TRUE(plenzo->SourceSaved);
   EXPECT_TRUE(ui_.messages().empty());
 }
 

@@ -126,7 +126,6 @@ TEST_F(MenuTest, SharedStateAfterStartUp) {
   EXPECT_EQ(G().SimulateMode, 1);
   EXPECT_EQ(G().SourceMode, 0);
   EXPECT_TRUE(G().AssignFileList.isEmpty());
-  EXPECT_FALSE(G().SourceSaved);
   EXPECT_FALSE(G().ShellClosing);
   EXPECT_EQ(QDir::currentPath(), QFileInfo(folder_).canonicalFilePath());
 }

@@ -50,6 +50,21 @@ TEST(RecentFileListTest, ReadsAnyLineEndAndWritesCrLfByteForByte) {
   EXPECT_EQ(list.Count(), 0);
 }
 
+TEST(RecentFileListTest, ADamagedFileGivesAtMostEightPaths) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString file = dir.path() + QStringLiteral("/Mivaro.FNL");
+  QByteArray junk = "\n\n/d/one.pzd\r\nrelative.pzd\r\n\x01\xff\xfe\x7f junk\r\n";
+  junk += "/" + QByteArray(5000, 'x') + "\r\n";
+  junk += QByteArray("/d/nul\0byte.pzd\r\n", 17);
+  for (int i = 2; i <= 16; ++i) junk += "/d/deck" + QByteArray::number(i) + ".pzd\r\n\r\n";
+  WriteBytes(file, junk);
+  RecentFileList list;
+  ASSERT_EQ(list.Load(file), 0);
+  EXPECT_EQ(list.Items(), Paths({"/d/one.pzd", "/d/deck2.pzd", "/d/deck3.pzd", "/d/deck4.pzd", "/d/deck5.pzd",
+                                 "/d/deck6.pzd", "/d/deck7.pzd", "/d/deck8.pzd"}));
+}
+
 TEST(RecentFileListTest, CaptionsShowAmpersandsLiterally) {
   EXPECT_EQ(RecentItemCaption(1, QStringLiteral("/d/R&D.pzd")), QStringLiteral("1. /d/R&&D.pzd"));
 }

@@ -69,7 +69,7 @@ TEST_F(SourceCommandsTest, FileSaveReadsTheDeckAgainAfterAParseError) {
   EXPECT_EQ(plenzo->Model().Elements.OnPage(0).size(), 2u);
   EXPECT_EQ(G().ParseErrorState, 0);
   EXPECT_FALSE(plenzo->Editor()->document()->isModified());
-  EXPECT_TRUE(G().SourceSaved);
+  EXPECT_TRUE(plenzo->SourceSaved);
 }
 
 TEST_F(SourceCommandsTest, AFailedFileSaveSaysSoAndKeepsTheEdit) {
@@ -81,7 +81,7 @@ TEST_F(SourceCommandsTest, AFailedFileSaveSaysSoAndKeepsTheEdit) {
   form_->Save1Click();
   EXPECT_EQ(ui_.texts(), QStringList{ErrorNumberText(EISDIR)});
   EXPECT_TRUE(plenzo->Editor()->document()->isModified());
-  EXPECT_FALSE(G().SourceSaved);
+  EXPECT_FALSE(plenzo->SourceSaved);
   // The restore point keeps the text at opening.
   EXPECT_EQ(ReadBytes(folder_ + QStringLiteral("/~temp.pzd")), "*PLENZO\r\n*|*Heading\r\n");
 }

@@ -33,7 +33,7 @@ bool TPlenzoForm::FormCloseQuery() {
   // text, when it has one, can be saved.
   const bool parseFailed = model_.ParseFailed;
   if (parseFailed && !(hasSourceTab_ && editorLoaded_)) return true;
-  if (!DCKChanged() && G().SourceSaved) return true;
+  if (!DCKChanged() && (!hasSourceTab_ || SourceSaved)) return true;
   const ModalResult answer =
       ShowMessageKind(model_.FileName + QStringLiteral(" has been changed.  Save it?"), 7, false);
   if (answer == ModalResult::Yes) {
@@ -41,9 +41,9 @@ bool TPlenzoForm::FormCloseQuery() {
       const int error = SaveEditorLines(model_.FileName);
       SaveSucceeded = error == 0;
       if (error != 0) ShowMessageKind(ErrorNumberText(error), 0, true);
+      if (SaveSucceeded) SourceSaved = true;
     } else {
-      CheckactiveInput();
-      if (G().ParseErrorState != 0) return false;
+      if (!CheckInputs()) return false;
       WriteDeck(model_.FileName);
     }
     return SaveSucceeded;

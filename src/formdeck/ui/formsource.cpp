@@ -20,16 +20,21 @@ void TPlenzoForm::LoadEditor(const QString& fileName) {
   editor_->document()->setModified(false);
   loadingEditor_ = false;
   editorLoaded_ = true;
+  sourceChanged_ = false;
 }
 
 int TPlenzoForm::SaveEditorLines(const QString& name) {
   // An editor that was never loaded holds no deck text to save.
   if (!editorLoaded_) return 0;
-  return SaveSourceText(name, editor_->toPlainText());
+  const int error = SaveSourceText(name, editor_->toPlainText());
+  if (error == 0) sourceChanged_ = false;
+  return error;
 }
 
 void TPlenzoForm::EditorChange() {
-  if (!loadingEditor_ && !colouring_) G().SourceSaved = false;
+  if (loadingEditor_ || colouring_) return;
+  SourceSaved = false;
+  sourceChanged_ = true;
 }
 
 void TPlenzoForm::Colorize() {

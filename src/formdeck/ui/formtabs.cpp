@@ -24,6 +24,9 @@ void TPlenzoForm::UserSelectsTab(int index) {
   if (index < 0 || index >= tabControl_->count() || index == tabControl_->currentIndex()) return;
   const QString name = tabControl_->TabName(index);
   if (!TabControlChanging()) return;
+  // Entering the Source tab writes the form's values: typed text that fails
+  // its check must not be replaced by the old value.
+  if (hasSourceTab_ && index == 0 && !CheckInputs()) return;
   int target = tabControl_->FindTab(name);
   if (target < 0) target = tabControl_->FindTab(QStringLiteral("Main"));
   if (target >= 0) tabControl_->setCurrentIndex(target);
@@ -46,18 +49,22 @@ bool TPlenzoForm::TabControlChanging() {
 
 // The deck text as edited becomes the deck, and the form is read from it
 // again; a deck that does not parse gets its text at opening back. Text
-// that cannot be written keeps the window on the Source tab with the form
-// as it was: building it from the old file would let a later save write
-// the form over the edits.
+// that was not changed is not written again. Text that cannot be written
+// keeps the window on the Source tab with the form as it was: building it
+// from the old file would let a later save write the form over the edits.
 bool TPlenzoForm::LeaveSourceTab() {
-  if (const int error = SaveEditorLines(model_.FileName); error != 0) {
+  if (const int error = sourceChanged_ ? SaveEditorLines(model_.FileName) : 0; error != 0) {
     ShowMessageKind(ErrorNumberText(error), 0, true);
     return false;
   }
   DisposeContent();
   G().ParseErrorState = 0;
   ReadDeck(model_.FileName);
-  if (G().ParseErrorState > 0) RestoreOwnWorkingCopy();
+  if (G().ParseErrorState > 0) {
+    RestoreOwnWorkingCopy();
+    // The file holds the text at opening again, no longer the editor's.
+    sourceChanged_ = true;
+  }
   setWindowTitle(model_.FileName);
   return true;
 }

@@ -146,14 +146,19 @@ void TPlenzoForm::SyncListInputs(int ValueColumn, const QString& Value, const QS
     auto* follower = dynamic_cast<TFileInput*>(e->listInput);
     if (!follower || follower->DisplayColumn != 0 || follower->ListFile.toUpper() != file) continue;
     const int row = FindListRow(follower->Rows, ValueColumn, key, 0);
-    // A row that is not there leaves the follower's own value.
+    // A row that is not there, or holds no value in the follower's column,
+    // leaves the follower's own value.
     if (row < 0) continue;
-    follower->Value = FromCp1252(ListColumnText(follower->Rows[static_cast<size_t>(row)], follower->ValueColumn));
+    const std::string value = ListColumnText(follower->Rows[static_cast<size_t>(row)], follower->ValueColumn);
+    if (value.empty()) continue;
+    follower->Value = FromCp1252(value);
   }
 }
 
 void TPlenzoForm::WriteDeck(const QString& NewName) {
   SaveSucceeded = false;
+  // Typed text that fails its check is never replaced by the old value.
+  if (FailingEditedInput() && !CheckInputs()) return;
   const QString source = ResolveUnquoted(model_.FileName);
   // A link is written through: the file it names takes the text.
   QString target = ResolveUnquoted(NewName);

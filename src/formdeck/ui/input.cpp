@@ -53,27 +53,31 @@ void TInput::ExitV() {
   G().ParseErrorState = 0;
   ElementForm* form = FindElementForm(this);
   if ((form && form->SourceTabShown()) || !IsNumeric) return;
-  const std::string typed = text().toStdString();
-  int errorPos = 0;
-  const long double V = TextToNumberDot(typed, &errorPos);
-  const int units = form ? form->UnitSystem() : 1;
-  const long double Low = ToDisplayUnits(Min, Offset, Factor, units);
-  const long double High = ToDisplayUnits(Max, Offset, Factor, units);
   // Results computed from the old value are stale once the text was edited.
   if (isModified() && form) form->CloseResultsReport();
-  QString message;
-  if (errorPos != 0)
-    message = typed.empty() ? QStringLiteral("The input field is empty")
-                            : QStringLiteral("Illegal character in input");
-  else if (!NumberInRange(3, V, Low, High))
-    message = QStringLiteral("This parameter must be >= ") +
-              QString::fromStdString(FormatNumber(Format, Low)) + QStringLiteral(" and <= ") +
-              QString::fromStdString(FormatNumber(Format, High));
+  const QString message = CheckMessage(form ? form->UnitSystem() : 1);
   if (message.isEmpty()) return;
   G().ParseErrorState = 100;
   checkRunningFlag(this) = true;
   ShowMessageKind(message, 4, true);
   refocusLater();
+}
+
+QString TInput::CheckMessage(int unitSystem) const {
+  if (!IsNumeric) return {};
+  const std::string typed = text().toStdString();
+  int errorPos = 0;
+  const long double V = TextToNumberDot(typed, &errorPos);
+  if (errorPos != 0)
+    return typed.empty() ? QStringLiteral("The input field is empty")
+                         : QStringLiteral("Illegal character in input");
+  const long double Low = ToDisplayUnits(Min, Offset, Factor, unitSystem);
+  const long double High = ToDisplayUnits(Max, Offset, Factor, unitSystem);
+  if (NumberInRange(3, V, Low, High)) return {};
+  // Rounded outward, so that every value the message allows passes.
+  return QStringLiteral("This parameter must be >= ") +
+         QString::fromStdString(FormatNumberOutward(Format, Low, true)) + QStringLiteral(" and <= ") +
+         QString::fromStdString(FormatNumberOutward(Format, High, false));
 }
 
 void TInput::refocusLater() {

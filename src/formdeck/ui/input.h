@@ -32,6 +32,9 @@ class TInput : public QLineEdit, public FormControl {
   // message is shown once, ParseErrorState is 100, and the focus and the
   // selection come back to this input.
   void ExitV() override;
+  // The message of the check for the text as typed, in the unit system
+  // given; empty when the text passes.
+  QString CheckMessage(int unitSystem) const;
   int ControlTag() const override { return 21; }
   int ControlHelpId() const override { return HelpId; }
 

@@ -30,6 +30,7 @@ class TFindDialog;
 class TReplaceDialog;
 class TFormPage;
 class TFormTabBar;
+class TInput;
 struct WriteBackItem;
 
 // The window that shows one Plenzo deck as a form: a tab control whose tabs
@@ -104,6 +105,10 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   // False refuses the change.
   bool TabControlChanging();
   void CheckactiveInput();
+  // Before a save: the focused input, then every edited one. False after
+  // the message of the first that fails, which keeps the focus; nothing may
+  // be written then.
+  bool CheckInputs();
   void SelectSourceLine(int line);
 
   // Write-back: writes the form's values into the deck NewName, rebuilt from
@@ -191,6 +196,9 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   int ErrorLine = 0;
   bool SourceShown = false;
   bool SaveSucceeded = false;
+  // The Source text is what is on disk: true at opening, false after an
+  // edit of the text, true again when it is loaded or saved.
+  bool SourceSaved = true;
   int LineHeight = 0;
   int WidthOf8 = 0;
   int InputWidth = 0;
@@ -255,6 +263,7 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   // False when the text could not be written: the tab change is refused.
   bool LeaveSourceTab();
   void CreatePopupMenu();
+  TInput* FailingEditedInput() const;
 
   FormHost* host_;
   FormModel model_;
@@ -281,6 +290,7 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   bool loadingEditor_ = false;
   bool colouring_ = false;
   bool editorLoaded_ = false;
+  bool sourceChanged_ = false;  // the Source text differs from the file
   const QEvent* lastKey_ = nullptr;
   QPointer<QObject> lastKeyReceiver_;
 };

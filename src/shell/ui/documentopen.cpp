@@ -236,7 +236,6 @@ void DocumentCommands::EditPlenzo(const QString& path, int force) {
   form->ClearModify();
   form->Show();
   if (g.ParseErrorState > 0 && form->ErrorLine > 0) form->SelectSourceLine(form->ErrorLine);
-  g.SourceSaved = true;
   main_.UpdateMenu();
 }
 

@@ -46,14 +46,13 @@ QString DocumentCommands::AskSaveName(const FileDialogRequest& request) {
 
 // A form showing its pages writes its values into its own deck.
 bool DocumentCommands::SaveFormPages(TPlenzoForm* form) {
-  form->CheckactiveInput();
   // A form whose parse failed is half built: it is never written back.
-  if (G().ParseErrorState != 0 || form->Model().ParseFailed) return false;
+  if (form->Model().ParseFailed || !form->CheckInputs()) return false;
   form->WriteDeck(form->FileName());
   if (!form->SaveSucceeded) return false;
   if (form->HasSourceTab()) form->LoadEditor(form->FileName());
   MoveRestorePoint(form);
-  G().SourceSaved = true;
+  form->SourceSaved = true;
   return true;
 }
 
@@ -67,7 +66,7 @@ bool DocumentCommands::SaveFormSource(TPlenzoForm* form, const QString& name) {
     return false;
   }
   MoveRestorePoint(form);
-  G().SourceSaved = true;
+  form->SourceSaved = true;
   return true;
 }
 
@@ -169,9 +168,8 @@ void DocumentCommands::Saveas1Click() {
     if (editor->IsReadOnly()) return;
     start = editor->FileName();
   } else if (form && (kind == KindFormPages || kind == KindFormSource)) {
-    form->CheckactiveInput();
-    if (G().ParseErrorState != 0) return;
     if (kind == KindFormPages && form->Model().ParseFailed) return;
+    if (!form->CheckInputs()) return;
     start = form->FileName();
   } else if (kind == KindPlot) {
     start = main_.PltFileName;
@@ -206,7 +204,7 @@ void DocumentCommands::Saveas1Click() {
       SetDeckName(form, name);
       SetInput(name);
       MoveRestorePoint(form);
-      G().SourceSaved = true;
+      form->SourceSaved = true;
     } else {
       SetDeckName(form, old);
     }

@@ -1,0 +1,152 @@
+// Changing tabs and the Source tab, through the real form window in an MDI
+// sub-window as the shell shows it.
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+
+#include "formdeck/ui/formtabbar.h"
+#include "writebacksupport.h"
+
+namespace pm::test {
+namespace {
+
+class FormTabsTest : public DeckCopyTest {
+ protected:
+  void TearDown() override {
+    // The sub-window owns the form: it goes first.
+    if (form && form->SubWindow()) {
+      delete form->SubWindow();
+      (void)form.release();
+    }
+    DeckCopyTest::TearDown();
+  }
+
+  // The writeback deck with a Source tab, shown on the page holding TANK.
+  void OpenShown(bool withSource) {
+    CopyFolderFiles(FixtureDeckFolder("writeback"), folder_);
+    DefaultSettings().UnitSystem = 1;
+    form = std::make_unique<TPlenzoForm>(&host);
+    form->ClearTabs();
+    if (withSource) form->AddSourceTab();
+    area.resize(800, 600);
+    area.addSubWindow(form.get())->resize(640, 480);
+    form->ReadDeck(Path(QStringLiteral("deck.pzd")));
+    ASSERT_EQ(G().ParseErrorState, 0);
+    if (withSource) form->LoadEditor(Path(QStringLiteral("deck.pzd")));
+    area.show();
+    area.activateWindow();
+    QApplication::setActiveWindow(&area);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
+    form->Show();
+    form->ShowTab(form->FindTab(QStringLiteral("Main")));
+    ASSERT_TRUE(Input("TANK ")->isVisible());
+  }
+
+  // The user types into TANK, then clicks the tab named.
+  void TypeThenClickTab(const QString& typed, const QString& tab) {
+    TInput* tank = Input("TANK ");
+    QTest::mouseClick(tank, Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), tank);
+    Type(tank, typed);
+    TFormTabBar* bar = form->TabControl();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(bar->FindTab(tab)).center());
+    QApplication::processEvents();
+    QApplication::processEvents();
+  }
+
+  QString CurrentTab() const { return form->TabControl()->TabName(form->TabControl()->currentIndex()); }
+
+  QMdiArea area;
+};
+
+TEST_F(FormTabsTest, AClickOnATabIsRefusedWhileTheFocusedInputFails) {
+  for (const char* tab : {"Pumps", "Source"}) {
+    OpenShown(true);
+    const QByteArray before = ReadBytes(Path(QStringLiteral("deck.pzd")));
+    ui.clear();
+    TypeThenClickTab(QStringLiteral("abc"), QLatin1String(tab));
+    EXPECT_EQ(CurrentTab(), QStringLiteral("Main")) << tab;
+    EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Illegal character in input")}) << tab;
+    EXPECT_EQ(QApplication::focusWidget(), Input("TANK ")) << tab;
+    EXPECT_EQ(Input("TANK ")->text(), QStringLiteral("abc"));
+    EXPECT_EQ(ReadBytes(Path(QStringLiteral("deck.pzd"))), before) << tab;
+    TearDown();
+    SetUp();
+  }
+}
+
+TEST_F(FormTabsTest, AClickOnATabWithAGoodValueSwitches) {
+  OpenShown(false);
+  TypeThenClickTab(QStringLiteral("3.5"), QStringLiteral("Pumps"));
+  EXPECT_EQ(CurrentTab(), QStringLiteral("Pumps"));
+  EXPECT_TRUE(ui.messages().empty());
+}
+
+// An edited input that fails, though it no longer has the focus, stops the
+// entry into the Source tab, whose entry writes the form's values.
+TEST_F(FormTabsTest, EnteringTheSourceTabChecksEveryEditedInput) {
+  OpenShown(true);
+  const QByteArray before = ReadBytes(Path(QStringLiteral("deck.pzd")));
+  TInput* tank = Input("TANK ");
+  tank->setText(QStringLiteral("abc"));
+  tank->setModified(true);
+  TInput* flow = Input("FLOW ");
+  QTest::mouseClick(flow, Qt::LeftButton);
+  ui.clear();
+  form->UserSelectsTab(0);
+  QApplication::processEvents();
+  EXPECT_EQ(CurrentTab(), QStringLiteral("Main"));
+  EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Illegal character in input")});
+  EXPECT_EQ(QApplication::focusWidget(), tank);
+  EXPECT_EQ(ReadBytes(Path(QStringLiteral("deck.pzd"))), before);
+}
+
+// Leaving a Source tab whose text was not changed writes nothing (the deck
+// keeps its LF line ends); the form is read again all the same.
+TEST_F(FormTabsTest, LeavingAnUnchangedSourceTabWritesNothing) {
+  OpenShown(true);
+  const QString deck = Path(QStringLiteral("deck.pzd"));
+  QByteArray lf = ReadBytes(deck);
+  lf.replace("\r\n", "\n");
+  ASSERT_EQ(WriteFileAtomic(deck, lf), 0);
+  form->LoadEditor(deck);
+  form->UserSelectsTab(0);
+  ASSERT_TRUE(form->IsSourceTabCurrent());
+  form->UserSelectsTab(form->FindTab(QStringLiteral("Main")));
+  EXPECT_EQ(CurrentTab(), QStringLiteral("Main"));
+  EXPECT_EQ(ReadBytes(deck), lf);
+  EXPECT_TRUE(ui.messages().empty());
+
+  // An edit is written when the tab is left.
+  form->UserSelectsTab(0);
+  form->Editor()->appendPlainText(QStringLiteral("* one more"));
+  EXPECT_FALSE(form->SourceSaved);
+  form->UserSelectsTab(form->FindTab(QStringLiteral("Main")));
+  EXPECT_TRUE(ReadBytes(deck).endsWith("* one more\r\n"));
+}
+
+// F1 after a click on an empty part of a page or of the tab row shows the
+// default topic.
+TEST_F(FormTabsTest, F1WithNoFocusedInputShowsTheDefaultTopic) {
+  OpenShown(false);
+  TFormPage* page = form->Page(form->CurrentPage);
+  TFormTabBar* bar = form->TabControl();
+  const std::vector<std::pair<QWidget*, QPoint>> clicks = {
+      {page->viewport(), QPoint(page->viewport()->width() - 5, page->viewport()->height() - 5)},
+      {bar, bar->tabRect(bar->currentIndex()).center()},
+  };
+  for (const auto& [widget, point] : clicks) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, point);
+    QApplication::processEvents();
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    EXPECT_EQ(dynamic_cast<TInput*>(focused), nullptr);
+    host.helpContexts.clear();
+    QTest::keyClick(focused, Qt::Key_F1);
+    EXPECT_EQ(host.helpContexts, std::vector<int>{0}) << focused->metaObject()->className();
+  }
+}
+
+}  // namespace
+}  // namespace pm::test
