@@ -66,6 +66,9 @@ TEST_F(SourceCommandsTest, FileSaveReadsTheDeckAgainAfterAParseError) {
   EXPECT_EQ(ReadBytes(deck), "*PLENZO\r\n*|*Heading\r\n*|<FONT2> ARIAL 12\r\n*|*Fixed\r\n");
   EXPECT_EQ(ReadBytes(folder_ + QStringLiteral("/~temp.pzd")), ReadBytes(deck));
   EXPECT_FALSE(plenzo->Model().ParseFailed);
+  EXPECT_FALSE(plenzo->SubWindow()->isHidden());
+  EXPECT_FALSE(plenzo->isHidden());
+  EXPECT_EQ(KindOfChild(plenzo->SubWindow()), KindFormSource);
   EXPECT_EQ(plenzo->Model().Elements.OnPage(0).size(), 2u);
   EXPECT_EQ(G().ParseErrorState, 0);
   EXPECT_FALSE(plenzo->Editor()->document()->isModified());
