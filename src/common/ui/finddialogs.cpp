@@ -15,6 +15,7 @@ TFindDialog::TFindDialog(QWidget* parent, bool withReplace) : QDialog(parent) {
   setObjectName(withReplace ? QStringLiteral("ReplaceDialog") : QStringLiteral("FindDialog"));
   setWindowTitle(withReplace ? QStringLiteral("Replace") : QStringLiteral("Find"));
   setModal(false);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
   grid_ = new QGridLayout(this);
   grid_->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -100,6 +101,8 @@ TReplaceDialog::TReplaceDialog(QWidget* parent) : TFindDialog(parent, true) {
   buttons->addWidget(CancelButton);
   buttons->addStretch();
   grid_->addLayout(buttons, 0, 2, 3, 1);
+  setTabOrder(FindEdit, ReplaceEdit);
+  setTabOrder(ReplaceEdit, WholeWord);
 
   for (QPushButton* button : {ReplaceButton, ReplaceAllButton}) {
     connect(button, &QPushButton::clicked, this, [this, button] {

@@ -252,6 +252,8 @@ QStringList TEditForm::Lines() const {
   return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
 
+QSize TEditForm::sizeHint() const { return {640, 420}; }
+
 QMdiSubWindow* TEditForm::SubWindow() const { return qobject_cast<QMdiSubWindow*>(parentWidget()); }
 
 bool TEditForm::event(QEvent* event) {

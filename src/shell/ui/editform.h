@@ -80,6 +80,8 @@ class TEditForm final : public QWidget {
   QStringList Lines() const;
   QPlainTextEdit* Editor() const { return editor_; }
   QMdiSubWindow* SubWindow() const;
+  // Room for a deck's lines when the window opens.
+  QSize sizeHint() const override;
 
   TFindDialog* FindDialog = nullptr;
   TReplaceDialog* ReplaceDialog = nullptr;
