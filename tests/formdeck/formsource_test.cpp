@@ -197,6 +197,21 @@ TEST_F(FormSourceTest, AFailedWriteRefusesTheTabChange) {
   EXPECT_EQ(G().ParseErrorState, 0);
 }
 
+// A character with no Windows-1252 byte would be written as "?": the text
+// is not written, the line is named and the tab change is refused.
+TEST_F(FormSourceTest, ACharacterTheDeckCannotHoldKeepsTheTab) {
+  Open();
+  TypeAtEnd(QStringLiteral("\n*|*Flow "));
+  Editor()->insertPlainText(QString(QChar(0x3BB)));  // no key for it
+  ClickTab(1);
+  EXPECT_EQ(ui.texts(), QStringList{UnencodableLineMessage(3, deck)});
+  EXPECT_EQ(form->TabControl()->currentIndex(), 0);
+  EXPECT_EQ(ReadBytes(deck), kDeck);
+  EXPECT_FALSE(form->Save());
+  EXPECT_TRUE(Modified());
+  EXPECT_EQ(ReadBytes(deck), kDeck);
+}
+
 TEST_F(FormSourceTest, SaveWritesTheEditAndFreesTheForm) {
   Open();
   TypeAtEnd(QStringLiteral("\n\n*|*World"));

@@ -10,6 +10,8 @@
 #include "formdeck/ui/plenzoform.h"
 #include "platform/textfile.h"
 
+#include <cerrno>
+
 namespace pm {
 
 void TPlenzoForm::LoadEditor(const QString& fileName) {
@@ -26,9 +28,14 @@ void TPlenzoForm::LoadEditor(const QString& fileName) {
 int TPlenzoForm::SaveEditorLines(const QString& name) {
   // An editor that was never loaded holds no deck text to save.
   if (!editorLoaded_) return 0;
-  const int error = SaveSourceText(name, editor_->toPlainText());
+  const int error = SaveSourceText(name, editor_->toPlainText(), &unencodableLine_);
   if (error == 0) sourceChanged_ = false;
   return error;
+}
+
+QString TPlenzoForm::SourceWriteMessage(int error, const QString& name) const {
+  if (error == EILSEQ && unencodableLine_ > 0) return UnencodableLineMessage(unencodableLine_, StripQuotes(name));
+  return ErrorNumberText(error);
 }
 
 void TPlenzoForm::EditorChange() {
@@ -61,7 +68,7 @@ bool TPlenzoForm::Save() {
   QTextDocument* doc = editor_->document();
   if (doc->isModified()) {
     if (const int error = SaveEditorLines(model_.FileName); error != 0) {
-      ShowMessageKind(ErrorNumberText(error), 0, true);
+      ShowMessageKind(SourceWriteMessage(error, model_.FileName), 0, true);
       return false;
     }
     DisposeContent();

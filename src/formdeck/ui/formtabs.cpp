@@ -54,7 +54,7 @@ bool TPlenzoForm::TabControlChanging() {
 // from the old file would let a later save write the form over the edits.
 bool TPlenzoForm::LeaveSourceTab() {
   if (const int error = sourceChanged_ ? SaveEditorLines(model_.FileName) : 0; error != 0) {
-    ShowMessageKind(ErrorNumberText(error), 0, true);
+    ShowMessageKind(SourceWriteMessage(error, model_.FileName), 0, true);
     return false;
   }
   DisposeContent();

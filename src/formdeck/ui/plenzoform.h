@@ -134,6 +134,9 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   // The Source editor.
   void LoadEditor(const QString& fileName);
   int SaveEditorLines(const QString& name);  // 0 or an errno
+  // The message for a failed SaveEditorLines: "Error #" and the code, or
+  // the line that holds a character Windows-1252 cannot hold.
+  QString SourceWriteMessage(int error, const QString& name) const;
   void EditorChange();
   // The settings' Source font on the editor and the text coloured by line
   // kind; neither counts as an edit.
@@ -290,7 +293,8 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   bool loadingEditor_ = false;
   bool colouring_ = false;
   bool editorLoaded_ = false;
-  bool sourceChanged_ = false;  // the Source text differs from the file
+  bool sourceChanged_ = false;
+  int unencodableLine_ = 0;  // the Source text differs from the file
   const QEvent* lastKey_ = nullptr;
   QPointer<QObject> lastKeyReceiver_;
 };

@@ -61,7 +61,7 @@ bool DocumentCommands::SaveFormPages(TPlenzoForm* form) {
 bool DocumentCommands::SaveFormSource(TPlenzoForm* form, const QString& name) {
   if (!form->Save()) return false;
   if (const int err = form->SaveEditorLines(name); err != 0) {
-    ShowMessageKind(ErrorNumberText(err), 0, true);
+    ShowMessageKind(form->SourceWriteMessage(err, name), 0, true);
     form->Editor()->document()->setModified(true);
     return false;
   }
