@@ -33,7 +33,7 @@ int SaveSourceText(const QString& fileName, const QString& text, int* badLine) {
   const std::vector<std::string> lines = EditorTextToLines(text, &bad);
   if (badLine) *badLine = bad;
   if (bad != 0) return EILSEQ;
-  return WriteTextLines(ResolveUnquoted(fileName), lines);
+  return WriteTextLines(fileName, lines);
 }
 
 }  // namespace pm

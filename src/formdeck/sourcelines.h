@@ -13,9 +13,10 @@ std::vector<std::string> EditorTextToLines(const QString& text, int* badLine = n
 // Deck lines as editor text.
 QString LinesToEditorText(const std::vector<std::string>& lines);
 
-// Writes editor text to a deck (CRLF lines). Returns 0 or an errno; a text
-// with a character Windows-1252 cannot hold is not written (EILSEQ, and the
-// line in badLine), since a "?" in its place would lose what was typed.
+// Writes editor text to the file at that path, as given (CRLF lines).
+// Returns 0 or an errno; a text with a character Windows-1252 cannot hold
+// is not written (EILSEQ, and the line in badLine), since a "?" in its
+// place would lose what was typed.
 int SaveSourceText(const QString& fileName, const QString& text, int* badLine = nullptr);
 
 }  // namespace pm

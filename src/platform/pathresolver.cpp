@@ -97,4 +97,14 @@ QString ExtensionKey(const QString& fileName) {
   return clean.mid(dot, 4).toUpper();
 }
 
+QString ResolveNewFileName(const QString& name) {
+  const QString clean = CleanPathText(name);
+  const qsizetype slash = clean.lastIndexOf(QLatin1Char('/'));
+  if (slash < 0 || QFileInfo::exists(clean)) return clean;
+  if (slash == 0) return clean;
+  QString folder = ResolvePath(clean.left(slash));
+  if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+  return folder + clean.mid(slash + 1);
+}
+
 }  // namespace pm

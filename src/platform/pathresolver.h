@@ -14,6 +14,11 @@ namespace pm {
 // the cleaned name (so that a file about to be created lands where asked).
 QString ResolvePath(const QString& name);
 
+// A name the user chose for a file to write: cleaned, its folders resolved
+// without regard to case, its last component kept exactly as given, so a
+// case variant of an existing file names a new file.
+QString ResolveNewFileName(const QString& name);
+
 // The cleaning steps alone: quotes, separators, drive letter.
 QString CleanPathText(const QString& name);
 

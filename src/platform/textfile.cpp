@@ -84,6 +84,17 @@ int PreparedFile::Prepare(const QString& path, const QByteArray& bytes) {
   Discard();
   const QFileInfo info(path);
   if (info.isDir()) return EISDIR;
+  // A file without write permission is not replaced, although a rename
+  // beside it would succeed (for root, a file with no write bit at all).
+  {
+    struct stat existing {};
+    const QByteArray name = QFile::encodeName(info.absoluteFilePath());
+    if (::stat(name.constData(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+      const bool writable =
+          ::geteuid() == 0 ? (existing.st_mode & 0222) != 0 : ::access(name.constData(), W_OK) == 0;
+      if (!writable) return EACCES;
+    }
+  }
   QByteArray temp = QFile::encodeName(info.absolutePath() + QStringLiteral("/.~") + info.fileName() +
                                       QStringLiteral(".XXXXXX"));
   const int fd = ::mkostemp(temp.data(), O_CLOEXEC);

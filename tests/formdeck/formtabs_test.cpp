@@ -102,6 +102,24 @@ TEST_F(FormTabsTest, EnteringTheSourceTabChecksEveryEditedInput) {
   EXPECT_EQ(ReadBytes(Path(QStringLiteral("deck.pzd"))), before);
 }
 
+// Entering the Source tab writes the values first; a deck that cannot be
+// written keeps the form and what was typed.
+TEST_F(FormTabsTest, ASourceTabThatCannotTakeTheValuesIsNotEntered) {
+  OpenShown(true);
+  const QString deck = Path(QStringLiteral("deck.pzd"));
+  const QByteArray before = ReadBytes(deck);
+  ASSERT_TRUE(QFile::setPermissions(deck, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+  TInput* tank = Input("TANK ");
+  QTest::mouseClick(tank, Qt::LeftButton);
+  Type(tank, QStringLiteral("3.5"));
+  form->UserSelectsTab(0);
+  EXPECT_EQ(CurrentTab(), QStringLiteral("Main"));
+  EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Error #13")});
+  EXPECT_EQ(tank->text(), QStringLiteral("3.5"));
+  EXPECT_TRUE(form->DCKChanged());
+  EXPECT_EQ(ReadBytes(deck), before);
+}
+
 // Leaving a Source tab whose text was not changed writes nothing (the deck
 // keeps its LF line ends); the form is read again all the same.
 TEST_F(FormTabsTest, LeavingAnUnchangedSourceTabWritesNothing) {
@@ -126,25 +144,25 @@ TEST_F(FormTabsTest, LeavingAnUnchangedSourceTabWritesNothing) {
   EXPECT_TRUE(ReadBytes(deck).endsWith("* one more\r\n"));
 }
 
-// F1 after a click on an empty part of a page or of the tab row shows the
-// default topic.
+// F1 after a click on an empty part of a page shows the default topic,
+// also when keys went to an input before.
 TEST_F(FormTabsTest, F1WithNoFocusedInputShowsTheDefaultTopic) {
   OpenShown(false);
   TFormPage* page = form->Page(form->CurrentPage);
-  TFormTabBar* bar = form->TabControl();
-  const std::vector<std::pair<QWidget*, QPoint>> clicks = {
-      {page->viewport(), QPoint(page->viewport()->width() - 5, page->viewport()->height() - 5)},
-      {bar, bar->tabRect(bar->currentIndex()).center()},
-  };
-  for (const auto& [widget, point] : clicks) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, point);
+  for (const bool typedFirst : {false, true}) {
+    if (typedFirst) {
+      QTest::mouseClick(Input("TANK "), Qt::LeftButton);
+      QTest::keyClick(Input("TANK "), Qt::Key_End);
+    }
+    QTest::mouseClick(page->viewport(), Qt::LeftButton, {},
+                      QPoint(page->viewport()->width() - 5, page->viewport()->height() - 5));
     QApplication::processEvents();
     QWidget* focused = QApplication::focusWidget();
     ASSERT_NE(focused, nullptr);
     EXPECT_EQ(dynamic_cast<TInput*>(focused), nullptr);
     host.helpContexts.clear();
     QTest::keyClick(focused, Qt::Key_F1);
-    EXPECT_EQ(host.helpContexts, std::vector<int>{0}) << focused->metaObject()->className();
+    EXPECT_EQ(host.helpContexts, std::vector<int>{0}) << typedFirst;
   }
 }
 

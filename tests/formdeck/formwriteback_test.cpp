@@ -184,6 +184,41 @@ TEST_F(WriteBackTest, AFollowerWithoutItsColumnKeepsItsDeckValue) {
   EXPECT_TRUE(ui.messages().empty()) << ui.texts().join(QLatin1Char('\n')).toStdString();
 }
 
+// A deck without write permission is not replaced: error 13, the deck and
+// its backup untouched.
+TEST_F(WriteBackTest, AReadOnlyDeckIsNotReplaced) {
+  Open("writeback");
+  const QString deck = Path(QStringLiteral("deck.pzd"));
+  const QByteArray before = ReadBytes(deck);
+  WriteBytes(Path(QStringLiteral("deck.BAK")), "old backup");
+  ASSERT_TRUE(QFile::setPermissions(deck, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+  Type(Input("FLOW "), QStringLiteral("7.25"));
+  form->WriteDeck(form->FileName());
+  EXPECT_FALSE(form->SaveSucceeded);
+  EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Error #13")});
+  EXPECT_EQ(ReadBytes(deck), before);
+  EXPECT_EQ(ReadBytes(Path(QStringLiteral("deck.BAK"))), QByteArray("old backup"));
+  EXPECT_TRUE(form->DCKChanged());
+}
+
+// Save as to a case variant of the deck's name makes that file; the deck
+// stays byte for byte and gets no backup.
+TEST_F(WriteBackTest, SavingAsACaseVariantWritesTheNameGiven) {
+  Open("writeback");
+  const QString deck = Path(QStringLiteral("deck.pzd"));
+  const QByteArray before = ReadBytes(deck);
+  Type(Input("FLOW "), QStringLiteral("7.25"));
+  const QString upper = Path(QStringLiteral("DECK.PZD"));
+  form->WriteDeck(upper);
+  EXPECT_TRUE(form->SaveSucceeded);
+  EXPECT_EQ(form->FileName(), upper);
+  EXPECT_EQ(ReadBytes(deck), before);
+  EXPECT_TRUE(QFileInfo(upper).isFile());
+  EXPECT_EQ(SavedLine(9, "DECK.PZD"), "FLOW = 7.2500000000000E+00");
+  EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("deck.BAK"))));
+  EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("DECK.BAK"))));
+}
+
 TEST_F(WriteBackTest, AChosenFileIsWrittenWithItsQuotes) {
   Open("writeback");
   auto* file = dynamic_cast<TOpenFile*>(Element("ASSIGN")->fileInput);

@@ -54,6 +54,19 @@ TEST_F(ResolverTest, RelativeNamesResolveAgainstTheCurrentFolder) {
   QDir::setCurrent(old);
 }
 
+TEST_F(ResolverTest, ANewNameKeepsItsLastComponentAsGiven) {
+  struct Case {
+    QString input;
+    QString expected;
+  } cases[] = {
+      {root_ + QStringLiteral("/DATA/PUMPS.LST"), root_ + QStringLiteral("/Data/PUMPS.LST")},
+      {root_ + QStringLiteral("/Data/pumps.lst"), root_ + QStringLiteral("/Data/pumps.lst")},
+      {QLatin1Char('"') + root_ + QStringLiteral("/data/New.pzd\""), root_ + QStringLiteral("/Data/New.pzd")},
+      {root_ + QStringLiteral("/none/x.pzd"), root_ + QStringLiteral("/none/x.pzd")},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ResolveNewFileName(c.input), c.expected) << c.input.toStdString();
+}
+
 TEST(ExtensionKey, FirstFourCharactersUpperCased) {
   EXPECT_EQ(ExtensionKey(QStringLiteral("/a/b/plant.pzd")), QStringLiteral(".PZD"));
   EXPECT_EQ(ExtensionKey(QStringLiteral("plant.Dck2")), QStringLiteral(".DCK"));

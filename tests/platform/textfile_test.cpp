@@ -1,6 +1,7 @@
 #include "platform/cp1252.h"
 #include "platform/textfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -45,6 +46,21 @@ TEST(TextFile, FailedWriteLeavesTheOldFile) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("sub/x.txt"));
   EXPECT_EQ(WriteFileAtomic(path, QByteArray("new")), 2);  // folder missing
+}
+
+TEST(TextFile, AFileWithoutWritePermissionIsNotReplaced) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("x.pzd"));
+  ASSERT_EQ(WriteFileAtomic(path, QByteArray("old")), 0);
+  ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+  EXPECT_EQ(WriteFileAtomic(path, QByteArray("new")), 13);
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_EQ(file.readAll(), QByteArray("old"));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("x.pzd")});
+  // With a write bit it is replaced again.
+  ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+  EXPECT_EQ(WriteFileAtomic(path, QByteArray("new")), 0);
 }
 
 TEST(Cp1252, RoundTripsEveryByte) {

@@ -17,6 +17,8 @@
 #include "shell/ui/menustate.h"
 #include "shell/ui/windowhelpers.h"
 #include "shellfixture.h"
+#include "shell/runprogram.h"
+#include "support/standins.h"
 
 namespace pm::test {
 namespace {
@@ -281,6 +283,25 @@ TEST_F(DocumentsTest, DedicatedModeOffersPlenzoDecksOnly) {
   EXPECT_EQ(Kinds(), std::vector<int>{KindFormPages});
 }
 
+// File/Open of a file that is no Plenzo deck in dedicated mode: the form's
+// question comes once, before the dialog; the exit does not ask again.
+TEST_F(DocumentsTest, DedicatedRefusalAsksEachWindowOnce) {
+  Begin(QStringLiteral("demo"));
+  const QString deck = Deck("plant.pzd", QStringLiteral("plant.pzd"));
+  const QString plain = Deck("plain.dck", QStringLiteral("plain.dck"));
+  form_->ReadaFile(deck);
+  Only<TPlenzoForm>()->Model().Changed = true;
+  ui_.clear();
+  ui_.answer(ModalResult::No);
+  ui_.answerFile(plain);
+  form_->Open1Click();
+  EXPECT_EQ(Questions(), QStringList{deck + QStringLiteral(" has been changed.  Save it?")});
+  EXPECT_EQ(ui_.texts().size(), 2);
+  EXPECT_EQ(ui_.texts().constLast(), plain + QStringLiteral(" is not a Plenzo file."));
+  EXPECT_EQ(quits_, std::vector<int>{1});
+  EXPECT_TRUE(Children().isEmpty());
+}
+
 TEST_F(DocumentsTest, OpeningADeckOverAFormAsksTheFormOnceAndCancelKeepsIt) {
   Begin(QStringLiteral("demo"));
   const QString first = Deck("plant.pzd", QStringLiteral("a/first.pzd"));
@@ -341,6 +362,83 @@ TEST_F(DocumentsTest, AnUntouchedDeckClosesWithoutAQuestionHoweverItWasOpened) {
   ui_.answer(ModalResult::Cancel);
   EXPECT_FALSE(Children().first()->close());
   EXPECT_EQ(Questions(), QStringList{deck + QStringLiteral(" has been changed.  Save it?")});
+}
+
+// While a program is waited for, the close buttons of the form and the text
+// editor are refused with a beep; afterwards they close again.
+TEST_F(DocumentsTest, CloseRequestsAreRefusedDuringAProgramWait) {
+  Begin();
+  const QString deck = Deck("plant.pzd", QStringLiteral("plant.pzd"));
+  const QString notes = Deck("notes.txt", QStringLiteral("notes.txt"));
+  form_->ReadaFile(deck);
+  form_->ReadaFile(notes);
+  ASSERT_EQ(Children().size(), 2);
+  Only<TPlenzoForm>()->Model().Changed = true;
+  const QString engineDeck = folder_ + QStringLiteral("/run.dck");
+  WriteBytes(engineDeck, "* deck\r\n");
+  G().ProgramFolder = BinDir();
+  ScopedEnv sleep("ZANTOR_SLEEP_MS", "300");
+  std::vector<bool> closed;
+  LocalTimer timer(50, [&] {
+    for (QMdiSubWindow* child : Children()) closed.push_back(child->close());
+  });
+  ui_.clear();
+  EXPECT_TRUE(RunProgramOK(BinDir() + QStringLiteral("/Zantor \"") + engineDeck + QLatin1Char('"'), form_->Runs));
+  EXPECT_EQ(closed, (std::vector<bool>{false, false}));
+  EXPECT_EQ(Children().size(), 2);
+  EXPECT_TRUE(ui_.messages().empty());
+  EXPECT_EQ(ui_.beeps(), 2);
+
+  ui_.answer(ModalResult::No);
+  EXPECT_TRUE(Only<TPlenzoForm>()->SubWindow()->close());
+}
+
+// One window per file: a text file open in an editor is shown there, also
+// when named in another case or through another path.
+TEST_F(DocumentsTest, ASecondOpenOfATextFileShowsItsWindow) {
+  Begin();
+  const QString notes = Deck("notes.txt", QStringLiteral("notes.txt"));
+  TEditForm* first = OpenActive<TEditForm>(notes);
+  ASSERT_NE(first, nullptr);
+  first->Editor()->appendPlainText(QStringLiteral("typed"));
+  const QString other = Deck("plain.dck", QStringLiteral("other.txt"));
+  OpenActive<TEditForm>(other);
+  ASSERT_EQ(Children().size(), 2);
+  ui_.clear();
+  for (const QString& name : {notes, folder_ + QStringLiteral("/./NOTES.TXT")}) {
+    form_->ReadaFile(name);
+    EXPECT_EQ(Children().size(), 2);
+    EXPECT_EQ(form_->MdiArea()->activeSubWindow(), first->SubWindow());
+    EXPECT_TRUE(first->Modified());
+  }
+  form_->RecentFiles.Add(notes);
+  form_->OpenFileItem(form_->RecentFiles.Count() - 1);
+  EXPECT_EQ(Children().size(), 2);
+  EXPECT_TRUE(ui_.messages().empty());
+}
+
+// The restore point beside an open deck is not opened: nothing is deleted
+// and no window is made.
+TEST_F(DocumentsTest, AnOpenDecksWorkingCopyIsNotOpened) {
+  for (const char* program : {"mivaro", "demo"}) {
+    Begin(QLatin1String(program));
+    const QString deck = Deck("plant.pzd", QStringLiteral("plant.pzd"));
+    form_->ReadaFile(deck);
+    TPlenzoForm* plenzo = Only<TPlenzoForm>();
+    const QString copy = folder_ + QStringLiteral("/~temp.pzd");
+    ASSERT_EQ(plenzo->WorkingCopyPath(), copy);
+    const QByteArray bytes = ReadBytes(copy);
+    ui_.clear();
+    form_->ReadaFile(copy);
+    form_->EditPlenzo(copy, 0);
+    const QString message = copy + QStringLiteral(" is the working copy of ") + deck +
+                            QStringLiteral(", which is open.  It cannot be opened.");
+    EXPECT_EQ(ui_.texts(), (QStringList{message, message})) << program;
+    EXPECT_EQ(ReadBytes(copy), bytes) << program;
+    EXPECT_EQ(Children().size(), 1) << program;
+    EXPECT_EQ(Only<TPlenzoForm>(), plenzo) << program;
+    EXPECT_FALSE(Docs().EndRequested()) << program;
+  }
 }
 
 TEST_F(DocumentsTest, AFormWhoseParseFailedClosesOnceTheOpenerIsDone) {
@@ -493,6 +591,35 @@ TEST_F(DocumentsTest, SaveAsMovesAnEditorToTheNewFileAndItsKindFollows) {
   EXPECT_EQ(KindOfChild(editor->SubWindow()), KindTextEditor);
   EXPECT_EQ(form_->InputFileName, target);
   EXPECT_EQ(form_->Item(QStringLiteral("Input1"))->text(), QStringLiteral("Input ") + target);
+}
+
+// A name typed in the Save as dialog is written as typed: a case variant
+// of an open file is a new file, and the original stays byte for byte.
+TEST_F(DocumentsTest, SaveAsToACaseVariantLeavesTheOriginal) {
+  Begin();
+  const QString deck = Deck("plant.pzd", QStringLiteral("tank.pzd"));
+  const QByteArray original = ReadBytes(deck);
+  TPlenzoForm* plenzo = OpenActive<TPlenzoForm>(deck);
+  ASSERT_TRUE(plenzo->IsSourceTabCurrent());
+  plenzo->Editor()->appendPlainText(QStringLiteral("* more"));
+  const QString upper = folder_ + QStringLiteral("/TANK.PZD");
+  ui_.answerFile(upper);
+  form_->Saveas1Click();
+  EXPECT_EQ(ReadBytes(deck), original);
+  EXPECT_EQ(ReadBytes(upper), original + QByteArray("* more\r\n"));
+  EXPECT_EQ(plenzo->FileName(), upper);
+  EXPECT_FALSE(QFileInfo::exists(folder_ + QStringLiteral("/tank.BAK")));
+
+  const QString notes = Deck("notes.txt", QStringLiteral("notes.txt"));
+  const QByteArray notesBefore = ReadBytes(notes);
+  TEditForm* editor = OpenActive<TEditForm>(notes);
+  editor->Editor()->appendPlainText(QStringLiteral("more"));
+  const QString notesUpper = folder_ + QStringLiteral("/NOTES.TXT");
+  ui_.answerFile(notesUpper);
+  form_->Saveas1Click();
+  EXPECT_EQ(ReadBytes(notes), notesBefore);
+  EXPECT_TRUE(ReadBytes(notesUpper).endsWith("more\r\n"));
+  EXPECT_EQ(editor->FileName(), notesUpper);
 }
 
 TEST_F(DocumentsTest, ACancelledSaveAsChangesNeitherKindNorFile) {

@@ -36,7 +36,9 @@ bool TPlenzoForm::eventFilter(QObject* watched, QEvent* e) {
     return page && (w == page || w == page->viewport()) && FormMouseWheel(static_cast<QWheelEvent*>(e));
   }
   // A key the receiver ignores travels on to its parents: it is seen once.
-  if (e == lastKey_ && lastKeyReceiver_ && w != lastKeyReceiver_ &&
+  // A key's first receiver is the focused widget; a new key may reuse the
+  // address of the last one.
+  if (w != QApplication::focusWidget() && e == lastKey_ && lastKeyReceiver_ && w != lastKeyReceiver_ &&
       w->isAncestorOf(qobject_cast<QWidget*>(lastKeyReceiver_.data()))) {
     return false;
   }

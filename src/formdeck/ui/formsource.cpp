@@ -8,6 +8,7 @@
 #include "formdeck/sourcecolors.h"
 #include "formdeck/sourcelines.h"
 #include "formdeck/ui/plenzoform.h"
+#include "platform/pathresolver.h"
 #include "platform/textfile.h"
 
 #include <cerrno>
@@ -25,10 +26,11 @@ void TPlenzoForm::LoadEditor(const QString& fileName) {
   sourceChanged_ = false;
 }
 
-int TPlenzoForm::SaveEditorLines(const QString& name) {
+int TPlenzoForm::SaveEditorLines(const QString& name, bool asGiven) {
   // An editor that was never loaded holds no deck text to save.
   if (!editorLoaded_) return 0;
-  const int error = SaveSourceText(name, editor_->toPlainText(), &unencodableLine_);
+  const QString path = asGiven ? ResolveNewFileName(name) : ResolveUnquoted(name);
+  const int error = SaveSourceText(path, editor_->toPlainText(), &unencodableLine_);
   if (error == 0) sourceChanged_ = false;
   return error;
 }
@@ -64,10 +66,10 @@ void TPlenzoForm::FormPaint() {
   if (fontChanged || !(highlighter_->Styles() == SourceStylesFromSettings())) Colorize();
 }
 
-bool TPlenzoForm::Save() {
+bool TPlenzoForm::Save(bool asGiven) {
   QTextDocument* doc = editor_->document();
   if (doc->isModified()) {
-    if (const int error = SaveEditorLines(model_.FileName); error != 0) {
+    if (const int error = SaveEditorLines(model_.FileName, asGiven); error != 0) {
       ShowMessageKind(SourceWriteMessage(error, model_.FileName), 0, true);
       return false;
     }

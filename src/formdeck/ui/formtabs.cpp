@@ -75,6 +75,13 @@ void TPlenzoForm::TabControlChange() {
   if (SourceShown) {
     if (G().ParseErrorState == 0 && DCKChanged()) {
       WriteDeck(model_.FileName);
+      // A deck that could not be written would show without the values,
+      // and leaving the tab would read them away: the page stays.
+      if (!SaveSucceeded) {
+        tabControl_->setCurrentIndex(CurrentPage + 1);
+        TabControlChange();
+        return;
+      }
       LoadEditor(model_.FileName);
       model_.Changed = true;
     }

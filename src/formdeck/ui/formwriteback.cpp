@@ -11,6 +11,7 @@
 #include "formdeck/ui/plenzoform.h"
 #include "formdeck/writeback.h"
 #include "platform/cp1252.h"
+#include "platform/pathresolver.h"
 #include "platform/textfile.h"
 
 namespace pm {
@@ -160,8 +161,10 @@ void TPlenzoForm::WriteDeck(const QString& NewName) {
   // Typed text that fails its check is never replaced by the old value.
   if (FailingEditedInput() && !CheckInputs()) return;
   const QString source = ResolveUnquoted(model_.FileName);
+  // The deck's own name is the file that was read; a name chosen to save
+  // under is written as given, with only its folders looked up.
+  QString target = NewName == model_.FileName ? ResolveUnquoted(NewName) : ResolveNewFileName(NewName);
   // A link is written through: the file it names takes the text.
-  QString target = ResolveUnquoted(NewName);
   if (const QFileInfo info(target); info.isSymLink() && info.exists()) target = info.canonicalFilePath();
   const bool same = SameFile(source, target);
   const bool held = model_.DeckLinesHeld;

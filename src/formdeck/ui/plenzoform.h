@@ -133,7 +133,9 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
 
   // The Source editor.
   void LoadEditor(const QString& fileName);
-  int SaveEditorLines(const QString& name);  // 0 or an errno
+  // 0 or an errno; asGiven writes a name chosen to save under exactly as
+  // given (only its folders looked up), else the file the name resolves to.
+  int SaveEditorLines(const QString& name, bool asGiven = false);
   // The message for a failed SaveEditorLines: "Error #" and the code, or
   // the line that holds a character Windows-1252 cannot hold.
   QString SourceWriteMessage(int error, const QString& name) const;
@@ -146,8 +148,9 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   void FormPaint();
   // Writes the edited text to the deck and frees the form, which is built
   // again when the Source tab is left. False (after its message) when the
-  // text could not be written: the modified mark then stays.
-  bool Save();
+  // text could not be written: the modified mark then stays. asGiven as for
+  // SaveEditorLines (a name just chosen in a dialog).
+  bool Save(bool asGiven = false);
   // Prints the Source lines into the running print job.
   void SourcePrint();
   // Find Next of either dialog: searches forward from the caret, or one

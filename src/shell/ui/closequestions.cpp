@@ -14,13 +14,20 @@ namespace pm {
 
 namespace {
 
-// Windows whose content the user may have changed.
 bool IsDocumentKind(int kind) {
   return KindWithin(kind, KindTextEditor) || kind == KindOtherText || KindWithin(kind, KindFormPages) ||
          KindWithin(kind, KindPlot) || KindWithin(kind, KindTable);
 }
 
+int commandCloses = 0;
+
 }  // namespace
+
+CommandClose::CommandClose() { ++commandCloses; }
+CommandClose::~CommandClose() { --commandCloses; }
+bool ClosingByCommand() { return commandCloses > 0; }
+
+bool IsDocumentChild(const QMdiSubWindow* child) { return IsDocumentKind(KindOfChild(child)); }
 
 bool CloseQuestions::AskKinds(QMdiArea* area, const std::vector<int>& kinds) {
   const QList<QMdiSubWindow*> children = area->subWindowList();
@@ -51,6 +58,7 @@ bool AskChildToClose(QMdiSubWindow* child) {
 }
 
 bool CloseChildNow(QMdiSubWindow* child, bool asked) {
+  const CommandClose byCommand;
   QPointer<QMdiSubWindow> guard(child);
   QWidget* widget = child->widget();
   bool closed = true;

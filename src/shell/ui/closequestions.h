@@ -24,6 +24,20 @@ class CloseQuestions {
   std::vector<QPointer<QMdiSubWindow>> asked_;
 };
 
+// Held while the program's own code closes windows (a command, File/Exit):
+// during a program wait only these closes go through.
+class CommandClose {
+ public:
+  CommandClose();
+  ~CommandClose();
+  CommandClose(const CommandClose&) = delete;
+  CommandClose& operator=(const CommandClose&) = delete;
+};
+bool ClosingByCommand();
+
+// Windows whose content the user may have changed.
+bool IsDocumentChild(const QMdiSubWindow* child);
+
 // A document window's close query: a text editor or form window asks to
 // save its changes; other windows have nothing to lose.
 bool AskChildToClose(QMdiSubWindow* child);

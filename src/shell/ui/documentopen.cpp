@@ -13,6 +13,7 @@
 #include "shell/ui/editform.h"
 #include "shell/ui/ostrelform.h"
 #include "shell/ui/waitcursor.h"
+#include "shell/ui/windowhelpers.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -31,6 +32,9 @@ bool IsPzd(const QString& ext) { return ext == QLatin1String(".PZD"); }
 void ShowMessages(const std::vector<ShellMessage>& messages) {
   for (const ShellMessage& m : messages) ShowMessageKind(m.text, m.kind, m.beep);
 }
+
+// The file a name stands for, by its canonical path; empty when missing.
+QString CanonicalFile(const QString& name) { return QFileInfo(ResolveUnquoted(name)).canonicalFilePath(); }
 
 }  // namespace
 
@@ -76,8 +80,47 @@ void DocumentCommands::Open1Click() {
   main_.UpdateMenu();
 }
 
+// A form's restore point is no deck of its own: opening it would close the
+// form, which deletes it.
+bool DocumentCommands::RefuseWorkingCopy(const QString& path) {
+  const QString file = CanonicalFile(path);
+  if (file.isEmpty()) return false;
+  const QList<QMdiSubWindow*> children = main_.MdiArea()->subWindowList();
+  for (QMdiSubWindow* child : children) {
+    const auto* form = qobject_cast<TPlenzoForm*>(child->widget());
+    if (!form || form->WorkingCopyPath().isEmpty() || CanonicalFile(form->WorkingCopyPath()) != file) continue;
+    ShowMessageKind(path + QStringLiteral(" is the working copy of ") + form->FileName() +
+                        QStringLiteral(", which is open.  It cannot be opened."),
+                    1, true);
+    return true;
+  }
+  return false;
+}
+
+// One window per file: a text file open in an editor is shown there.
+bool DocumentCommands::ShowOpenEditor(const QString& path) {
+  const QString file = CanonicalFile(path);
+  if (file.isEmpty()) return false;
+  const QList<QMdiSubWindow*> children = main_.MdiArea()->subWindowList();
+  for (QMdiSubWindow* child : children) {
+    const int kind = KindOfChild(child);
+    const auto* editor = qobject_cast<TEditForm*>(child->widget());
+    if (!editor || (kind != KindTextEditor && kind != KindOtherText) || editor->FileName().isEmpty() ||
+        CanonicalFile(editor->FileName()) != file)
+      continue;
+    child->show();
+    main_.MdiArea()->setActiveSubWindow(child);
+    return true;
+  }
+  return false;
+}
+
 void DocumentCommands::ReadaFile(const QString& path, int) {
   if (RunBusy(main_.Runs)) return;
+  if (RefuseWorkingCopy(path) || ShowOpenEditor(path)) {
+    main_.UpdateMenu();
+    return;
+  }
   Command command(*this);
   const QString ext = ExtensionKey(path);
   const OpenDecision decision = DecideOpen(path, ext, FindMarkerLine(path).found, G().RuntimeMode);
@@ -192,6 +235,7 @@ TPlenzoForm* DocumentCommands::OpenFormDeck(const QString& path, TPlenzoForm* wi
   if (form->Model().ParseFailed && !form->HasSourceTab()) {
     // Nothing of it can be shown or saved: it closes once the opener is done.
     QTimer::singleShot(0, form, [failed = QPointer<TPlenzoForm>(form)] {
+      const CommandClose byCommand;
       if (failed && failed->SubWindow()) failed->SubWindow()->close();
     });
   }
@@ -204,6 +248,10 @@ void DocumentCommands::EditPlenzo(const QString& path, int force) {
     return;
   }
   if (RunBusy(main_.Runs)) return;
+  if (RefuseWorkingCopy(path)) {
+    main_.UpdateMenu();
+    return;
+  }
   Command command(*this);
   const QString ext = ExtensionKey(path);
   const bool opening = IsPzd(ext) || HasWholeMarkerLine(path) || force != 0;

@@ -40,7 +40,20 @@ bool DocumentCommands::Command::Ask(const std::vector<int>& kinds) {
 QMdiSubWindow* DocumentCommands::AddChild(QWidget* window) {
   QMdiSubWindow* sub = main_.MdiArea()->addSubWindow(window);
   SetChildKind(sub, ChildKindOf(window));
+  sub->installEventFilter(this);
   return sub;
+}
+
+// While a program is waited for, the user's close requests of document
+// windows (their close buttons) are refused, as the close commands are.
+bool DocumentCommands::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::Close || !RunBusy(main_.Runs) || ClosingByCommand())
+    return QObject::eventFilter(watched, event);
+  auto* child = qobject_cast<QMdiSubWindow*>(watched);
+  if (!child || !IsDocumentChild(child)) return QObject::eventFilter(watched, event);
+  BeepWarning();
+  event->ignore();
+  return true;
 }
 
 void DocumentCommands::SetInput(const QString& path) {
@@ -105,6 +118,13 @@ void DocumentCommands::ExitLikeFileExit() {
   }
   G().ShellClosing = true;
   exitStatus_ = 1;
+  // A window this command asked already is not asked again by the exit.
+  if (questions_) {
+    const QList<QMdiSubWindow*> children = main_.MdiArea()->subWindowList();
+    for (QMdiSubWindow* child : children) {
+      if (questions_->WasAsked(child)) CloseChildNow(child, true);
+    }
+  }
   if (main_.close()) {
     Quit(exitStatus_);
   } else {

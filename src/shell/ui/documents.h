@@ -72,6 +72,9 @@ class DocumentCommands final : public QObject {
 
   FormHost& Host() { return host_; }
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   // The close questions of the command running: the outermost command owns
   // them, and the commands it calls share them.
@@ -100,9 +103,13 @@ class DocumentCommands final : public QObject {
   QMdiSubWindow* AddChild(QWidget* window);
   void SetInput(const QString& path);
   void EndAfterRefusal();
+  // Refuses, with a message, a file that is an open form's restore point.
+  bool RefuseWorkingCopy(const QString& path);
+  // Shows the text editor that has the file open already; false when none.
+  bool ShowOpenEditor(const QString& path);
   void ExitLikeFileExit();
   bool SaveFormPages(TPlenzoForm* form);
-  bool SaveFormSource(TPlenzoForm* form, const QString& name);
+  bool SaveFormSource(TPlenzoForm* form, const QString& name, bool asGiven = false);
   bool SaveFormSourceAs(TPlenzoForm* form, const QString& name);
   void MoveRestorePoint(TPlenzoForm* form);
   bool SaveEditorAs(TEditForm* editor, const QString& name);

@@ -1,4 +1,5 @@
 // File/Save, File/Save as and the save of a window that has no file yet.
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
@@ -8,6 +9,7 @@
 #include "common/lib1.h"
 #include "formdeck/ui/plenzoform.h"
 #include "platform/pathresolver.h"
+#include "platform/textfile.h"
 #include "shell/filedialogs.h"
 #include "shell/opendispatch.h"
 #include "shell/ui/documents.h"
@@ -58,9 +60,9 @@ bool DocumentCommands::SaveFormPages(TPlenzoForm* form) {
 
 // A form showing its Source saves the edited text (and reads the deck again
 // after a parse error), then writes the text to name.
-bool DocumentCommands::SaveFormSource(TPlenzoForm* form, const QString& name) {
-  if (!form->Save()) return false;
-  if (const int err = form->SaveEditorLines(name); err != 0) {
+bool DocumentCommands::SaveFormSource(TPlenzoForm* form, const QString& name, bool asGiven) {
+  if (!form->Save(asGiven)) return false;
+  if (const int err = form->SaveEditorLines(name, asGiven); err != 0) {
     ShowMessageKind(form->SourceWriteMessage(err, name), 0, true);
     form->Editor()->document()->setModified(true);
     return false;
@@ -86,7 +88,7 @@ void DocumentCommands::MoveRestorePoint(TPlenzoForm* form) {
 bool DocumentCommands::SaveFormSourceAs(TPlenzoForm* form, const QString& name) {
   const QString old = form->FileName();
   form->Model().FileName = name;
-  if (!SaveFormSource(form, name)) {
+  if (!SaveFormSource(form, name, true)) {
     form->Model().FileName = old;
     return false;
   }
@@ -95,10 +97,16 @@ bool DocumentCommands::SaveFormSourceAs(TPlenzoForm* form, const QString& name) 
 }
 
 bool DocumentCommands::SaveEditorAs(TEditForm* editor, const QString& name) {
+  // The editor writes the file its name resolves to: the file made first
+  // under the name given keeps a case variant of another file from taking
+  // its place.
+  const QString path = ResolveNewFileName(name);
+  const bool made = !QFileInfo::exists(path) && WriteFileAtomic(path, QByteArray()) == 0;
   const QString old = editor->FileName();
   editor->SetFileName(name);
   if (editor->Save() != 0) {
     editor->SetFileName(old);
+    if (made) RemoveFile(path);
     return false;
   }
   return true;

@@ -3,6 +3,7 @@
 #include "common/globals.h"
 #include "common/lib1.h"
 #include "common/settings.h"
+#include "common/ui/linkglyphs.h"
 #include "common/ui/setupdlg.h"
 #include "formdeck/ui/formunits.h"
 #include "formdeck/ui/plenzoform.h"
@@ -10,6 +11,7 @@
 #include "shell/menutable.h"
 #include "shell/runprogram.h"
 #include "shell/startup.h"
+#include "shell/ui/closequestions.h"
 #include "shell/ui/menustate.h"
 #include "shell/ui/windowhelpers.h"
 
@@ -56,6 +58,8 @@ void TOSTRELFORM::FormCreate() {
   g.SourceMode = 0;
   EditorCount = 0;
   if (!ReadDFT(g.ProgramFolder)) return;
+  // The link buttons show the bitmaps the settings name from the start.
+  LinkGlyphStore().Load(LinkButtonBitmaps());
   g.AssignFileList.clear();
   if (g.RuntimeMode != 0) {
     SetApplicationTitle(QStringLiteral("Pelmark"));
@@ -135,6 +139,7 @@ void TOSTRELFORM::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  const CommandClose byCommand;
   const QList<QMdiSubWindow*> children = mdiArea_->subWindowList();
   for (QMdiSubWindow* child : children) {
     QPointer<QMdiSubWindow> guard(child);
