@@ -271,6 +271,8 @@ TEST_F(FormSourceTest, SaveAfterAParseErrorReadsTheDeckAgain) {
   EXPECT_EQ(G().ParseErrorState, 0);
   EXPECT_TRUE(form->Shown());
   EXPECT_EQ(form->TabControl()->currentIndex(), 0);
+  EXPECT_EQ(ChildKindOf(form.get()), KindFormSource);
+  EXPECT_TRUE(Editor()->isVisibleTo(form.get()));
   ASSERT_EQ(Elements(), 1u);
   EXPECT_EQ(form->Model().Elements.OnPage(0)[0]->text, "Again");
 }
