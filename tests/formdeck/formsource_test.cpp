@@ -262,8 +262,9 @@ TEST_F(FormSourceTest, SaveAfterAParseErrorReadsTheDeckAgain) {
   EXPECT_TRUE(form->Shown());
   EXPECT_EQ(ReadBytes(deck), "*PLENZO\r\n*|*Hello\r\n*|<FONT4> XY\r\n");
 
-  // Put right: the form is read again and is whole.
-  G().ParseErrorState = 100;
+  // Put right: the form is read again and is whole, although the failed
+  // re-read left no parse error pending.
+  ASSERT_EQ(G().ParseErrorState, 0);
   Editor()->selectAll();
   Type(QStringLiteral("*PLENZO\n*|*Again"));
   EXPECT_TRUE(form->Save());
@@ -273,6 +274,7 @@ TEST_F(FormSourceTest, SaveAfterAParseErrorReadsTheDeckAgain) {
   EXPECT_EQ(form->TabControl()->currentIndex(), 0);
   EXPECT_EQ(ChildKindOf(form.get()), KindFormSource);
   EXPECT_TRUE(Editor()->isVisibleTo(form.get()));
+  EXPECT_EQ(form->TabCount(), 2);  // Source and Main
   ASSERT_EQ(Elements(), 1u);
   EXPECT_EQ(form->Model().Elements.OnPage(0)[0]->text, "Again");
 }

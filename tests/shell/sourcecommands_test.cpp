@@ -67,6 +67,8 @@ TEST_F(SourceCommandsTest, FileSaveReadsTheDeckAgainAfterAParseError) {
   EXPECT_EQ(ReadBytes(folder_ + QStringLiteral("/~temp.pzd")), ReadBytes(deck));
   EXPECT_FALSE(plenzo->Model().ParseFailed);
   EXPECT_FALSE(plenzo->SubWindow()->isHidden());
+  EXPECT_EQ(plenzo->TabCount(), 2);
+  EXPECT_TRUE(plenzo->TabControl()->isVisibleTo(plenzo));
   EXPECT_FALSE(plenzo->isHidden());
   EXPECT_EQ(KindOfChild(plenzo->SubWindow()), KindFormSource);
   EXPECT_EQ(plenzo->Model().Elements.OnPage(0).size(), 2u);

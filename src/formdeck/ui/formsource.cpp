@@ -74,7 +74,10 @@ bool TPlenzoForm::Save(bool asGiven) {
       return false;
     }
     DisposeContent();
-    if (G().ParseErrorState != 0) {
+    // A form whose last read failed has lost its pages, and with them every
+    // tab to leave the Source tab by: it is read again too, or a second
+    // save after a failed one could never bring the form back.
+    if (G().ParseErrorState != 0 || model_.ParseFailed) {
       // The re-read's own failure marks the form, which keeps the write-back
       // away from it; the window stays on its Source tab.
       G().ParseErrorState = 0;
