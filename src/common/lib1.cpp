@@ -62,6 +62,11 @@ QString OpenErrorMessage(int code, const QString& path) {
          QStringLiteral(" was encountered while trying to open file ") + path;
 }
 
+QString UnencodableLineMessage(int line, const QString& path) {
+  return QStringLiteral("Line ") + QString::number(line) + QStringLiteral(" of ") + path +
+         QStringLiteral(" holds a character that a Windows-1252 file cannot hold; the file was not saved.");
+}
+
 void TrimInPlace(std::string& s) {
   size_t b = 0;
   while (b < s.size() && static_cast<unsigned char>(s[b]) <= 32) ++b;

@@ -39,6 +39,9 @@ QString ErrorNumberText(int code);       // "Error #103"
 QString WriteErrorMessage(int code, const QString& path);
 // "Error <code> was encountered while trying to open file <path>"
 QString OpenErrorMessage(int code, const QString& path);
+// A text that cannot be saved: line (from 1) holds a character that has no
+// Windows-1252 byte.
+QString UnencodableLineMessage(int line, const QString& path);
 QString IntToShortText(int value, int maxLength);
 
 TNumberFormat ChooseNumberFormat(int Sig, long double X);

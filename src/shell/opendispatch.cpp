@@ -88,8 +88,7 @@ QString NotPlenzoFileMessage(const QString& path) { return path + QStringLiteral
 QString NoLongerExistsMessage(const QString& path) { return path + QStringLiteral(" no longer exists"); }
 
 QString ReadErrorMessage(int code, const QString& path) {
-  return QStringLiteral("Error ") + IntToShortText(code, 255) +
-         QStringLiteral(" was encountered while trying to read file ") + path;
+  return OpenErrorMessage(code, path);
 }
 
 }  // namespace pm

@@ -20,10 +20,15 @@ TextContent DecodeTextFile(const QByteArray& bytes) {
   return content;
 }
 
-QByteArray EncodeTextFile(const QString& text) {
+QByteArray EncodeTextFile(const QString& text, int* badLine) {
   std::vector<std::string> lines;
+  if (badLine) *badLine = 0;
   if (!text.isEmpty()) {
-    for (const QString& line : text.split(QLatin1Char('\n'))) lines.push_back(ToCp1252(line));
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+      bool ok = true;
+      lines.push_back(ToCp1252(line, &ok));
+      if (!ok && badLine && *badLine == 0) *badLine = static_cast<int>(lines.size());
+    }
   }
   return JoinLinesCrLf(lines);
 }

@@ -71,6 +71,13 @@ TEST(Lib1, ErrorNumberTextAndFontNames) {
   EXPECT_EQ(ErrorNumberText(103), QStringLiteral("Error #103"));
   EXPECT_EQ(ErrorNumberText(-2), QStringLiteral("Error #-2"));
   EXPECT_EQ(IntToShortText(12345, 3), QStringLiteral("123"));
+  EXPECT_EQ(OpenErrorMessage(2, QStringLiteral("/d/a.dck")),
+            QStringLiteral("Error 2 was encountered while trying to open file /d/a.dck"));
+  EXPECT_EQ(WriteErrorMessage(13, QStringLiteral("/d/a.dck")),
+            QStringLiteral("Error 13 was encountered while trying to write file /d/a.dck"));
+  EXPECT_EQ(UnencodableLineMessage(3, QStringLiteral("/d/a.dck")),
+            QStringLiteral("Line 3 of /d/a.dck holds a character that a Windows-1252 file cannot hold; "
+                           "the file was not saved."));
   const char* names[] = {"Arial", "Courier New", "MS Sans Serif", "Terminal", "Times New Roman"};
   for (int i = 0; i < 5; ++i) EXPECT_EQ(FontNameByIndex(i), QLatin1String(names[i]));
   EXPECT_EQ(FontNameByIndex(5), QStringLiteral("Courier New"));

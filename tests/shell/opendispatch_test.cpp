@@ -140,6 +140,19 @@ TEST(TextDocumentTest, LinesComeBackByteForByteWithCrLf) {
   EXPECT_EQ(EncodeTextFile(QString()), QByteArray());
 }
 
+TEST(TextDocumentTest, ACharacterWithNoWindows1252ByteNamesItsLine) {
+  int badLine = -1;
+  EXPECT_EQ(EncodeTextFile(QStringLiteral("caf\u00e9\n\u20ac"), &badLine), QByteArray("caf\xe9\r\n\x80\r\n"));
+  EXPECT_EQ(badLine, 0);
+  EncodeTextFile(QStringLiteral("a\nb \u0142\nc \u4e2d"), &badLine);
+  EXPECT_EQ(badLine, 2);
+}
+
+TEST(OpenDispatchTest, AFileThatCannotBeReadIsReportedAsAnOpenError) {
+  EXPECT_EQ(ReadErrorMessage(2, QStringLiteral("/d/a.txt")),
+            QStringLiteral("Error 2 was encountered while trying to open file /d/a.txt"));
+}
+
 TEST(TextDocumentTest, ANulByteMakesItNoText) {
   const TextContent content = DecodeTextFile(QByteArray("BM\0\1", 4));
   EXPECT_FALSE(content.isText);

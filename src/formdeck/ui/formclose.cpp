@@ -40,7 +40,7 @@ bool TPlenzoForm::FormCloseQuery() {
     if (parseFailed || SourceShown) {
       const int error = SaveEditorLines(model_.FileName);
       SaveSucceeded = error == 0;
-      if (error != 0) ShowMessageKind(ErrorNumberText(error), 0, true);
+      if (error != 0) ShowMessageKind(SourceWriteMessage(error, model_.FileName), 0, true);
       if (SaveSucceeded) SourceSaved = true;
     } else {
       if (!CheckInputs()) return false;

@@ -2,6 +2,10 @@
 // controls before they do.
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QWheelEvent>
 
 #include "common/globals.h"
 #include "formdeck/formhost.h"
@@ -14,9 +18,23 @@
 namespace pm {
 
 bool TPlenzoForm::eventFilter(QObject* watched, QEvent* e) {
-  if (e->type() != QEvent::KeyPress || !watched->isWidgetType()) return QWidget::eventFilter(watched, e);
+  const QEvent::Type type = e->type();
+  if ((type != QEvent::KeyPress && type != QEvent::Wheel && type != QEvent::MouseMove) ||
+      !watched->isWidgetType()) {
+    return QWidget::eventFilter(watched, e);
+  }
   auto* w = static_cast<QWidget*>(watched);
   if (w != this && !isAncestorOf(w)) return false;
+  if (type == QEvent::MouseMove) {
+    if (w == editor_->viewport()) Editor1MouseMove(static_cast<QMouseEvent*>(e)->position().toPoint());
+    return false;
+  }
+  // The wheel reaches the page once the control under the mouse has
+  // ignored it (a list keeps it only while it has the focus).
+  if (type == QEvent::Wheel) {
+    TFormPage* page = Page(CurrentPage);
+    return page && (w == page || w == page->viewport()) && FormMouseWheel(static_cast<QWheelEvent*>(e));
+  }
   // A key the receiver ignores travels on to its parents: it is seen once.
   // A key's first receiver is the focused widget; a new key may reuse the
   // address of the last one.
@@ -27,6 +45,17 @@ bool TPlenzoForm::eventFilter(QObject* watched, QEvent* e) {
   lastKey_ = e;
   lastKeyReceiver_ = w;
   return FormKeyDown(static_cast<QKeyEvent*>(e));
+}
+
+bool TPlenzoForm::FormMouseWheel(QWheelEvent* event) {
+  if (IsSourceTabCurrent()) return false;
+  TFormPage* page = Page(CurrentPage);
+  if (!page) return false;
+  // One notch (120) scrolls 60 pixels.
+  QScrollBar* bar = page->verticalScrollBar();
+  bar->setValue(bar->value() - event->angleDelta().y() / 2);
+  event->accept();
+  return true;
 }
 
 std::vector<QWidget*> TPlenzoForm::TabOrderControls() const {

@@ -42,20 +42,21 @@ bool TPlenzoForm::TabControlChanging() {
     SourceFirstLine = editor_->verticalScrollBar()->value();
     SourceCaret = editor_->textCursor().position();
   }
-  if (SourceShown) {
-    LeaveSourceTab();
-    return true;
-  }
+  if (SourceShown) return LeaveSourceTab();
   CheckactiveInput();
   return G().ParseErrorState == 0;
 }
 
 // The deck text as edited becomes the deck, and the form is read from it
-// again; a deck that does not parse gets its text at opening back.
-// Text that was not changed is not written again.
-void TPlenzoForm::LeaveSourceTab() {
-  if (const int error = sourceChanged_ ? SaveEditorLines(model_.FileName) : 0; error != 0)
-    ShowMessageKind(ErrorNumberText(error), 0, true);
+// again; a deck that does not parse gets its text at opening back. Text
+// that was not changed is not written again. Text that cannot be written
+// keeps the window on the Source tab with the form as it was: building it
+// from the old file would let a later save write the form over the edits.
+bool TPlenzoForm::LeaveSourceTab() {
+  if (const int error = sourceChanged_ ? SaveEditorLines(model_.FileName) : 0; error != 0) {
+    ShowMessageKind(SourceWriteMessage(error, model_.FileName), 0, true);
+    return false;
+  }
   DisposeContent();
   G().ParseErrorState = 0;
   ReadDeck(model_.FileName);
@@ -65,6 +66,7 @@ void TPlenzoForm::LeaveSourceTab() {
     sourceChanged_ = true;
   }
   setWindowTitle(model_.FileName);
+  return true;
 }
 
 void TPlenzoForm::TabControlChange() {
@@ -84,6 +86,9 @@ void TPlenzoForm::TabControlChange() {
       model_.Changed = true;
     }
     stack_->setCurrentWidget(editor_);
+    // Coloured also after a failed parse: the colouring keeps the selection
+    // of the line in error.
+    Colorize();
     Show();
     editor_->raise();
     SetKind(KindFormSource);

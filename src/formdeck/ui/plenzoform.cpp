@@ -10,6 +10,7 @@
 
 #include "common/globals.h"
 #include "formdeck/formhost.h"
+#include "formdeck/sourcecolors.h"
 #include "formdeck/ui/formfonts.h"
 #include "formdeck/ui/formpage.h"
 #include "formdeck/ui/formtabbar.h"
@@ -38,7 +39,16 @@ TPlenzoForm::TPlenzoForm(FormHost* host, QWidget* parent) : QWidget(parent), hos
   editor_->setLineWrapMode(QPlainTextEdit::NoWrap);
   editor_->setTabChangesFocus(false);
   stack_->addWidget(editor_);
+  // Attached while the text is empty, so that no delayed colouring runs
+  // later outside the guard of EditorChange.
+  highlighter_ = new SourceHighlighter(editor_->document());
+  highlighter_->SetStyles(SourceStylesFromSettings());
   connect(editor_, &QPlainTextEdit::textChanged, this, &TPlenzoForm::EditorChange);
+  connect(editor_, &QPlainTextEdit::undoAvailable, this, [this](bool available) {
+    if (host_ && IsSourceTabCurrent()) host_->SetUndoEnabled(available);
+  });
+  editor_->viewport()->setMouseTracking(true);
+  CreatePopupMenu();
 
   pages_[0] = new TFormPage(0, stack_);
   stack_->addWidget(pages_[0]);

@@ -14,14 +14,20 @@
 #include "formdeck/workingcopy.h"
 
 class QAbstractButton;
+class QAction;
 class QKeyEvent;
+class QMenu;
 class QPlainTextEdit;
+class QWheelEvent;
 class QStackedWidget;
 class QToolButton;
 
 namespace pm {
 
 class FormHost;
+class SourceHighlighter;
+class TFindDialog;
+class TReplaceDialog;
 class TFormPage;
 class TFormTabBar;
 class TInput;
@@ -130,7 +136,45 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   // 0 or an errno; asGiven writes a name chosen to save under exactly as
   // given (only its folders looked up), else the file the name resolves to.
   int SaveEditorLines(const QString& name, bool asGiven = false);
+  // The message for a failed SaveEditorLines: "Error #" and the code, or
+  // the line that holds a character Windows-1252 cannot hold.
+  QString SourceWriteMessage(int error, const QString& name) const;
   void EditorChange();
+  // The settings' Source font on the editor and the text coloured by line
+  // kind; neither counts as an edit.
+  void Colorize();
+  // After the settings changed: the editor takes the Source font and
+  // colours again while the Source tab shows.
+  void FormPaint();
+  // Writes the edited text to the deck and frees the form, which is built
+  // again when the Source tab is left. False (after its message) when the
+  // text could not be written: the modified mark then stays. asGiven as for
+  // SaveEditorLines (a name just chosen in a dialog).
+  bool Save(bool asGiven = false);
+  // Prints the Source lines into the running print job.
+  void SourcePrint();
+  // Find Next of either dialog: searches forward from the caret, or one
+  // past the start of the selection, and selects the match; none beeps.
+  void Find(TFindDialog* dialog);
+  // Replace and Replace All of the replace dialog.
+  void Replace();
+  TFindDialog* FindDialog = nullptr;
+  TReplaceDialog* ReplaceDialog = nullptr;
+  // 99 at creation; Edit/Find sets 0, a hit 1.
+  int FindDialogTag = 99;
+  // The pop-up menu of the editor and the Edit menu's Source commands.
+  void Comment1Click();
+  void Cut1Click();
+  void Copy1Click();
+  void Paste1Click();
+  void Undo1Click();
+  void SelectAll1Click();
+  void PopupMenu1Popup();
+  QMenu* PopupMenu1() const { return popupMenu1_; }
+  // The hint names the line under the mouse (editor viewport coordinates).
+  void Editor1MouseMove(const QPoint& pos);
+  // A wheel turned over a form page scrolls it; true when it was taken.
+  bool FormMouseWheel(QWheelEvent* event);
 
   // FormBuilder: pages and tabs.
   void DisposeContent() override;
@@ -234,7 +278,9 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   std::vector<QWidget*> TabOrderControls() const;
   void RestoreOwnWorkingCopy();
   std::vector<WriteBackItem> WriteBackItems();
-  void LeaveSourceTab();
+  // False when the text could not be written: the tab change is refused.
+  bool LeaveSourceTab();
+  void CreatePopupMenu();
   TInput* FailingEditedInput() const;
 
   FormHost* host_;
@@ -243,6 +289,13 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   TFormTabBar* tabControl_ = nullptr;
   QStackedWidget* stack_ = nullptr;
   QPlainTextEdit* editor_ = nullptr;
+  SourceHighlighter* highlighter_ = nullptr;
+  QMenu* popupMenu1_ = nullptr;
+  QAction* comment1_ = nullptr;
+  QAction* undo1_ = nullptr;
+  QAction* cut1_ = nullptr;
+  QAction* copy1_ = nullptr;
+  QAction* paste1_ = nullptr;
   QToolButton* myAppButton1_ = nullptr;
   std::array<TFormPage*, kPageCount> pages_{};
   QWidget* currentContainer_ = nullptr;
@@ -253,8 +306,10 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   bool shown_ = false;
   bool parsing_ = false;
   bool loadingEditor_ = false;
+  bool colouring_ = false;
   bool editorLoaded_ = false;
-  bool sourceChanged_ = false;  // the Source text differs from the file
+  bool sourceChanged_ = false;
+  int unencodableLine_ = 0;  // the Source text differs from the file
   const QEvent* lastKey_ = nullptr;
   QPointer<QObject> lastKeyReceiver_;
 };

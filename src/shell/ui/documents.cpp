@@ -20,6 +20,7 @@
 #include "shell/ui/editform.h"
 #include "shell/ui/menustate.h"
 #include "shell/ui/ostrelform.h"
+#include "shell/ui/viewform.h"
 #include "shell/ui/windowhelpers.h"
 
 namespace pm {
@@ -135,12 +136,9 @@ void DocumentCommands::ExitLikeFileExit() {
 // plot data, table, diagram), a file asked for is shown read-only. The
 // listing and the log take the deck's name without its last extension.
 
-TEditForm* DocumentCommands::ShowOutputFile(const QString& path) {
+TViewForm* DocumentCommands::ShowOutputFile(const QString& path) {
   if (!FileExistsUnquoted(path)) return nullptr;
-  // A viewer is no text editor: the editor reference stays as it was.
-  const QPointer<TEditForm> lastEditor = EditForm();
-  auto* viewer = new TEditForm;
-  EditForm() = lastEditor;
+  auto* viewer = new TViewForm;
   if (viewer->View(path) != 0) {
     delete viewer;
     return nullptr;

@@ -16,6 +16,7 @@ namespace pm {
 class TEditForm;
 class TOSTRELFORM;
 class TPlenzoForm;
+class TViewForm;
 
 // How files become child windows of the main window and how File/Save and
 // File/Save as write them back. The main window's handlers of the same
@@ -51,7 +52,7 @@ class DocumentCommands final : public QObject {
   void DisposeQuorvelWindows(int K);
 
   // The output windows of a deck. Until their windows exist, a file shown
-  // opens in a read-only text window of kind 6000.
+  // opens in a read-only viewer of kind 6000.
   void GetDGMFile(const QString& deck, bool show = false);
   void GetLSTFile(const QString& deck, bool show);
   void GetLOGFile(const QString& deck, bool show);
@@ -97,7 +98,7 @@ class DocumentCommands final : public QObject {
 
   void OpenPlainDeck(const QString& path);
   TEditForm* OpenTextEditor(const QString& path);
-  TEditForm* ShowOutputFile(const QString& path);
+  TViewForm* ShowOutputFile(const QString& path);
   TPlenzoForm* CreateFormWindow();
   QMdiSubWindow* AddChild(QWidget* window);
   void SetInput(const QString& path);

@@ -58,14 +58,15 @@ bool DocumentCommands::SaveFormPages(TPlenzoForm* form) {
   return true;
 }
 
-// A form showing its Source writes the text to name.
+// A form showing its Source saves the edited text (and reads the deck again
+// after a parse error), then writes the text to name.
 bool DocumentCommands::SaveFormSource(TPlenzoForm* form, const QString& name, bool asGiven) {
+  if (!form->Save(asGiven)) return false;
   if (const int err = form->SaveEditorLines(name, asGiven); err != 0) {
-    ShowMessageKind(WriteErrorMessage(err, StripQuotes(name)), 0, true);
+    ShowMessageKind(form->SourceWriteMessage(err, name), 0, true);
+    form->Editor()->document()->setModified(true);
     return false;
   }
-  form->Editor()->document()->setModified(false);
-  form->ClearModify();
   MoveRestorePoint(form);
   form->SourceSaved = true;
   return true;

@@ -4,6 +4,8 @@
 #include "shell/ui/ostrelform.h"
 
 #include "common/ui/setupdlg.h"
+#include "formdeck/ui/plenzoform.h"
+#include "shell/ui/editform.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -16,18 +18,16 @@ void TOSTRELFORM::PrintSetup1Click() {}
 void TOSTRELFORM::Setup1Click() {
   if (SetupDlg && SetupDlg->exec() == QDialog::Accepted) {
     const QList<QMdiSubWindow*> children = MdiArea()->subWindowList();
-    for (QMdiSubWindow* child : children) child->update();
+    for (QMdiSubWindow* child : children) {
+      // Editors take the Source font (and a form its colours) of the new
+      // settings.
+      if (auto* editor = qobject_cast<TEditForm*>(child->widget())) editor->FormPaint();
+      if (auto* form = qobject_cast<TPlenzoForm*>(child->widget())) form->FormPaint();
+      child->update();
+    }
   }
   UpdateMenu();
 }
-
-void TOSTRELFORM::Undo1Click() {}
-void TOSTRELFORM::Cut1Click() {}
-void TOSTRELFORM::Copy1Click() {}
-void TOSTRELFORM::Paste1Click() {}
-void TOSTRELFORM::Find1Click() {}
-void TOSTRELFORM::Replace1Click() {}
-void TOSTRELFORM::SearchAgain1Click() {}
 
 void TOSTRELFORM::Calculate1Click() {}
 void TOSTRELFORM::SpecificSystemClick() {}

@@ -1,0 +1,10 @@
+#include "common/textprint.h"
+
+namespace pm {
+
+TextLinesPrinter& PrintTextLines() {
+  static TextLinesPrinter printer;
+  return printer;
+}
+
+}  // namespace pm
