@@ -279,7 +279,7 @@ TEST_F(SimulationRunTest, BuildingLoadsRunItsOwnDeckAndShowNoReport) {
             nullptr);
   form_->RunTarget = Path("earlier.dck");
   WriteBytes(Path("earlier-RESULTS.TXT"), "1\r\n");
-  ScopedEnv sleep("ZANTOR_SLEEP_MS", "50");
+  ScopedEnv sleep("ZANTOR_SLEEP_MS", "300");
   // The deck as the engine got it, copied aside while it runs.
   test::LocalTimer copy(25, [this] { QFile::copy(Path("sys.v1_BL.dck"), Path("seen.dck")); });
   form_->Calculate1Click();
