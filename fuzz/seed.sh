@@ -21,6 +21,8 @@ case $name in
     add "$top"/tests/fixtures/settings/* ;;
   listfile_fuzz)
     add "$top"/tests/fixtures/lists/* "$top"/tests/fixtures/decks/*/*.lst ;;
+  rundeck_fuzz)
+    add "$top"/tests/fixtures/rundecks/*.dck ;;
   deck_fuzz|writeback_fuzz)
     for f in "$top"/tests/fixtures/decks/*/*.pzd "$top"/tests/fixtures/decks/*/*.PZD "$top"/tests/fixtures/decks/broken/* "$top"/examples/demo/*.pzd; do
       [ -f "$f" ] && cp -f "$f" "$corpus/$(echo "$f" | md5sum | cut -c1-12)"; done ;;

@@ -75,9 +75,9 @@ class DocumentCommands final : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
- private:
+ public:
   // The close questions of the command running: the outermost command owns
-  // them, and the commands it calls share them.
+  // them, and the commands it calls share them (the runs hold one too).
   class Command {
    public:
     explicit Command(DocumentCommands& owner) : owner_(owner), outer_(owner.questions_) {
@@ -96,6 +96,15 @@ class DocumentCommands final : public QObject {
     CloseQuestions own_;
   };
 
+  // The saves of File/Save, which the runs make too. A form showing its
+  // pages checks its focused input and writes its values into its deck; a
+  // form whose parse failed is never written. A form showing its Source
+  // writes the text to name. Both refresh the window's restore point; false
+  // after a failure, whose message was shown.
+  bool SaveFormPages(TPlenzoForm* form);
+  bool SaveFormSource(TPlenzoForm* form, const QString& name, bool asGiven = false);
+
+ private:
   void OpenPlainDeck(const QString& path);
   TEditForm* OpenTextEditor(const QString& path);
   TViewForm* ShowOutputFile(const QString& path);
@@ -108,8 +117,6 @@ class DocumentCommands final : public QObject {
   // Shows the text editor that has the file open already; false when none.
   bool ShowOpenEditor(const QString& path);
   void ExitLikeFileExit();
-  bool SaveFormPages(TPlenzoForm* form);
-  bool SaveFormSource(TPlenzoForm* form, const QString& name, bool asGiven = false);
   bool SaveFormSourceAs(TPlenzoForm* form, const QString& name);
   void MoveRestorePoint(TPlenzoForm* form);
   bool SaveEditorAs(TEditForm* editor, const QString& name);
