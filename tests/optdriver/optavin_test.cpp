@@ -16,7 +16,6 @@
 namespace pm::optavin {
 namespace {
 
-using test::BinDir;
 using test::ReadBytes;
 using test::WriteBytes;
 using test::ZantorPath;
@@ -43,7 +42,7 @@ class OptavinProgram : public ::testing::Test {
     ASSERT_TRUE(QDir().mkpath(quorvel_));
     ASSERT_TRUE(QDir().mkpath(work_));
     // A link: the program finds "Quorvel" beside the name it was started by.
-    ASSERT_TRUE(QFile::link(BinDir() + QStringLiteral("/optavin"), prog_ + QStringLiteral("/optavin")));
+    ASSERT_TRUE(QFile::link(test::OptavinPath(), prog_ + QStringLiteral("/optavin")));
     ASSERT_TRUE(QFile::link(ZantorPath(), quorvel_ + QStringLiteral("/Zantor")));
     WriteBytes(quorvel_ + QStringLiteral("/Pelmark_hySol2.pzd"), "* final deck\r\n");
     WriteBytes(quorvel_ + QStringLiteral("/PELMARK_GHX2.PZD"), "* final deck made on Windows\r\n");
@@ -161,6 +160,27 @@ TEST_F(OptavinProgram, TheEngineStandInTakesTheBareFolderOfCodeThree) {
   p.start(quorvel_ + QStringLiteral("/Zantor"), {quorvel_ + QLatin1Char('/')});
   ASSERT_TRUE(p.waitForFinished(10000));
   EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+}
+
+TEST_F(OptavinProgram, EndsWhatTheOptimizerStandInLeaves) {
+  WriteBytes(quorvel_ + QStringLiteral("/Pelmark_hySol1.dck"), "* run deck\r\n");
+  QProcess optimizer;
+  optimizer.setWorkingDirectory(work_);
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("ZANTOR_TRACE"), trace_);
+  optimizer.setProcessEnvironment(env);
+  optimizer.start(test::OptimizerPath(), {QStringLiteral("41"), quorvel_ + QStringLiteral("\\Pelmark_hySol1.dck"),
+                                          QStringLiteral("T_SET=20"), QStringLiteral("FLOW=1.5")});
+  ASSERT_TRUE(optimizer.waitForFinished(10000));
+  ASSERT_EQ(optimizer.exitCode(), 0) << optimizer.readAllStandardError().toStdString();
+  EXPECT_EQ(engineArguments().count(QStringLiteral("Q/Pelmark_hySol1.dck")), 4) << "four evaluations";
+
+  EXPECT_EQ(run(), 0);
+  EXPECT_EQ(variableFile(), QByteArray("******************************\r\n* Device 41\r\n******************************\r\n"
+                                       "EQUATIONS 2\r\nT_SET =                  25.00\r\n"
+                                       "FLOW =                    2.80\r\n"));
+  EXPECT_EQ(engineArguments().mid(8), (QStringList{QStringLiteral("Q/Pelmark_hySol2.pzd"), QStringLiteral("/h"),
+                                                    QStringLiteral("/n")}));
 }
 
 TEST(EngineArguments, FinalDeckByConfigurationCode) {
