@@ -3,11 +3,20 @@
 #include <string>
 #include <vector>
 
+#include "common/lib1.h"
 #include "platform/cp1252.h"
 #include "platform/pathresolver.h"
 #include "platform/textfile.h"
 
 namespace pm {
+
+RunDeckResult MakeOptimizationDeck(const QString& deck) { return MakeRunDeck(deck, "*#1", "*#2"); }
+
+QString RunDeckNameOf(const QString& deck) {
+  std::vector<std::string> lines;
+  if (ReadTextLines(ResolveUnquoted(deck), &lines) != 0) return {};
+  return FromCp1252(RunDeckName(lines));
+}
 
 QString ConfigurationWord(const QString& fileText, const QStringList& words) {
   const QString upper = fileText.toUpper();

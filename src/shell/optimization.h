@@ -2,9 +2,18 @@
 
 #include <QString>
 #include <QStringList>
-#include <optional>
+
+#include "shell/rundeck.h"
 
 namespace pm {
+
+// The optimization's run deck: the copy of the deck that comments out the
+// "*#1" to "*#2" block, named by its "**FILE" line.
+RunDeckResult MakeOptimizationDeck(const QString& deck);
+
+// The run deck's name as the deck's "**FILE" line gives it (trimmed), or an
+// empty text when the deck has none or cannot be read.
+QString RunDeckNameOf(const QString& deck);
 
 // The first of words (upper case, tested in their order) that occurs in the
 // upper case of a run deck's name, or an empty text. The name is the

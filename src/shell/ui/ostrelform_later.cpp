@@ -29,7 +29,6 @@ void TOSTRELFORM::Find1Click() {}
 void TOSTRELFORM::Replace1Click() {}
 void TOSTRELFORM::SearchAgain1Click() {}
 
-void TOSTRELFORM::ExecuteCommand1Click() {}
 
 void TOSTRELFORM::Plenzo1Click() {
   // The authoring commands stay reachable only from code: opening the menu
