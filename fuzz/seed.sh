@@ -21,6 +21,13 @@ case $name in
     add "$top"/tests/fixtures/settings/* ;;
   listfile_fuzz)
     add "$top"/tests/fixtures/lists/* "$top"/tests/fixtures/decks/*/*.lst ;;
+  optavin_fuzz)
+    # The variable file, a NUL, then the listing.
+    for d in "$top"/tests/fixtures/optavin/*/; do
+      [ -f "$d/optVars.dck" ] || continue
+      { cat "$d/optVars.dck"; printf '\0'; if [ -f "$d/OutputListingMain.txt" ]; then cat "$d/OutputListingMain.txt"; fi; } \
+        > "$corpus/$(basename "$d")"
+    done ;;
   deck_fuzz|writeback_fuzz)
     for f in "$top"/tests/fixtures/decks/*/*.pzd "$top"/tests/fixtures/decks/*/*.PZD "$top"/tests/fixtures/decks/broken/* "$top"/examples/demo/*.pzd; do
       [ -f "$f" ] && cp -f "$f" "$corpus/$(echo "$f" | md5sum | cut -c1-12)"; done ;;
