@@ -194,6 +194,32 @@ TEST_F(OptimizationRunTest, ARefusedRunDeckShowsWhy) {
   EXPECT_FALSE(form_->OptimizationMode);
 }
 
+TEST_F(OptimizationRunTest, AFailedSaveStopsBeforeTheRunDeck) {
+  WriteBytes(Path("plain.dck"), "**FILE Quorvel\\Pelmark_ghx1.dck\r\nA = 1\r\n");
+  form_->ReadaFile(Path("plain.dck"));
+  ASSERT_TRUE(EditForm());
+  form_->SetActiveChild(qobject_cast<QMdiSubWindow*>(EditForm()->parentWidget()));
+  EditForm()->SetFileName(Path("gone/plain.dck"));
+  EditForm()->Editor()->appendPlainText(QStringLiteral("B = 2"));
+  form_->ExecuteCommand1Click();
+  EXPECT_EQ(ui_.texts(),
+            QStringList{QStringLiteral("Error 2 was encountered while trying to write file ") + Path("gone/plain.dck")});
+  EXPECT_FALSE(Exists("Quorvel/Pelmark_ghx1.dck"));
+  EXPECT_TRUE(Starts().isEmpty());
+  EXPECT_FALSE(form_->OptimizationMode);
+}
+
+TEST_F(OptimizationRunTest, WithoutAnInputWindowTheOpenDialogComes) {
+  form_->ExecuteCommand1Click();
+  EXPECT_EQ(ui_.fileRequests().size(), 1u);
+  AddChild(KindResultsReport);
+  form_->SetActiveChild(form_->MdiArea()->subWindowList().first());
+  form_->ExecuteCommand1Click();
+  EXPECT_EQ(ui_.fileRequests().size(), 2u);
+  EXPECT_TRUE(Starts().isEmpty());
+  EXPECT_FALSE(form_->OptimizationMode);
+}
+
 TEST_F(OptimizationRunTest, ToolCommandsStartWithoutWaiting) {
   // Without a text editor the compile command does nothing.
   form_->CompileModule1Click();
