@@ -1,12 +1,12 @@
-#include "optdriver/hostfiles.h"
-#include "optdriver/optlisting.h"
-#include "optdriver/optvars.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "optdriver/hostfiles.h"
+#include "optdriver/optlisting.h"
+#include "optdriver/optvars.h"
 
 // Optavin's readers on outside data: the bytes up to the first NUL are the
 // variable file, the rest the optimizer's listing. What was read is written
@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   pm::optavin::OptVars vars;
   if (!pm::optavin::ReadOptVars(variables, &vars).empty()) return 0;
   const std::size_t index = pm::optavin::FindMinimumLine(listing);
-  if (index != std::string::npos && !pm::optavin::ReadMinimumValues(listing, index, &vars.VARS).empty()) return 0;
+  if (index != std::string::npos && !pm::optavin::ReadMinimumValues(listing, index, &vars.VARS).empty())
+    return 0;
 
   pm::optavin::OptVars back;
   if (!pm::optavin::ReadOptVars(pm::optavin::OptVarsLines(vars), &back).empty()) {

@@ -9,7 +9,8 @@ namespace pm::optavin {
 namespace {
 
 std::string padLeft(std::string text, int width) {
-  if (static_cast<int>(text.size()) < width) text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
+  if (static_cast<int>(text.size()) < width)
+    text.insert(0, static_cast<std::size_t>(width) - text.size(), ' ');
   return text;
 }
 
@@ -44,7 +45,8 @@ bool ReadIntegerFrom(const std::string& record, int column, int* value) {
 std::string FormatFixed(double value, int width, int decimals) {
   // Wide enough for the largest double in fixed notation.
   char buffer[400];
-  const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  const auto [end, ec] =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
   if (ec != std::errc()) return padLeft("NaN", width);
   return padLeft(std::string(buffer, end), width);
 }

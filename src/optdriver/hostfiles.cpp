@@ -41,7 +41,9 @@ std::string join(const std::string& folder, const std::string& name) {
 
 bool sameIgnoringCase(const std::string& a, const std::string& b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+           const auto lower = [](char c) {
+             return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+           };
            return lower(x) == lower(y);
          });
 }
@@ -186,7 +188,8 @@ int WriteLinesAtomic(const std::string& path, const std::vector<std::string>& li
   if (err == 0 && ::fsync(fd) != 0) err = errno;
   // Keep the permissions of the file being replaced, else the usual ones.
   struct stat st {};
-  if (err == 0 && ::fchmod(fd, ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644) != 0) err = errno;
+  if (err == 0 && ::fchmod(fd, ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644) != 0)
+    err = errno;
   if (::close(fd) != 0 && err == 0) err = errno;
   if (err == 0 && ::rename(temp.c_str(), path.c_str()) != 0) err = errno;
   if (err != 0) ::unlink(temp.c_str());
@@ -250,7 +253,8 @@ CallResult CALLPROGRAM(const std::vector<std::string>& arguments, int mode) {
   const int rc = posix_spawn(&pid, argv[0], nullptr, &attr, argv.data(), environ);
   posix_spawnattr_destroy(&attr);
   if (rc != 0) {
-    const bool notFound = rc == ENOENT || rc == ENOTDIR || rc == EISDIR || (rc == EACCES && isFolder(arguments[0]));
+    const bool notFound =
+        rc == ENOENT || rc == ENOTDIR || rc == EISDIR || (rc == EACCES && isFolder(arguments[0]));
     return CallResult{notFound ? 1 : 2, rc};
   }
   if ((mode & 1) == 0) return CallResult{0, 0};

@@ -183,11 +183,16 @@ ListReader::Token ListReader::next() {
 ListReader::Item ListReader::ReadText(std::string* value) {
   const Token t = next();
   switch (t.kind) {
-    case Token::Eof: return Item::EndOfFile;
+    case Token::Eof:
+      return Item::EndOfFile;
     case Token::Null:
-    case Token::Slash: return Item::Unchanged;
-    case Token::Bad: badText_ = t.text; return Item::Bad;
-    case Token::Value: break;
+    case Token::Slash:
+      return Item::Unchanged;
+    case Token::Bad:
+      badText_ = t.text;
+      return Item::Bad;
+    case Token::Value:
+      break;
   }
   *value = t.text;
   return Item::Read;
@@ -196,11 +201,16 @@ ListReader::Item ListReader::ReadText(std::string* value) {
 ListReader::Item ListReader::ReadInteger(int* value) {
   const Token t = next();
   switch (t.kind) {
-    case Token::Eof: return Item::EndOfFile;
+    case Token::Eof:
+      return Item::EndOfFile;
     case Token::Null:
-    case Token::Slash: return Item::Unchanged;
-    case Token::Bad: badText_ = t.text; return Item::Bad;
-    case Token::Value: break;
+    case Token::Slash:
+      return Item::Unchanged;
+    case Token::Bad:
+      badText_ = t.text;
+      return Item::Bad;
+    case Token::Value:
+      break;
   }
   if (t.quoted || !ParseInteger(t.text, value)) {
     badText_ = t.text;
@@ -212,11 +222,16 @@ ListReader::Item ListReader::ReadInteger(int* value) {
 ListReader::Item ListReader::ReadReal(double* value) {
   const Token t = next();
   switch (t.kind) {
-    case Token::Eof: return Item::EndOfFile;
+    case Token::Eof:
+      return Item::EndOfFile;
     case Token::Null:
-    case Token::Slash: return Item::Unchanged;
-    case Token::Bad: badText_ = t.text; return Item::Bad;
-    case Token::Value: break;
+    case Token::Slash:
+      return Item::Unchanged;
+    case Token::Bad:
+      badText_ = t.text;
+      return Item::Bad;
+    case Token::Value:
+      break;
   }
   if (t.quoted || !ParseFortranReal(t.text, value)) {
     badText_ = t.text;

@@ -27,14 +27,22 @@ void banner(std::ostream& out) {
 
 std::string FinalDeckFor(int optavinKindCode) {
   switch (optavinKindCode) {
-    case 1: return "Pelmark_coDFC2.pzd";
-    case 2: return "Pelmark_conv2.pzd";
-    case 4: return "Pelmark_ghx2.pzd";
-    case 5: return "Pelmark_hyDFC2.pzd";
-    case 6: return "Pelmark_hybrid2.pzd";
-    case 41: return "Pelmark_hySol2.pzd";
-    case 42: return "Pelmark_hyboi2.pzd";
-    default: return {};
+    case 1:
+      return "Pelmark_coDFC2.pzd";
+    case 2:
+      return "Pelmark_conv2.pzd";
+    case 4:
+      return "Pelmark_ghx2.pzd";
+    case 5:
+      return "Pelmark_hyDFC2.pzd";
+    case 6:
+      return "Pelmark_hybrid2.pzd";
+    case 41:
+      return "Pelmark_hySol2.pzd";
+    case 42:
+      return "Pelmark_hyboi2.pzd";
+    default:
+      return {};
   }
 }
 

@@ -9,7 +9,9 @@ namespace {
 constexpr std::size_t kSearchedLines = 1000;
 constexpr std::size_t kSearchedColumns = 200;
 
-std::string at(std::size_t line) { return std::string(kListingFile) + ", line " + std::to_string(line) + ": "; }
+std::string at(std::size_t line) {
+  return std::string(kListingFile) + ", line " + std::to_string(line) + ": ";
+}
 
 }  // namespace
 

@@ -7,7 +7,9 @@ namespace pm::optavin {
 
 namespace {
 
-std::string at(std::size_t line) { return std::string(kVariableFile) + ", line " + std::to_string(line) + ": "; }
+std::string at(std::size_t line) {
+  return std::string(kVariableFile) + ", line " + std::to_string(line) + ": ";
+}
 
 std::string trimRight(std::string text) {
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.pop_back();
@@ -68,7 +70,8 @@ std::vector<std::string> OptVarsLines(const OptVars& vars) {
   lines.push_back(stars);
   lines.push_back("EQUATIONS " + FormatInteger(vars.N, 1));
   for (int i = 0; i < vars.N; ++i)
-    lines.push_back(VariableLine(vars.NAMEVARS[static_cast<std::size_t>(i)], vars.VARS[static_cast<std::size_t>(i)]));
+    lines.push_back(
+        VariableLine(vars.NAMEVARS[static_cast<std::size_t>(i)], vars.VARS[static_cast<std::size_t>(i)]));
   return lines;
 }
 

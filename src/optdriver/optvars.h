@@ -11,8 +11,8 @@ inline constexpr int kMaxVariables = 10;
 
 // The optimization variables as the variable file gives them.
 struct OptVars {
-  int OptavinKindCode = 0;        // the configuration, line 2
-  int N = 0;                      // the count of variables, line 4
+  int OptavinKindCode = 0;            // the configuration, line 2
+  int N = 0;                          // the count of variables, line 4
   std::vector<std::string> NAMEVARS;  // N names, trailing blanks removed
   std::vector<double> VARS;           // N values
 };

@@ -26,15 +26,16 @@ QString ConfigurationWord(const QString& fileText, const QStringList& words) {
 }
 
 const QStringList& OptimizationWords() {
-  static const QStringList words = {QStringLiteral("GHX"),   QStringLiteral("HYBRID"), QStringLiteral("HYBRE"),
-                                    QStringLiteral("CONV"),  QStringLiteral("CODFC"),  QStringLiteral("HYDFC"),
-                                    QStringLiteral("HYSOL"), QStringLiteral("HYBOI")};
+  static const QStringList words = {
+      QStringLiteral("GHX"),   QStringLiteral("HYBRID"), QStringLiteral("HYBRE"), QStringLiteral("CONV"),
+      QStringLiteral("CODFC"), QStringLiteral("HYDFC"),  QStringLiteral("HYSOL"), QStringLiteral("HYBOI")};
   return words;
 }
 
 QString OptimizerCommandFile(const QString& word) {
   if (word == QLatin1String("GHX")) return QStringLiteral("Optimize_GHX.dat");
-  if (word == QLatin1String("HYBRID") || word == QLatin1String("HYBRE")) return QStringLiteral("Optimize_Hybrid.dat");
+  if (word == QLatin1String("HYBRID") || word == QLatin1String("HYBRE"))
+    return QStringLiteral("Optimize_Hybrid.dat");
   if (word == QLatin1String("CONV")) return QStringLiteral("Optimize_Conv.dat");
   if (word == QLatin1String("CODFC")) return QStringLiteral("Optimize_CODFC.dat");
   if (word == QLatin1String("HYDFC")) return QStringLiteral("Optimize_HYDFC.dat");
@@ -45,7 +46,8 @@ QString OptimizerCommandFile(const QString& word) {
 
 QString OptimizerCommandLine(const QString& programFolder, const QString& commandFile) {
   std::vector<std::string> lines;
-  if (ReadTextLines(ResolvePath(programFolder + QLatin1Char('/') + commandFile), &lines) != 0 || lines.empty())
+  if (ReadTextLines(ResolvePath(programFolder + QLatin1Char('/') + commandFile), &lines) != 0 ||
+      lines.empty())
     return {};
   return FromCp1252(lines.front());
 }

@@ -10,7 +10,7 @@ TEST(ReadIntegerField, BlanksIgnoredAndShortRecordsPadded) {
     const char* record;
     int value;
   } cases[] = {
-      {"* Device 41", 41}, {"* Device  5", 5}, {"* Device 5 ", 5}, {"* Device 4 1", 4},
+      {"* Device 41", 41}, {"* Device  5", 5}, {"* Device 5 ", 5},  {"* Device 4 1", 4},
       {"* Device", 0},     {"* Device   ", 0}, {"* Device -3", -3}, {"* Device 123", 12},
   };
   for (const Case& c : cases) {
@@ -28,9 +28,8 @@ TEST(ReadIntegerFrom, TheWholeNumberThatStartsAtTheColumn) {
     const char* record;
     int value;
   } cases[] = {
-      {"EQUATIONS 5", 5},  {"EQUATIONS 10", 10}, {"EQUATIONS  5", 5}, {"EQUATIONS 0", 0},
-      {"EQUATIONS", 0},    {"EQUATIONS   ", 0},  {"EQUATIONS 3 x", 3}, {"EQUATIONS 11", 11},
-      {"EQUATIONS -1", -1},
+      {"EQUATIONS 5", 5},  {"EQUATIONS 10", 10}, {"EQUATIONS  5", 5},  {"EQUATIONS 0", 0},   {"EQUATIONS", 0},
+      {"EQUATIONS   ", 0}, {"EQUATIONS 3 x", 3}, {"EQUATIONS 11", 11}, {"EQUATIONS -1", -1},
   };
   for (const Case& c : cases) {
     int v = -99;
@@ -38,7 +37,8 @@ TEST(ReadIntegerFrom, TheWholeNumberThatStartsAtTheColumn) {
     EXPECT_EQ(v, c.value) << c.record;
   }
   int v = 0;
-  for (const char* bad : {"EQUATIONS x", "EQUATIONS 1.5", "EQUATIONS 2x"}) EXPECT_FALSE(ReadIntegerFrom(bad, 10, &v)) << bad;
+  for (const char* bad : {"EQUATIONS x", "EQUATIONS 1.5", "EQUATIONS 2x"})
+    EXPECT_FALSE(ReadIntegerFrom(bad, 10, &v)) << bad;
 }
 
 TEST(FormatFixed, NineColumnsTwoDecimalsWidenedWhenNeeded) {
@@ -46,11 +46,22 @@ TEST(FormatFixed, NineColumnsTwoDecimalsWidenedWhenNeeded) {
     double value;
     const char* text;
   } cases[] = {
-      {7.126, "     7.13"},      {8.5, "     8.50"},       {0.5, "     0.50"},       {-0.5, "    -0.50"},
-      {0.0, "     0.00"},      {999999.99, "999999.99"}, {-99999.99, "-99999.99"}, {1234567.89, "1234567.89"},
-      {1000000.0, "1000000.00"}, {-123456.0, "-123456.00"}, {-100000.0, "-100000.00"},
+      {7.126, "     7.13"},
+      {8.5, "     8.50"},
+      {0.5, "     0.50"},
+      {-0.5, "    -0.50"},
+      {0.0, "     0.00"},
+      {999999.99, "999999.99"},
+      {-99999.99, "-99999.99"},
+      {1234567.89, "1234567.89"},
+      {1000000.0, "1000000.00"},
+      {-123456.0, "-123456.00"},
+      {-100000.0, "-100000.00"},
       // Exact binary ties go to even; other halves round as their binary value lies.
-      {0.125, "     0.12"},     {0.375, "     0.38"},     {2.675, "     2.67"},     {1.005, "     1.00"},
+      {0.125, "     0.12"},
+      {0.375, "     0.38"},
+      {2.675, "     2.67"},
+      {1.005, "     1.00"},
   };
   for (const Case& c : cases) EXPECT_EQ(FormatFixed(c.value, 9, 2), c.text) << c.value;
 }

@@ -64,7 +64,8 @@ TEST_F(HostFiles, WriteLinesAtomicWritesCrLfAndKeepsTheModeOrTheOldFile) {
   EXPECT_EQ(st.st_mode & 07777, 0600u);
   EXPECT_EQ(WriteLinesAtomic(root_ + "/no/such/folder/f", {"a"}), ENOENT);
   EXPECT_EQ(WriteLinesAtomic(root_, {"a"}), EISDIR);
-  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("optVars.dck")});
+  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList{QStringLiteral("optVars.dck")});
 }
 
 TEST_F(HostFiles, CallProgramStatuses) {

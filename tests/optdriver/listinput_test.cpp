@@ -15,9 +15,9 @@ TEST(ParseFortranReal, TakesTheFormsOfFortranPrograms) {
     const char* text;
     double value;
   } cases[] = {
-      {"1", 1.0},        {"-1.5", -1.5},      {"+2.25", 2.25},   {".5", 0.5},       {"5.", 5.0},
-      {"1.5E3", 1500.0}, {"1.5e-3", 0.0015},  {"1.5D3", 1500.0}, {"1.5d+3", 1500.0}, {"1.5+3", 1500.0},
-      {"1.5-3", 0.0015}, {"-.25E1", -2.5},    {"7.126", 7.126},  {"0", 0.0},
+      {"1", 1.0},        {"-1.5", -1.5},     {"+2.25", 2.25},   {".5", 0.5},        {"5.", 5.0},
+      {"1.5E3", 1500.0}, {"1.5e-3", 0.0015}, {"1.5D3", 1500.0}, {"1.5d+3", 1500.0}, {"1.5+3", 1500.0},
+      {"1.5-3", 0.0015}, {"-.25E1", -2.5},   {"7.126", 7.126},  {"0", 0.0},
   };
   for (const Case& c : cases) {
     double v = -99;
@@ -27,8 +27,8 @@ TEST(ParseFortranReal, TakesTheFormsOfFortranPrograms) {
 }
 
 TEST(ParseFortranReal, RefusesWhatIsNoNumber) {
-  for (const char* text : {"", "-", ".", "E3", "1.5E", "1.5x", "Minimum", "1..5", "1.5E3.0", "--1", "1,5", "nan",
-                           "inf", "1.5 "}) {
+  for (const char* text : {"", "-", ".", "E3", "1.5E", "1.5x", "Minimum", "1..5", "1.5E3.0", "--1", "1,5",
+                           "nan", "inf", "1.5 "}) {
     double v = -99;
     EXPECT_FALSE(ParseFortranReal(text, &v)) << text;
     EXPECT_EQ(v, -99) << text;
@@ -43,7 +43,8 @@ TEST(ParseInteger, SignAndDigitsOnly) {
   EXPECT_EQ(v, -3);
   EXPECT_TRUE(ParseInteger("+4", &v));
   EXPECT_EQ(v, 4);
-  for (const char* text : {"", "+", "1.0", "1e3", "x", "++1", "99999999999"}) EXPECT_FALSE(ParseInteger(text, &v)) << text;
+  for (const char* text : {"", "+", "1.0", "1e3", "x", "++1", "99999999999"})
+    EXPECT_FALSE(ParseInteger(text, &v)) << text;
 }
 
 // Reads reals until the records end, one read statement, "E" for the end.
@@ -54,10 +55,18 @@ std::vector<std::string> readAll(const std::vector<std::string>& records, int it
   for (int i = 0; i < items; ++i) {
     double v = -1;
     switch (reader.ReadReal(&v)) {
-      case Item::Read: got.push_back(std::to_string(v).substr(0, 5)); break;
-      case Item::Unchanged: got.push_back("-"); break;
-      case Item::EndOfFile: got.push_back("E"); break;
-      case Item::Bad: got.push_back("!" + reader.BadText()); break;
+      case Item::Read:
+        got.push_back(std::to_string(v).substr(0, 5));
+        break;
+      case Item::Unchanged:
+        got.push_back("-");
+        break;
+      case Item::EndOfFile:
+        got.push_back("E");
+        break;
+      case Item::Bad:
+        got.push_back("!" + reader.BadText());
+        break;
     }
   }
   return got;
@@ -87,7 +96,8 @@ TEST(ListReader, SeparatorsNullsRepeatsAndSlash) {
 }
 
 TEST(ListReader, TextsBareOrQuoted) {
-  const std::vector<std::string> records{"'it''s a name' = 1", "\"A,B\"", "plain/rest", "'goes on", "here' x"};
+  const std::vector<std::string> records{"'it''s a name' = 1", "\"A,B\"", "plain/rest", "'goes on",
+                                         "here' x"};
   ListReader reader(records);
   std::string t;
   reader.BeginRead();

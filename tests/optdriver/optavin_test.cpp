@@ -73,7 +73,8 @@ class OptavinProgram : public ::testing::Test {
   QStringList engineArguments() const {
     QStringList args;
     for (const QByteArray& line : ReadBytes(trace_).split('\n'))
-      if (line.startsWith("arg ")) args << QString::fromUtf8(line.mid(4)).replace(quorvel_, QStringLiteral("Q"));
+      if (line.startsWith("arg "))
+        args << QString::fromUtf8(line.mid(4)).replace(quorvel_, QStringLiteral("Q"));
     return args;
   }
   QByteArray variableFile() const { return ReadBytes(work_ + QStringLiteral("/optVars.dck")); }
@@ -103,9 +104,11 @@ TEST_F(OptavinProgram, RewritesTheVariablesAndRunsTheFinalDeck) {
     EXPECT_EQ(run(), 0);
     EXPECT_EQ(out_, QByteArray(kBanner));
     EXPECT_EQ(err_, QByteArray());
-    EXPECT_EQ(variableFile(), ReadBytes(fixture(QString::fromUtf8(c.fixture)) + QStringLiteral("/expected.dck")));
+    EXPECT_EQ(variableFile(),
+              ReadBytes(fixture(QString::fromUtf8(c.fixture)) + QStringLiteral("/expected.dck")));
     EXPECT_EQ(engineArguments(), c.engine);
-    EXPECT_TRUE(ReadBytes(trace_).contains("cwd " + work_.toUtf8())) << "the engine runs in the current folder";
+    EXPECT_TRUE(ReadBytes(trace_).contains("cwd " + work_.toUtf8()))
+        << "the engine runs in the current folder";
     EXPECT_EQ(QDir(work_).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral(".~")), QStringList())
         << "no temporary file is left";
   }
@@ -119,7 +122,8 @@ TEST_F(OptavinProgram, AnUnusableInputStopsBeforeWritingOrRunning) {
       {"missing", "Optavin: cannot open optVars.dck: No such file or directory\n"},
       {"eleven", "Optavin: optVars.dck, line 4: the count of variables must be 0 to 10, not 11\n"},
       {"badvalue",
-       "Optavin: OutputListingMain.txt, line 2: a number for variable 2 of 2 was expected, not \"Minimum\"\n"},
+       "Optavin: OutputListingMain.txt, line 2: a number for variable 2 of 2 was expected, not "
+       "\"Minimum\"\n"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.fixture);
@@ -150,7 +154,8 @@ TEST_F(OptavinProgram, NamesOfTheFilesAreFoundWithoutRegardToCase) {
   ASSERT_TRUE(QFile::rename(work_ + QStringLiteral("/OutputListingMain.txt"),
                             work_ + QStringLiteral("/outputlistingmain.TXT")));
   EXPECT_EQ(run(), 0);
-  EXPECT_EQ(ReadBytes(work_ + QStringLiteral("/OPTVARS.DCK")), ReadBytes(fixture(QStringLiteral("hysol/expected.dck"))));
+  EXPECT_EQ(ReadBytes(work_ + QStringLiteral("/OPTVARS.DCK")),
+            ReadBytes(fixture(QStringLiteral("hysol/expected.dck"))));
   EXPECT_FALSE(QFile::exists(work_ + QStringLiteral("/optVars.dck")));
 }
 
@@ -169,18 +174,20 @@ TEST_F(OptavinProgram, EndsWhatTheOptimizerStandInLeaves) {
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("ZANTOR_TRACE"), trace_);
   optimizer.setProcessEnvironment(env);
-  optimizer.start(test::OptimizerPath(), {QStringLiteral("41"), quorvel_ + QStringLiteral("\\Pelmark_hySol1.dck"),
-                                          QStringLiteral("T_SET=20"), QStringLiteral("FLOW=1.5")});
+  optimizer.start(test::OptimizerPath(),
+                  {QStringLiteral("41"), quorvel_ + QStringLiteral("\\Pelmark_hySol1.dck"),
+                   QStringLiteral("T_SET=20"), QStringLiteral("FLOW=1.5")});
   ASSERT_TRUE(optimizer.waitForFinished(10000));
   ASSERT_EQ(optimizer.exitCode(), 0) << optimizer.readAllStandardError().toStdString();
   EXPECT_EQ(engineArguments().count(QStringLiteral("Q/Pelmark_hySol1.dck")), 4) << "four evaluations";
 
   EXPECT_EQ(run(), 0);
-  EXPECT_EQ(variableFile(), QByteArray("******************************\r\n* Device 41\r\n******************************\r\n"
-                                       "EQUATIONS 2\r\nT_SET =                  25.00\r\n"
-                                       "FLOW =                    2.80\r\n"));
-  EXPECT_EQ(engineArguments().mid(8), (QStringList{QStringLiteral("Q/Pelmark_hySol2.pzd"), QStringLiteral("/h"),
-                                                    QStringLiteral("/n")}));
+  EXPECT_EQ(variableFile(),
+            QByteArray("******************************\r\n* Device 41\r\n******************************\r\n"
+                       "EQUATIONS 2\r\nT_SET =                  25.00\r\n"
+                       "FLOW =                    2.80\r\n"));
+  EXPECT_EQ(engineArguments().mid(8), (QStringList{QStringLiteral("Q/Pelmark_hySol2.pzd"),
+                                                   QStringLiteral("/h"), QStringLiteral("/n")}));
 }
 
 TEST(EngineArguments, FinalDeckByConfigurationCode) {
@@ -193,8 +200,10 @@ TEST(EngineArguments, FinalDeckByConfigurationCode) {
                {5, "Pelmark_hyDFC2.pzd"}, {6, "Pelmark_hybrid2.pzd"}, {41, "Pelmark_hySol2.pzd"},
                {42, "Pelmark_hyboi2.pzd"}};
   for (const auto& c : cases)
-    EXPECT_EQ(EngineArguments(q, c.code), (std::vector<std::string>{q + "/Zantor", q + "/" + c.deck, "/h", "/n"}));
-  for (int code : {0, 3, 7, 99, -1}) EXPECT_EQ(EngineArguments(q, code), (std::vector<std::string>{q + "/Zantor", q + "/"}));
+    EXPECT_EQ(EngineArguments(q, c.code),
+              (std::vector<std::string>{q + "/Zantor", q + "/" + c.deck, "/h", "/n"}));
+  for (int code : {0, 3, 7, 99, -1})
+    EXPECT_EQ(EngineArguments(q, code), (std::vector<std::string>{q + "/Zantor", q + "/"}));
   EXPECT_EQ(OptavinEngineCommand({"/a b/Zantor", "/a b/d.pzd", "/h"}), "\"/a b/Zantor\" \"/a b/d.pzd\" /h");
 }
 

@@ -55,11 +55,13 @@ TEST(ReadMinimumValues, WhatIsWrongLeavesTheValues) {
   } cases[] = {
       {{"x", " 12 3 1 0.25 7.126 Minimum"},
        "OutputListingMain.txt, line 2: a number for variable 2 of 2 was expected, not \"Minimum\""},
-      {{" 12 3 1 0.25 7.126"}, "OutputListingMain.txt, line 2: the file ends before the 2 values of the line with "
-                               "\"Minimum\" were read"},
+      {{" 12 3 1 0.25 7.126"},
+       "OutputListingMain.txt, line 2: the file ends before the 2 values of the line with "
+       "\"Minimum\" were read"},
       {{" 12 3.5 1 0.25 7 8 Minimum"},
        "OutputListingMain.txt, line 1: a whole number as item 2 was expected, not \"3.5\""},
-      {{" Minimum 1 2 3"}, "OutputListingMain.txt, line 1: a whole number as item 1 was expected, not \"Minimum\""},
+      {{" Minimum 1 2 3"},
+       "OutputListingMain.txt, line 1: a whole number as item 1 was expected, not \"Minimum\""},
   };
   for (const Case& c : cases) {
     std::vector<double> values{1.5, 2.0};

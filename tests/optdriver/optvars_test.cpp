@@ -19,7 +19,8 @@ std::vector<std::string> file(const std::string& device, const std::string& equa
 
 TEST(ReadOptVars, CodeCountNamesAndValues) {
   OptVars v;
-  ASSERT_EQ(ReadOptVars(file("* Device 41", "EQUATIONS 2", {"A = 1.5", "Bee   =  2  ! note", "not read"}), &v), "");
+  ASSERT_EQ(
+      ReadOptVars(file("* Device 41", "EQUATIONS 2", {"A = 1.5", "Bee   =  2  ! note", "not read"}), &v), "");
   EXPECT_EQ(v.OptavinKindCode, 41);
   EXPECT_EQ(v.N, 2);
   EXPECT_EQ(v.NAMEVARS, (std::vector<std::string>{"A", "Bee"}));
@@ -55,12 +56,16 @@ TEST(ReadOptVars, WhatIsWrongNamesTheFileAndLine) {
     const char* message;
   } cases[] = {
       {{}, "optVars.dck, line 1: the file ends before the count of variables in line 4"},
-      {{kStars, "* Device 4", kStars}, "optVars.dck, line 4: the file ends before the count of variables in line 4"},
+      {{kStars, "* Device 4", kStars},
+       "optVars.dck, line 4: the file ends before the count of variables in line 4"},
       {file("* Device xy", "EQUATIONS 1", {"A = 1"}),
        "optVars.dck, line 2: a configuration code was expected in columns 10 to 11"},
-      {file("* Device  4", "EQUATIONS x", {}), "optVars.dck, line 4: a whole count of variables was expected from column 10"},
-      {file("* Device  4", "EQUATIONS 11", {}), "optVars.dck, line 4: the count of variables must be 0 to 10, not 11"},
-      {file("* Device  4", "EQUATIONS -1", {}), "optVars.dck, line 4: the count of variables must be 0 to 10, not -1"},
+      {file("* Device  4", "EQUATIONS x", {}),
+       "optVars.dck, line 4: a whole count of variables was expected from column 10"},
+      {file("* Device  4", "EQUATIONS 11", {}),
+       "optVars.dck, line 4: the count of variables must be 0 to 10, not 11"},
+      {file("* Device  4", "EQUATIONS -1", {}),
+       "optVars.dck, line 4: the count of variables must be 0 to 10, not -1"},
       {file("* Device  4", "EQUATIONS 2", {"A = 1"}),
        "optVars.dck, line 6: the file ends before the name, \"=\" and value of variable 2 of 2"},
       {file("* Device  4", "EQUATIONS 2", {"A = 1", "B = two"}),

@@ -16,9 +16,9 @@ TEST(ConfigurationWord, FirstWordOfTheListInTheNameAsTheDeckWritesIt) {
   } cases[] = {
       {"Quorvel\\Pelmark_ghx1.dck", "GHX"},
       {"PELMARK_HYBRE1.DCK", "HYBRE"},
-      {"plant_hybrid_ghx.dck", "GHX"},            // GHX is tested first
-      {"conv_codfc1.dck", "CONV"},                // CONV before CODFC
-      {"C:\\GHX_studies\\hybrid1.dck", "GHX"},    // folders the deck names count
+      {"plant_hybrid_ghx.dck", "GHX"},          // GHX is tested first
+      {"conv_codfc1.dck", "CONV"},              // CONV before CODFC
+      {"C:\\GHX_studies\\hybrid1.dck", "GHX"},  // folders the deck names count
       {"hybrid1.dck", "HYBRID"},
       {"hysol.dck", "HYSOL"},
       {"plain.dck", ""},
@@ -33,29 +33,33 @@ TEST(OptimizerCommandFile, OneFileAConfigurationHybreSharesHybrids) {
   const struct {
     const char* word;
     const char* file;
-  } cases[] = {{"GHX", "Optimize_GHX.dat"},     {"HYBRID", "Optimize_Hybrid.dat"}, {"HYBRE", "Optimize_Hybrid.dat"},
-               {"CONV", "Optimize_Conv.dat"},   {"CODFC", "Optimize_CODFC.dat"},   {"HYDFC", "Optimize_HYDFC.dat"},
-               {"HYSOL", "Optimize_HYSOL.dat"}, {"HYBOI", "Optimize_HYBOI.dat"},   {"OTHER", ""}};
+  } cases[] = {
+      {"GHX", "Optimize_GHX.dat"},     {"HYBRID", "Optimize_Hybrid.dat"}, {"HYBRE", "Optimize_Hybrid.dat"},
+      {"CONV", "Optimize_Conv.dat"},   {"CODFC", "Optimize_CODFC.dat"},   {"HYDFC", "Optimize_HYDFC.dat"},
+      {"HYSOL", "Optimize_HYSOL.dat"}, {"HYBOI", "Optimize_HYBOI.dat"},   {"OTHER", ""}};
   for (const auto& c : cases) EXPECT_EQ(OptimizerCommandFile(QLatin1String(c.word)), QLatin1String(c.file));
 }
 
 TEST(OptimizerCommandLine, FirstLineOfTheFileFoundWithoutRegardToCase) {
   QTemporaryDir dir;
   const QString folder = dir.path();
-  test::WriteBytes(folder + QStringLiteral("/OPTIMIZE_GHX.DAT"), "Optimizer 4 Quorvel\\Pelmark_ghx1.dck\r\nsecond\r\n");
+  test::WriteBytes(folder + QStringLiteral("/OPTIMIZE_GHX.DAT"),
+                   "Optimizer 4 Quorvel\\Pelmark_ghx1.dck\r\nsecond\r\n");
   test::WriteBytes(folder + QStringLiteral("/Optimize_Conv.dat"), "");
   test::WriteBytes(folder + QStringLiteral("/Optimize_HYSOL.dat"), "caf\xe9 /x");
   EXPECT_EQ(OptimizerCommandLine(folder, QStringLiteral("Optimize_GHX.dat")),
             QStringLiteral("Optimizer 4 Quorvel\\Pelmark_ghx1.dck"));
   EXPECT_EQ(OptimizerCommandLine(folder, QStringLiteral("Optimize_Conv.dat")), QString());
   EXPECT_EQ(OptimizerCommandLine(folder, QStringLiteral("Optimize_Hybrid.dat")), QString());
-  EXPECT_EQ(OptimizerCommandLine(folder, QStringLiteral("Optimize_HYSOL.dat")), QStringLiteral("caf\u00e9 /x"));
+  EXPECT_EQ(OptimizerCommandLine(folder, QStringLiteral("Optimize_HYSOL.dat")),
+            QStringLiteral("caf\u00e9 /x"));
 }
 
 TEST(OptimizationResultsFile, TheFinalRunsNameBesideTheRunDeck) {
   EXPECT_EQ(OptimizationResultsFile(QStringLiteral("Quorvel\\Pelmark_ghx1.dck")),
             QStringLiteral("Quorvel\\Pelmark_ghx2-RESULTS.TXT"));
-  EXPECT_EQ(OptimizationResultsFile(QStringLiteral("/a/PELMARK_HYBRE1.DCK")), QStringLiteral("/a/PELMARK_HYBRE2-RESULTS.TXT"));
+  EXPECT_EQ(OptimizationResultsFile(QStringLiteral("/a/PELMARK_HYBRE1.DCK")),
+            QStringLiteral("/a/PELMARK_HYBRE2-RESULTS.TXT"));
   EXPECT_EQ(OptimizationResultsFile(QStringLiteral("x.dck")), QStringLiteral("2-RESULTS.TXT"));
   EXPECT_EQ(OptimizationResultsFile(QStringLiteral(".dck")), QString());
 }

@@ -63,7 +63,8 @@ class OptimizationRunTest : public ProgramFolderTest {
       if (line == "optimizer") starts << QStringLiteral("optimizer");
       if (line.startsWith("pid ")) starts << QStringLiteral("engine");
       if (line.startsWith("arg ") && !starts.isEmpty())
-        starts.last() += QLatin1Char(' ') + QString::fromUtf8(line.mid(4)).replace(folder_, QStringLiteral("."));
+        starts.last() +=
+            QLatin1Char(' ') + QString::fromUtf8(line.mid(4)).replace(folder_, QStringLiteral("."));
     }
     return starts;
   }
@@ -104,9 +105,10 @@ TEST_F(OptimizationRunTest, AWholeOptimizationEndsInItsReport) {
   // The optimizer, its engine runs on the run deck, then Optavin's final run.
   const QString runDeck = QStringLiteral(" Quorvel\\Pelmark_ghx1.dck");
   const QString evaluation = QStringLiteral("engine Quorvel/Pelmark_ghx1.dck /h");
-  EXPECT_EQ(Starts(), (QStringList{QStringLiteral("optimizer 4") + runDeck + QStringLiteral(" FLOW=1.2 TSET=21"),
-                                   evaluation, evaluation, evaluation, evaluation,
-                                   QStringLiteral("engine ./Quorvel/Pelmark_ghx2.pzd /h /n")}));
+  EXPECT_EQ(Starts(),
+            (QStringList{QStringLiteral("optimizer 4") + runDeck + QStringLiteral(" FLOW=1.2 TSET=21"),
+                         evaluation, evaluation, evaluation, evaluation,
+                         QStringLiteral("engine ./Quorvel/Pelmark_ghx2.pzd /h /n")}));
   // The run deck comments out the "*#1" block; the optimizer's engine runs
   // listed it before it was deleted.
   EXPECT_FALSE(Exists("Quorvel/Pelmark_ghx1.dck"));
@@ -136,8 +138,8 @@ TEST_F(OptimizationRunTest, OptavinFailingShowsItsStatusAndNoReport) {
 
   form_->ExecuteCommand1Click();
 
-  EXPECT_EQ(ui_.texts(),
-            QStringList{QStringLiteral("Optavin ended with exit status 1; the optimization's report is not shown.")});
+  EXPECT_EQ(ui_.texts(), QStringList{QStringLiteral(
+                             "Optavin ended with exit status 1; the optimization's report is not shown.")});
   EXPECT_EQ(ui_.messages().front().icon, MessageIcon::Error);
   EXPECT_EQ(Starts(), QStringList{QStringLiteral("engine Quorvel\\Pelmark_ghx1.dck")});
   EXPECT_FALSE(Exists("Quorvel/Pelmark_ghx1.dck"));
@@ -189,7 +191,8 @@ TEST_F(OptimizationRunTest, NoConfigurationOrNoRunDeckOpensTheOpenDialogAndKeeps
 TEST_F(OptimizationRunTest, ARefusedRunDeckShowsWhy) {
   ASSERT_NE(OpenForm(FormDeck("**FILE PLANT.PZD")), nullptr);
   form_->ExecuteCommand1Click();
-  EXPECT_EQ(ui_.texts(), QStringList{QStringLiteral("The run deck named in the **FILE line is the input deck itself.")});
+  EXPECT_EQ(ui_.texts(),
+            QStringList{QStringLiteral("The run deck named in the **FILE line is the input deck itself.")});
   EXPECT_TRUE(Starts().isEmpty());
   EXPECT_FALSE(form_->OptimizationMode);
 }
@@ -202,8 +205,8 @@ TEST_F(OptimizationRunTest, AFailedSaveStopsBeforeTheRunDeck) {
   EditForm()->SetFileName(Path("gone/plain.dck"));
   EditForm()->Editor()->appendPlainText(QStringLiteral("B = 2"));
   form_->ExecuteCommand1Click();
-  EXPECT_EQ(ui_.texts(),
-            QStringList{QStringLiteral("Error 2 was encountered while trying to write file ") + Path("gone/plain.dck")});
+  EXPECT_EQ(ui_.texts(), QStringList{QStringLiteral("Error 2 was encountered while trying to write file ") +
+                                     Path("gone/plain.dck")});
   EXPECT_FALSE(Exists("Quorvel/Pelmark_ghx1.dck"));
   EXPECT_TRUE(Starts().isEmpty());
   EXPECT_FALSE(form_->OptimizationMode);
@@ -232,9 +235,10 @@ TEST_F(OptimizationRunTest, ToolCommandsStartWithoutWaiting) {
   ASSERT_TRUE(EditForm());
   form_->CompileModule1Click();
   form_->RebuildQuorvel1Click();
-  EXPECT_EQ(ui_.texts(), (QStringList{QStringLiteral("Error 2 encountered while trying to compile ") + Path("module.f"),
-                                      QStringLiteral("Error 2 encountered while trying to execute ") +
-                                          Path("norebuild") + QStringLiteral(" all")}));
+  EXPECT_EQ(ui_.texts(),
+            (QStringList{QStringLiteral("Error 2 encountered while trying to compile ") + Path("module.f"),
+                         QStringLiteral("Error 2 encountered while trying to execute ") + Path("norebuild") +
+                             QStringLiteral(" all")}));
 
   DefaultSettings().RebuildCommand = ZantorPath() + QLatin1Char(' ') + Path("rebuild.dck");
   ui_.clear();

@@ -273,7 +273,8 @@ TEST_F(RunProcessTest, GivesHowTheProgramEnded) {
     QByteArray value;
     int exitCode;
     int signal;
-  } cases[] = {{"ZANTOR_EXIT_CODE", "0", 0, 0}, {"ZANTOR_EXIT_CODE", "3", 3, 0}, {"ZANTOR_CRASH", "1", -1, SIGABRT}};
+  } cases[] = {
+      {"ZANTOR_EXIT_CODE", "0", 0, 0}, {"ZANTOR_EXIT_CODE", "3", 3, 0}, {"ZANTOR_CRASH", "1", -1, SIGABRT}};
   for (const Case& c : cases) {
     ScopedEnv env(c.variable, c.value);
     WaitResult result;

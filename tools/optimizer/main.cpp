@@ -106,7 +106,8 @@ int main(int argc, char** argv) {
   for (char& c : deck)
     if (c == '\\') c = '/';
   const std::size_t slash = deck.rfind('/');
-  const std::string engine = (slash == std::string::npos ? std::string(".") : deck.substr(0, slash)) + "/Zantor";
+  const std::string engine =
+      (slash == std::string::npos ? std::string(".") : deck.substr(0, slash)) + "/Zantor";
   if (!std::ifstream(deck)) {
     std::cerr << "Optimizer: cannot read the run deck " << deck << '\n';
     return 1;
@@ -120,7 +121,8 @@ int main(int argc, char** argv) {
     v.name = std::string(arg.substr(0, eq));
     const std::string_view value = eq == std::string_view::npos ? std::string_view() : arg.substr(eq + 1);
     if (v.name.empty() ||
-        std::from_chars(value.data(), value.data() + value.size(), v.start).ptr != value.data() + value.size() ||
+        std::from_chars(value.data(), value.data() + value.size(), v.start).ptr !=
+            value.data() + value.size() ||
         value.empty()) {
       std::cerr << "Optimizer: a variable must be given as NAME=start: " << arg << '\n';
       return 2;

@@ -73,7 +73,8 @@ void TOSTRELFORM::ExecuteCommand1Click() {
   // A failed optimization must not leave the previous one's numbers to show.
   RemoveFile(ResolvePath(OptimizationResultsFile(deck.Target)));
   WaitResult optimizer;
-  if (!RunProcessOK(OptimizerCommandLine(G().ProgramFolder, OptimizerCommandFile(word)), Runs, &optimizer)) return;
+  if (!RunProcessOK(OptimizerCommandLine(G().ProgramFolder, OptimizerCommandFile(word)), Runs, &optimizer))
+    return;
   if (!optimizer.ended) return;
   UpdateMenu();
   RemoveFile(ResolvePath(deck.Target));
