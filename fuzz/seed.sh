@@ -28,6 +28,8 @@ case $name in
       { cat "$d/optVars.dck"; printf '\0'; if [ -f "$d/OutputListingMain.txt" ]; then cat "$d/OutputListingMain.txt"; fi; } \
         > "$corpus/$(basename "$d")"
     done ;;
+  rundeck_fuzz)
+    add "$top"/tests/fixtures/rundecks/*.dck ;;
   deck_fuzz|writeback_fuzz)
     for f in "$top"/tests/fixtures/decks/*/*.pzd "$top"/tests/fixtures/decks/*/*.PZD "$top"/tests/fixtures/decks/broken/* "$top"/examples/demo/*.pzd; do
       [ -f "$f" ] && cp -f "$f" "$corpus/$(echo "$f" | md5sum | cut -c1-12)"; done ;;

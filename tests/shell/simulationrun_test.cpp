@@ -182,6 +182,16 @@ TEST_F(SimulationRunTest, TheSourceViewSavesItsTextBeforeTheRun) {
   EXPECT_EQ(reports_, 1);
 }
 
+TEST_F(SimulationRunTest, ACommandOfFourCharactersIsNotRun) {
+  ASSERT_NE(OpenActive<TPlenzoForm>(Path("plant.pzd"), "*PLENZO\r\n**FILE run.dck\r\n*|<BEFORE> abcd\r\n"
+                                                         "*|<AFTER> efgh\r\nA = 1\r\n"),
+            nullptr);
+  form_->SpecificSystemClick();
+  EXPECT_TRUE(ui_.texts().isEmpty()) << ui_.texts().join(QLatin1Char('\n')).toStdString();
+  EXPECT_EQ(Starts(), QStringList{Path("run.dck")});
+  EXPECT_EQ(reports_, 1);
+}
+
 TEST_F(SimulationRunTest, ATextEditorDeckIsSavedAndRunWithoutTheFormCommands) {
   TEditForm* editor = OpenActive<TEditForm>(Path("plain.dck"), "**FILE out/run.dck\r\nA = 1\r\n");
   ASSERT_NE(editor, nullptr);
