@@ -21,6 +21,13 @@ case $name in
     add "$top"/tests/fixtures/settings/* ;;
   listfile_fuzz)
     add "$top"/tests/fixtures/lists/* "$top"/tests/fixtures/decks/*/*.lst ;;
+  optavin_fuzz)
+    # The variable file, a NUL, then the listing.
+    for d in "$top"/tests/fixtures/optavin/*/; do
+      [ -f "$d/optVars.dck" ] || continue
+      { cat "$d/optVars.dck"; printf '\0'; if [ -f "$d/OutputListingMain.txt" ]; then cat "$d/OutputListingMain.txt"; fi; } \
+        > "$corpus/$(basename "$d")"
+    done ;;
   rundeck_fuzz)
     add "$top"/tests/fixtures/rundecks/*.dck ;;
   deck_fuzz|writeback_fuzz)

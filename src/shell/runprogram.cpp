@@ -45,6 +45,24 @@ QString RunFailureMessage(const QString& CommandLine, int Code) {
          QStringLiteral(" encountered while trying to call ") + CommandLine;
 }
 
+namespace {
+
+bool runAndWait(const QString& CommandLine, RunState& state, WaitResult* result) {
+  const StartResult start = StartProgram(CommandLine, G().ProgramFolder);
+  if (!start.started) {
+    ShowMessageKind(RunFailureMessage(CommandLine, start.error), 0, true);
+    return false;
+  }
+  state.WaitedPrograms.push_back(start.pid);
+  const WaitResult waited = WaitForProgram(
+      start.pid, [] { QCoreApplication::processEvents(); }, [&state] { return state.StopRequested; });
+  std::erase(state.WaitedPrograms, start.pid);
+  if (result) *result = waited;
+  return !state.ExitRequested;
+}
+
+}  // namespace
+
 bool RunProgramOK(const QString& CommandLine, RunState& state) {
   if (state.ExitRequested) return false;
   RunGuard guard(state);
@@ -52,16 +70,14 @@ bool RunProgramOK(const QString& CommandLine, RunState& state) {
     const std::optional<QUrl> target = OpenTarget(CommandLine);
     if (target && openAction().open(*target)) return true;
   }
-  const StartResult start = StartProgram(CommandLine, G().ProgramFolder);
-  if (!start.started) {
-    ShowMessageKind(RunFailureMessage(CommandLine, start.error), 0, true);
-    return false;
-  }
-  state.WaitedPrograms.push_back(start.pid);
-  WaitForProgram(
-      start.pid, [] { QCoreApplication::processEvents(); }, [&state] { return state.StopRequested; });
-  std::erase(state.WaitedPrograms, start.pid);
-  return !state.ExitRequested;
+  return runAndWait(CommandLine, state, nullptr);
+}
+
+bool RunProcessOK(const QString& CommandLine, RunState& state, WaitResult* result) {
+  *result = WaitResult{};
+  if (state.ExitRequested) return false;
+  RunGuard guard(state);
+  return runAndWait(CommandLine, state, result);
 }
 
 StartResult StartProgramNoWait(const QString& CommandLine) {

@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QUrl>
+#include <csignal>
 
 #include "shellfixture.h"
 #include "support/fakeopenaction.h"
@@ -90,6 +91,8 @@ TEST_F(RunProgramTest, BareExeNamesAreFoundWithoutTheirExtension) {
   EXPECT_TRUE(RunProgramOK(QStringLiteral("zantor.exe"), state_));  // no deck: exit code 2, still started
   EXPECT_TRUE(ui_.messages().empty());
 }
+
+using RunProcessTest = RunProgramTest;
 
 TEST_F(RunProgramTest, AnyEndOfAStartedProgramIsASuccess) {
   struct Case {
@@ -262,6 +265,40 @@ TEST_F(RunProgramTest, StartsWithoutWaiting) {
   EXPECT_FALSE(missing.started);
   EXPECT_EQ(missing.error, 2);
   EXPECT_TRUE(ui_.messages().empty());
+}
+
+TEST_F(RunProcessTest, GivesHowTheProgramEnded) {
+  struct Case {
+    const char* variable;
+    QByteArray value;
+    int exitCode;
+    int signal;
+  } cases[] = {
+      {"ZANTOR_EXIT_CODE", "0", 0, 0}, {"ZANTOR_EXIT_CODE", "3", 3, 0}, {"ZANTOR_CRASH", "1", -1, SIGABRT}};
+  for (const Case& c : cases) {
+    ScopedEnv env(c.variable, c.value);
+    WaitResult result;
+    EXPECT_TRUE(RunProcessOK(engineCommand(deck_), state_, &result)) << c.variable;
+    EXPECT_TRUE(result.ended);
+    EXPECT_EQ(result.exitCode, c.exitCode);
+    EXPECT_EQ(result.signal, c.signal);
+  }
+  EXPECT_TRUE(ui_.messages().empty());
+  EXPECT_FALSE(RunBusy(state_));
+}
+
+TEST_F(RunProcessTest, NeverUsesTheOpenAction) {
+  const QString page = folder_ + QStringLiteral("/page.html");
+  writeFile(page);
+  open_.setResult(true);
+  WaitResult result;
+  EXPECT_FALSE(RunProcessOK(page, state_, &result));
+  EXPECT_TRUE(open_.opened().isEmpty());
+  EXPECT_EQ(ui_.texts(), QStringList{QStringLiteral("Error 13 encountered while trying to call ") + page});
+  EXPECT_FALSE(result.ended);
+  ui_.clear();
+  EXPECT_FALSE(RunProcessOK(QStringLiteral("NoSuchProgram.exe"), state_, &result));
+  EXPECT_EQ(ui_.texts(), QStringList{QStringLiteral("File NoSuchProgram.exe was not found.")});
 }
 
 }  // namespace

@@ -17,6 +17,9 @@ namespace pm::test {
 // The stand-in engine built with the project (see tools/zantor).
 inline QString ZantorPath() { return QString::fromUtf8(PELMARK_BIN_DIR "/Zantor"); }
 inline QString BinDir() { return QString::fromUtf8(PELMARK_BIN_DIR); }
+// The stand-in optimizer (see tools/optimizer) and the optimization driver.
+inline QString OptimizerPath() { return QString::fromUtf8(PELMARK_BIN_DIR "/Optimizer"); }
+inline QString OptavinPath() { return QString::fromUtf8(PELMARK_BIN_DIR "/optavin"); }
 
 // Sets an environment variable (which started programs inherit) for the
 // lifetime of the object.

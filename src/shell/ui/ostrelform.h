@@ -82,6 +82,10 @@ class TOSTRELFORM final : public QMainWindow {
   void Calculate1Click();
   void SpecificSystemClick();
   void ExecuteCommand1Click();
+  // Tool commands that start a configured command line without waiting; no
+  // menu item reaches them.
+  void CompileModule1Click();
+  void RebuildQuorvel1Click();
   void HideQuorvel1Click();
   void SIUnitsClick();
   void EngUnitsClick();

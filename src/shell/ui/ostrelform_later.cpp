@@ -29,7 +29,6 @@ void TOSTRELFORM::Setup1Click() {
   UpdateMenu();
 }
 
-void TOSTRELFORM::ExecuteCommand1Click() {}
 
 void TOSTRELFORM::Plenzo1Click() {
   // The authoring commands stay reachable only from code: opening the menu
