@@ -1,7 +1,14 @@
-// Zantor stand-in: reads a deck and writes its listing (".LST") and log
-// (".LOG") beside it, named after the deck with its extension replaced.
+// Zantor stand-in, not the engine: reads a deck and writes beside it what
+// the engine would, each named by the rule of the reader:
+//   listing ".LST" and log ".LOG"    the deck's last extension replaced
+//   plot data ".PLT"                 the file name up to its first "."
+//   results "-RESULTS.TXT"           the deck name less 4 characters
+//   "warnings.dat"                   in the current folder
+// The numbers come from a year of hourly loop temperatures worked out from
+// a few of the deck's constants (see plant.h).
 //
-//   Zantor <deck> [/H] [/N]
+//   Zantor <deck> [/H] [/N]     (switches in any case; /H hides nothing
+//                                here, /N is a table run: both are logged)
 //
 // Environment, for tests:
 //   ZANTOR_SLEEP_MS=<n>    sleep before doing anything else
@@ -23,6 +30,8 @@
 #include <string_view>
 #include <thread>
 #include <vector>
+
+#include "plant.h"
 
 namespace {
 
@@ -57,6 +66,42 @@ std::string changeExtension(const std::string& deck, const char* extension) {
   const std::size_t dot = deck.find_last_of('.');
   if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return deck + extension;
   return deck.substr(0, dot) + extension;
+}
+
+// The deck name up to the first "." of its file name, then extension.
+std::string changeFirstExtension(const std::string& deck, const char* extension) {
+  const std::size_t slash = deck.find_last_of('/');
+  const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
+  const std::size_t dot = deck.find('.', start);
+  return (dot == std::string::npos ? deck : deck.substr(0, dot)) + extension;
+}
+
+std::string resultsName(const std::string& deck) {
+  return deck.substr(0, deck.size() < 4 ? 0 : deck.size() - 4) + "-RESULTS.TXT";
+}
+
+// Plot data: a header of names, a units line, then one row per hour.
+void writePlot(const std::string& name, const std::vector<zantor::Hour>& hours) {
+  std::ofstream plt(name, std::ios::binary | std::ios::trunc);
+  plt << "TIME TAMB LOAD TIN TOUT\r\n";
+  plt << "h C kW C C\r\n";
+  for (const zantor::Hour& r : hours) {
+    plt << zantor::NumberText(r.time) << ' ' << zantor::NumberText(r.ambient) << ' ' << zantor::NumberText(r.load)
+        << ' ' << zantor::NumberText(r.tin) << ' ' << zantor::NumberText(r.tout) << "\r\n";
+  }
+}
+
+// A title line, then the 100 numbers on the last line.
+void writeResults(const std::string& name, const std::string& deck, const std::vector<double>& numbers) {
+  std::ofstream out(name, std::ios::binary | std::ios::trunc);
+  out << "Zantor stand-in results of " << deck << "\r\n";
+  for (std::size_t i = 0; i < numbers.size(); ++i) out << (i ? " " : "") << zantor::NumberText(numbers[i]);
+  out << "\r\n";
+}
+
+void writeWarnings(const std::vector<std::string>& warnings) {
+  std::ofstream out("warnings.dat", std::ios::binary | std::ios::trunc);
+  for (const std::string& w : warnings) out << w << "\r\n";
 }
 
 std::vector<std::string> readLines(std::ifstream& in) {
@@ -119,6 +164,15 @@ int main(int argc, char** argv) {
             << "\r\n";
   }
   log << lines.size() << " deck lines read.\r\n";
+
+  const zantor::DeckConstants constants = zantor::ReadConstants(lines);
+  const std::vector<zantor::Hour> hours = zantor::SimulateYear(constants);
+  writePlot(changeFirstExtension(deck, ".PLT"), hours);
+  writeResults(resultsName(deck), deck, zantor::ResultNumbers(hours, constants));
+  const std::vector<std::string> warnings = zantor::Warnings(hours);
+  writeWarnings(warnings);
+  log << constants.names.size() << " constants, " << hours.size() << " hours simulated, " << warnings.size()
+      << " warnings.\r\n";
   log << "Run complete.\r\n";
   return envNumber("ZANTOR_EXIT_CODE", 0);
 }

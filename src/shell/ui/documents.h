@@ -71,9 +71,8 @@ class DocumentCommands final : public QObject {
 
   FormHost& Host() { return host_; }
 
- private:
   // The close questions of the command running: the outermost command owns
-  // them, and the commands it calls share them.
+  // them, and the commands it calls share them (the runs hold one too).
   class Command {
    public:
     explicit Command(DocumentCommands& owner) : owner_(owner), outer_(owner.questions_) {
@@ -92,6 +91,15 @@ class DocumentCommands final : public QObject {
     CloseQuestions own_;
   };
 
+  // The saves of File/Save, which the runs make too. A form showing its
+  // pages checks its focused input and writes its values into its deck; a
+  // form whose parse failed is never written. A form showing its Source
+  // writes the text to name. Both refresh the window's restore point; false
+  // after a failure, whose message was shown.
+  bool SaveFormPages(TPlenzoForm* form);
+  bool SaveFormSource(TPlenzoForm* form, const QString& name);
+
+ private:
   void OpenPlainDeck(const QString& path);
   TEditForm* OpenTextEditor(const QString& path);
   TEditForm* ShowOutputFile(const QString& path);
@@ -100,8 +108,6 @@ class DocumentCommands final : public QObject {
   void SetInput(const QString& path);
   void EndAfterRefusal();
   void ExitLikeFileExit();
-  bool SaveFormPages(TPlenzoForm* form);
-  bool SaveFormSource(TPlenzoForm* form, const QString& name);
   bool SaveFormSourceAs(TPlenzoForm* form, const QString& name);
   void MoveRestorePoint(TPlenzoForm* form);
   bool SaveEditorAs(TEditForm* editor, const QString& name);

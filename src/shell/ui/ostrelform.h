@@ -143,6 +143,14 @@ class TOSTRELFORM final : public QMainWindow {
   // State of the main window.
   QPointer<QMdiSubWindow> ActiveChild;
   QPointer<QWidget> ResultsViewer;
+  // The last single run or optimization: its run deck by absolute path,
+  // the folder that was current when it began, and which of the two it was.
+  QString RunTarget;
+  QString RunFolder;
+  QString SavedFolder;
+  bool OptimizationMode = false;
+  // The input window had unsaved changes when the run began.
+  bool InputModified = false;
   int ResultsViewerLeft = 200;
   int ResultsViewerTop = 10;
   int EditorCount = 0;
@@ -165,6 +173,9 @@ class TOSTRELFORM final : public QMainWindow {
   // focused input (0 when it has none).
   std::function<void(QMdiSubWindow* child, int from, int to)> ConvertUnits;
   std::function<int()> FocusedHelpId;
+  // The results report of RunTarget, shown by Windows/Results and at the end
+  // of a single run; the report fills it. Empty: nothing is shown.
+  std::function<void()> ShowResultsReport;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -29,8 +29,6 @@ void TOSTRELFORM::Find1Click() {}
 void TOSTRELFORM::Replace1Click() {}
 void TOSTRELFORM::SearchAgain1Click() {}
 
-void TOSTRELFORM::Calculate1Click() {}
-void TOSTRELFORM::SpecificSystemClick() {}
 void TOSTRELFORM::ExecuteCommand1Click() {}
 
 void TOSTRELFORM::Plenzo1Click() {
@@ -59,7 +57,9 @@ void TOSTRELFORM::OverlayPlot1Click() {}
 void TOSTRELFORM::ModifyPlot1Click() {}
 
 void TOSTRELFORM::Input1Click() {}
-void TOSTRELFORM::Results1Click() {}
+void TOSTRELFORM::Results1Click() {
+  if (ShowResultsReport) ShowResultsReport();
+}
 void TOSTRELFORM::Listing1Click() {}
 void TOSTRELFORM::Log1Click() {}
 void TOSTRELFORM::Table1Click() {}

@@ -35,6 +35,8 @@ void ShellFormHost::CloseResultsReport() {
   if (main_.ResultsViewer) main_.ResultsViewer->close();
 }
 
+void ShellFormHost::ClearInputModified() { main_.InputModified = false; }
+
 void ShellFormHost::ShowHelpContext(int contextId) { ShowContextHelp(contextId, 9998); }
 
 ParseProgress* ShellFormHost::Progress() { return main_.Compiling ? this : nullptr; }

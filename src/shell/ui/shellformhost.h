@@ -24,7 +24,7 @@ class ShellFormHost final : public FormHost, public ParseProgress {
   void ShowHelpContext(int contextId) override;
   ParseProgress* Progress() override;
   void SetUndoEnabled(bool enabled) override;
-  void ClearInputModified() override {}
+  void ClearInputModified() override;
 
   // ParseProgress, over the main window's progress window
   void Show() override;

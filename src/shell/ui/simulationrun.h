@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QPointer>
+#include <QString>
+
+class QMdiSubWindow;
+
+namespace pm {
+
+class TEditForm;
+class TOSTRELFORM;
+class TPlenzoForm;
+
+// The input of a run: the deck of the active input window (a text editor,
+// form pages or a form's Source), checked and saved before the run deck is
+// made from it. The single run, the building-loads run and the
+// optimization share it.
+class RunInput {
+ public:
+  explicit RunInput(TOSTRELFORM& main) : main_(main) {}
+
+  // Kind and Deck by the active child, and main.InputModified. Form pages
+  // first check the focused input and the files the form names
+  // (CheckAssigns); a form whose parse failed counts as its Source. False
+  // when there is no input window (Kind is then 0, and the caller opens the
+  // File/Open dialog) or a check failed (its message was shown).
+  bool Take();
+  // Saves a modified input without a question, as File/Save does. False
+  // when the save failed (its message was shown): the run must stop.
+  bool Save();
+  // Runs the form's BEFORE or AFTER command when its text is longer than 4
+  // characters. False ends the run: the command could not start, the user
+  // chose to exit, or the form window has gone during the wait.
+  bool RunFormCommand(bool after);
+  // False when the form window of a form input has gone.
+  bool Alive() const;
+
+  int Kind = 0;
+  QString Deck;
+
+ private:
+  TOSTRELFORM& main_;
+  QPointer<TEditForm> editor_;
+  QPointer<TPlenzoForm> form_;
+};
+
+// The engine's command line: the engine, a blank, the quoted run deck, and
+// " /H" when the engine is to hide.
+QString EngineCommand(const QString& engine, const QString& deck, bool hide);
+
+// Calculate/Run Single Simulation and Calculate Building Loads; the main
+// window's handlers of the same names call them.
+void RunSingleSimulation(TOSTRELFORM& main);
+void RunBuildingLoads(TOSTRELFORM& main);
+
+}  // namespace pm

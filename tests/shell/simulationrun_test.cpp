@@ -1,0 +1,315 @@
+// Calculate/Run Single Simulation and Calculate Building Loads through the
+// real main window, form window and text editor, with the stand-in engine.
+#include "shell/ui/simulationrun.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+
+#include "common/globals.h"
+#include "common/settings.h"
+#include "formdeck/ui/plenzoform.h"
+#include "shell/ui/editform.h"
+#include "shell/ui/windowhelpers.h"
+#include "shellfixture.h"
+#include "support/standins.h"
+
+namespace pm::test {
+namespace {
+
+// A plot window whose own close question is answered Cancel.
+class KeptPlot final : public QWidget {
+ protected:
+  void closeEvent(QCloseEvent* event) override { event->ignore(); }
+};
+
+class SimulationRunTest : public ProgramFolderTest {
+ protected:
+  void SetUp() override {
+    ProgramFolderTest::SetUp();
+    Begin();
+    DefaultSettings().EngineFolder = BinDir();
+    form_->ShowResultsReport = [this] { ++reports_; };
+  }
+
+  QString Path(const QString& name) const { return folder_ + QLatin1Char('/') + name; }
+  QString Path(const char* name) const { return Path(QLatin1String(name)); }
+
+  // Opens a file and makes its window the active child.
+  template <typename W>
+  W* OpenActive(const QString& path, const QByteArray& text) {
+    WriteBytes(path, text);
+    form_->ReadaFile(path);
+    W* window = nullptr;
+    for (QMdiSubWindow* child : form_->MdiArea()->subWindowList()) {
+      if (auto* w = qobject_cast<W*>(child->widget())) window = w;
+    }
+    if (window) form_->SetActiveChild(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
+    return window;
+  }
+
+  // The argument lines of each engine start recorded in the trace, one
+  // joined line per start.
+  QStringList Starts() const {
+    QStringList starts;
+    for (const QByteArray& line : ReadBytes(trace_).split('\n')) {
+      if (line.startsWith("pid ")) starts << QString();
+      if (line.startsWith("arg ") && !starts.isEmpty()) {
+        starts.last() += (starts.last().isEmpty() ? QString() : QStringLiteral(" ")) + QString::fromUtf8(line.mid(4));
+      }
+    }
+    return starts;
+  }
+  QStringList Folders() const {
+    QStringList folders;
+    for (const QByteArray& line : ReadBytes(trace_).split('\n')) {
+      if (line.startsWith("cwd ")) folders << QString::fromUtf8(line.mid(4));
+    }
+    return folders;
+  }
+  bool Exists(const char* name) const { return QFile::exists(Path(name)); }
+
+  QString trace_ = QDir::tempPath() + QStringLiteral("/pelmark-run-trace-") +
+                   QString::number(QCoreApplication::applicationPid()) + QStringLiteral(".txt");
+  ScopedEnv traceEnv_{"ZANTOR_TRACE", QFile::encodeName(trace_)};
+  int reports_ = 0;
+
+  void TearDown() override {
+    QFile::remove(trace_);
+    ProgramFolderTest::TearDown();
+  }
+};
+
+// A form deck whose BEFORE command copies the run deck aside and whose AFTER
+// command is a second engine start, so the trace shows the order.
+QByteArray FormDeck() {
+  return QByteArray(
+             "*PLENZO\r\n"
+             "**FILE run.dck\r\n"
+             "*|<BEFORE> cp run.dck seen.dck\r\n"
+             "*|<AFTER> ") +
+         QFile::encodeName(ZantorPath()) +
+         QByteArray(
+             " after.dck\r\n"
+             "CONSTANTS 1\r\n"
+             "TANK = 2.5\r\n"
+             "*|Storage tank volume|m3|gal|0|264.172|0.1|100.0|12\r\n"
+             "*#2 optimization only\r\n"
+             "MAXIT = 50\r\n"
+             "*#3\r\n"
+             "**|INCLUDE plant.dck\r\n");
+}
+
+TEST_F(SimulationRunTest, AWholeRunFromTheFormPages) {
+  TPlenzoForm* plenzo = OpenActive<TPlenzoForm>(Path("plant.pzd"), FormDeck());
+  ASSERT_NE(plenzo, nullptr);
+  plenzo->ShowTab(1);
+  form_->SetActiveChild(plenzo->SubWindow());
+  ASSERT_EQ(KindOfChild(plenzo->SubWindow()), KindFormPages);
+  plenzo->Model().Changed = true;
+  form_->Item(QStringLiteral("HideQuorvel1"))->setChecked(true);
+  WriteBytes(Path("run-RESULTS.TXT"), "old\r\n1 2 3\r\n");
+
+  form_->SpecificSystemClick();
+
+  EXPECT_TRUE(ui_.texts().isEmpty()) << ui_.texts().join(QLatin1Char('\n')).toStdString();
+  // Saved without a question: the form's values written back.
+  EXPECT_TRUE(ReadBytes(Path("plant.pzd")).contains("TANK = 2.5000000000000E+00\r\n"));
+  EXPECT_FALSE(plenzo->DCKChanged());
+  // The run deck as the BEFORE command saw it.
+  const QByteArray seen = ReadBytes(Path("seen.dck"));
+  EXPECT_TRUE(seen.startsWith("*PLENZO\r\n**FILE run.dck\r\n")) << seen.toStdString();
+  EXPECT_TRUE(seen.endsWith("**#2 optimization only\r\n*MAXIT = 50\r\n*#3\r\nINCLUDE GHP.dck\r\n"))
+      << seen.toStdString();
+  // The engine on the absolute run deck, hidden, then the AFTER command,
+  // all in the deck's folder.
+  EXPECT_EQ(Starts(), (QStringList{Path("run.dck") + QStringLiteral(" /H"), QStringLiteral("after.dck")}));
+  EXPECT_EQ(Folders(), (QStringList{folder_, folder_}));
+  // The run deck, its listing and its log are gone; the rest stays.
+  EXPECT_FALSE(Exists("run.dck"));
+  EXPECT_FALSE(Exists("run.LST"));
+  EXPECT_FALSE(Exists("run.LOG"));
+  EXPECT_TRUE(Exists("run.PLT"));
+  EXPECT_TRUE(Exists("warnings.dat"));
+  EXPECT_TRUE(ReadBytes(Path("run-RESULTS.TXT")).startsWith("Zantor stand-in results"));
+  EXPECT_EQ(form_->RunTarget, Path("run.dck"));
+  EXPECT_EQ(form_->RunFolder, folder_);
+  EXPECT_FALSE(form_->OptimizationMode);
+  EXPECT_EQ(form_->PltFileName, Path("run.PLT"));
+  EXPECT_EQ(reports_, 1);
+  EXPECT_FALSE(RunBusy(form_->Runs));
+}
+
+TEST_F(SimulationRunTest, TheSourceViewSavesItsTextBeforeTheRun) {
+  TPlenzoForm* plenzo = OpenActive<TPlenzoForm>(Path("plant.pzd"), FormDeck());
+  ASSERT_NE(plenzo, nullptr);
+  ASSERT_EQ(KindOfChild(plenzo->SubWindow()), KindFormSource);
+  plenzo->Editor()->appendPlainText(QStringLiteral("* added in the Source"));
+  ASSERT_FALSE(G().SourceSaved);
+
+  form_->SpecificSystemClick();
+
+  EXPECT_TRUE(ui_.texts().isEmpty()) << ui_.texts().join(QLatin1Char('\n')).toStdString();
+  EXPECT_TRUE(ReadBytes(Path("plant.pzd")).endsWith("* added in the Source\r\n"));
+  EXPECT_TRUE(ReadBytes(Path("seen.dck")).endsWith("* added in the Source\r\n"));
+  EXPECT_TRUE(G().SourceSaved);
+  EXPECT_EQ(Starts(), (QStringList{Path("run.dck"), QStringLiteral("after.dck")}));
+  EXPECT_EQ(reports_, 1);
+}
+
+TEST_F(SimulationRunTest, ATextEditorDeckIsSavedAndRunWithoutTheFormCommands) {
+  TEditForm* editor = OpenActive<TEditForm>(Path("plain.dck"), "**FILE out/run.dck\r\nA = 1\r\n");
+  ASSERT_NE(editor, nullptr);
+  QDir(folder_).mkdir(QStringLiteral("out"));
+  editor->Editor()->appendPlainText(QStringLiteral("B = 2"));
+
+  form_->SpecificSystemClick();
+
+  EXPECT_EQ(ReadBytes(Path("plain.dck")), QByteArray("**FILE out/run.dck\r\nA = 1\r\nB = 2\r\n"));
+  EXPECT_FALSE(editor->Modified());
+  EXPECT_EQ(Starts(), QStringList{Path("out/run.dck")});
+  EXPECT_FALSE(Exists("out/run.dck"));
+  EXPECT_EQ(form_->RunTarget, Path("out/run.dck"));
+  EXPECT_EQ(reports_, 1);
+}
+
+TEST_F(SimulationRunTest, RefusedDecksStopBeforeAnythingRuns) {
+  const struct {
+    QByteArray deck;
+    QString message;
+  } cases[] = {
+      {"A = 1\r\n", QStringLiteral("File ") + Path("plain.dck") +
+                        QStringLiteral(" has no **FILE line naming the run deck.")},
+      {"**FILE PLAIN.DCK\r\nA = 1\r\n",
+       QStringLiteral("The run deck named in the **FILE line is the input deck itself.")},
+      {"**FILE C:\\Quorvel\\run.dck\r\nA = 1\r\n",
+       QStringLiteral("Error 2 was encountered while trying to write file /Quorvel/run.dck")},
+  };
+  for (const auto& c : cases) {
+    ui_.clear();
+    form_->MdiArea()->closeAllSubWindows();
+    ASSERT_NE(OpenActive<TEditForm>(Path("plain.dck"), c.deck), nullptr);
+    form_->RunTarget = QStringLiteral("/before/GHX_RUN.DCK");
+    form_->SpecificSystemClick();
+    ASSERT_EQ(ui_.messages().size(), 1u) << c.deck.toStdString();
+    EXPECT_EQ(ui_.messages()[0].text, c.message);
+    EXPECT_EQ(ui_.messages()[0].icon, MessageIcon::Error);
+    EXPECT_TRUE(ui_.messages()[0].beepBefore);
+    EXPECT_EQ(ReadBytes(Path("plain.dck")), c.deck);
+    EXPECT_EQ(form_->RunTarget, QStringLiteral("/before/GHX_RUN.DCK"));
+  }
+  EXPECT_TRUE(Starts().isEmpty());
+  EXPECT_EQ(reports_, 0);
+}
+
+TEST_F(SimulationRunTest, AFailedSaveStopsTheRun) {
+  TEditForm* editor = OpenActive<TEditForm>(Path("plain.dck"), "**FILE run.dck\r\nA = 1\r\n");
+  ASSERT_NE(editor, nullptr);
+  editor->SetFileName(Path("gone/plain.dck"));
+  editor->Editor()->appendPlainText(QStringLiteral("B = 2"));
+  form_->SpecificSystemClick();
+  EXPECT_EQ(ui_.texts(),
+            QStringList{QStringLiteral("Error 2 was encountered while trying to write file ") + Path("gone/plain.dck")});
+  EXPECT_TRUE(editor->Modified());
+  EXPECT_FALSE(Exists("run.dck"));
+  EXPECT_TRUE(Starts().isEmpty());
+}
+
+TEST_F(SimulationRunTest, AMissingEngineAsksForItsFolder) {
+  DefaultSettings().EngineFolder = Path("nothing here");
+  ASSERT_NE(OpenActive<TEditForm>(Path("plain.dck"), "**FILE run.dck\r\nA = 1\r\n"), nullptr);
+  // Cancelled: the run ends with its run deck left on disk.
+  form_->SpecificSystemClick();
+  EXPECT_TRUE(Exists("run.dck"));
+  EXPECT_TRUE(Starts().isEmpty());
+  EXPECT_EQ(reports_, 0);
+  EXPECT_EQ(DefaultSettings().EngineFolder, folder_);  // the program folder, tried first
+
+  ui_.answerFolder(BinDir() + QLatin1Char('/'));
+  form_->SpecificSystemClick();
+  EXPECT_EQ(DefaultSettings().EngineFolder, BinDir());
+  EXPECT_EQ(Starts(), QStringList{Path("run.dck")});
+  EXPECT_FALSE(Exists("run.dck"));
+  EXPECT_EQ(reports_, 1);
+  EXPECT_TRUE(ui_.texts().isEmpty());
+}
+
+TEST_F(SimulationRunTest, AnEngineThatCrashesLeavesNoOldResults) {
+  ASSERT_NE(OpenActive<TEditForm>(Path("plain.dck"), "**FILE run.dck\r\nA = 1\r\n"), nullptr);
+  WriteBytes(Path("run-RESULTS.TXT"), "old\r\n1 2 3\r\n");
+  ScopedEnv crash("ZANTOR_CRASH", "1");
+  form_->SpecificSystemClick();
+  EXPECT_FALSE(Exists("run-RESULTS.TXT"));
+  EXPECT_FALSE(Exists("run.dck"));
+  EXPECT_EQ(Starts(), QStringList{Path("run.dck")});
+  EXPECT_EQ(reports_, 1);  // the report then shows empty values
+}
+
+TEST_F(SimulationRunTest, APlotThatRefusesToCloseCancelsTheRunBeforeAnythingIsWritten) {
+  TEditForm* editor = OpenActive<TEditForm>(Path("plain.dck"), "**FILE run.dck\r\nA = 1\r\n");
+  ASSERT_NE(editor, nullptr);
+  editor->Editor()->appendPlainText(QStringLiteral("B = 2"));
+  auto* plot = new KeptPlot;
+  SetChildKind(plot, KindPlot);
+  form_->MdiArea()->addSubWindow(plot)->show();
+  form_->SetActiveChild(editor->SubWindow());
+
+  form_->SpecificSystemClick();
+  EXPECT_TRUE(editor->Modified());
+  EXPECT_EQ(ReadBytes(Path("plain.dck")), QByteArray("**FILE run.dck\r\nA = 1\r\n"));
+  EXPECT_FALSE(Exists("run.dck"));
+  EXPECT_TRUE(Starts().isEmpty());
+}
+
+TEST_F(SimulationRunTest, WithoutAnInputWindowTheOpenDialogComes) {
+  form_->SpecificSystemClick();
+  EXPECT_EQ(ui_.fileRequests().size(), 1u);
+  AddChild(KindResultsReport);
+  form_->SetActiveChild(form_->MdiArea()->subWindowList().first());
+  form_->Calculate1Click();
+  EXPECT_EQ(ui_.fileRequests().size(), 2u);
+  EXPECT_TRUE(Starts().isEmpty());
+}
+
+TEST_F(SimulationRunTest, BuildingLoadsRunItsOwnDeckAndShowNoReport) {
+  ASSERT_NE(OpenActive<TEditForm>(Path("sys.v1.dck"),
+                                  "**FILE run.dck\r\n  **|INCLUDE plant.dck\r\n*#2\r\nA = 1\r\n"),
+            nullptr);
+  form_->RunTarget = Path("earlier.dck");
+  WriteBytes(Path("earlier-RESULTS.TXT"), "1\r\n");
+  ScopedEnv sleep("ZANTOR_SLEEP_MS", "50");
+  // The deck as the engine got it, copied aside while it runs.
+  test::LocalTimer copy(25, [this] { QFile::copy(Path("sys.v1_BL.dck"), Path("seen.dck")); });
+  form_->Calculate1Click();
+  EXPECT_EQ(ReadBytes(Path("seen.dck")), QByteArray("**FILE run.dck\r\nINCLUDE BL.dck\r\n*#2\r\nA = 1\r\n"));
+  EXPECT_EQ(Starts(), QStringList{Path("sys.v1_BL.dck")});
+  EXPECT_FALSE(Exists("sys.v1_BL.dck"));
+  EXPECT_FALSE(Exists("sys.v1_BL.LST"));
+  EXPECT_FALSE(Exists("sys.v1_BL.LOG"));
+  EXPECT_TRUE(Exists("earlier-RESULTS.TXT"));
+  EXPECT_EQ(form_->RunTarget, Path("earlier.dck"));
+  EXPECT_EQ(reports_, 0);
+  EXPECT_TRUE(ui_.texts().isEmpty());
+}
+
+TEST_F(SimulationRunTest, ExitDuringTheEngineEndsTheRunThere) {
+  TPlenzoForm* plenzo = OpenActive<TPlenzoForm>(Path("plant.pzd"), FormDeck());
+  ASSERT_NE(plenzo, nullptr);
+  ScopedEnv sleep("ZANTOR_SLEEP_MS", "3000");
+  test::LocalTimer exit(300, [this] {
+    // A second run during the wait does nothing.
+    form_->SpecificSystemClick();
+    ui_.answer(ModalResult::Yes);
+    form_->close();
+  });
+  form_->SpecificSystemClick();
+  EXPECT_EQ(Starts(), QStringList{Path("run.dck")});  // no second run, no AFTER command
+  EXPECT_TRUE(Exists("run.dck"));                      // no clean-up
+  EXPECT_EQ(reports_, 0);
+  EXPECT_EQ(ui_.texts(), QStringList{QStringLiteral("A program is still running. Stop it and exit?")});
+}
+
+}  // namespace
+}  // namespace pm::test

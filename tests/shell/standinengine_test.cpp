@@ -1,0 +1,83 @@
+// The stand-in engine leaves the files the run, the report and the plots
+// read, named by their rules and in their formats.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "platform/textfile.h"
+#include "support/standins.h"
+#include "support/testfiles.h"
+
+namespace pm::test {
+namespace {
+
+class StandInEngineTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+  QString Path(const QString& name) const { return dir_.path() + QLatin1Char('/') + name; }
+  // Runs the engine in the temporary folder; gives its exit code.
+  int Run(const QStringList& arguments) {
+    QProcess p;
+    p.setWorkingDirectory(dir_.path());
+    p.start(ZantorPath(), arguments);
+    EXPECT_TRUE(p.waitForFinished(10000));
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+  }
+  std::vector<std::string> Lines(const QString& name) {
+    std::vector<std::string> lines;
+    EXPECT_EQ(ReadTextLines(Path(name), &lines), 0) << name.toStdString();
+    return lines;
+  }
+
+  QTemporaryDir dir_;
+};
+
+TEST_F(StandInEngineTest, WritesListingLogPlotResultsAndWarnings) {
+  WriteBytes(Path(QStringLiteral("Plant.v2.dck")), "CONSTANTS 3\r\nCAPH = 35\r\nBORES = 12\r\nDEPTH = 120\r\n");
+  ASSERT_EQ(Run({Path(QStringLiteral("Plant.v2.dck")), QStringLiteral("/h")}), 0);
+  QStringList files = QDir(dir_.path()).entryList(QDir::Files);
+  files.sort();
+  EXPECT_EQ(files.join(QLatin1Char(',')).toStdString(),
+            (QStringList{QStringLiteral("Plant.PLT"), QStringLiteral("Plant.v2-RESULTS.TXT"),
+                         QStringLiteral("Plant.v2.LOG"), QStringLiteral("Plant.v2.LST"),
+                         QStringLiteral("Plant.v2.dck"), QStringLiteral("warnings.dat")})
+                .join(QLatin1Char(','))
+                .toStdString());
+
+  const std::vector<std::string> plot = Lines(QStringLiteral("Plant.PLT"));
+  ASSERT_EQ(plot.size(), 8762u);
+  EXPECT_EQ(plot[0], "TIME TAMB LOAD TIN TOUT");
+  EXPECT_EQ(plot[1], "h C kW C C");
+  EXPECT_EQ(QString::fromStdString(plot[2]).split(QLatin1Char(' ')).size(), 5);
+  EXPECT_TRUE(ReadBytes(Path(QStringLiteral("Plant.PLT"))).endsWith("\r\n"));
+
+  const std::vector<std::string> results = Lines(QStringLiteral("Plant.v2-RESULTS.TXT"));
+  ASSERT_FALSE(results.empty());
+  const QStringList numbers = QString::fromStdString(results.back()).split(QLatin1Char(' '));
+  EXPECT_EQ(numbers.size(), 100);
+  EXPECT_TRUE(QStringLiteral("0123456789+-").contains(numbers.front().front()));
+  for (const QString& n : numbers) {
+    bool ok = false;
+    n.toDouble(&ok);
+    EXPECT_TRUE(ok) << n.toStdString();
+  }
+  EXPECT_EQ(Lines(QStringLiteral("warnings.dat")).size(), 1u);
+  EXPECT_TRUE(ReadBytes(Path(QStringLiteral("Plant.v2.LOG"))).contains("Switches: /h"));
+}
+
+TEST_F(StandInEngineTest, FailsAndCrashesOnRequest) {
+  WriteBytes(Path(QStringLiteral("run.dck")), "A = 1\r\n");
+  {
+    ScopedEnv code("ZANTOR_EXIT_CODE", "3");
+    EXPECT_EQ(Run({Path(QStringLiteral("run.dck")), QStringLiteral("/N")}), 3);
+  }
+  QFile::remove(Path(QStringLiteral("run-RESULTS.TXT")));
+  ScopedEnv crash("ZANTOR_CRASH", "1");
+  EXPECT_EQ(Run({Path(QStringLiteral("run.dck"))}), -1);
+  EXPECT_FALSE(QFile::exists(Path(QStringLiteral("run-RESULTS.TXT"))));
+}
+
+}  // namespace
+}  // namespace pm::test
