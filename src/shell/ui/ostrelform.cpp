@@ -11,6 +11,7 @@
 #include "shell/runprogram.h"
 #include "shell/startup.h"
 #include "shell/ui/menustate.h"
+#include "shell/ui/resultswindow.h"
 #include "shell/ui/windowhelpers.h"
 
 #include <QAction>
@@ -40,6 +41,7 @@ TOSTRELFORM::TOSTRELFORM(QWidget* parent) : QMainWindow(parent), mdiArea_(new QM
   };
   BuildMenus();
   ConvertUnits = ConvertFormWindowUnits;
+  ShowResultsReport = [this] { pm::ShowResultsReport(*this); };
   FormCreate();
 }
 

@@ -25,9 +25,7 @@ void TOSTRELFORM::Undo1Click() {}
 void TOSTRELFORM::Cut1Click() {}
 void TOSTRELFORM::Copy1Click() {}
 void TOSTRELFORM::Paste1Click() {}
-void TOSTRELFORM::Find1Click() {}
 void TOSTRELFORM::Replace1Click() {}
-void TOSTRELFORM::SearchAgain1Click() {}
 
 void TOSTRELFORM::ExecuteCommand1Click() {}
 
@@ -56,14 +54,6 @@ void TOSTRELFORM::NewPlot1Click() {}
 void TOSTRELFORM::OverlayPlot1Click() {}
 void TOSTRELFORM::ModifyPlot1Click() {}
 
-void TOSTRELFORM::Input1Click() {}
-void TOSTRELFORM::Results1Click() {
-  if (ShowResultsReport) ShowResultsReport();
-}
-void TOSTRELFORM::Listing1Click() {}
-void TOSTRELFORM::Log1Click() {}
-void TOSTRELFORM::Table1Click() {}
-void TOSTRELFORM::Diagram1Click() {}
 void TOSTRELFORM::Tile1Click() { MdiArea()->tileSubWindows(); }
 void TOSTRELFORM::Cascade1Click() { MdiArea()->cascadeSubWindows(); }
 
