@@ -2,14 +2,18 @@
 // name and reading, unit conversion, value slots and placeholders.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QTemporaryDir>
+#include <QTextDocument>
 
 #include <cmath>
 #include <limits>
 
+#include "platform/rtfreader.h"
 #include "shell/resultsreport.h"
 #include "shell/runconfiguration.h"
 #include "support/testfiles.h"
+#include "support/testpaths.h"
 
 namespace pm::test {
 namespace {
@@ -224,6 +228,29 @@ TEST(ReportPlaceholders, WarningsAreReadAsWritten) {
   EXPECT_EQ(ReadWarnings(dir.filePath(QStringLiteral("warnings.dat"))),
             (std::vector<std::string>{"first", "", "second"}));
   EXPECT_TRUE(ReadWarnings(dir.filePath(QStringLiteral("none.dat"))).empty());
+}
+
+// The demo's templates: every placeholder is filled and the result reads
+// as rich text.
+TEST(ReportPlaceholders, DemoTemplatesFillCompletely) {
+  const QDir demo(QStringLiteral(PELMARK_SOURCE_DIR "/examples/demo"));
+  const QStringList templates = demo.entryList({QStringLiteral("Output_*.rtf")}, QDir::Files);
+  EXPECT_EQ(templates.size(), 7);
+  for (const QString& name : templates) {
+    SCOPED_TRACE(name.toStdString());
+    std::string text = ReadBytes(demo.filePath(name)).toStdString();
+    ReportFill fill = Fill(false, true);
+    FillReportPlaceholders(text, fill);
+    EXPECT_EQ(text.find("%%"), std::string::npos);
+    QTextDocument doc;
+    ASSERT_TRUE(ReadRichText(QByteArray::fromStdString(text), &doc));
+    const QString plain = doc.toPlainText();
+    EXPECT_TRUE(plain.startsWith(QStringLiteral("Optimization Results"))) << plain.toStdString();
+    EXPECT_TRUE(plain.contains(QStringLiteral("Lowest fluid temperature entering the heat pump\t68.0\t\u00b0F")));
+    EXPECT_TRUE(plain.contains(QStringLiteral("3 wells {short} at 50% \\ load")));
+  }
+  // The report's help page is mapped.
+  EXPECT_TRUE(ReadBytes(demo.filePath(QStringLiteral("help/context.map"))).contains("9500=report.html"));
 }
 
 }  // namespace

@@ -65,14 +65,6 @@ int TEditForm::Open(const QString& Name) {
   return 0;
 }
 
-int TEditForm::View(const QString& Name) {
-  bool isText = true;
-  if (const int err = Load(Name, &isText); err != 0) return err;
-  SetKind(KindOutputViewer);
-  SetReadOnly(true);
-  return 0;
-}
-
 int TEditForm::Save() {
   if (readOnly_) return 0;
   const QString name = StripQuotes(fileName_);

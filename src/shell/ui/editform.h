@@ -29,9 +29,6 @@ class TEditForm final : public QWidget {
   // gets its message and leaves the window as it was; the result is 0 or
   // the errno.
   int Open(const QString& Name);
-  // Shows Name read-only as an output viewer (kind 6000), without a message
-  // for a file that is not text. Returns 0 or the errno, after its message.
-  int View(const QString& Name);
   // Writes the lines to FileName. A failure is reported and the window stays
   // modified; a read-only window writes nothing. Returns 0 or the errno.
   int Save();
