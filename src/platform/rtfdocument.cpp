@@ -111,6 +111,7 @@ void DocumentBuilder::Place(const ParaState& para) {
     format.setBorder(rowBorders_ ? 1 : 0);
     format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
     format.setCellSpacing(0);
+    format.setBorderCollapse(true);
     format.setCellPadding(Pixels(60));
     QList<QTextLength> widths;
     int left = 0;

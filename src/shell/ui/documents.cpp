@@ -123,7 +123,9 @@ TViewForm* DocumentCommands::ShowViewer(const QString& path, int kind) {
     return nullptr;
   }
   viewer->SetKind(kind);
-  AddChild(viewer)->show();
+  QMdiSubWindow* sub = AddChild(viewer);
+  sub->resize(640, 420);
+  sub->show();
   return viewer;
 }
 
@@ -151,6 +153,7 @@ void DocumentCommands::GetDGMFile(const QString& deck) {
     return;
   }
   QMdiSubWindow* sub = AddChild(diagram);
+  sub->resize(400, 300);  // the window's own size, which a metafile keeps
   if (bitmap) {
     // A picture that fits beside the window's origin sizes the window to it.
     const QSize area = main_.MdiArea()->viewport()->size();
