@@ -216,5 +216,24 @@ TEST_F(OutputWindowsTest, OtherOutputFilesOpenReadOnlyAsKind6000) {
   EXPECT_EQ(view->Viewer()->document()->toPlainText(), QStringLiteral("plot text"));
 }
 
+TEST_F(OutputWindowsTest, SaveAsWritesTheDiagramInItsOwnFormat) {
+  const QString deck = Write("plant.dck", "deck");
+  const QByteArray bmp = Bitmap(8, 8);
+  Write("plant.BMP", bmp);
+  Docs().GetDGMFile(deck);
+  auto* diagram = Only<TDiagramForm>();
+  ASSERT_TRUE(diagram);
+  form_->SetActiveChild(diagram->SubWindow());
+  ui_.answerFile(Path(QStringLiteral("copy.png")));
+  form_->Saveas1Click();
+  EXPECT_EQ(ReadBytes(Path(QStringLiteral("copy.png"))), bmp);
+  // A folder that is not there: the write error, nothing written.
+  ui_.answerFile(Path(QStringLiteral("none/copy.bmp")));
+  form_->Saveas1Click();
+  ASSERT_EQ(ui_.messages().size(), 1u);
+  EXPECT_EQ(ui_.messages()[0].icon, MessageIcon::Error);
+  EXPECT_TRUE(ui_.messages()[0].text.contains(QStringLiteral("none/copy.bmp"))) << ui_.messages()[0].text.toStdString();
+}
+
 }  // namespace
 }  // namespace pm::test

@@ -39,6 +39,7 @@ bool TDiagramForm::Load(const QString& Name) {
     return false;
   }
   fileName_ = Name;
+  bytes_ = bytes;
   setWindowTitle(Name);
   setWindowFilePath(Name);
   image_->setPixmap(QPixmap::fromImage(picture_));

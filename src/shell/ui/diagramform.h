@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <QWidget>
@@ -24,6 +25,8 @@ class TDiagramForm final : public QWidget {
 
   const QString& FileName() const { return fileName_; }
   const QImage& Picture() const { return picture_; }
+  // The file as it was read: Save as writes it in its own format.
+  const QByteArray& Bytes() const { return bytes_; }
   QScrollArea* ScrollBox() const { return scrollBox_; }
   QLabel* Image() const { return image_; }
   QMdiSubWindow* SubWindow() const;
@@ -32,6 +35,7 @@ class TDiagramForm final : public QWidget {
   QScrollArea* scrollBox_;
   QLabel* image_;
   QImage picture_;
+  QByteArray bytes_;
   QString fileName_;
 };
 

@@ -8,8 +8,10 @@
 #include "common/lib1.h"
 #include "formdeck/ui/plenzoform.h"
 #include "platform/pathresolver.h"
+#include "platform/textfile.h"
 #include "shell/filedialogs.h"
 #include "shell/opendispatch.h"
+#include "shell/ui/diagramform.h"
 #include "shell/ui/documents.h"
 #include "shell/ui/editform.h"
 #include "shell/ui/ostrelform.h"
@@ -162,6 +164,7 @@ void DocumentCommands::Saveas1Click() {
   const int kind = KindOfChild(child);
   TEditForm* editor = EditorOf(child);
   TPlenzoForm* form = FormOf(child);
+  auto* diagram = qobject_cast<TDiagramForm*>(child->widget());
   QString start;
   if (editor && IsEditorKind(kind)) {
     // A file that is no text is only shown.
@@ -176,6 +179,8 @@ void DocumentCommands::Saveas1Click() {
     start = main_.PltFileName;
   } else if (kind == KindTable) {
     start = child->windowTitle();
+  } else if (kind == KindDiagram && diagram) {
+    start = diagram->FileName();
   }
   FileDialogRequest request;
   request.fileName = start;
@@ -209,9 +214,13 @@ void DocumentCommands::Saveas1Click() {
     } else {
       SetDeckName(form, old);
     }
+  } else if (diagram && kind == KindDiagram) {
+    // The picture as read, in its own format whatever the new extension.
+    const QString target = StripQuotes(name);
+    if (const int err = WriteFileAtomic(ResolvePath(target), diagram->Bytes()); err != 0)
+      ShowMessageKind(WriteErrorMessage(err, target), 0, true);
   }
-  // Plots, the table and diagrams save through their own windows, which
-  // come with their Parts.
+  // Plots and the table save through their own windows.
   main_.UpdateMenu();
 }
 
