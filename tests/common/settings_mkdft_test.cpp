@@ -43,6 +43,31 @@ TEST(Mkdft, WritesTheFieldsItIsGiven) {
   EXPECT_EQ(s.SourceFontSize, 10);
 }
 
+TEST(Mkdft, IfEngineMissingSetsOnlyAMissingEngineFolder) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("Mivaro.DFT"));
+  const auto run = [&](const QString& folder) {
+    return RunMkdft({QStringLiteral("--if-engine-missing"), QStringLiteral("--engine-folder"), folder,
+                     QStringLiteral("--units"), QStringLiteral("1"), path});
+  };
+  ASSERT_EQ(run(dir.path() + QStringLiteral("/gone")), 0);  // no file yet: written whole
+  DefaultSettingsRecord s;
+  LinkBitmapNames b;
+  ASSERT_EQ(ReadSettingsFile(path, &s, &b), 0);
+  EXPECT_EQ(s.UnitSystem, 1);
+  s.UnitSystem = 2;
+  ASSERT_EQ(WriteSettingsFile(path, s, b), 0);
+  // The engine folder is missing: only it changes.
+  ASSERT_EQ(run(dir.path()), 0);
+  ASSERT_EQ(ReadSettingsFile(path, &s, &b), 0);
+  EXPECT_EQ(s.EngineFolder, dir.path());
+  EXPECT_EQ(s.UnitSystem, 2);
+  // It exists: the file is kept.
+  ASSERT_EQ(run(QStringLiteral("/elsewhere")), 0);
+  ASSERT_EQ(ReadSettingsFile(path, &s, &b), 0);
+  EXPECT_EQ(s.EngineFolder, dir.path());
+}
+
 TEST(Mkdft, WritesATailAndRefusesBadInput) {
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("Mivaro.DFT"));

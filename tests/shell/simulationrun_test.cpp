@@ -6,7 +6,9 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTest>
 
 #include "common/globals.h"
 #include "common/settings.h"
@@ -118,6 +120,7 @@ TEST_F(SimulationRunTest, AWholeRunFromTheFormPages) {
   // Saved without a question: the form's values written back.
   EXPECT_TRUE(ReadBytes(Path("plant.pzd")).contains("TANK = 2.5000000000000E+00\r\n"));
   EXPECT_FALSE(plenzo->DCKChanged());
+  EXPECT_EQ(ReadBytes(Path("~temp.pzd")), ReadBytes(Path("plant.pzd")));  // the restore point follows
   // The run deck as the BEFORE command saw it.
   const QByteArray seen = ReadBytes(Path("seen.dck"));
   EXPECT_TRUE(seen.startsWith("*PLENZO\r\n**FILE run.dck\r\n")) << seen.toStdString();
@@ -142,6 +145,26 @@ TEST_F(SimulationRunTest, AWholeRunFromTheFormPages) {
   EXPECT_FALSE(RunBusy(form_->Runs));
 }
 
+TEST_F(SimulationRunTest, AFocusedInputThatFailsItsCheckStopsTheRun) {
+  TPlenzoForm* plenzo = OpenActive<TPlenzoForm>(Path("plant.pzd"), FormDeck());
+  ASSERT_NE(plenzo, nullptr);
+  plenzo->ShowTab(1);
+  form_->SetActiveChild(plenzo->SubWindow());
+  QLineEdit* input = plenzo->findChild<QLineEdit*>();
+  ASSERT_NE(input, nullptr);
+  form_->show();
+  input->setFocus(Qt::OtherFocusReason);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form_->focusWidget() == input; }));
+  input->setText(QStringLiteral("abc"));
+  // A menu item leaves the focus where it is: the typed text is checked.
+  form_->SpecificSystemClick();
+  EXPECT_EQ(ui_.messages().size(), 1u);
+  EXPECT_EQ(ReadBytes(Path("plant.pzd")), FormDeck());
+  EXPECT_FALSE(Exists("run.dck"));
+  EXPECT_TRUE(Starts().isEmpty());
+  EXPECT_EQ(reports_, 0);
+}
+
 TEST_F(SimulationRunTest, TheSourceViewSavesItsTextBeforeTheRun) {
   TPlenzoForm* plenzo = OpenActive<TPlenzoForm>(Path("plant.pzd"), FormDeck());
   ASSERT_NE(plenzo, nullptr);
@@ -156,6 +179,16 @@ TEST_F(SimulationRunTest, TheSourceViewSavesItsTextBeforeTheRun) {
   EXPECT_TRUE(ReadBytes(Path("seen.dck")).endsWith("* added in the Source\r\n"));
   EXPECT_TRUE(G().SourceSaved);
   EXPECT_EQ(Starts(), (QStringList{Path("run.dck"), QStringLiteral("after.dck")}));
+  EXPECT_EQ(reports_, 1);
+}
+
+TEST_F(SimulationRunTest, ACommandOfFourCharactersIsNotRun) {
+  ASSERT_NE(OpenActive<TPlenzoForm>(Path("plant.pzd"), "*PLENZO\r\n**FILE run.dck\r\n*|<BEFORE> abcd\r\n"
+                                                         "*|<AFTER> efgh\r\nA = 1\r\n"),
+            nullptr);
+  form_->SpecificSystemClick();
+  EXPECT_TRUE(ui_.texts().isEmpty()) << ui_.texts().join(QLatin1Char('\n')).toStdString();
+  EXPECT_EQ(Starts(), QStringList{Path("run.dck")});
   EXPECT_EQ(reports_, 1);
 }
 
@@ -279,7 +312,7 @@ TEST_F(SimulationRunTest, BuildingLoadsRunItsOwnDeckAndShowNoReport) {
             nullptr);
   form_->RunTarget = Path("earlier.dck");
   WriteBytes(Path("earlier-RESULTS.TXT"), "1\r\n");
-  ScopedEnv sleep("ZANTOR_SLEEP_MS", "50");
+  ScopedEnv sleep("ZANTOR_SLEEP_MS", "300");
   // The deck as the engine got it, copied aside while it runs.
   test::LocalTimer copy(25, [this] { QFile::copy(Path("sys.v1_BL.dck"), Path("seen.dck")); });
   form_->Calculate1Click();

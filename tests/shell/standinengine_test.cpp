@@ -74,6 +74,11 @@ TEST_F(StandInEngineTest, FailsAndCrashesOnRequest) {
     EXPECT_EQ(Run({Path(QStringLiteral("run.dck")), QStringLiteral("/N")}), 3);
   }
   QFile::remove(Path(QStringLiteral("run-RESULTS.TXT")));
+  {
+    ScopedEnv idle("ZANTOR_NO_WORK", "1");
+    EXPECT_EQ(Run({Path(QStringLiteral("run.dck"))}), 0);
+    EXPECT_FALSE(QFile::exists(Path(QStringLiteral("run-RESULTS.TXT"))));
+  }
   ScopedEnv crash("ZANTOR_CRASH", "1");
   EXPECT_EQ(Run({Path(QStringLiteral("run.dck"))}), -1);
   EXPECT_FALSE(QFile::exists(Path(QStringLiteral("run-RESULTS.TXT"))));

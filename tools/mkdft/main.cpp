@@ -98,12 +98,29 @@ int main(int argc, char* argv[]) {
   const auto oTailCount = value("tail-count", "the tail's count (default: the number of --tail-link)", "n");
   const QCommandLineOption oIfMissing(QStringLiteral("if-missing"), QStringLiteral("write only when the file does not exist"));
   parser.addOption(oIfMissing);
+  const QCommandLineOption oIfEngineMissing(
+      QStringLiteral("if-engine-missing"),
+      QStringLiteral("with an existing file whose engine folder exists, write nothing; with one whose engine "
+                     "folder is missing, set only its engine folder (from --engine-folder)"));
+  parser.addOption(oIfEngineMissing);
   parser.process(app);
 
   const QStringList files = parser.positionalArguments();
   if (files.size() != 1) Fail(QStringLiteral("give exactly one file to write"));
   const QString path = files.front();
   if (parser.isSet(oIfMissing) && QFileInfo::exists(path)) return 0;
+  if (parser.isSet(oIfEngineMissing) && QFileInfo::exists(path)) {
+    DefaultSettingsRecord kept;
+    LinkBitmapNames keptBitmaps;
+    if (ReadSettingsFile(path, &kept, &keptBitmaps) == 0 && QFileInfo(kept.EngineFolder).isDir()) return 0;
+    kept.EngineFolder = parser.value(oEngine);
+    const int err = WriteSettingsFile(path, kept, keptBitmaps);
+    if (err != 0) {
+      std::fprintf(stderr, "mkdft: error %d writing %s\n", err, qPrintable(path));
+      return 2;
+    }
+    return 0;
+  }
 
   DefaultSettingsRecord s = Defaults();
   LinkBitmapNames bitmaps;

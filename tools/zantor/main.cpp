@@ -13,6 +13,7 @@
 // Environment, for tests:
 //   ZANTOR_SLEEP_MS=<n>    sleep before doing anything else
 //   ZANTOR_CRASH=1         then die by SIGABRT, writing nothing
+//   ZANTOR_NO_WORK=1       then end at once, writing nothing (benchmarks)
 //   ZANTOR_EXIT_CODE=<n>   exit with this code after the work
 //   ZANTOR_TRACE=<file>    first of all append "pid <n>", "cwd <folder>" and
 //                          one "arg <text>" line per argument to the file
@@ -127,6 +128,8 @@ int main(int argc, char** argv) {
     ::setrlimit(RLIMIT_CORE, &noCore);
     std::abort();
   }
+
+  if (envNumber("ZANTOR_NO_WORK", 0) == 1) return envNumber("ZANTOR_EXIT_CODE", 0);
 
   std::string deck;
   std::string switches;
