@@ -235,5 +235,24 @@ TEST_F(OutputWindowsTest, SaveAsWritesTheDiagramInItsOwnFormat) {
   EXPECT_TRUE(ui_.messages()[0].text.contains(QStringLiteral("none/copy.bmp"))) << ui_.messages()[0].text.toStdString();
 }
 
+TEST_F(OutputWindowsTest, WindowsItemsDoNothingWhileARunWaits) {
+  const QString deck = Write("sys.dck", "deck");
+  Write("sys.LST", "L");
+  Write("sys.log", "G");
+  Write("sys.BMP", Bitmap(10, 10));
+  form_->InputFileName = deck;
+  {
+    RunGuard busy(form_->Runs);
+    form_->Input1Click();
+    form_->Listing1Click();
+    form_->Log1Click();
+    form_->Diagram1Click();
+    form_->Table1Click();
+  }
+  EXPECT_TRUE(Children().isEmpty());
+  form_->Listing1Click();
+  EXPECT_EQ(Kinds(), std::vector<int>{KindListing});
+}
+
 }  // namespace
 }  // namespace pm::test

@@ -37,13 +37,19 @@ TViewForm* ActiveViewer(const TOSTRELFORM& main) {
 
 }  // namespace
 
-void TOSTRELFORM::Input1Click() { Documents().ShowInput(); }
+// While a run waits, the items that open input and output windows do
+// nothing. The report is the run's own last step, so it is not held back.
+void TOSTRELFORM::Input1Click() {
+  if (RunBusy(Runs)) return;
+  Documents().ShowInput();
+}
 
 void TOSTRELFORM::Results1Click() {
   if (ShowResultsReport) ShowResultsReport();
 }
 
 void TOSTRELFORM::Listing1Click() {
+  if (RunBusy(Runs)) return;
   // The plot data viewer is of the listing's kind too: the listing is the
   // viewer of the input's listing file.
   const QString listing =
@@ -54,16 +60,19 @@ void TOSTRELFORM::Listing1Click() {
 }
 
 void TOSTRELFORM::Log1Click() {
+  if (RunBusy(Runs)) return;
   if (!BringToFront(MdiArea(), KindLog) && !InputFileName.isEmpty()) Documents().GetLOGFile(InputFileName, true);
   UpdateMenu();
 }
 
 void TOSTRELFORM::Table1Click() {
+  if (RunBusy(Runs)) return;
   if (!BringToFront(MdiArea(), KindTable) && !InputFileName.isEmpty()) Documents().GetTBLFile(InputFileName, true);
   UpdateMenu();
 }
 
 void TOSTRELFORM::Diagram1Click() {
+  if (RunBusy(Runs)) return;
   if (!BringToFront(MdiArea(), KindDiagram) && !InputFileName.isEmpty()) Documents().GetDGMFile(InputFileName);
   UpdateMenu();
 }
