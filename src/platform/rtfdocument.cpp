@@ -39,13 +39,18 @@ qreal DocumentBuilder::Pixels(int twips) const { return twips * dpi_ / 1440.0; }
 
 void DocumentBuilder::Text(const QString& text, const CharState& ch, const ParaState& para) {
   Place(para);
-  cursor_.insertText(text, CharFormat(ch));
+  if (tableOpen_)
+    Cell().push_back({CellItem::Run, text, ch, {}});
+  else
+    cursor_.insertText(text, CharFormat(ch));
   openParagraph_ = true;
 }
 
 void DocumentBuilder::EndParagraph(const ParaState& para) {
   Place(para);
-  if (!blockParaValid_ || !(blockPara_ == para)) {
+  if (tableOpen_) {
+    Cell().push_back({CellItem::Format, {}, {}, para});
+  } else if (!blockParaValid_ || !(blockPara_ == para)) {
     cursor_.setBlockFormat(BlockFormat(para));
     blockPara_ = para;
     blockParaValid_ = true;
@@ -74,8 +79,7 @@ void DocumentBuilder::AddCellBoundary(int twips) {
 void DocumentBuilder::EndCell(const ParaState& para) {
   if (!para.inTable && !rowDefined_) return;  // a stray \cell outside any table
   Place(para);
-  cursor_.setBlockFormat(BlockFormat(para));
-  blockParaValid_ = false;
+  Cell().push_back({CellItem::Format, {}, {}, para});
   pendingBreaks_ = 0;
   openParagraph_ = false;
   ++col_;
@@ -84,7 +88,7 @@ void DocumentBuilder::EndCell(const ParaState& para) {
 
 void DocumentBuilder::EndRow(const ParaState& para) {
   // A row with no cell at all still makes an (empty) row.
-  if ((para.inTable || rowDefined_) && !(table_ && rowStarted_)) Place(para);
+  if ((para.inTable || rowDefined_) && !(tableOpen_ && rowStarted_)) Place(para);
   rowStarted_ = false;
   cellPlaced_ = false;
   rowDefined_ = false;
@@ -93,79 +97,103 @@ void DocumentBuilder::EndRow(const ParaState& para) {
 }
 
 void DocumentBuilder::Finish(const ParaState& para) {
+  if (tableOpen_) LeaveTable();
   if (openParagraph_ && (!blockParaValid_ || !(blockPara_ == para)))
     cursor_.setBlockFormat(BlockFormat(para));
 }
 
 void DocumentBuilder::Place(const ParaState& para) {
   if (!para.inTable && !rowDefined_) {
-    if (table_) LeaveTable();
+    if (tableOpen_) LeaveTable();
     FlushBreaks(para, 0);
     return;
   }
-  if (!table_) {
+  if (!tableOpen_) {
+    // The paragraph end before a table is the table's own start.
     FlushBreaks(para, 1);
     pendingBreaks_ = 0;
-    const int columns = std::max(1, static_cast<int>(cellx_.size()));
-    QTextTableFormat format;
-    format.setBorder(rowBorders_ ? 1 : 0);
-    format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-    format.setCellSpacing(0);
-    format.setBorderCollapse(true);
-    format.setCellPadding(Pixels(60));
-    QList<QTextLength> widths;
-    int left = 0;
-    for (const int x : cellx_) {
-      widths.append(QTextLength(QTextLength::FixedLength, Pixels(std::max(x - left, 15))));
-      left = std::max(left, x);
-    }
-    if (!widths.isEmpty()) format.setColumnWidthConstraints(widths);
-    table_ = cursor_.insertTable(1, columns, format);
-    blockParaValid_ = false;
-    row_ = 0;
-    col_ = 0;
-    rowStarted_ = true;
-    cellPlaced_ = false;
-  } else if (!rowStarted_) {
-    table_->appendRows(1);
-    ++row_;
-    col_ = 0;
-    rowStarted_ = true;
-    cellPlaced_ = false;
-    const int wanted = std::min(static_cast<int>(cellx_.size()), kMaxColumns);
-    if (wanted > table_->columns()) table_->appendColumns(wanted - table_->columns());
+    tableOpen_ = true;
+    rows_.clear();
+    rowStarted_ = false;
   }
-  if (!cellPlaced_) EnterCell();
+  if (!rowStarted_) {
+    rows_.push_back({{}, cellx_, rowBorders_});
+    col_ = 0;
+    rowStarted_ = true;
+    cellPlaced_ = false;
+  }
+  if (!cellPlaced_) {
+    // A new cell; past the widest row allowed, the last cell takes the rest.
+    std::vector<std::vector<CellItem>>& cells = rows_.back().cells;
+    if (col_ >= kMaxColumns) col_ = kMaxColumns - 1;
+    while (static_cast<int>(cells.size()) <= col_) cells.emplace_back();
+    cellPlaced_ = true;
+    pendingBreaks_ = 0;
+  }
   FlushBreaks(para, 0);
 }
 
-void DocumentBuilder::EnterCell() {
-  if (col_ >= table_->columns()) {
-    if (table_->columns() < kMaxColumns)
-      table_->appendColumns(col_ - table_->columns() + 1);
-    col_ = std::min(col_, table_->columns() - 1);
-  }
-  cursor_ = table_->cellAt(row_, col_).lastCursorPosition();
-  blockParaValid_ = false;
-  cellPlaced_ = true;
-  blockPageBreak_ = false;
-  pendingBreaks_ = 0;
+std::vector<DocumentBuilder::CellItem>& DocumentBuilder::Cell() {
+  return rows_.back().cells[static_cast<size_t>(col_)];
 }
 
 void DocumentBuilder::LeaveTable() {
-  cursor_ = QTextCursor(doc_);
-  cursor_.setPosition(table_->lastPosition() + 1);
-  blockParaValid_ = false;
-  table_ = nullptr;
-  row_ = -1;
-  col_ = 0;
+  tableOpen_ = false;
   rowStarted_ = false;
   cellPlaced_ = false;
   pendingBreaks_ = 0;
+  openParagraph_ = false;
+  blockParaValid_ = false;
   blockPageBreak_ = false;
+  if (rows_.empty()) return;
+  size_t columns = 1;
+  for (const PendingRow& row : rows_) columns = std::max(columns, row.cells.size());
+  // The first row gives the column widths; further columns repeat its last.
+  const PendingRow& first = rows_.front();
+  QTextTableFormat format;
+  format.setBorder(first.borders ? 1 : 0);
+  format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+  format.setCellSpacing(0);
+  format.setBorderCollapse(true);
+  format.setCellPadding(Pixels(60));
+  QList<QTextLength> widths;
+  int left = 0;
+  for (const int x : first.cellx) {
+    widths.append(QTextLength(QTextLength::FixedLength, Pixels(std::max(x - left, 15))));
+    left = std::max(left, x);
+  }
+  while (!widths.isEmpty() && static_cast<size_t>(widths.size()) < columns) widths.append(widths.constLast());
+  if (!widths.isEmpty()) format.setColumnWidthConstraints(widths);
+  QTextTable* table =
+      cursor_.insertTable(static_cast<int>(rows_.size()), static_cast<int>(columns), format);
+  for (size_t r = 0; r < rows_.size(); ++r) {
+    for (size_t c = 0; c < rows_[r].cells.size(); ++c) {
+      QTextCursor cell = table->cellAt(static_cast<int>(r), static_cast<int>(c)).firstCursorPosition();
+      for (const CellItem& item : rows_[r].cells[c]) {
+        switch (item.kind) {
+          case CellItem::Run:
+            cell.insertText(item.text, CharFormat(item.ch));
+            break;
+          case CellItem::Format:
+            cell.setBlockFormat(BlockFormat(item.para));
+            break;
+          case CellItem::NewBlock:
+            cell.insertBlock(BlockFormat(item.para));
+            break;
+        }
+      }
+    }
+  }
+  rows_.clear();
+  cursor_ = QTextCursor(doc_);
+  cursor_.setPosition(table->lastPosition() + 1);
 }
 
 void DocumentBuilder::FlushBreaks(const ParaState& para, int keep) {
+  if (tableOpen_ && cellPlaced_) {
+    for (; pendingBreaks_ > keep; --pendingBreaks_) Cell().push_back({CellItem::NewBlock, {}, {}, para});
+    return;
+  }
   while (pendingBreaks_ > keep) {
     QTextBlockFormat format = BlockFormat(para);
     blockPageBreak_ = false;

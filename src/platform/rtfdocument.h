@@ -54,7 +54,9 @@ struct ParaState {
 
 // Writes what the reader finds into a QTextDocument through one cursor:
 // text runs, paragraph ends (made lazily, so a last \par adds no empty
-// line) and simple tables.
+// line) and simple tables. A table's rows are collected and the table is
+// made in one go when it ends: Qt rebuilds a table's whole grid after each
+// added row, which makes a long table row by row take quadratic time.
 class DocumentBuilder {
  public:
   DocumentBuilder(QTextDocument* doc, double dotsPerInch);
@@ -74,8 +76,21 @@ class DocumentBuilder {
   void Finish(const ParaState& para);
 
  private:
+  // What a cell holds until its table is made.
+  struct CellItem {
+    enum Kind { Run, Format, NewBlock } kind;
+    QString text;
+    CharState ch;
+    ParaState para;
+  };
+  struct PendingRow {
+    std::vector<std::vector<CellItem>> cells;
+    std::vector<int> cellx;
+    bool borders = false;
+  };
+
   void Place(const ParaState& para);
-  void EnterCell();
+  std::vector<CellItem>& Cell();
   void LeaveTable();
   void FlushBreaks(const ParaState& para, int keep);
   QTextCharFormat CharFormat(const CharState& ch);
@@ -99,8 +114,8 @@ class DocumentBuilder {
   bool pageBreakNext_ = false;
   bool blockPageBreak_ = false;
 
-  QTextTable* table_ = nullptr;
-  int row_ = -1;
+  bool tableOpen_ = false;
+  std::vector<PendingRow> rows_;
   int col_ = 0;
   bool rowStarted_ = false;
   bool cellPlaced_ = false;

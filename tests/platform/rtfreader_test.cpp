@@ -319,6 +319,23 @@ TEST_P(RtfBroken, LoadsWithoutCrashOrHang) {
 INSTANTIATE_TEST_SUITE_P(Malformed, RtfBroken, testing::ValuesIn(kBroken),
                          [](const testing::TestParamInfo<Broken>& param) { return std::string(param.param.name); });
 
+TEST(RtfReader, ALongTableIsOneTableWithEveryRow) {
+  std::string rtf = "{\\rtf1 before\\par";
+  for (int i = 0; i < 3000; ++i)
+    rtf += "\\trowd\\cellx1000\\cellx2000\\pard\\intbl r" + std::to_string(i) + "\\cell\\b x\\b0\\cell\\row";
+  rtf += "\\pard after}";
+  QTextDocument doc;
+  ReadRichText(QByteArray::fromStdString(rtf), &doc);
+  QTextTable* table = nullptr;
+  for (QTextBlock b = doc.begin(); b.isValid() && !table; b = b.next()) table = QTextCursor(b).currentTable();
+  ASSERT_TRUE(table);
+  EXPECT_EQ(table->rows(), 3000);
+  EXPECT_EQ(table->columns(), 2);
+  EXPECT_EQ(table->cellAt(2999, 0).firstCursorPosition().block().text(), QStringLiteral("r2999"));
+  EXPECT_TRUE(table->cellAt(2999, 1).firstCursorPosition().charFormat().fontWeight() >= QFont::Bold);
+  EXPECT_EQ(doc.lastBlock().text(), QStringLiteral("after"));
+}
+
 TEST(RtfReader, HugeFontSizeIsClamped) {
   QTextDocument doc;
   ReadRichText(QByteArray(R"({\rtf1\fs99999999999999999999 x})"), &doc);
