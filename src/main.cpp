@@ -13,6 +13,8 @@
 #include "shell/ui/compiling.h"
 #include "shell/ui/documents.h"
 #include "shell/ui/ostrelform.h"
+#include "shell/ui/printdlg.h"
+#include "shell/ui/printprogress.h"
 #include "shell/ui/waitcursor.h"
 
 #include <QApplication>
@@ -51,6 +53,8 @@ int main(int argc, char* argv[]) {
   std::unique_ptr<pm::TSetupDlg> setup;
   std::unique_ptr<pm::TAboutBox> about;
   std::unique_ptr<pm::TCompiling> compiling;
+  std::unique_ptr<pm::TPrintDlg> printDlg;
+  std::unique_ptr<pm::TPrintProgress> printProgress;
   {
     pm::WaitCursor wait;
     pm::SetApplicationTitle(QStringLiteral("PELMARK"));
@@ -58,10 +62,13 @@ int main(int argc, char* argv[]) {
     if (!form->Created()) return 1;
     setup = std::make_unique<pm::TSetupDlg>(form.get());
     form->AttachSetupDialog(setup.get());
-    // The plot set-up comes here and the print selection after the About
-    // box, as their subsystems provide them.
+    // The plot set-up comes here, as its subsystem provides it.
     about = std::make_unique<pm::TAboutBox>(form.get());
     compiling = std::make_unique<pm::TCompiling>();
+    printDlg = std::make_unique<pm::TPrintDlg>(form.get());
+    printProgress = std::make_unique<pm::TPrintProgress>();
+    form->PrintDlg = printDlg.get();
+    form->PrintProgress = printProgress.get();
     form->AboutBox = about.get();
     form->Compiling = compiling.get();
     form->showMaximized();
@@ -91,6 +98,8 @@ int main(int argc, char* argv[]) {
 
   int rc = QApplication::exec();
   if (rc == 0) rc = form->Documents().ExitStatus();
+  printProgress.reset();
+  printDlg.reset();
   compiling.reset();
   about.reset();
   setup.reset();

@@ -153,6 +153,9 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   bool Save(bool asGiven = false);
   // Prints the Source lines into the running print job.
   void SourcePrint();
+  // Prints every page of the form (labels, values in boxes, marks of check
+  // boxes and radio buttons, pictures) into the running print job.
+  void Print();
   // Find Next of either dialog: searches forward from the caret, or one
   // past the start of the selection, and selects the match; none beeps.
   void Find(TFindDialog* dialog);

@@ -30,6 +30,9 @@ class TDiagramForm final : public QWidget {
   QScrollArea* ScrollBox() const { return scrollBox_; }
   QLabel* Image() const { return image_; }
   QMdiSubWindow* SubWindow() const;
+  // Draws the picture into the running print job at CurrentY, on a new page
+  // when it does not fit below; a WMF is drawn as vectors.
+  void Print();
 
  private:
   QScrollArea* scrollBox_;

@@ -23,6 +23,7 @@ namespace pm {
 class DocumentCommands;
 class TAboutBox;
 class TCompiling;
+class TPrintDlg;
 class TSetupDlg;
 
 // The MDI frame whose menus drive the program. Handlers keep the names of
@@ -171,6 +172,8 @@ class TOSTRELFORM final : public QMainWindow {
   QPointer<TSetupDlg> SetupDlg;
   QPointer<TAboutBox> AboutBox;
   QPointer<TCompiling> Compiling;
+  QPointer<TPrintDlg> PrintDlg;
+  QPointer<QWidget> PrintProgress;
 
   // Seams for the form window: converts a window showing form pages from
   // one unit system to the other, and gives the help id of the form's

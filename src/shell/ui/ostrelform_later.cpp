@@ -5,15 +5,23 @@
 
 #include "common/ui/setupdlg.h"
 #include "formdeck/ui/plenzoform.h"
+#include "platform/ui/printerservice.h"
 #include "shell/ui/editform.h"
+#include "shell/ui/printdlg.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
 
 namespace pm {
 
-void TOSTRELFORM::Print1Click() {}
-void TOSTRELFORM::PrintSetup1Click() {}
+void TOSTRELFORM::Print1Click() {
+  if (!PrintDlg) return;
+  PrintDlg->Progress = PrintProgress;
+  PrintDlg->exec();
+  UpdateMenu();
+}
+
+void TOSTRELFORM::PrintSetup1Click() { Printers().PageSetup(this); }
 
 void TOSTRELFORM::Setup1Click() {
   if (SetupDlg && SetupDlg->exec() == QDialog::Accepted) {

@@ -62,6 +62,7 @@ int TViewForm::Load(const QString& Name) {
 }
 
 void TViewForm::LoadBytes(const QByteArray& bytes) {
+  bytes_ = bytes;
   ReadRichText(bytes, viewer_->document());
   viewer_->moveCursor(QTextCursor::Start);
 }

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
 
-class QByteArray;
 class QCloseEvent;
 class QMdiSubWindow;
 class QTextEdit;
@@ -39,6 +39,9 @@ class TViewForm final : public QWidget {
   void ShowFindDialog();
   void SearchAgain();
   FindDialog* Dialog();
+  // Prints the text into the running print job, read again at the
+  // printer's resolution.
+  void Print();
 
   const QString& FileName() const { return fileName_; }
   void SetFileName(const QString& name);
@@ -58,6 +61,7 @@ class TViewForm final : public QWidget {
   QTextEdit* viewer_;
   FindDialog* findDialog_ = nullptr;
   QString fileName_;
+  QByteArray bytes_;
 };
 
 }  // namespace pm

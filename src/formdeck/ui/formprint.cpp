@@ -1,0 +1,7 @@
+#include "formdeck/ui/plenzoform.h"
+
+namespace pm {
+
+void TPlenzoForm::Print() {}
+
+}  // namespace pm

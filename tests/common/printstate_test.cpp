@@ -1,0 +1,172 @@
+#include "common/printstate.h"
+#include "common/textprint.h"
+
+#include "support/pdftext.h"
+
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace pm {
+namespace {
+
+using test::PdfPages;
+
+class PrintStateTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    qputenv("PELMARK_NOW", "2026-03-04T05:06:00");
+    PrintTextLines() = PrintTabbedLines;
+  }
+  void TearDown() override {
+    if (PS().Printing) EndPrintJob();
+    qunsetenv("PELMARK_NOW");
+  }
+  // A 300-dpi PDF of the page size given, without margins, with the job
+  // begun on it.
+  void Begin(QPageSize::PageSizeId size, QPageLayout::Orientation orientation = QPageLayout::Portrait) {
+    pdf_ = dir_.filePath(QStringLiteral("out.pdf"));
+    writer_ = std::make_unique<QPdfWriter>(pdf_);
+    writer_->setResolution(300);
+    writer_->setPageLayout(QPageLayout(QPageSize(size), orientation, QMarginsF(0, 0, 0, 0)));
+    ASSERT_TRUE(painter_.begin(writer_.get()));
+    BeginPrintJob(&painter_, writer_.get(), QStringLiteral("2.01"), orientation == QPageLayout::Landscape);
+  }
+  QStringList End() {
+    EndPrintJob();
+    painter_.end();
+    writer_.reset();
+    return PdfPages(pdf_);
+  }
+
+  QTemporaryDir dir_;
+  QString pdf_;
+  std::unique_ptr<QPdfWriter> writer_;
+  QPainter painter_;
+};
+
+TEST(PrinterPpi, LongSideOverEleven) {
+  EXPECT_EQ(PrinterPpiFor(2550, 3300, false), 300);
+  EXPECT_EQ(PrinterPpiFor(3300, 2550, true), 300);
+  EXPECT_EQ(PrinterPpiFor(2480, 3508, false), 318);  // A4 at 300 dpi
+}
+
+TEST_F(PrintStateTest, LetterGivesTheMarginsAndHeaderOfThreeHundredPpi) {
+  Begin(QPageSize::Letter);
+  const PrintState& s = PS();
+  EXPECT_TRUE(s.Printing);
+  EXPECT_EQ(s.PageWidth, 2550);
+  EXPECT_EQ(s.PageHeight, 3300);
+  EXPECT_EQ(s.PrinterPPI, 300);
+  EXPECT_EQ(s.PrintMargin, 300);
+  EXPECT_EQ(s.PrintLeft, 150);
+  EXPECT_GT(s.PrintLineHeight, 30);
+  EXPECT_GT(s.CurrentY, 75);
+  // No break until CurrentY passes 3000.
+  PS().CurrentY = 2990;
+  CheckPageBreak(10);
+  EXPECT_EQ(s.PageNumber, 1);
+  EXPECT_EQ(s.CurrentY, 3000);
+  CheckPageBreak(1);
+  EXPECT_EQ(s.PageNumber, 2);
+  EXPECT_EQ(s.CurrentY, 301);
+  const QStringList pages = End();
+  ASSERT_EQ(pages.size(), 2);
+  EXPECT_TRUE(pages[0].contains(QStringLiteral("Pelmark Ver. 2.01")));
+  EXPECT_FALSE(pages[0].contains(QStringLiteral("Page ")));
+  EXPECT_TRUE(pages[1].contains(QStringLiteral("Page 2")));
+  EXPECT_FALSE(pages[1].contains(QStringLiteral("Pelmark Ver.")));
+  EXPECT_FALSE(s.Printing);
+}
+
+TEST_F(PrintStateTest, EveryHeaderCarriesTheFixedDateAndTime) {
+  Begin(QPageSize::Letter);
+  const QString when = PrintDateTimeText();
+  EXPECT_TRUE(when.contains(QStringLiteral("26")));
+  ForcePageBreak();
+  const QStringList pages = End();
+  ASSERT_EQ(pages.size(), 2);
+  for (const QString& page : pages) EXPECT_TRUE(page.contains(when)) << page.toStdString();
+}
+
+TEST_F(PrintStateTest, A4AndLandscapeScaleByTheLongSide) {
+  Begin(QPageSize::A4);
+  EXPECT_EQ(PS().PageHeight, 3508);
+  EXPECT_EQ(PS().PrinterPPI, 318);
+  EXPECT_EQ(PS().PrintLeft, 159);
+  End();
+  Begin(QPageSize::Letter, QPageLayout::Landscape);
+  EXPECT_EQ(PS().PageWidth, 3300);
+  EXPECT_EQ(PS().PrinterPPI, 300);
+  End();
+}
+
+TEST_F(PrintStateTest, LinesBreakBelowTheHeaderOfTheNextPage) {
+  Begin(QPageSize::Letter);
+  QStringList lines;
+  for (int i = 1; i <= 120; ++i) lines << QStringLiteral("line%1\tcol").arg(i, 3, 10, QLatin1Char('0'));
+  PrintTextLines()(lines);
+  const int perPage = (3000 - PS().PrintLineHeight) / PS().PrintLineHeight;
+  const QStringList pages = End();
+  ASSERT_EQ(pages.size(), 3);
+  // The line that passes the bottom is printed on its page; the next one
+  // opens the next page under its header.
+  EXPECT_TRUE(pages[0].contains(QStringLiteral("line001")));
+  const QStringList second = pages[1].split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  ASSERT_GE(second.size(), 2);
+  EXPECT_TRUE(second[0].contains(QStringLiteral("Page 2")));
+  const int firstOnSecond = second[1].trimmed().mid(4, 3).toInt();
+  EXPECT_GT(firstOnSecond, perPage - 10);
+  EXPECT_TRUE(pages[0].contains(QStringLiteral("line%1").arg(firstOnSecond - 1, 3, 10, QLatin1Char('0'))));
+  EXPECT_FALSE(pages[0].contains(QStringLiteral("line%1").arg(firstOnSecond, 3, 10, QLatin1Char('0'))));
+  EXPECT_TRUE(pages[2].contains(QStringLiteral("line120")));
+}
+
+TEST_F(PrintStateTest, TabsGoToEvenStopsFromTheLeftEdge) {
+  Begin(QPageSize::Letter);
+  QPainter& p = *PS().Canvas;
+  const int stop = 300 * 24 / 96;
+  const int start = PS().PrintLeft;
+  EXPECT_EQ(DrawTabbedText(p, start, 500, QStringLiteral("\t"), stop), start + stop);
+  EXPECT_EQ(DrawTabbedText(p, start, 500, QStringLiteral("\t\t"), stop), start + 2 * stop);
+  EXPECT_EQ(DrawTabbedText(p, start, 500, QStringLiteral("\t\t\t"), stop), start + 3 * stop);
+  const int word = p.fontMetrics().horizontalAdvance(QStringLiteral("ab"));
+  EXPECT_EQ(DrawTabbedText(p, start, 500, QStringLiteral("\tab"), stop), start + stop + word);
+  End();
+}
+
+TEST_F(PrintStateTest, PlainNewPageStartsAtTheMarginAndIsSkippedOnAnEmptyPage) {
+  Begin(QPageSize::Letter);
+  NewPlainPage();  // nothing drawn yet
+  EXPECT_EQ(PS().PageNumber, 1);
+  PrintTextLines()({QStringLiteral("first")});
+  NewPlainPage();
+  EXPECT_EQ(PS().PageNumber, 2);
+  EXPECT_EQ(PS().CurrentY, PS().PrintMargin);
+  PrintTextLines()({QStringLiteral("second")});
+  // A break that leaves only a header: the plain page after it is skipped.
+  PS().CurrentY = 3000;
+  CheckPageBreak(PS().PrintLineHeight);
+  NewPlainPage();
+  EXPECT_EQ(PS().PageNumber, 3);
+  const QStringList pages = End();
+  ASSERT_EQ(pages.size(), 3);
+  EXPECT_FALSE(pages[1].contains(QStringLiteral("Page")));
+  EXPECT_TRUE(pages[1].contains(QStringLiteral("second")));
+  EXPECT_TRUE(pages[2].contains(QStringLiteral("Page 3")));
+}
+
+TEST_F(PrintStateTest, NothingIsDrawnOutsideAJob) {
+  PS().CurrentY = 7;
+  PrintTextLines()({QStringLiteral("x")});
+  EXPECT_EQ(PS().CurrentY, 7);
+}
+
+}  // namespace
+}  // namespace pm
