@@ -116,7 +116,11 @@ void PrintRichText(const QByteArray& bytes) {
     p.save();
     p.setClipRect(QRectF(rect.left(), top, rect.width(), height));
     p.translate(rect.left(), top - start);
-    doc.drawContents(&p, QRectF(0, start, rect.width(), height));
+    // Lines only touching the slice are left out, not drawn clipped: their
+    // text would still be in the output.
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = QRectF(0, start + 1, rect.width(), height - 2);
+    doc.documentLayout()->draw(&p, context);
     p.restore();
     MarkDrawn();
     // The next window goes on below the text, not over it.
