@@ -41,19 +41,6 @@ class OutputWindowsTest : public ProgramFolderTest {
     WriteBytes(Path(QLatin1String(name)), bytes);
     return Path(QLatin1String(name));
   }
-  QList<QMdiSubWindow*> Children() const { return form_->MdiArea()->subWindowList(); }
-  std::vector<int> Kinds() const {
-    std::vector<int> kinds;
-    for (QMdiSubWindow* child : Children()) kinds.push_back(KindOfChild(child));
-    return kinds;
-  }
-  template <typename W>
-  W* Only() const {
-    W* found = nullptr;
-    for (QMdiSubWindow* child : Children())
-      if (auto* w = qobject_cast<W*>(child->widget())) found = w;
-    return found;
-  }
   QAction* Item(const char* name) const { return form_->Item(QLatin1String(name)); }
   QByteArray Bitmap(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);

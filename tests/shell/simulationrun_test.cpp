@@ -46,10 +46,7 @@ class SimulationRunTest : public ProgramFolderTest {
   W* OpenActive(const QString& path, const QByteArray& text) {
     WriteBytes(path, text);
     form_->ReadaFile(path);
-    W* window = nullptr;
-    for (QMdiSubWindow* child : form_->MdiArea()->subWindowList()) {
-      if (auto* w = qobject_cast<W*>(child->widget())) window = w;
-    }
+    W* window = Only<W>();
     if (window) form_->SetActiveChild(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
     return window;
   }
