@@ -2,9 +2,14 @@
 // and the print job, read back with pdftotext.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QBuffer>
+#include <QComboBox>
+#include <QTimer>
 #include <QImage>
 #include <QListWidget>
+#include <QPageLayout>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QPlainTextEdit>
@@ -19,6 +24,8 @@
 #include "shell/ui/editform.h"
 #include "shell/ui/printdlg.h"
 #include "shell/ui/printjob.h"
+#include "shell/ui/printprogress.h"
+#include "platform/ui/printerservice.h"
 #include "shell/ui/viewform.h"
 #include "shellfixture.h"
 #include "support/pdftext.h"
@@ -236,6 +243,41 @@ TEST_F(PrintingTest, AnUnwritablePdfGivesAMessageNamingIt) {
   ASSERT_EQ(ui_.texts().size(), 1);
   EXPECT_EQ(ui_.texts()[0], QStringLiteral("The print file ") + bad + QStringLiteral(" could not be written."));
   EXPECT_FALSE(PS().Printing);
+}
+
+// Chooses a paper size in the page set-up dialog that Print Setup opens.
+void ChoosePaperSoon(const QString& size) {
+  QTimer::singleShot(0, [size] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      auto* dialog = qobject_cast<QDialog*>(w);
+      if (!dialog || !dialog->isVisible()) continue;
+      for (QComboBox* combo : dialog->findChildren<QComboBox*>(QStringLiteral("pageSizeCombo"))) {
+        combo->setCurrentIndex(combo->findText(size, Qt::MatchStartsWith));
+      }
+      dialog->accept();
+    }
+  });
+}
+
+TEST_F(PrintingTest, FilePrintOpensTheSelectionAndPrintSetupsPaperIsUsed) {
+  TPrintDlg dialog(form_.get());
+  TPrintProgress progress;
+  form_->PrintDlg = &dialog;
+  form_->PrintProgress = &progress;
+  QMdiSubWindow* editor = AddEditor(QStringLiteral("/d/a.txt"), QStringLiteral("PRINTED"));
+  form_->MdiArea()->setActiveSubWindow(editor);
+  ChoosePaperSoon(QStringLiteral("A4"));
+  form_->PrintSetup1Click();
+  QTimer::singleShot(0, [&dialog] { dialog.OKBtn->click(); });
+  form_->Print1Click();
+  EXPECT_FALSE(progress.isVisible());
+  EXPECT_TRUE(PdfText(pdf_).contains(QStringLiteral("PRINTED")));
+  EXPECT_EQ(PS().PageHeight, 3508);
+  EXPECT_EQ(PS().PrinterPPI, 318);
+  // Letter again for whatever runs next in this process.
+  ChoosePaperSoon(QStringLiteral("Letter"));
+  form_->PrintSetup1Click();
+  EXPECT_EQ(Printers().Printer().pageLayout().pageSize().id(), QPageSize::Letter);
 }
 
 }  // namespace
