@@ -2,6 +2,8 @@
 #include "common/printstate.h"
 #include "formdeck/ui/choiceitems.h"
 #include "formdeck/ui/descriptor.h"
+#include "formdeck/ui/formpage.h"
+#include "formdeck/ui/myimage.h"
 #include "formtestsupport.h"
 #include "support/pdftext.h"
 #include "support/testpaths.h"
@@ -13,6 +15,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QProcess>
 
 namespace pm {
 namespace {
@@ -126,6 +129,53 @@ TEST_F(FormPrintTest, SourcePrintsItsLinesWithTabsExpanded) {
   const QString text = test::PdfText(pdf);
   ExpectInOrder(text, {QStringLiteral("FIRST"), QStringLiteral("VALUE"), QStringLiteral("SECOND")});
   EXPECT_FALSE(text.contains(QStringLiteral("FIRSTVALUE")));
+}
+
+// The box around the blue pixels of the PDF's first page drawn at 300 dpi.
+QRect BlueBox(const QString& pdf, const QString& png) {
+  QProcess tool;
+  tool.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-png"),
+                                         QStringLiteral("-singlefile"), pdf, png});
+  if (!tool.waitForFinished(20000)) return {};
+  const QImage page(png + QStringLiteral(".png"));
+  QRect box;
+  for (int y = 0; y < page.height(); ++y) {
+    for (int x = 0; x < page.width(); ++x) {
+      const QColor c = page.pixelColor(x, y);
+      if (c.blue() > 200 && c.red() < 60 && c.green() < 60) box |= QRect(x, y, 1, 1);
+    }
+  }
+  return box;
+}
+
+TEST_F(FormPrintTest, PicturesAreCentredUnstretchedAndShrunkToFitThePage) {
+  struct Case {
+    QSize picture;  // screen pixels
+    QSize printed;  // printer pixels at 300 per inch
+  };
+  // 200 x 100 at a scale of 300 / 96; 4000 x 1000 is wider than the page
+  // less one and a half left margins (2325) and keeps its shape.
+  for (const Case& c : {Case{{200, 100}, {625, 313}}, Case{{4000, 1000}, {2325, 581}}}) {
+    form = std::make_unique<TPlenzoForm>(&host);
+    form->ClearTabs();
+    form->AddTab(QStringLiteral("Main"));
+    TFormElement* e = form->Model().Elements.Create(0, form->Model().Slots.tabs);
+    e->kind = ElementKind::Picture;
+    form->Model().Elements.LinkOnPage(e, nullptr);
+    auto* image = new TmyImage(form->Page(0)->Content());
+    QImage picture(c.picture, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    image->SetPicture(picture);
+    e->image = image;
+    const QStringList pages = PrintForm();
+    ASSERT_EQ(pages.size(), 1);
+    const QRect box = BlueBox(dir_.filePath(QStringLiteral("form.pdf")), dir_.filePath(QStringLiteral("page")));
+    EXPECT_NEAR(box.width(), c.printed.width(), 2) << c.picture.width();
+    EXPECT_NEAR(box.height(), c.printed.height(), 2) << c.picture.width();
+    EXPECT_NEAR(box.center().x(), 150 + (2550 - 225) / 2, 2) << c.picture.width();
+    // One line of room above and below.
+    EXPECT_EQ(PS().CurrentY, 75 + 3 * (PS().PrintLineHeight - 1) + 3 + c.printed.height() + 2 * PS().PrintLineHeight);
+  }
 }
 
 }  // namespace
