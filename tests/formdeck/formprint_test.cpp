@@ -131,6 +131,20 @@ TEST_F(FormPrintTest, SourcePrintsItsLinesWithTabsExpanded) {
   EXPECT_FALSE(text.contains(QStringLiteral("FIRSTVALUE")));
 }
 
+TEST_F(FormPrintTest, CaptionsPrintTheirAmpersandsAsWritten) {
+  Read("groups/deck.pzd");
+  for (TFormElement* e = form->Model().Elements.Oldest(); e; e = e->newer) {
+    if (e->kind != ElementKind::CheckBoxGroup) continue;
+    auto* box = static_cast<Tmygroupbox*>(e->groupBox);
+    box->setTitle(QStringLiteral("Heat && power"));
+    box->Items[0]->setText(QStringLiteral("Tank && pump"));
+    break;
+  }
+  const QString text = PrintForm().join(QString());
+  EXPECT_TRUE(text.contains(QStringLiteral("Heat & power")));
+  EXPECT_TRUE(text.contains(QStringLiteral("Tank & pump")));
+}
+
 // The box around the blue pixels of the PDF's first page drawn at 300 dpi.
 QRect BlueBox(const QString& pdf, const QString& png) {
   QProcess tool;

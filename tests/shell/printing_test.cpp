@@ -245,6 +245,26 @@ TEST_F(PrintingTest, AnUnwritablePdfGivesAMessageNamingIt) {
   EXPECT_FALSE(PS().Printing);
 }
 
+TEST_F(PrintingTest, DroppingOnAListMovesTheSelectedWindowsThere) {
+  AddEditor(QStringLiteral("/d/a.txt"), QStringLiteral("A"));
+  AddEditor(QStringLiteral("/d/b.txt"), QStringLiteral("B"));
+  form_->MdiArea()->setActiveSubWindow(nullptr);
+  TPrintDlg dialog(form_.get());
+  dialog.show();
+  ASSERT_EQ(dialog.SrcList->count(), 1);
+  ASSERT_EQ(dialog.DstList->count(), 1);
+  // What a drop on the list runs.
+  const auto drop = [](PrintList* list) { list->OnDrop(); };
+  dialog.SrcList->item(0)->setSelected(true);
+  drop(dialog.DstList);
+  EXPECT_EQ(dialog.SrcList->count(), 0);
+  EXPECT_EQ(dialog.DstList->count(), 2);
+  dialog.DstList->item(1)->setSelected(true);
+  drop(dialog.SrcList);
+  EXPECT_EQ(dialog.SrcList->count(), 1);
+  EXPECT_EQ(dialog.DstList->count(), 1);
+}
+
 // Chooses a paper size in the page set-up dialog that Print Setup opens.
 void ChoosePaperSoon(const QString& size) {
   QTimer::singleShot(0, [size] {

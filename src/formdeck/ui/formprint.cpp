@@ -122,7 +122,6 @@ class FormPrinter {
     if (which < 0) {
       if (!control) return;
       text = control->text();
-      text.remove(QLatin1Char('&'));
     } else if (which == 0) {
       const auto* box = dynamic_cast<const Tmygroupbox*>(e.groupBox);
       if (!box) return;
@@ -133,6 +132,8 @@ class FormPrinter {
       text = label->text();
       placed = label;
     }
+    // Captions carry every "&" doubled so that Qt shows it as written.
+    if (which <= 0) text.replace(QStringLiteral("&&"), QStringLiteral("&"));
     text.remove(QLatin1Char('\t'));
     const int h = Height();
     if (which < 2) CheckPageBreak(h + s_.PrintLineHeight / 3);
