@@ -53,7 +53,16 @@ bool PrinterService::PrepareJob(QWidget* parent, const QString& pdfName) {
     printer_->setOutputFileName(fixed);
     return true;
   }
-  if (HasPrinters()) return true;
+  if (HasPrinters()) {
+    // A job sent to a file before goes to the printer again.
+    if (PrintsToPdf()) {
+      const QPageLayout layout = printer_->pageLayout();
+      printer_->setOutputFormat(QPrinter::NativeFormat);
+      printer_->setResolution(kPrinterDpi);
+      if (pageChosen_) printer_->setPageLayout(layout);
+    }
+    return true;
+  }
   UsePdf();
   FileDialogRequest request;
   request.title = QStringLiteral("Print to File");

@@ -13,6 +13,7 @@
 #include "shell/ui/waitcursor.h"
 #include "shell/ui/windowhelpers.h"
 
+#include <QCoreApplication>
 #include <QMdiSubWindow>
 #include <QPageLayout>
 #include <QPainter>
@@ -72,8 +73,12 @@ bool PrintWindows(const QList<QPointer<QMdiSubWindow>>& windows, QWidget* parent
     return false;
   }
   QPrinter& printer = service.Printer();
-  if (progress) progress->show();
   WaitCursor wait;
+  if (progress) {
+    progress->show();
+    // The notice paints before the pages take the thread.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  }
   QPainter painter;
   if (!painter.begin(&printer)) {
     if (progress) progress->hide();
