@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <cmath>
 #include <QComboBox>
 #include <QTimer>
 #include <QImage>
@@ -184,6 +185,20 @@ TEST_F(PrintingTest, DiagramLargerThanAPageIsScaledToFit) {
   const int top = s.PrintMargin / 4 + 3 * (s.PrintLineHeight - 1) + 3;
   EXPECT_EQ(s.PageNumber, 1);
   EXPECT_EQ(s.CurrentY, top + (s.PageHeight - 2 * s.PrintMargin - s.PrintLineHeight) + 2 * s.PrintLineHeight);
+}
+
+TEST_F(PrintingTest, AMetafileDiagramPrintsAsVectorsABitmapAsAnImage) {
+  const QString wmf = folder_ + QStringLiteral("/plant.WMF");
+  WriteBytes(wmf, ReadBytes(QStringLiteral(PELMARK_FIXTURES_DIR "/diagrams/plant.wmf")));
+  auto* diagram = new TDiagramForm;
+  ASSERT_TRUE(diagram->Load(wmf));
+  QMdiSubWindow* child = form_->MdiArea()->addSubWindow(diagram);
+  ASSERT_TRUE(Print({child}));
+  const int height = static_cast<int>(std::lround(diagram->Picture().height() * PS().PrinterPPI / 96.0));
+  EXPECT_EQ(PS().CurrentY, PS().PrintMargin / 4 + 3 * (PS().PrintLineHeight - 1) + 3 + height + 2 * PS().PrintLineHeight);
+  EXPECT_FALSE(ReadBytes(pdf_).contains("/Subtype /Image"));
+  ASSERT_TRUE(Print({AddDiagram(40, 30)}));
+  EXPECT_TRUE(ReadBytes(pdf_).contains("/Subtype /Image"));
 }
 
 TEST_F(PrintingTest, DialogListsPrintableWindowsWithTheCurrentOneToPrint) {
