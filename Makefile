@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 # Debian packages the build, the tests, the demo and the fuzz build need.
 DEPS := cmake ninja-build g++ make pkg-config \
         qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
-        libjpeg62-turbo-dev \
+        libjpeg62-turbo-dev libwmf-dev qt6-svg-dev \
         fonts-liberation2 fonts-dejavu-core locales-all \
         poppler-utils xvfb xauth xdg-utils \
         clang libclang-rt-14-dev

@@ -28,6 +28,16 @@ case $name in
       { cat "$d/optVars.dck"; printf '\0'; if [ -f "$d/OutputListingMain.txt" ]; then cat "$d/OutputListingMain.txt"; fi; } \
         > "$corpus/$(basename "$d")"
     done ;;
+  rtf_fuzz)
+    add "$top"/tests/fixtures/rtf/*.rtf "$top"/examples/demo/*.rtf
+    for s in '{\rtf1 a\b b\b0{\i c}\par}' '{\rtf1\trowd\cellx1000\intbl x\cell\row}' \
+             '{\rtf1{\fonttbl{\f0 Arial;}}{\colortbl;\red255\green0\blue0;}\f0\cf1\u8364?}'; do
+      printf '%s' "$s" > "$corpus/$(printf '%s' "$s" | md5sum | cut -c1-12)"; done ;;
+  diagram_fuzz)
+    add "$top"/tests/fixtures/diagrams/* ;;
+  report_fuzz)
+    for f in "$top"/examples/demo/Output_*.rtf "$top"/tests/fixtures/rtf/*.rtf; do
+      [ -f "$f" ] && { printf '1.5 -2 3E2 20 %s\0' "$(basename "$f")"; cat "$f"; } > "$corpus/$(echo "$f" | md5sum | cut -c1-12)"; done ;;
   rundeck_fuzz)
     add "$top"/tests/fixtures/rundecks/*.dck ;;
   deck_fuzz|writeback_fuzz)

@@ -96,7 +96,7 @@ TEST_F(DocumentsTest, EachFileOpensInItsWindowByMarkerExtensionAndRunMode) {
       {"mivaro", "notes.txt", "notes.txt", {KindOtherText}, false, {}},
       {"mivaro", "notes.txt", "A.WMF", {KindOtherText}, false, {}},
       {"mivaro", "notes.txt", "A.IDX", {KindOtherText}, false, {}},
-      {"mivaro", "notes.txt", "A.LST", {KindOutputViewer}, false, {}},
+      {"mivaro", "notes.txt", "A.LST", {KindListing}, false, {}},
       {"demo", "plant.pzd", "plant.pzd", {KindFormPages}, false, {}},
       {"demo", "marked.dck", "A.DCK", {}, false, {QStringLiteral("@ is not a Plenzo file.")}},
       {"demo", "plain.dck", "plain.dck", {}, false, {QStringLiteral("@ is not a Plenzo file.")}},

@@ -149,7 +149,7 @@ void DocumentCommands::ReadaFile(const QString& path, int) {
         ShowOutputFile(path);
         break;
       case OpenTarget::Diagram:
-        GetDGMFile(path, true);
+        GetDGMFile(path);
         break;
       case OpenTarget::Table:
         GetTBLFile(path, true);
@@ -308,6 +308,38 @@ void DocumentCommands::OpenFileItem(int tag) {
   } else {
     // The working copy stays until its window closes, as after File/Open.
     ReadaFile(path);
+  }
+  main_.UpdateMenu();
+}
+
+void DocumentCommands::ShowInput() {
+  const QString& input = main_.InputFileName;
+  if (input.isEmpty()) return;
+  // Editors of decks and of other files, form pages and Source views alike.
+  const QList<QMdiSubWindow*> children = main_.MdiArea()->subWindowList();
+  for (QMdiSubWindow* child : children) {
+    const int kind = KindOfChild(child);
+    QString file;
+    if (kind == KindTextEditor || kind == KindOtherText) {
+      if (auto* editor = qobject_cast<TEditForm*>(child->widget())) file = editor->FileName();
+    } else if (kind == KindFormPages || kind == KindFormSource) {
+      if (auto* form = qobject_cast<TPlenzoForm*>(child->widget())) file = form->FileName();
+    }
+    if (!file.isEmpty() && file == input) {
+      child->show();
+      main_.MdiArea()->setActiveSubWindow(child);
+      main_.UpdateMenu();
+      return;
+    }
+  }
+  {
+    WaitCursor wait;
+    if (IsPzd(ExtensionKey(input))) {
+      const OpenDecision decision = DecideOpen(input, ExtensionKey(input), FindMarkerLine(input).found, G().RuntimeMode);
+      OpenFormDeck(input, CreateFormWindow(), decision.withSource);
+    } else {
+      OpenTextEditor(input);
+    }
   }
   main_.UpdateMenu();
 }

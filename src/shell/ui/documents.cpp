@@ -1,6 +1,6 @@
 // The document commands' shared parts: the running command's questions,
 // closing windows by kind, the input deck, the end of the program in
-// dedicated mode, and the output windows until their own windows exist.
+// dedicated mode, and the output windows of a deck.
 #include "shell/ui/documents.h"
 
 #include <QAction>
@@ -17,6 +17,7 @@
 #include "shell/filedialogs.h"
 #include "shell/menutable.h"
 #include "shell/opendispatch.h"
+#include "shell/ui/diagramform.h"
 #include "shell/ui/editform.h"
 #include "shell/ui/menustate.h"
 #include "shell/ui/ostrelform.h"
@@ -132,48 +133,97 @@ void DocumentCommands::ExitLikeFileExit() {
   }
 }
 
-// Output windows of the deck. Until their own windows exist (listing, log,
-// plot data, table, diagram), a file asked for is shown read-only. The
-// listing and the log take the deck's name without its last extension.
+// Output windows of the deck. The listing and the log take the deck's name
+// without its last extension, the others its name up to its first ".".
 
-TViewForm* DocumentCommands::ShowOutputFile(const QString& path) {
-  if (!FileExistsUnquoted(path)) return nullptr;
-  auto* viewer = new TViewForm;
-  if (viewer->View(path) != 0) {
+TViewForm* DocumentCommands::ShowViewer(const QString& path, int kind) {
+  auto* viewer = new TViewForm(&main_);
+  if (viewer->Load(path) != 0) {
     delete viewer;
     return nullptr;
   }
-  AddChild(viewer)->show();
+  viewer->SetKind(kind);
+  QMdiSubWindow* sub = AddChild(viewer);
+  sub->resize(640, 420);
+  sub->show();
   return viewer;
 }
 
-void DocumentCommands::GetDGMFile(const QString& deck, bool show) {
+TViewForm* DocumentCommands::ShowOutputFile(const QString& path) {
+  if (!FileExistsUnquoted(path)) return nullptr;
+  return ShowViewer(path, KindOutputViewer);
+}
+
+void DocumentCommands::SetOutputItem(const char* item, const QString& caption, const QString& name) {
+  QAction* action = main_.Item(QLatin1String(item));
+  action->setText(name.isEmpty() ? caption : caption + QLatin1Char(' ') + ShownAsWritten(name));
+  SetItemEnabled(action, !name.isEmpty());
+}
+
+void DocumentCommands::GetDGMFile(const QString& deck) {
   DisposeQuorvelWindows(KindDiagram);
-  if (!show || !deck.contains(QLatin1Char('.'))) return;
-  if (!ShowOutputFile(ChangeExt(deck, QStringLiteral(".BMP"))))
-    ShowOutputFile(ChangeExt(deck, QStringLiteral(".WMF")));
+  if (!deck.contains(QLatin1Char('.'))) return;
+  QString name = ChangeExt(deck, QStringLiteral(".BMP"));
+  const bool bitmap = FileExistsUnquoted(name);
+  if (!bitmap) name = ChangeExt(deck, QStringLiteral(".WMF"));
+  auto* diagram = FileExistsUnquoted(name) ? new TDiagramForm : nullptr;
+  if (!diagram || !diagram->Load(name)) {
+    delete diagram;
+    SetOutputItem("Diagram1", QStringLiteral("Diagram"), QString());
+    return;
+  }
+  QMdiSubWindow* sub = AddChild(diagram);
+  sub->resize(400, 300);  // the window's own size, which a metafile keeps
+  if (bitmap) {
+    // A picture that fits beside the window's origin sizes the window to it.
+    const QSize area = main_.MdiArea()->viewport()->size();
+    const QSize picture = diagram->Picture().size();
+    const QSize frame = sub->size() - sub->contentsRect().size();
+    QSize client = sub->contentsRect().size();
+    if (sub->x() + picture.width() < area.width()) client.setWidth(picture.width() + 2);
+    if (sub->y() + picture.height() < area.height()) client.setHeight(picture.height() + 2);
+    sub->resize(client + frame);
+  }
+  sub->show();
+  SetOutputItem("Diagram1", QStringLiteral("Diagram"), name);
 }
 
-void DocumentCommands::GetLSTFile(const QString& deck, bool show) {
-  DisposeQuorvelWindows(KindListing);
-  if (show) ShowOutputFile(WithoutLastExt(deck) + QStringLiteral(".LST"));
+void DocumentCommands::GetListingOrLog(const QString& deck, bool show, bool log) {
+  const int kind = log ? KindLog : KindListing;
+  DisposeQuorvelWindows(kind);
+  const QString name = WithoutLastExt(deck) + (log ? QStringLiteral(".log") : QStringLiteral(".LST"));
+  const QString ownExt = deck.mid(WithoutLastExt(deck).size()).toUpper();
+  const char* item = log ? "Log1" : "Listing1";
+  const QString caption = log ? QStringLiteral("Log") : QStringLiteral("Listing");
+  if (!FileExistsUnquoted(name) || ownExt == QLatin1String(".PZX")) {
+    SetOutputItem(item, caption, QString());
+    return;
+  }
+  if (show) ShowViewer(name, kind);
+  SetOutputItem(item, caption, name);
 }
 
-void DocumentCommands::GetLOGFile(const QString& deck, bool show) {
-  DisposeQuorvelWindows(KindLog);
-  if (show) ShowOutputFile(WithoutLastExt(deck) + QStringLiteral(".log"));
-}
+void DocumentCommands::GetLSTFile(const QString& deck, bool show) { GetListingOrLog(deck, show, false); }
+
+void DocumentCommands::GetLOGFile(const QString& deck, bool show) { GetListingOrLog(deck, show, true); }
 
 void DocumentCommands::GetPLTFile(const QString& deck, bool show) {
   DisposeQuorvelWindows(KindPlot);
   const QString name = ChangeExt(deck, QStringLiteral(".PLT"));
   main_.PltFileName = FileExistsUnquoted(name) ? name : QString();
-  if (show && !main_.PltFileName.isEmpty()) ShowOutputFile(name);
+  if (show && !main_.PltFileName.isEmpty()) ShowViewer(name, KindListing);
 }
 
 void DocumentCommands::GetTBLFile(const QString& deck, bool show) {
   DisposeQuorvelWindows(KindTable);
-  if (show) ShowOutputFile(ChangeExt(deck, QStringLiteral(".TBL")));
+  const QString name = ChangeExt(deck, QStringLiteral(".TBL"));
+  if (!FileExistsUnquoted(name)) {
+    SetOutputItem("Table1", QStringLiteral("Table"), QString());
+    return;
+  }
+  // The table window comes with the table's own subsystem.
+  if (show && main_.OpenTableWindow) main_.OpenTableWindow(name);
+  SetOutputItem("Table1", QStringLiteral("Table"), name);
 }
 
 void DocumentCommands::GetOUTFile(const QString&) const {}

@@ -51,9 +51,10 @@ class DocumentCommands final : public QObject {
   // without a second question.
   void DisposeQuorvelWindows(int K);
 
-  // The output windows of a deck. Until their windows exist, a file shown
-  // opens in a read-only viewer of kind 6000.
-  void GetDGMFile(const QString& deck, bool show = false);
+  // The output windows of a deck: each closes the old window of its kind,
+  // opens the file found beside the deck (when show) and sets its Windows
+  // item. The diagram always shows when there is one.
+  void GetDGMFile(const QString& deck);
   void GetLSTFile(const QString& deck, bool show);
   void GetLOGFile(const QString& deck, bool show);
   void GetPLTFile(const QString& deck, bool show);
@@ -69,6 +70,9 @@ class DocumentCommands final : public QObject {
   int ExitStatus() const { return exitStatus_; }
   // Ends the event loop with a status; tests replace it.
   std::function<void(int status)> Quit;
+
+  // Windows/Input: the input window to the front, or opened again.
+  void ShowInput();
 
   FormHost& Host() { return host_; }
 
@@ -107,8 +111,13 @@ class DocumentCommands final : public QObject {
  private:
   void OpenPlainDeck(const QString& path);
   TEditForm* OpenTextEditor(const QString& path);
+  // Any other output file, read-only (kind 6000).
   TViewForm* ShowOutputFile(const QString& path);
+
   TPlenzoForm* CreateFormWindow();
+  TViewForm* ShowViewer(const QString& path, int kind);
+  void GetListingOrLog(const QString& deck, bool show, bool log);
+  void SetOutputItem(const char* item, const QString& caption, const QString& name);
   QMdiSubWindow* AddChild(QWidget* window);
   void SetInput(const QString& path);
   void EndAfterRefusal();

@@ -12,6 +12,7 @@
 #include "platform/textfile.h"
 #include "shell/filedialogs.h"
 #include "shell/opendispatch.h"
+#include "shell/ui/diagramform.h"
 #include "shell/ui/documents.h"
 #include "shell/ui/editform.h"
 #include "shell/ui/ostrelform.h"
@@ -170,6 +171,7 @@ void DocumentCommands::Saveas1Click() {
   const int kind = KindOfChild(child);
   TEditForm* editor = EditorOf(child);
   TPlenzoForm* form = FormOf(child);
+  auto* diagram = qobject_cast<TDiagramForm*>(child->widget());
   QString start;
   if (editor && IsEditorKind(kind)) {
     // A file that is no text is only shown.
@@ -183,6 +185,8 @@ void DocumentCommands::Saveas1Click() {
     start = main_.PltFileName;
   } else if (kind == KindTable) {
     start = child->windowTitle();
+  } else if (kind == KindDiagram && diagram) {
+    start = diagram->FileName();
   }
   FileDialogRequest request;
   request.fileName = start;
@@ -216,9 +220,13 @@ void DocumentCommands::Saveas1Click() {
     } else {
       SetDeckName(form, old);
     }
+  } else if (diagram && kind == KindDiagram) {
+    // The picture as read, in its own format whatever the new extension.
+    const QString target = StripQuotes(name);
+    if (const int err = WriteFileAtomic(ResolvePath(target), diagram->Bytes()); err != 0)
+      ShowMessageKind(WriteErrorMessage(err, target), 0, true);
   }
-  // Plots, the table and diagrams save through their own windows, which
-  // come with their Parts.
+  // Plots and the table save through their own windows.
   main_.UpdateMenu();
 }
 

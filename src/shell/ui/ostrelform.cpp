@@ -13,6 +13,7 @@
 #include "shell/startup.h"
 #include "shell/ui/closequestions.h"
 #include "shell/ui/menustate.h"
+#include "shell/ui/resultswindow.h"
 #include "shell/ui/windowhelpers.h"
 
 #include <QAction>
@@ -42,6 +43,7 @@ TOSTRELFORM::TOSTRELFORM(QWidget* parent) : QMainWindow(parent), mdiArea_(new QM
   };
   BuildMenus();
   ConvertUnits = ConvertFormWindowUnits;
+  ShowResultsReport = [this] { pm::ShowResultsReport(*this); };
   FormCreate();
 }
 

@@ -180,6 +180,9 @@ class TOSTRELFORM final : public QMainWindow {
   // The results report of RunTarget, shown by Windows/Results and at the end
   // of a single run; the report fills it. Empty: nothing is shown.
   std::function<void()> ShowResultsReport;
+  // The table window of a table file (Windows/Table, opening a ".TBL");
+  // the table's subsystem fills it. Empty: only the Windows item is set.
+  std::function<void(const QString& file)> OpenTableWindow;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -7,6 +7,7 @@
 #include "common/ui/finddialogs.h"
 #include "formdeck/ui/plenzoform.h"
 #include "shell/ui/editform.h"
+#include "shell/ui/viewform.h"
 #include "shell/ui/windowhelpers.h"
 
 namespace pm {
@@ -26,6 +27,12 @@ TEditForm* ActiveEditor(const TOSTRELFORM& main) {
 TPlenzoForm* ActiveSource(const TOSTRELFORM& main) {
   if (ActiveKind(main) != KindFormSource) return nullptr;
   return qobject_cast<TPlenzoForm*>(main.ActiveChild->widget());
+}
+
+// The active child when it is a read-only viewer (listings, logs, output
+// files, the report).
+TViewForm* ActiveViewer(const TOSTRELFORM& main) {
+  return main.ActiveChild ? qobject_cast<TViewForm*>(main.ActiveChild->widget()) : nullptr;
 }
 
 }  // namespace
@@ -65,6 +72,7 @@ void TOSTRELFORM::Find1Click() {
     source->FindDialogTag = 0;
     source->FindDialog->Execute();
   }
+  if (TViewForm* viewer = ActiveViewer(*this)) viewer->ShowFindDialog();
   UpdateMenu();
 }
 
@@ -95,6 +103,7 @@ void TOSTRELFORM::SearchAgain1Click() {
       source->Replace();
     }
   }
+  if (TViewForm* viewer = ActiveViewer(*this)) viewer->SearchAgain();
   UpdateMenu();
 }
 

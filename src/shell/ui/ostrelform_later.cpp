@@ -55,14 +55,6 @@ void TOSTRELFORM::NewPlot1Click() {}
 void TOSTRELFORM::OverlayPlot1Click() {}
 void TOSTRELFORM::ModifyPlot1Click() {}
 
-void TOSTRELFORM::Input1Click() {}
-void TOSTRELFORM::Results1Click() {
-  if (ShowResultsReport) ShowResultsReport();
-}
-void TOSTRELFORM::Listing1Click() {}
-void TOSTRELFORM::Log1Click() {}
-void TOSTRELFORM::Table1Click() {}
-void TOSTRELFORM::Diagram1Click() {}
 void TOSTRELFORM::Tile1Click() { MdiArea()->tileSubWindows(); }
 void TOSTRELFORM::Cascade1Click() { MdiArea()->cascadeSubWindows(); }
 
