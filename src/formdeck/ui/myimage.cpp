@@ -41,8 +41,7 @@ void TmyImage::paintEvent(QPaintEvent*) {
     // screen, the printed form keeps the picture opaque.
     if (maskedFrom_.cacheKey() != Picture.cacheKey()) {
       masked_ = QPixmap::fromImage(Picture);
-      masked_.setMask(QBitmap::fromImage(
-          Picture.createMaskFromColor(Picture.pixel(0, Picture.height() - 1), Qt::MaskOutColor)));
+      masked_.setMask(masked_.createMaskFromColor(QColor(Picture.pixel(0, Picture.height() - 1)), Qt::MaskInColor));
       maskedFrom_ = Picture;
     }
     painter.drawPixmap(0, 0, masked_);
