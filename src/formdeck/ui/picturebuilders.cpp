@@ -8,7 +8,6 @@
 #include "formdeck/markuptext.h"
 #include "formdeck/picturemarkup.h"
 #include "formdeck/ui/descriptor.h"
-#include "formdeck/ui/formfonts.h"
 #include "formdeck/ui/inputbuilders.h"
 #include "formdeck/ui/myimage.h"
 #include "formdeck/ui/plenzoform.h"
@@ -96,8 +95,10 @@ void PlacePicture(TPlenzoForm& form, DeckParser& parser, TFormElement* e, TmyIma
   }
   auto* label = new TDescriptor(form.CurrentContainer());
   ApplyFontSlot(label, m.Slots.Font(2));
+  e->fontSlot = 2;
   label->Element = e;
-  label->setGeometry(-10, image->y() + h - L, 0, GetHeight(label->font()));
+  // Only its top counts: it has no size, so it takes no room on the page.
+  label->setGeometry(-10, image->y() + h - L, 0, 0);
   GeometryFromBuilder(label);
   e->label = label;
 }
