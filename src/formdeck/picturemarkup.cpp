@@ -1,6 +1,7 @@
 #include "formdeck/picturemarkup.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <cctype>
 
 #include "formdeck/markuptext.h"
@@ -189,9 +190,23 @@ ImageMap ReadImageMap(const std::vector<std::string>& lines) {
   return map;
 }
 
+bool ReadRegularFile(const QString& path, qint64 limit, QByteArray* bytes) {
+  // A device or a pipe named in a deck would never end.
+  const QFileInfo info(path);
+  if (!info.isFile() || info.size() > limit) return false;
+  return ReadFileBytes(path, bytes) == 0 && bytes->size() <= limit;
+}
+
+bool ReadImageMapFile(const QString& path, ImageMap* map) {
+  QByteArray bytes;
+  if (!ReadRegularFile(path, kMapFileLimit, &bytes)) return false;
+  *map = ReadImageMap(SplitLines(bytes));
+  return true;
+}
+
 QImage LoadPictureFile(const QString& path) {
   QByteArray bytes;
-  if (ReadFileBytes(path, &bytes) != 0) return QImage();
+  if (!ReadRegularFile(path, kPictureFileLimit, &bytes)) return QImage();
   if (bytes.startsWith("BM")) return QImage::fromData(bytes, "BMP");
   if (bytes.startsWith("\xFF\xD8\xFF")) return DecodeJpeg(bytes).image;
   return QImage();

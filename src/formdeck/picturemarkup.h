@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -56,6 +57,14 @@ struct ImageMap {
 // An HREF starts an area; HINT and COORDS after it belong to it (before the
 // first HREF they are ignored). Reading stops at a missing closing quote.
 ImageMap ReadImageMap(const std::vector<std::string>& lines);
+
+constexpr qint64 kPictureFileLimit = qint64(256) << 20;
+constexpr qint64 kMapFileLimit = qint64(16) << 20;
+// The bytes of a regular file of at most limit bytes; false for anything
+// else (a folder, a device, a pipe, a larger file).
+bool ReadRegularFile(const QString& path, qint64 limit, QByteArray* bytes);
+// A map file read whole; false when it cannot be read.
+bool ReadImageMapFile(const QString& path, ImageMap* map);
 
 // A picture file decoded by its signature: a Windows bitmap or a JPEG.
 // Null when the file is neither or does not decode.

@@ -174,6 +174,29 @@ TEST(PictureFile, DecodedBySignature) {
   truncated.close();
   EXPECT_TRUE(LoadPictureFile(truncated.fileName()).isNull());
   EXPECT_TRUE(LoadPictureFile(dir.filePath(QStringLiteral("none.bmp"))).isNull());
+  // A device or a folder is refused at once, never read.
+  EXPECT_TRUE(LoadPictureFile(QStringLiteral("/dev/zero")).isNull());
+  EXPECT_TRUE(LoadPictureFile(dir.path()).isNull());
+  ImageMap map;
+  EXPECT_FALSE(ReadImageMapFile(QStringLiteral("/dev/zero"), &map));
+  QFile big(dir.filePath(QStringLiteral("big.map")));
+  ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+  ASSERT_TRUE(big.resize(kMapFileLimit + 1));
+  big.close();
+  EXPECT_FALSE(ReadImageMapFile(big.fileName(), &map));
+}
+
+TEST(ImageMapFile, ReadWholeFromDisk) {
+  QTemporaryDir dir;
+  QFile f(dir.filePath(QStringLiteral("a.map")));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("HREF=\"#A\" COORDS=\"1,2,3,4\"\r\nHREF=\"#B\"\r");
+  f.close();
+  ImageMap map;
+  ASSERT_TRUE(ReadImageMapFile(f.fileName(), &map));
+  ASSERT_EQ(map.areas.size(), 2u);
+  EXPECT_EQ(map.areas[0].rect, QRect(1, 2, 2, 2));
+  EXPECT_EQ(map.areas[1].href, "#B");
 }
 
 }  // namespace

@@ -12,7 +12,6 @@
 #include "formdeck/ui/myimage.h"
 #include "formdeck/ui/plenzoform.h"
 #include "platform/cp1252.h"
-#include "platform/textfile.h"
 
 namespace pm {
 
@@ -105,12 +104,11 @@ void PlacePicture(TPlenzoForm& form, DeckParser& parser, TFormElement* e, TmyIma
 
 bool ReadMap(DeckParser& parser, const TFormElement* e, const QString& mapName, const std::string& line,
              TmyImage* image, bool* singleWithoutCoords) {
-  std::vector<std::string> lines;
-  if (ReadTextLines(ResolveUnquoted(mapName), &lines) != 0) {
+  ImageMap map;
+  if (!ReadImageMapFile(ResolveUnquoted(mapName), &map)) {
     StopAt(parser, e, QStringLiteral("UseMap file ") + mapName + QStringLiteral(" could not be read"));
     return false;
   }
-  const ImageMap map = ReadImageMap(lines);
   *singleWithoutCoords = map.areas.size() == 1 && !map.areas.front().hasCoords;
   for (const MapArea& area : map.areas) {
     image->AddArea(Text(area.href));
