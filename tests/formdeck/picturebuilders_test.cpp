@@ -154,3 +154,25 @@ TEST_F(PictureTest, ATransparentPictureShowsThePageThroughItsCornerColour) {
 
 }  // namespace
 }  // namespace pm::test
+
+namespace pm::test {
+namespace {
+
+TEST_F(FormTest, APictureInAGroupStacksInItsBoxAndTheFlowGoesOnBelow) {
+  form->ClearTabs();
+  form->ReadDeck(kFolder + QStringLiteral("grouped.pzd"));
+  ASSERT_TRUE(ui.messages().empty()) << ui.texts().join(QLatin1Char('|')).toStdString();
+  const std::vector<TFormElement*> elements = form->Model().Elements.OnPage(0);
+  ASSERT_EQ(elements.size(), 3u);
+  const TFormElement* picture = elements[1];
+  const QWidget* box = elements[0]->groupBox;
+  ASSERT_TRUE(picture->image && box);
+  EXPECT_EQ(picture->image->parentWidget(), box);
+  EXPECT_EQ(picture->image->x(), 5);
+  EXPECT_LE(picture->image->y() + picture->image->height(), box->height());
+  EXPECT_GE(box->width(), picture->image->x() + picture->image->width());
+  EXPECT_GE(elements[2]->label->y(), box->y() + box->height());
+}
+
+}  // namespace
+}  // namespace pm::test

@@ -92,12 +92,15 @@ void PlacePicture(TPlenzoForm& form, DeckParser& parser, TFormElement* e, TmyIma
     const int right = image->x() + image->width();
     if (box->width() < right + 20) box->resize(right + 5, box->height());
   }
+  // In a box the mark sits at the box's last row, as an input's label does,
+  // so the element after the group clears the box's closing margin.
+  const int markTop = image->y() + h - L + (e->inGroup && e->groupBox ? L / 2 : 0);
   auto* label = new TDescriptor(form.CurrentContainer());
   ApplyFontSlot(label, m.Slots.Font(2));
   e->fontSlot = 2;
   label->Element = e;
   // Only its top counts: it has no size, so it takes no room on the page.
-  label->setGeometry(-10, image->y() + h - L, 0, 0);
+  label->setGeometry(-10, markTop, 0, 0);
   GeometryFromBuilder(label);
   e->label = label;
 }
