@@ -133,6 +133,14 @@ TEST_F(PictureTest, HoveringAnAreaShowsItsHintAndTheHand) {
   EXPECT_EQ(map->cursor().shape(), Qt::PointingHandCursor);
   hover(map, QPoint(5, 5));
   EXPECT_EQ(map->toolTip(), QStringLiteral("Pump data"));
+  // A linked picture keeps its hand and its hint wherever the mouse goes.
+  TmyImage* linked = image(2);
+  EXPECT_FALSE(linked->hasMouseTracking());
+  QMouseEvent drag(QEvent::MouseMove, QPointF(3, 3), QPointF(linked->mapToGlobal(QPoint(3, 3))), Qt::LeftButton,
+                   Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(linked, &drag);
+  EXPECT_EQ(linked->cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_EQ(linked->toolTip(), QStringLiteral("-open data.txt"));
 }
 
 TEST_F(PictureTest, ATransparentPictureShowsThePageThroughItsCornerColour) {

@@ -59,6 +59,9 @@ void TmyImage::paintEvent(QPaintEvent*) {
 }
 
 void TmyImage::mouseMoveEvent(QMouseEvent* event) {
+  // Only pictures with areas of their own follow the mouse; a linked
+  // picture keeps its hand.
+  if (!hasMouseTracking()) return;
   MouseMove(event->position().toPoint(), event->modifiers(), event->globalPosition().toPoint());
 }
 
