@@ -14,6 +14,7 @@
 #include <QAbstractButton>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace pm {
@@ -211,7 +212,10 @@ class FormPrinter {
     if (box.isValid() && (size.width() > box.width() || size.height() > box.height())) {
       size = size.scaled(box, Qt::KeepAspectRatio);
     }
-    CheckPageBreak(size.height() + 2 * s_.PrintLineHeight);
+    // The line above may be in a font taller than a print line: the picture
+    // starts below it.
+    const int above = std::max(s_.PrintLineHeight, Height());
+    CheckPageBreak(size.height() + above + s_.PrintLineHeight);
     const int left = s_.PrintLeft + Round((s_.PageWidth - (3 * s_.PrintLeft) / 2 - size.width()) / 2.0);
     const int bottom = s_.CurrentY - s_.PrintLineHeight;
     const QRect target(left, bottom - size.height(), size.width(), size.height());
