@@ -4,6 +4,7 @@
 #include <QHash>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "common/colors.h"
 #include "common/globals.h"
@@ -319,21 +320,29 @@ void ApplyFontSlot(QWidget* control, const FontSlot& slot) {
   if (p.color(QPalette::WindowText) == colour && p.color(QPalette::Text) == colour &&
       p.color(QPalette::ButtonText) == colour)
     return;
-  // The controls of a form share a few palettes: each is made once.
-  // Compared by content: every new control holds a palette copy of its
-  // own, so its cache key differs each time.
-  static QPalette lastBase;
-  static QColor lastColour;
-  static QPalette lastMade;
-  if (colour != lastColour || !(p.isCopyOf(lastBase) || p == lastBase)) {
-    lastBase = p;
-    lastColour = colour;
-    p.setColor(QPalette::WindowText, colour);
-    p.setColor(QPalette::Text, colour);
-    p.setColor(QPalette::ButtonText, colour);
-    lastMade = p;
+  // The controls of a form share a few palettes: each is made once. Labels
+  // and edits start from different palettes and slots differ in colour, so
+  // a few are kept. Compared by content: every new control holds a palette
+  // copy of its own, whose cache key is new.
+  struct Made {
+    QPalette base;
+    QColor colour;
+    QPalette made;
+  };
+  static std::vector<Made> made;
+  for (const Made& m : made) {
+    if (m.colour == colour && p.resolveMask() == m.base.resolveMask() && (p.isCopyOf(m.base) || p == m.base)) {
+      control->setPalette(m.made);
+      return;
+    }
   }
-  control->setPalette(lastMade);
+  Made m{p, colour, p};
+  m.made.setColor(QPalette::WindowText, colour);
+  m.made.setColor(QPalette::Text, colour);
+  m.made.setColor(QPalette::ButtonText, colour);
+  if (made.size() >= 8) made.erase(made.begin());
+  made.push_back(m);
+  control->setPalette(m.made);
 }
 
 void BuildInputElement(TPlenzoForm& form, DeckParser& parser) {
