@@ -320,27 +320,30 @@ void ApplyFontSlot(QWidget* control, const FontSlot& slot) {
   if (p.color(QPalette::WindowText) == colour && p.color(QPalette::Text) == colour &&
       p.color(QPalette::ButtonText) == colour)
     return;
-  // The controls of a form share a few palettes: each is made once. Labels
-  // and edits start from different palettes and slots differ in colour, so
-  // a few are kept. Compared by content: every new control holds a palette
-  // copy of its own, whose cache key is new.
+  // The controls of a form share a few palettes: each is made once. A new
+  // control's palette is its class's, inheriting from its parent's: those
+  // and the colour find it (the control holds a copy of its own, so its own
+  // cache key is new each time).
+  const QWidget* parent = control->parentWidget();
   struct Made {
-    QPalette base;
+    const QMetaObject* kind;
+    qint64 parentKey;
     QColor colour;
     QPalette made;
   };
   static std::vector<Made> made;
+  const qint64 parentKey = parent ? parent->palette().cacheKey() : 0;
   for (const Made& m : made) {
-    if (m.colour == colour && p.resolveMask() == m.base.resolveMask() && (p.isCopyOf(m.base) || p == m.base)) {
+    if (m.kind == control->metaObject() && m.parentKey == parentKey && m.colour == colour) {
       control->setPalette(m.made);
       return;
     }
   }
-  Made m{p, colour, p};
+  Made m{control->metaObject(), parentKey, colour, p};
   m.made.setColor(QPalette::WindowText, colour);
   m.made.setColor(QPalette::Text, colour);
   m.made.setColor(QPalette::ButtonText, colour);
-  if (made.size() >= 8) made.erase(made.begin());
+  if (made.size() >= 16) made.erase(made.begin());
   made.push_back(m);
   control->setPalette(m.made);
 }
