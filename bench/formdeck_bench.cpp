@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 
+#include "benchmain.h"
 #include "common/globals.h"
 #include "formdeck/deckparser.h"
 #include "formdeck/formbuilder.h"
@@ -199,13 +200,5 @@ BENCHMARK(BM_SaveForm)->Arg(100)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillise
 }  // namespace pm
 
 int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QApplication app(argc, argv);
-  pm::RegisterFontSubstitutes();
-  const QString start = QDir::currentPath();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  QDir::setCurrent(start);
-  return 0;
+  return pm::RunBenchmarks<QApplication>(argc, argv, [] { pm::RegisterFontSubstitutes(); });
 }

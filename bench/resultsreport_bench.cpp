@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "benchmain.h"
 #include "platform/rtfreader.h"
 #include "shell/resultsreport.h"
 
@@ -63,10 +64,5 @@ BENCHMARK(BM_DemoReport)->Unit(benchmark::kMillisecond);
 }  // namespace pm
 
 int main(int argc, char** argv) {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return pm::RunBenchmarks<QGuiApplication>(argc, argv, [] {});
 }

@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "benchmain.h"
 #include "common/globals.h"
 #include "common/settings.h"
 #include "formdeck/ui/plenzoform.h"
@@ -70,14 +71,6 @@ BENCHMARK(BM_SingleRunOfTheDemoDeck)->Unit(benchmark::kMillisecond)->Repetitions
 }  // namespace pm
 
 int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   setenv("ZANTOR_NO_WORK", "1", 1);
-  QApplication app(argc, argv);
-  pm::RegisterFontSubstitutes();
-  const QString start = QDir::currentPath();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  QDir::setCurrent(start);
-  return 0;
+  return pm::RunBenchmarks<QApplication>(argc, argv, [] { pm::RegisterFontSubstitutes(); });
 }

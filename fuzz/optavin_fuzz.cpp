@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "optdriver/hostfiles.h"
 #include "optdriver/optlisting.h"
 #include "optdriver/optvars.h"
+#include "platform/textfile.h"
 
 // Optavin's readers on outside data: the bytes up to the first NUL are the
 // variable file, the rest the optimizer's listing. What was read is written
@@ -14,9 +14,9 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   const std::size_t split = bytes.find('\0');
-  const std::vector<std::string> variables = pm::optavin::SplitLines(bytes.substr(0, split));
-  const std::vector<std::string> listing =
-      pm::optavin::SplitLines(split == std::string::npos ? std::string() : bytes.substr(split + 1));
+  const std::vector<std::string> variables = pm::SplitLines(QByteArray::fromStdString(bytes.substr(0, split)));
+  const std::vector<std::string> listing = pm::SplitLines(
+      QByteArray::fromStdString(split == std::string::npos ? std::string() : bytes.substr(split + 1)));
 
   pm::optavin::OptVars vars;
   if (!pm::optavin::ReadOptVars(variables, &vars).empty()) return 0;

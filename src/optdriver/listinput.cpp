@@ -180,7 +180,10 @@ ListReader::Token ListReader::next() {
   return token;
 }
 
-ListReader::Item ListReader::ReadText(std::string* value) {
+// One item: the next token, whose value parse takes (false: it does not
+// fit the variable).
+template <typename Parse>
+ListReader::Item ListReader::readItem(Parse parse) {
   const Token t = next();
   switch (t.kind) {
     case Token::Eof:
@@ -194,50 +197,26 @@ ListReader::Item ListReader::ReadText(std::string* value) {
     case Token::Value:
       break;
   }
-  *value = t.text;
+  if (!parse(t)) {
+    badText_ = t.text;
+    return Item::Bad;
+  }
   return Item::Read;
+}
+
+ListReader::Item ListReader::ReadText(std::string* value) {
+  return readItem([value](const Token& t) {
+    *value = t.text;
+    return true;
+  });
 }
 
 ListReader::Item ListReader::ReadInteger(int* value) {
-  const Token t = next();
-  switch (t.kind) {
-    case Token::Eof:
-      return Item::EndOfFile;
-    case Token::Null:
-    case Token::Slash:
-      return Item::Unchanged;
-    case Token::Bad:
-      badText_ = t.text;
-      return Item::Bad;
-    case Token::Value:
-      break;
-  }
-  if (t.quoted || !ParseInteger(t.text, value)) {
-    badText_ = t.text;
-    return Item::Bad;
-  }
-  return Item::Read;
+  return readItem([value](const Token& t) { return !t.quoted && ParseInteger(t.text, value); });
 }
 
 ListReader::Item ListReader::ReadReal(double* value) {
-  const Token t = next();
-  switch (t.kind) {
-    case Token::Eof:
-      return Item::EndOfFile;
-    case Token::Null:
-    case Token::Slash:
-      return Item::Unchanged;
-    case Token::Bad:
-      badText_ = t.text;
-      return Item::Bad;
-    case Token::Value:
-      break;
-  }
-  if (t.quoted || !ParseFortranReal(t.text, value)) {
-    badText_ = t.text;
-    return Item::Bad;
-  }
-  return Item::Read;
+  return readItem([value](const Token& t) { return !t.quoted && ParseFortranReal(t.text, value); });
 }
 
 }  // namespace pm::optavin

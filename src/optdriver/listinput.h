@@ -43,6 +43,8 @@ class ListReader {
     bool quoted = false;
   };
   Token next();
+  template <typename Parse>
+  Item readItem(Parse parse);
   bool readQuoted(std::string* text);
   std::string readBare();
 

@@ -1,16 +1,24 @@
 #include "optdriver/optavin.h"
 
-#include <cerrno>
+#include <QFile>
 #include <cstring>
 #include <ostream>
 
-#include "optdriver/hostfiles.h"
 #include "optdriver/optlisting.h"
 #include "optdriver/optvars.h"
+#include "platform/pathresolver.h"
+#include "platform/process.h"
+#include "platform/textfile.h"
 
 namespace pm::optavin {
 
 namespace {
+
+QString fileName(const std::string& name) { return QFile::decodeName(QByteArray::fromStdString(name)); }
+
+std::string resolve(const std::string& name) {
+  return QFile::encodeName(ResolvePath(fileName(name))).toStdString();
+}
 
 void banner(std::ostream& out) {
   const std::string stars(48, '*');
@@ -47,14 +55,14 @@ std::string FinalDeckFor(int optavinKindCode) {
 }
 
 std::vector<std::string> EngineArguments(const std::string& quorvelFolder, int optavinKindCode) {
-  const std::string folder = ResolveName(quorvelFolder);
+  const std::string folder = resolve(quorvelFolder);
   const std::string base = folder.empty() || folder.back() == '/' ? folder : folder + '/';
-  std::vector<std::string> arguments{ResolveName(base + "Zantor")};
+  std::vector<std::string> arguments{resolve(base + "Zantor")};
   const std::string deck = FinalDeckFor(optavinKindCode);
   if (deck.empty()) {
     arguments.push_back(base);
   } else {
-    arguments.push_back(ResolveName(base + deck));
+    arguments.push_back(resolve(base + deck));
     arguments.push_back("/h");
     arguments.push_back("/n");
   }
@@ -73,9 +81,9 @@ std::string OptavinEngineCommand(const std::vector<std::string>& arguments) {
 int OptavinMain(const std::string& quorvelFolder, std::ostream& out, std::ostream& err) {
   banner(out);
 
-  const std::string variableFile = ResolveName(kVariableFile);
+  const QString variableFile = ResolvePath(QString::fromLatin1(kVariableFile));
   std::vector<std::string> lines;
-  if (const int e = ReadLines(variableFile, &lines); e != 0) {
+  if (const int e = ReadTextLines(variableFile, &lines); e != 0) {
     err << "Optavin: cannot open " << kVariableFile << ": " << std::strerror(e) << '\n';
     return kExitInput;
   }
@@ -88,7 +96,7 @@ int OptavinMain(const std::string& quorvelFolder, std::ostream& out, std::ostrea
   // A missing listing, or one without a value line, leaves the values as the
   // variable file gives them.
   std::vector<std::string> listing;
-  if (ReadLines(ResolveName(kListingFile), &listing) == 0) {
+  if (ReadTextLines(ResolvePath(QString::fromLatin1(kListingFile)), &listing) == 0) {
     const std::size_t index = FindMinimumLine(listing);
     if (index != std::string::npos) {
       if (const std::string problem = ReadMinimumValues(listing, index, &vars.VARS); !problem.empty()) {
@@ -99,17 +107,21 @@ int OptavinMain(const std::string& quorvelFolder, std::ostream& out, std::ostrea
   }
 
   // The final run must see the best values, so it does not start without them.
-  if (const int e = WriteLinesAtomic(variableFile, OptVarsLines(vars)); e != 0) {
+  if (const int e = WriteTextLines(variableFile, OptVarsLines(vars)); e != 0) {
     err << "Optavin: cannot write " << kVariableFile << ": " << std::strerror(e) << '\n';
     return kExitInput;
   }
 
   const std::vector<std::string> arguments = EngineArguments(quorvelFolder, vars.OptavinKindCode);
-  const CallResult call = CALLPROGRAM(arguments, -1);
-  if (call.status != 0) {
-    err << "Optavin: cannot start " << arguments.front() << ": " << std::strerror(call.error) << '\n';
+  // The words are apart already: no quoting, and a folder is no program.
+  ProgramCall call{FindProgram(fileName(arguments.front()), QString()), {}};
+  for (std::size_t i = 1; i < arguments.size(); ++i) call.arguments << fileName(arguments[i]);
+  const StartResult started = StartProgramCall(call);
+  if (!started.started) {
+    err << "Optavin: cannot start " << arguments.front() << ": " << std::strerror(started.error) << '\n';
     return kExitEngine;
   }
+  WaitForProgram(started.pid, nullptr, nullptr);
   return kExitDone;
 }
 

@@ -149,8 +149,11 @@ ProgramCall FindCommandProgram(const QString& commandLine, const QString& progra
 }
 
 StartResult StartProgram(const QString& commandLine, const QString& programFolder) {
+  return StartProgramCall(FindCommandProgram(commandLine, programFolder));
+}
+
+StartResult StartProgramCall(const ProgramCall& call) {
   ReapAbandonedPrograms();
-  const ProgramCall call = FindCommandProgram(commandLine, programFolder);
   if (call.program.isEmpty()) return StartResult{false, ENOENT, -1};
 
   std::vector<QByteArray> bytes;

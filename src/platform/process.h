@@ -34,6 +34,9 @@ struct StartResult {
 // Starts the program of a command line without a shell, in the current
 // folder, with the program's environment and stdin/stdout/stderr inherited.
 StartResult StartProgram(const QString& commandLine, const QString& programFolder);
+// The same for a program and arguments already apart, so no word needs
+// quoting: call.program is started as given (no lookup); empty gives ENOENT.
+StartResult StartProgramCall(const ProgramCall& call);
 
 struct WaitResult {
   bool ended = false;  // false: the wait was stopped and the program runs on

@@ -71,6 +71,21 @@ const BrokenDeck kBrokenDecks[] = {
     {"choice-nested", "Error in line 3.  Groups cannot be nested.", MessageIcon::Error, true, true},
     {"input-under-markup", "****Input Error****\n*|<FONT2> ARIAL\n*|Tank|m3|gal|0|1|0|9|1",
      MessageIcon::Error, true, true},
+    {"picture-missing", "Figure file nothere.bmp was not found", MessageIcon::Error, true, true},
+    {"picture-damaged", "Figure file damaged.bmp could not be read", MessageIcon::Error, true, true},
+    {"picture-damaged-jpeg", "Figure file damaged.jpg could not be read", MessageIcon::Error, true, true},
+    {"picture-quote", "Missing quote character in my small.bmp LEFT", MessageIcon::Error, true, true},
+    {"img-src", "Syntax error:  missing SRC=\"  *|<IMG SRC=small.bmp>", MessageIcon::Error, true, true},
+    {"img-usemap", "UseMap file none.map was not found", MessageIcon::Error, true, true},
+    {"img-href-quote", "Missing \":  *|<IMG SRC=\"small.bmp\" HREF=\"#Pumps>", MessageIcon::Error, true, true},
+    {"img-hint-quote", "Missing \" in line 2:  *|<IMG SRC=\"small.bmp\" HINT=\"Pumps>", MessageIcon::Error, true,
+     true},
+    {"img-align-quote", "Missing \":  *|<IMG SRC=\"small.bmp\" ALIGN=\"right>", MessageIcon::Error, true, true},
+    {"img-map-quote", "Missing \":  *|<IMG SRC=\"small.bmp\" USEMAP=\"unclosed.map\">", MessageIcon::Error, true,
+     true},
+    // A bad COORDS leaves its area dead and the parse goes on.
+    {"img-coords", "Syntax error in COORDS in badcoords.map, line 2:  HREF=\"#Tanks\" COORDS=\"0,0,ten,10\"",
+     MessageIcon::Error, true, false},
     {"missing-marker",
      "File %1 is missing the *PLENZO comment line which should be within the first 5 lines of the file.  "
      "Please "
@@ -137,7 +152,12 @@ const ErrorLineCase kErrorLines[] = {
     {"broken/tab-name-source.pzd", 2},     {"broken/tab-name-unclosed.pzd", 2},
     {"broken/tab-nested.pzd", 3},          {"broken/tab-number.pzd", 2},
     {"broken/tab-slot.pzd", 2},            {"inputs/err_missinglist.pzd", 3},
-    {"inputs/err_nounit.pzd", 3},
+    {"inputs/err_nounit.pzd", 3},          {"broken/picture-missing.pzd", 2},
+    {"broken/picture-damaged.pzd", 2},     {"broken/picture-damaged-jpeg.pzd", 2},
+    {"broken/picture-quote.pzd", 2},       {"broken/img-src.pzd", 2},
+    {"broken/img-usemap.pzd", 2},          {"broken/img-href-quote.pzd", 2},
+    {"broken/img-hint-quote.pzd", 2},      {"broken/img-align-quote.pzd", 2},
+    {"broken/img-map-quote.pzd", 2},       {"broken/img-coords.pzd", 0},
 };
 
 TEST_F(FormTest, AStoppedParseRecordsTheLineAtFaultAndTheSourceOpensOnIt) {

@@ -56,10 +56,11 @@ class OptavinProgram : public ::testing::Test {
       }
   }
 
-  int run() {
+  int run(const QStringList& unset = {}) {
     QProcess p;
     p.setWorkingDirectory(work_);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : unset) env.remove(name);
     env.insert(QStringLiteral("ZANTOR_TRACE"), trace_);
     p.setProcessEnvironment(env);
     p.start(prog_ + QStringLiteral("/optavin"), {});
@@ -114,6 +115,17 @@ TEST_F(OptavinProgram, RewritesTheVariablesAndRunsTheFinalDeck) {
   }
 }
 
+TEST_F(OptavinProgram, RunsWithoutADisplay) {
+  useFixture(QStringLiteral("hysol"));
+  EXPECT_EQ(run({QStringLiteral("DISPLAY"), QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("QT_QPA_PLATFORM")}),
+            0);
+  EXPECT_EQ(out_, QByteArray(kBanner));
+  EXPECT_EQ(err_, QByteArray());
+  EXPECT_EQ(variableFile(), ReadBytes(fixture(QStringLiteral("hysol/expected.dck"))));
+  EXPECT_EQ(engineArguments(), (QStringList{QStringLiteral("Q/Pelmark_hySol2.pzd"), QStringLiteral("/h"),
+                                            QStringLiteral("/n")}));
+}
+
 TEST_F(OptavinProgram, AnUnusableInputStopsBeforeWritingOrRunning) {
   struct Case {
     const char* fixture;
@@ -138,6 +150,17 @@ TEST_F(OptavinProgram, AnUnusableInputStopsBeforeWritingOrRunning) {
     EXPECT_EQ(QDir(work_).exists(QStringLiteral("optVars.dck")), !before.isEmpty()) << "nothing is created";
     EXPECT_FALSE(QFile::exists(trace_)) << "the engine must not run";
   }
+}
+
+TEST_F(OptavinProgram, AVariableFileWithoutWritePermissionIsLeftAlone) {
+  useFixture(QStringLiteral("hysol"));
+  const QString path = work_ + QStringLiteral("/optVars.dck");
+  ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+  const QByteArray before = variableFile();
+  EXPECT_EQ(run(), kExitInput);
+  EXPECT_EQ(err_, QByteArray("Optavin: cannot write optVars.dck: Permission denied\n"));
+  EXPECT_EQ(variableFile(), before);
+  EXPECT_FALSE(QFile::exists(trace_)) << "the engine must not run";
 }
 
 TEST_F(OptavinProgram, AnEngineThatCannotStartIsAFailure) {

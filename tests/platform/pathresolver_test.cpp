@@ -35,6 +35,8 @@ TEST_F(ResolverTest, ResolvesNamesAsWindowsDecksWriteThem) {
            QStringLiteral("\\DATA\\PUMPS.LST"),
        expected},
       {root_ + QStringLiteral("/Data/ENGINE.EXE"), root_ + QStringLiteral("/Data/engine")},
+      {QStringLiteral("\"C:") + root_ + QStringLiteral("\\DATA\\Engine.exe\""), root_ + QStringLiteral("/Data/engine")},
+      {root_ + QStringLiteral("/DATA/"), root_ + QStringLiteral("/Data")},
   };
   for (const Case& c : cases) EXPECT_EQ(ResolvePath(c.input), c.expected) << c.input.toStdString();
 }

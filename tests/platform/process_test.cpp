@@ -144,6 +144,32 @@ TEST_F(ProcessTest, ArgumentsReachTheProgramWithoutAShell) {
   EXPECT_FALSE(QFileInfo::exists(root_ + QStringLiteral("/out")));
 }
 
+TEST_F(ProcessTest, ACallAlreadySplitKeepsEveryWordWhole) {
+  ScopedEnv trace("ZANTOR_TRACE", QFile::encodeName(root_ + QStringLiteral("/trace.txt")));
+  const StartResult started = StartProgramCall(
+      {ZantorPath(), {QStringLiteral("/a b/d \"q\".pzd"), QStringLiteral("/h"), QString()}});
+  ASSERT_TRUE(started.started) << started.error;
+  EXPECT_TRUE(WaitForProgram(started.pid, nullptr, nullptr).ended);
+  const QByteArray traced = ReadBytes(root_ + QStringLiteral("/trace.txt"));
+  EXPECT_TRUE(traced.contains("\narg /a b/d \"q\".pzd\narg /h\narg \n")) << traced.toStdString();
+
+  WriteBytes(root_ + QStringLiteral("/plain.txt"), "no program\n");
+  const struct {
+    QString program;
+    int error;
+  } failures[] = {
+      {QString(), ENOENT},
+      {root_ + QStringLiteral("/nothing"), ENOENT},
+      {root_ + QStringLiteral("/nothing/Zantor"), ENOENT},
+      {root_ + QStringLiteral("/plain.txt"), EACCES},
+  };
+  for (const auto& f : failures) {
+    const StartResult result = StartProgramCall({f.program, {}});
+    EXPECT_FALSE(result.started) << f.program.toStdString();
+    EXPECT_EQ(result.error, f.error) << f.program.toStdString();
+  }
+}
+
 TEST_F(ProcessTest, StartFailuresCarryTheErrno) {
   WriteBytes(root_ + QStringLiteral("/plain.exe"), "no program\n");
   WriteBytes(root_ + QStringLiteral("/garbage.exe"), "no program\n",

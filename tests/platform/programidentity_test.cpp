@@ -60,6 +60,12 @@ TEST(ProgramIdentityTest, BareNameIsFoundThroughPath) {
   // Not on PATH: taken from the current folder.
   EXPECT_EQ(AbsoluteProgramPath(QStringLiteral("other"), root + QStringLiteral("/cwd"), path),
             root + QStringLiteral("/cwd/other"));
+  // An empty entry of PATH is the current folder, as for the shell; "." and
+  // ".." go without looking at the disk.
+  WriteBytes(root + QStringLiteral("/cwd/demo"), {}, kProgram);
+  EXPECT_EQ(AbsoluteProgramPath(QStringLiteral("demo"), root + QStringLiteral("/cwd"), QStringLiteral("/nowhere:")),
+            root + QStringLiteral("/cwd/demo"));
+  EXPECT_EQ(AbsoluteProgramPath(QStringLiteral("./b/../b/demo"), root, QString()), root + QStringLiteral("/b/demo"));
 }
 
 TEST(ProgramIdentityTest, StartupFilesAreFoundBesideTheLinkWithoutRegardToCase) {

@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cerrno>
+
 namespace pm {
 namespace {
 
@@ -61,6 +65,23 @@ TEST(TextFile, AFileWithoutWritePermissionIsNotReplaced) {
   // With a write bit it is replaced again.
   ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
   EXPECT_EQ(WriteFileAtomic(path, QByteArray("new")), 0);
+}
+
+TEST(TextFile, ARewriteKeepsTheModeAndLeavesNoTemporaryFile) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("optVars.dck"));
+  ASSERT_EQ(WriteFileAtomic(path, QByteArray("old\n")), 0);
+  ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+  ASSERT_EQ(WriteTextLines(path, {"a", "", "b"}), 0);
+  QByteArray back;
+  ASSERT_EQ(ReadFileBytes(path, &back), 0);
+  EXPECT_EQ(back, QByteArray("a\r\n\r\nb\r\n"));
+  struct stat st {};
+  ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0600u);
+  EXPECT_EQ(WriteTextLines(dir.path(), {"a"}), EISDIR);
+  EXPECT_EQ(WriteTextLines(dir.filePath(QStringLiteral("no/such/folder/f")), {"a"}), ENOENT);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("optVars.dck")});
 }
 
 TEST(Cp1252, RoundTripsEveryByte) {

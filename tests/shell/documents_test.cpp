@@ -32,20 +32,6 @@ class DocumentsTest : public ProgramFolderTest {
     return CopyOpeningFixture(fixture, folder_ + QLatin1Char('/') + as);
   }
 
-  QList<QMdiSubWindow*> Children() const { return form_->MdiArea()->subWindowList(); }
-  std::vector<int> Kinds() const {
-    std::vector<int> kinds;
-    for (QMdiSubWindow* child : Children()) kinds.push_back(KindOfChild(child));
-    return kinds;
-  }
-  template <typename W>
-  W* Only() const {
-    W* found = nullptr;
-    for (QMdiSubWindow* child : Children()) {
-      if (auto* w = qobject_cast<W*>(child->widget())) found = w;
-    }
-    return found;
-  }
   QStringList Questions() const {
     QStringList questions;
     for (const ScriptedUi::Message& m : ui_.messages()) {

@@ -5,12 +5,16 @@
 
 #include <QAction>
 #include <QBuffer>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QImage>
 #include <QLabel>
 #include <QTextDocument>
 #include <QTextEdit>
 
 #include "common/globals.h"
+#include "common/ui/finddialogs.h"
 #include "formdeck/ui/plenzoform.h"
 #include "shell/ui/diagramform.h"
 #include "shell/ui/editform.h"
@@ -36,19 +40,6 @@ class OutputWindowsTest : public ProgramFolderTest {
   QString Write(const char* name, const QByteArray& bytes) {
     WriteBytes(Path(QLatin1String(name)), bytes);
     return Path(QLatin1String(name));
-  }
-  QList<QMdiSubWindow*> Children() const { return form_->MdiArea()->subWindowList(); }
-  std::vector<int> Kinds() const {
-    std::vector<int> kinds;
-    for (QMdiSubWindow* child : Children()) kinds.push_back(KindOfChild(child));
-    return kinds;
-  }
-  template <typename W>
-  W* Only() const {
-    W* found = nullptr;
-    for (QMdiSubWindow* child : Children())
-      if (auto* w = qobject_cast<W*>(child->widget())) found = w;
-    return found;
   }
   QAction* Item(const char* name) const { return form_->Item(QLatin1String(name)); }
   QByteArray Bitmap(int width, int height) {
@@ -205,6 +196,37 @@ TEST_F(OutputWindowsTest, InputBringsItsWindowOrOpensTheDeckAgain) {
   EXPECT_EQ(plenzo->FileName(), plant);
   EXPECT_TRUE(QFile::exists(Path(QStringLiteral("~temp.pzd"))));
   EXPECT_TRUE(Only<TEditForm>());  // nothing else was touched
+}
+
+// A listing searches through the Find dialog the text windows share: its
+// options count, Search Again goes on after the match, and a second
+// Edit/Find offers the last find text selected.
+TEST_F(OutputWindowsTest, AViewerFindsThroughTheSharedFindDialog) {
+  form_->ReadaFile(Write("plant.LST", "Loop LOOP loop\r\nloops loop\r\n"));
+  auto* view = Only<TViewForm>();
+  ASSERT_TRUE(view);
+  form_->SetActiveChild(view->SubWindow());
+  form_->SearchAgain1Click();  // nothing to search for yet: the dialog comes
+  TFindDialog* dialog = view->findChild<TFindDialog*>();
+  ASSERT_TRUE(dialog);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_FALSE(dialog->FindNext->isEnabled());
+  dialog->SetFindText(QStringLiteral("loop"));
+  dialog->MatchCase->setChecked(true);
+  dialog->WholeWord->setChecked(true);
+  dialog->FindNext->click();
+  QTextCursor at = view->Viewer()->textCursor();
+  EXPECT_EQ(at.selectionStart(), 10);
+  form_->SearchAgain1Click();
+  at = view->Viewer()->textCursor();
+  EXPECT_EQ(at.selectionStart(), 21);  // "loops" is no whole word "loop"
+  EXPECT_EQ(ui_.beeps(), 0);
+  form_->SearchAgain1Click();
+  EXPECT_EQ(ui_.beeps(), 1);
+  dialog->close();
+  form_->Find1Click();
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dialog->FindEdit->selectedText(), QStringLiteral("loop"));
 }
 
 TEST_F(OutputWindowsTest, OtherOutputFilesOpenReadOnlyAsKind6000) {

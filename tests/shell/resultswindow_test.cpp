@@ -15,7 +15,7 @@
 
 #include "common/globals.h"
 #include "common/settings.h"
-#include "shell/ui/finddialog.h"
+#include "common/ui/finddialogs.h"
 #include "shell/ui/viewform.h"
 #include "shell/ui/windowhelpers.h"
 #include "shellfixture.h"
@@ -167,10 +167,10 @@ TEST_F(ResultsWindowTest, EditFindAndSearchAgainUseTheDialog) {
   ASSERT_TRUE(View());
   form_->SetActiveChild(Report());
   form_->Find1Click();
-  FindDialog* dialog = View()->Dialog();
+  TFindDialog* dialog = View()->Dialog();
   EXPECT_TRUE(dialog->isVisible());
   dialog->SetFindText(QStringLiteral("Slot"));
-  dialog->FindNextButton()->click();
+  dialog->FindNext->click();
   EXPECT_EQ(View()->Viewer()->textCursor().selectedText(), QStringLiteral("Slot"));
   form_->SearchAgain1Click();
   EXPECT_EQ(ui_.beeps(), 1);  // no second "Slot"

@@ -5,6 +5,7 @@
 #include "common/settings.h"
 #include "shell/ui/documents.h"
 #include "shell/ui/ostrelform.h"
+#include "shell/ui/windowhelpers.h"
 #include "support/fakehelp.h"
 #include "support/scriptedui.h"
 #include "support/testfiles.h"
@@ -96,6 +97,22 @@ class ProgramFolderTest : public ::testing::Test {
     QMdiSubWindow* child = form_->MdiArea()->addSubWindow(widget);
     child->show();
     return child;
+  }
+
+  // The document windows, their kinds, and the last window of class W.
+  QList<QMdiSubWindow*> Children() const { return form_->MdiArea()->subWindowList(); }
+  std::vector<int> Kinds() const {
+    std::vector<int> kinds;
+    for (QMdiSubWindow* child : Children()) kinds.push_back(KindOfChild(child));
+    return kinds;
+  }
+  template <typename W>
+  W* Only() const {
+    W* found = nullptr;
+    for (QMdiSubWindow* child : Children()) {
+      if (auto* w = qobject_cast<W*>(child->widget())) found = w;
+    }
+    return found;
   }
 
   QTemporaryDir dir_;

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -14,6 +15,7 @@
 #include "common/settings.h"
 #include "formdeck/ui/plenzoform.h"
 #include "shell/ui/editform.h"
+#include "shell/ui/resultswindow.h"
 #include "shell/ui/windowhelpers.h"
 #include "shellfixture.h"
 #include "support/standins.h"
@@ -44,10 +46,7 @@ class SimulationRunTest : public ProgramFolderTest {
   W* OpenActive(const QString& path, const QByteArray& text) {
     WriteBytes(path, text);
     form_->ReadaFile(path);
-    W* window = nullptr;
-    for (QMdiSubWindow* child : form_->MdiArea()->subWindowList()) {
-      if (auto* w = qobject_cast<W*>(child->widget())) window = w;
-    }
+    W* window = Only<W>();
     if (window) form_->SetActiveChild(qobject_cast<QMdiSubWindow*>(window->parentWidget()));
     return window;
   }
@@ -143,6 +142,36 @@ TEST_F(SimulationRunTest, AWholeRunFromTheFormPages) {
   EXPECT_EQ(form_->PltFileName, Path("run.PLT"));
   EXPECT_EQ(reports_, 1);
   EXPECT_FALSE(RunBusy(form_->Runs));
+}
+
+// Both runs close an open report first: form pages that were active stay
+// the input; a report in front leaves a window behind it as the input.
+TEST_F(SimulationRunTest, AnOpenReportClosesBeforeTheRunAndTheInputStays) {
+  QDir::setCurrent(folder_);
+  WriteBytes(Path("Output_Conv.rtf"), "{\\rtf1 %%OResults}");
+  TPlenzoForm* plenzo = OpenActive<TPlenzoForm>(Path("plant.pzd"), FormDeck());
+  ASSERT_NE(plenzo, nullptr);
+  plenzo->ShowTab(1);
+  form_->SetActiveChild(plenzo->SubWindow());
+  CloseReportBeforeRun(*form_);  // none open: nothing to do
+  EXPECT_EQ(form_->CurrentChild(), plenzo->SubWindow());
+
+  ShowResultsReport(*form_);
+  ASSERT_TRUE(form_->ResultsViewer);
+  form_->SetActiveChild(plenzo->SubWindow());
+  CloseReportBeforeRun(*form_);
+  EXPECT_FALSE(form_->ResultsViewer);
+  EXPECT_EQ(form_->CurrentChild(), plenzo->SubWindow());
+
+  TEditForm* editor = OpenActive<TEditForm>(Path("plain.dck"), "**FILE run.dck\r\nA = 1\r\n");
+  ASSERT_NE(editor, nullptr);
+  ShowResultsReport(*form_);
+  ASSERT_TRUE(form_->ResultsViewer);
+  form_->SetActiveChild(qobject_cast<QMdiSubWindow*>(form_->ResultsViewer.data()));
+  form_->SpecificSystemClick();
+  EXPECT_FALSE(form_->ResultsViewer);
+  ASSERT_FALSE(Starts().isEmpty());
+  EXPECT_EQ(Starts().first(), Path("run.dck"));
 }
 
 TEST_F(SimulationRunTest, AFocusedInputThatFailsItsCheckStopsTheRun) {

@@ -4,9 +4,13 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include "common/lib1.h"
 #include "platform/textfile.h"
+#include "shell/resultsreport.h"
+#include "shell/rundeck.h"
 #include "support/standins.h"
 #include "support/testfiles.h"
 
@@ -65,6 +69,55 @@ TEST_F(StandInEngineTest, WritesListingLogPlotResultsAndWarnings) {
   }
   EXPECT_EQ(Lines(QStringLiteral("warnings.dat")).size(), 1u);
   EXPECT_TRUE(ReadBytes(Path(QStringLiteral("Plant.v2.LOG"))).contains("Switches: /h"));
+}
+
+// The demo's run leaves a number in every value slot the demo's templates
+// show: only the count of failed design checks may be 0, and it is, so the
+// first cost shows as a number.
+TEST_F(StandInEngineTest, TheDemoRunFillsEverySlotOfTheDemoReports) {
+  const QDir demo(QStringLiteral(PELMARK_SOURCE_DIR "/examples/demo"));
+  ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("Quorvel")));
+  ASSERT_TRUE(QFile::copy(demo.filePath(QStringLiteral("Demo.pzd")), Path(QStringLiteral("Demo.pzd"))));
+  const QString current = QDir::currentPath();
+  QDir::setCurrent(dir_.path());
+  const RunDeckResult deck = MakeSingleRunDeck(Path(QStringLiteral("Demo.pzd")));
+  QDir::setCurrent(current);
+  ASSERT_FALSE(deck.Target.isEmpty()) << deck.Message.toStdString();
+  ASSERT_EQ(Run({deck.Target, QStringLiteral("/H")}), 0);
+
+  std::array<long double, 100> values{};
+  ASSERT_TRUE(ReadResultsValues(RunResultsFile(deck.Target), &values));
+  const QStringList templates = demo.entryList({QStringLiteral("Output_*.rtf")}, QDir::Files);
+  ASSERT_EQ(templates.size(), 7);
+  for (const bool si : {true, false}) {
+    const ReportSlots slots = FillSlots(values, si);
+    for (const QString& name : templates) {
+      const QString text = QString::fromLatin1(ReadBytes(demo.filePath(name)));
+      QRegularExpressionMatchIterator it = QRegularExpression(QStringLiteral("%%(\\d+)")).globalMatch(text);
+      int shown = 0;
+      while (it.hasNext()) {
+        const int slot = it.next().captured(1).toInt();
+        if (slot == 99) continue;  // a word, not a number
+        ++shown;
+        SCOPED_TRACE(name.toStdString() + " slot " + std::to_string(slot) + (si ? " SI" : " IP"));
+        const std::string value = slots[static_cast<size_t>(slot)];
+        ASSERT_FALSE(value.empty());
+        long double number = 0;
+        ASSERT_TRUE(TextToNumber(std::string_view(value).substr(value.find_first_not_of(' ')), &number)) << value;
+        if (slot == 73) {
+          EXPECT_EQ(number, 0) << "no design check failed";
+        } else {
+          EXPECT_NE(number, 0) << value;
+        }
+      }
+      EXPECT_EQ(shown, 31);
+    }
+  }
+  // A loop that freezes fails the check, and the first cost is marked.
+  WriteBytes(Path(QStringLiteral("cold.dck")), "CONSTANTS 3\r\nCAPH = 80\r\nBORES = 2\r\nDEPTH = 50\r\n");
+  ASSERT_EQ(Run({Path(QStringLiteral("cold.dck"))}), 0);
+  ASSERT_TRUE(ReadResultsValues(Path(QStringLiteral("cold-RESULTS.TXT")), &values));
+  EXPECT_EQ(FillSlots(values, true)[1], "***");
 }
 
 TEST_F(StandInEngineTest, FailsAndCrashesOnRequest) {

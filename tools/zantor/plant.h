@@ -27,8 +27,9 @@ struct Hour {
 };
 std::vector<Hour> SimulateYear(const DeckConstants& constants);
 
-// The 100 numbers of the results file: yearly figures first, then the deck's
-// constants in deck order, then zeros.
+// The 100 numbers of the results file: the yearly figures each where the
+// report's slot table reads it, the deck's constants in deck order from
+// number 60 on, zeros elsewhere.
 std::vector<double> ResultNumbers(const std::vector<Hour>& hours, const DeckConstants& constants);
 // Warnings of the run, one per line of "warnings.dat".
 std::vector<std::string> Warnings(const std::vector<Hour>& hours);

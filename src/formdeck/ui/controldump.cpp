@@ -1,11 +1,14 @@
 #include "formdeck/ui/controldump.h"
 
+#include <algorithm>
+
 #include "common/lib1.h"
 #include "formdeck/formelement.h"
 #include "formdeck/ui/appbutton.h"
 #include "formdeck/ui/fileinputs.h"
 #include "formdeck/ui/formpage.h"
 #include "formdeck/ui/input.h"
+#include "formdeck/ui/myimage.h"
 #include "platform/cp1252.h"
 
 namespace pm {
@@ -85,6 +88,26 @@ QStringList DumpElementControls(const TFormElement& e, const TFormPage* page) {
     out << QStringLiteral("    link %1 arguments %2 at %3")
                .arg(button->LinkIndex)
                .arg(Quoted(button->Arguments), Place(button, page));
+  if (const auto* image = dynamic_cast<const TmyImage*>(e.image)) {
+    static const char* const kAlign[] = {"left", "center", "right"};
+    out << QStringLiteral("    picture %1 tag %2 align %3 at %4 size %5x%6 transparent %7")
+               .arg(Quoted(image->FileName))
+               .arg(image->LinkIndex)
+               .arg(QLatin1String(kAlign[std::clamp(image->Alignment, 0, 2)]), Place(image, page))
+               .arg(image->Picture.width())
+               .arg(image->Picture.height())
+               .arg(DumpYesNo(image->Transparent));
+    for (int i = 0; i < image->HRefs.size(); ++i) {
+      const QRect r = image->Areas.value(i);
+      out << QStringLiteral("    area %1 href %2 hint %3 rect %4,%5,%6,%7")
+                 .arg(i + 1)
+                 .arg(Quoted(image->HRefs[i]), Quoted(image->Hints.value(i)))
+                 .arg(r.left())
+                 .arg(r.top())
+                 .arg(r.left() + r.width())
+                 .arg(r.top() + r.height());
+    }
+  }
   if (e.hasHelpText) out << QStringLiteral("    helptext %1").arg(Quoted(FromCp1252(e.helpText)));
   return out;
 }

@@ -9,6 +9,7 @@
 #include "formdeck/ui/descriptor.h"
 #include "formdeck/ui/formpage.h"
 #include "formdeck/ui/inputbuilders.h"
+#include "formdeck/ui/picturebuilders.h"
 #include "formdeck/ui/plenzoform.h"
 #include "platform/cp1252.h"
 
@@ -19,6 +20,12 @@ void TPlenzoForm::AddElement(DeckParser& parser) { BuildInputElement(*this, pars
 void TPlenzoForm::AddTextLine(DeckParser& parser, const std::string& line) {
   BuildTextLine(*this, parser, line);
 }
+
+void TPlenzoForm::AddPicture(DeckParser& parser, const std::string& text, int linkIndex) {
+  BuildPicture(*this, parser, text, linkIndex);
+}
+
+void TPlenzoForm::AddImage(DeckParser& parser, const std::string& line) { BuildImage(*this, parser, line); }
 
 bool TPlenzoForm::SourceTabShown() const { return IsSourceTabCurrent(); }
 

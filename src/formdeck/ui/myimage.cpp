@@ -1,5 +1,6 @@
 #include "formdeck/ui/myimage.h"
 
+#include <QBitmap>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -35,7 +36,18 @@ int TmyImage::areaAt(const QPoint& pos) const {
 
 void TmyImage::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawImage(0, 0, Picture);
+  if (Transparent && !Picture.isNull()) {
+    // The colour of the bottom-left pixel shows the page through; only on
+    // screen, the printed form keeps the picture opaque.
+    if (maskedFrom_.cacheKey() != Picture.cacheKey()) {
+      masked_ = QPixmap::fromImage(Picture);
+      masked_.setMask(masked_.createMaskFromColor(QColor(Picture.pixel(0, Picture.height() - 1)), Qt::MaskInColor));
+      maskedFrom_ = Picture;
+    }
+    painter.drawPixmap(0, 0, masked_);
+  } else {
+    painter.drawImage(0, 0, Picture);
+  }
   if (!Outline.isNull()) {
     // Qt cannot invert on a widget: the outline is drawn over the picture
     // and replaced by the next one.
@@ -47,6 +59,9 @@ void TmyImage::paintEvent(QPaintEvent*) {
 }
 
 void TmyImage::mouseMoveEvent(QMouseEvent* event) {
+  // Only pictures with areas of their own follow the mouse; a linked
+  // picture keeps its hand.
+  if (!hasMouseTracking()) return;
   MouseMove(event->position().toPoint(), event->modifiers(), event->globalPosition().toPoint());
 }
 
@@ -77,7 +92,7 @@ void TmyImage::HandleHRef(const QPoint& pos) {
   if (i < 0) return;
   QString Target = HRefs.value(i);
   if (Target.startsWith(QLatin1Char('#'))) {
-    if (ElementForm* form = FindElementForm(this)) form->ShowTabNamed(Target.mid(1).toUpper());
+    if (ElementForm* form = FindElementForm(this)) form->ShowTabNamed(Target.mid(1));
     return;
   }
   int Context = 0;

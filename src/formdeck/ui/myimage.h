@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QList>
+#include <QPixmap>
 #include <QRect>
 #include <QStringList>
 #include <QWidget>
@@ -46,6 +47,8 @@ class TmyImage : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
+  QImage maskedFrom_;
+  QPixmap masked_;
   int areaAt(const QPoint& pos) const;
 };
 

@@ -219,6 +219,8 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   void AddGroup(DeckParser& parser, const std::string& text, bool visible) override;
   void CloseGroup(DeckParser& parser, TFormElement* group) override;
   void AddChoiceGroup(DeckParser& parser, const std::string& text, bool checkBoxes) override;
+  void AddPicture(DeckParser& parser, const std::string& text, int linkIndex) override;
+  void AddImage(DeckParser& parser, const std::string& line) override;
   void StoreGroupCommand(TFormElement* group, bool before, const std::string& command) override;
   void FinishForm(DeckParser& parser) override;
   void LayoutPage(DeckParser& parser, int pageIndex) override;

@@ -3,8 +3,6 @@
 // for, and the optimization's report shown. Also the two tool commands that
 // start a configured program without waiting.
 #include <QDir>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <optional>
 
 #include "common/globals.h"
@@ -26,15 +24,7 @@ void TOSTRELFORM::ExecuteCommand1Click() {
   if (RunBusy(Runs)) return;
   DocumentCommands& documents = Documents();
   DocumentCommands::Command command(documents);
-  // An open report would show the old results; the form that was active
-  // before it becomes the input again.
-  if (ResultsViewer) {
-    QMdiSubWindow* active = CurrentChild();
-    const QPointer<QMdiSubWindow> form = KindOfChild(active) == KindFormPages ? active : nullptr;
-    documents.Host().CloseResultsReport();
-    UpdateMenu();
-    SetActiveChild(form ? form.data() : MdiArea()->activeSubWindow());
-  }
+  CloseReportBeforeRun(*this);
   RunInput input(*this);
   RunDeckResult deck;
   if (!input.Take()) {

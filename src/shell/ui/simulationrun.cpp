@@ -99,6 +99,15 @@ bool RunInput::Alive() const {
   return true;
 }
 
+void CloseReportBeforeRun(TOSTRELFORM& main) {
+  if (!main.ResultsViewer) return;
+  QMdiSubWindow* active = main.CurrentChild();
+  const QPointer<QMdiSubWindow> form = KindOfChild(active) == KindFormPages ? active : nullptr;
+  main.Documents().Host().CloseResultsReport();
+  main.UpdateMenu();
+  main.SetActiveChild(form ? form.data() : main.MdiArea()->activeSubWindow());
+}
+
 QString EngineCommand(const QString& engine, const QString& deck, bool hide) {
   return engine + QStringLiteral(" \"") + deck + QLatin1Char('"') + (hide ? QStringLiteral(" /H") : QString());
 }
@@ -110,16 +119,10 @@ void Run(TOSTRELFORM& main, bool buildingLoads) {
   if (RunBusy(main.Runs)) return;
   DocumentCommands& documents = main.Documents();
   DocumentCommands::Command command(documents);
-  // An open report would show the old results: it goes. For a single run
-  // the form that was active before it becomes the input again.
-  if (main.ResultsViewer && !buildingLoads) {
-    QMdiSubWindow* active = main.CurrentChild();
-    const QPointer<QMdiSubWindow> form = KindOfChild(active) == KindFormPages ? active : nullptr;
+  if (buildingLoads) {
     documents.Host().CloseResultsReport();
-    main.UpdateMenu();
-    main.SetActiveChild(form ? form.data() : main.MdiArea()->activeSubWindow());
   } else {
-    documents.Host().CloseResultsReport();
+    CloseReportBeforeRun(main);
   }
   RunInput input(main);
   if (!input.Take()) {

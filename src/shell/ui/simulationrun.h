@@ -44,6 +44,11 @@ class RunInput {
   QPointer<TPlenzoForm> form_;
 };
 
+// An open report would show the old results before a run: it closes, and
+// the form pages that were active stay the input (else the window the
+// report leaves in front).
+void CloseReportBeforeRun(TOSTRELFORM& main);
+
 // The engine's command line: the engine, a blank, the quoted run deck, and
 // " /H" when the engine is to hide.
 QString EngineCommand(const QString& engine, const QString& deck, bool hide);

@@ -12,11 +12,12 @@
 
 #include "common/globals.h"
 #include "common/lib1.h"
+#include "common/textsearch.h"
+#include "common/ui/finddialogs.h"
 #include "platform/help.h"
 #include "platform/rtfreader.h"
 #include "platform/textfile.h"
 #include "shell/opendispatch.h"
-#include "shell/ui/finddialog.h"
 #include "shell/ui/ostrelform.h"
 
 namespace pm {
@@ -69,10 +70,7 @@ void TViewForm::LoadBytes(const QByteArray& bytes) {
 bool TViewForm::Find(const QString& text, bool matchCase, bool wholeWord) {
   const QTextCursor current = viewer_->textCursor();
   const int start = current.hasSelection() ? current.selectionEnd() : 0;
-  QTextDocument::FindFlags flags;
-  if (matchCase) flags |= QTextDocument::FindCaseSensitively;
-  if (wholeWord) flags |= QTextDocument::FindWholeWords;
-  const QTextCursor found = text.isEmpty() ? QTextCursor() : viewer_->document()->find(text, start, flags);
+  const QTextCursor found = FindForward(*viewer_->document(), text, start, SearchOptions{matchCase, wholeWord});
   if (found.isNull()) {
     BeepWarning();
     return false;
@@ -82,20 +80,15 @@ bool TViewForm::Find(const QString& text, bool matchCase, bool wholeWord) {
   return true;
 }
 
-FindDialog* TViewForm::Dialog() {
+TFindDialog* TViewForm::Dialog() {
   if (!findDialog_) {
-    findDialog_ = new FindDialog(this);
-    connect(findDialog_, &FindDialog::Find, this, &TViewForm::FindFromDialog);
+    findDialog_ = new TFindDialog(this);
+    connect(findDialog_, &TFindDialog::Find, this, &TViewForm::FindFromDialog);
   }
   return findDialog_;
 }
 
-void TViewForm::ShowFindDialog() {
-  FindDialog* dialog = Dialog();
-  dialog->show();
-  dialog->raise();
-  dialog->activateWindow();
-}
+void TViewForm::ShowFindDialog() { Dialog()->Execute(); }
 
 void TViewForm::SearchAgain() {
   if (!findDialog_ || findDialog_->FindText().isEmpty()) {
@@ -106,7 +99,8 @@ void TViewForm::SearchAgain() {
 }
 
 void TViewForm::FindFromDialog() {
-  Find(findDialog_->FindText(), findDialog_->MatchCase(), findDialog_->WholeWord());
+  const SearchOptions options = findDialog_->Options();
+  Find(findDialog_->FindText(), options.matchCase, options.wholeWord);
 }
 
 void TViewForm::SetFileName(const QString& name) {

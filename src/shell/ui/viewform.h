@@ -11,7 +11,7 @@ class QTextEdit;
 
 namespace pm {
 
-class FindDialog;
+class TFindDialog;
 class TOSTRELFORM;
 
 // The read-only viewer of listings (kind 3000), logs (3500), other output
@@ -38,7 +38,7 @@ class TViewForm final : public QWidget {
   // Edit/Find shows the dialog; Search Again repeats its last search.
   void ShowFindDialog();
   void SearchAgain();
-  FindDialog* Dialog();
+  TFindDialog* Dialog();
 
   const QString& FileName() const { return fileName_; }
   void SetFileName(const QString& name);
@@ -56,7 +56,7 @@ class TViewForm final : public QWidget {
 
   QPointer<TOSTRELFORM> main_;
   QTextEdit* viewer_;
-  FindDialog* findDialog_ = nullptr;
+  TFindDialog* findDialog_ = nullptr;
   QString fileName_;
 };
 
