@@ -62,6 +62,39 @@ TEST_F(InputDeckTest, NumericInputShowsItsValueInTheUnitSystem) {
   }
 }
 
+// The controls share their slot palettes: each still shows its own slot's
+// colour as it was when it was made, in a group box as on the page.
+TEST_F(InputDeckTest, EveryControlTakesTheColourOfItsSlotWhenMade) {
+  const auto elements = Read("colours.pzd");
+  ASSERT_EQ(G().ParseErrorState, 0);
+  struct Case {
+    const char* label;
+    QColor text;   // label and input
+    QColor units;
+  } cases[] = {
+      {"Tank volume", Qt::black, Qt::blue},
+      {"Flow", Qt::red, QColor(0, 128, 0)},
+      {"Head", Qt::red, QColor(0, 128, 0)},
+      {"Level", Qt::red, QColor(0, 128, 0)},
+  };
+  std::vector<TFormElement*> inputs;
+  for (TFormElement* e : elements)
+    if (e->kind == ElementKind::NumericInput) inputs.push_back(e);
+  ASSERT_EQ(inputs.size(), std::size(cases));
+  for (size_t i = 0; i < inputs.size(); ++i) {
+    const Case& c = cases[i];
+    TFormElement* e = inputs[i];
+    EXPECT_EQ(As<TDescriptor>(e->label)->text(), QLatin1String(c.label));
+    for (QWidget* w : {e->label, e->valueInput}) {
+      EXPECT_EQ(w->palette().color(QPalette::WindowText), c.text) << c.label;
+      EXPECT_EQ(w->palette().color(QPalette::Text), c.text) << c.label;
+    }
+    EXPECT_EQ(e->unitsLabel->palette().color(QPalette::WindowText), c.units) << c.label;
+    EXPECT_EQ(e->valueInput->palette().color(QPalette::Base), QLineEdit().palette().color(QPalette::Base))
+        << c.label;
+  }
+}
+
 TEST_F(InputDeckTest, NumericInputKeepsLimitsConversionHelpAndPlace) {
   const auto elements = Read("numeric.pzd", 2);
   ASSERT_EQ(elements.size(), 1u);

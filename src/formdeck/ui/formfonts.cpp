@@ -35,7 +35,14 @@ QFont SlotFont(const FontSlot& slot) {
   return font;
 }
 
-int GetHeight(const QFont& font) { return QFontMetrics(font).height(); }
+int GetHeight(const QFont& font) {
+  // Asked several times for every input, for the same few fonts.
+  static QHash<QFont, int> measured;
+  if (const auto found = measured.constFind(font); found != measured.constEnd()) return *found;
+  const int height = QFontMetrics(font).height();
+  measured.insert(font, height);
+  return height;
+}
 
 int GetWidth(const QFont& font, const QString& text) {
   return QFontMetrics(font).horizontalAdvance(text + QStringLiteral("  "));

@@ -1,8 +1,10 @@
 #include "formdeck/ui/inputbuilders.h"
 
 #include <QFontMetrics>
+#include <QHash>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "common/colors.h"
 #include "common/globals.h"
@@ -28,6 +30,22 @@ namespace pm {
 namespace {
 
 int TextWidth(const QFont& font, const QString& text) { return QFontMetrics(font).horizontalAdvance(text); }
+
+// Units and values repeat over a deck ("m", "0"): their widths are measured
+// once per font instead of shaping the same text for every input.
+int RepeatedTextWidth(const QFont& font, const QString& text) {
+  struct Measured {
+    QFont font;
+    int width;
+  };
+  static QHash<QString, Measured> measured;
+  const auto it = measured.constFind(text);
+  if (it != measured.cend() && it->font == font) return it->width;
+  if (measured.size() >= 4096) measured.clear();
+  const int width = TextWidth(font, text);
+  measured.insert(text, Measured{font, width});
+  return width;
+}
 
 QString Text(std::string_view bytes) { return FromCp1252(bytes); }
 
@@ -162,12 +180,12 @@ void BuildNumericInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
     input->ValueText = input->text();
   }
   input->setGeometry(ClearOfLabel(left, label, A), label->y(), 0, form.GetHeight(input->font()) + 2);
-  FitLineEdit(input, std::max(10 * A, TextWidth(input->font(), input->text())));
+  FitLineEdit(input, std::max(10 * A, RepeatedTextWidth(input->font(), input->text())));
 
   // A value kept as text is SI: it is never converted.
   const std::string& unitText = units == 1 || !input->IsNumeric ? nm.siUnit : nm.ipUnit;
   TDescriptor* unitsLabel = MakeLabel(form, e, 3, Text(unitText));
-  const int unitsWidth = TextWidth(unitsLabel->font(), unitsLabel->text());
+  const int unitsWidth = RepeatedTextWidth(unitsLabel->font(), unitsLabel->text());
   unitsLabel->setGeometry(input->x() + input->width() + form.aveCharWidth(unitsLabel->font()), label->y(),
                           unitsWidth, form.GetHeight(unitsLabel->font()) + 2);
   e->unitsLabel = unitsLabel;
@@ -302,19 +320,32 @@ void ApplyFontSlot(QWidget* control, const FontSlot& slot) {
   if (p.color(QPalette::WindowText) == colour && p.color(QPalette::Text) == colour &&
       p.color(QPalette::ButtonText) == colour)
     return;
-  // The controls of a form share a few palettes: each is made once.
-  static qint64 lastKey = 0;
-  static QColor lastColour;
-  static QPalette lastMade;
-  if (p.cacheKey() != lastKey || colour != lastColour) {
-    lastKey = p.cacheKey();
-    lastColour = colour;
-    p.setColor(QPalette::WindowText, colour);
-    p.setColor(QPalette::Text, colour);
-    p.setColor(QPalette::ButtonText, colour);
-    lastMade = p;
+  // The controls of a form share a few palettes: each is made once. A new
+  // control's palette is its class's, inheriting from its parent's: those
+  // and the colour find it (the control holds a copy of its own, so its own
+  // cache key is new each time).
+  const QWidget* parent = control->parentWidget();
+  struct Made {
+    const QMetaObject* kind;
+    qint64 parentKey;
+    QColor colour;
+    QPalette made;
+  };
+  static std::vector<Made> made;
+  const qint64 parentKey = parent ? parent->palette().cacheKey() : 0;
+  for (const Made& m : made) {
+    if (m.kind == control->metaObject() && m.parentKey == parentKey && m.colour == colour) {
+      control->setPalette(m.made);
+      return;
+    }
   }
-  control->setPalette(lastMade);
+  Made m{control->metaObject(), parentKey, colour, p};
+  m.made.setColor(QPalette::WindowText, colour);
+  m.made.setColor(QPalette::Text, colour);
+  m.made.setColor(QPalette::ButtonText, colour);
+  if (made.size() >= 16) made.erase(made.begin());
+  made.push_back(m);
+  control->setPalette(m.made);
 }
 
 void BuildInputElement(TPlenzoForm& form, DeckParser& parser) {
