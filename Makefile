@@ -7,7 +7,7 @@ JOBS ?= $(shell nproc)
 # Debian packages the build, the tests, the demo and the fuzz build need.
 DEPS := cmake ninja-build g++ make pkg-config \
         qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
-        libjpeg62-turbo-dev libwmf-dev qt6-svg-dev \
+        libjpeg62-turbo-dev libwmf-dev qt6-svg-dev libjemalloc-dev \
         fonts-liberation2 fonts-dejavu-core locales-all \
         poppler-utils xvfb xauth xdg-utils \
         clang libclang-rt-14-dev
@@ -41,7 +41,7 @@ test: build
 # one commented file.
 SAN_DIR ?= build-sanitize
 sanitize: deps
-	cmake -S . -B $(SAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPELMARK_BENCH=OFF \
+	cmake -S . -B $(SAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DPELMARK_BENCH=OFF -DPELMARK_JEMALLOC=OFF \
 	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
 	  -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
 	cmake --build $(SAN_DIR) -j $(JOBS)
@@ -57,7 +57,7 @@ FUZZ_DIR ?= $(CURDIR)/build-fuzz
 FUZZ_SECONDS ?= 30
 fuzz-build: deps
 	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELMARK_FUZZ=ON \
-	  -DPELMARK_WERROR=OFF -DPELMARK_BENCH=OFF \
+	  -DPELMARK_WERROR=OFF -DPELMARK_BENCH=OFF -DPELMARK_JEMALLOC=OFF \
 	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 	  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
 	cmake --build $(FUZZ_DIR) --target fuzzers -j $(JOBS)

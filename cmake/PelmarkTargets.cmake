@@ -40,3 +40,15 @@ function(pelmark_test_folder name)
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 endfunction()
+
+# The programs a user runs, and the benchmarks that time them, allocate
+# through jemalloc: a big form is tens of thousands of Qt objects, and
+# glibc's allocator took about as long to free them as Qt took to take
+# them apart. Linked whatever the default linker flags, so that its malloc
+# is the one every library of the process finds.
+function(pelmark_fast_allocator target)
+  if(PELMARK_JEMALLOC)
+    target_link_options(${target} PRIVATE LINKER:--no-as-needed)
+    target_link_libraries(${target} PRIVATE PkgConfig::JEMALLOC)
+  endif()
+endfunction()

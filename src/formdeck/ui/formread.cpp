@@ -18,6 +18,9 @@ void TPlenzoForm::ReadDeck(const QString& fileName) {
   model_.ClearCommands();
   model_.FileName = fileName;
   Hide();
+  // A window never shown (the form dump's) has no screen yet, and every
+  // control made in it would look for one to resolve its font.
+  if (isWindow() && !windowHandle()) setScreen(QGuiApplication::primaryScreen());
   QApplication::setOverrideCursor(Qt::WaitCursor);
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   setUpdatesEnabled(false);
@@ -29,9 +32,10 @@ void TPlenzoForm::ReadDeck(const QString& fileName) {
   }
   parsing_ = false;
   // Every new control asked to be polished; a parse lets no events through,
-  // so thousands of requests wait, and each control that dies before they
-  // are delivered searches them all. Polish is no user input.
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
+  // so thousands of requests wait, and each control that dies while the
+  // queue still holds them, delivered or not, searches them all. All of
+  // them go now, which also empties the queue; none is user input.
+  QCoreApplication::sendPostedEvents();
   ApplyBackground();
   setUpdatesEnabled(true);
   QApplication::restoreOverrideCursor();

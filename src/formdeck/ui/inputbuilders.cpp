@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 #include <QHash>
+#include <QLabel>
+#include <QPalette>
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -312,6 +314,29 @@ void GeometryFromBuilder(QWidget* control) {
   control->setAttribute(Qt::WA_Resized);
 }
 
+namespace {
+
+// A label without frame or background paints its text alone: no colour it
+// might inherit later shows on it.
+bool PinsWholePalette(const QWidget* control) {
+  const auto* label = qobject_cast<const QLabel*>(control);
+  return label && !label->autoFillBackground() && label->frameShape() == QFrame::NoFrame;
+}
+
+// Every role set: Qt then gives each control the palette itself instead of
+// a copy resolved against its parent's.
+void PinAllRoles(QPalette& palette) {
+  for (int g = 0; g < QPalette::NColorGroups; ++g) {
+    for (int r = 0; r < QPalette::NColorRoles; ++r) {
+      const auto group = static_cast<QPalette::ColorGroup>(g);
+      const auto role = static_cast<QPalette::ColorRole>(r);
+      palette.setBrush(group, role, palette.brush(group, role));
+    }
+  }
+}
+
+}  // namespace
+
 void ApplyFontSlot(QWidget* control, const FontSlot& slot) {
   control->setFont(SlotFont(slot));
   QPalette p = control->palette();
@@ -343,6 +368,9 @@ void ApplyFontSlot(QWidget* control, const FontSlot& slot) {
   m.made.setColor(QPalette::WindowText, colour);
   m.made.setColor(QPalette::Text, colour);
   m.made.setColor(QPalette::ButtonText, colour);
+  // Thousands of labels then share one palette instead of holding one
+  // each, which building and freeing a big form feels.
+  if (PinsWholePalette(control)) PinAllRoles(m.made);
   if (made.size() >= 16) made.erase(made.begin());
   made.push_back(m);
   control->setPalette(m.made);
