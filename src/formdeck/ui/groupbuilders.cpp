@@ -16,6 +16,7 @@
 #include "formdeck/ui/inputbuilders.h"
 #include "formdeck/ui/plenzoform.h"
 #include "platform/cp1252.h"
+#include "platform/ui/accessiblecache.h"
 
 namespace pm {
 
@@ -37,6 +38,7 @@ Tmygroupbox* MakeBox(QWidget* parent, const std::string& name, const std::string
   box->setTitle(Caption(caption));
   box->setFlat(true);
   ApplyFontSlot(box, slot);
+  DropUnheardAccessible(box);
   return box;
 }
 
@@ -49,6 +51,7 @@ void AddPlaceholder(TFormElement* e, QWidget* parent, const FontSlot& slot, int 
   label->setGeometry(-100, top, 2 * aveCharWidth(label->font()), GetHeight(label->font()));
   GeometryFromBuilder(label);
   label->show();
+  DropUnheardAccessible(label);
   e->label = label;
 }
 

@@ -25,6 +25,7 @@
 #include "formdeck/ui/plenzoform.h"
 #include "platform/cp1252.h"
 #include "platform/pathresolver.h"
+#include "platform/ui/accessiblecache.h"
 #include "platform/ui/fonts.h"
 
 namespace pm {
@@ -87,6 +88,7 @@ TDescriptor* MakeLabel(TPlenzoForm& form, TFormElement* e, int slot, const QStri
   label->Printable = true;
   GeometryFromBuilder(label);
   label->show();
+  DropUnheardAccessible(label);
   return label;
 }
 
@@ -193,6 +195,7 @@ void BuildNumericInput(TPlenzoForm& form, DeckParser& parser, TFormElement* e) {
   e->unitsLabel = unitsLabel;
   e->unitsWidth = unitsWidth;
   WidenBox(BoxOf(e), unitsLabel->x() + unitsLabel->width());
+  DropUnheardAccessible(input);
 
   if (!nm.appLink.empty()) {
     PlaceAppButton(form, e, nm.appLink, input->x() + input->width() + unitsWidth + 10, label->y() - 1, true);
@@ -457,6 +460,7 @@ void BuildTextLine(TPlenzoForm& form, DeckParser& parser, const std::string& lin
   FitLineEdit(input, TextWidth(input->font(), inputText));
   const int inputWidth = input->width();
   input->show();
+  DropUnheardAccessible(input);
   const int tab1 = e->tabStops[1];
   const int A = form.aveCharWidth(label->font());
   // Where the label's text ends: the label itself may span the row.
