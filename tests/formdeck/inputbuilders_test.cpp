@@ -95,6 +95,29 @@ TEST_F(InputDeckTest, EveryControlTakesTheColourOfItsSlotWhenMade) {
   }
 }
 
+// A background given after some controls reaches every control of the page
+// once the deck is read, as it reaches the page; a group box made before it
+// keeps its own background, and so do its controls.
+TEST_F(InputDeckTest, ALateBackgroundReachesTheControlsMadeBeforeIt) {
+  const auto elements = Read("latebackground.pzd");
+  ASSERT_EQ(G().ParseErrorState, 0);
+  std::vector<TFormElement*> inputs;
+  for (TFormElement* e : elements)
+    if (e->kind == ElementKind::NumericInput) inputs.push_back(e);
+  ASSERT_EQ(inputs.size(), 3u);
+  const QColor yellow(255, 255, 0);
+  const QColor white(255, 255, 255);
+  const struct {
+    QColor window;
+  } cases[] = {{yellow}, {white}, {yellow}};  // Tank volume, Head (in the group), Flow
+  for (size_t i = 0; i < inputs.size(); ++i) {
+    for (QWidget* w : {inputs[i]->label, inputs[i]->valueInput, static_cast<QWidget*>(inputs[i]->unitsLabel)}) {
+      for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        EXPECT_EQ(w->palette().color(g, QPalette::Window), cases[i].window) << i << " " << g;
+    }
+  }
+}
+
 TEST_F(InputDeckTest, NumericInputKeepsLimitsConversionHelpAndPlace) {
   const auto elements = Read("numeric.pzd", 2);
   ASSERT_EQ(elements.size(), 1u);

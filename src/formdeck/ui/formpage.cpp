@@ -4,6 +4,8 @@
 #include <QScrollBar>
 #include <algorithm>
 
+#include "formdeck/ui/wholepalette.h"
+
 namespace pm {
 
 TFormPage::TFormPage(int pageIndex, QWidget* parent)
@@ -30,6 +32,7 @@ void TFormPage::SetBackground(const QColor& color) {
   content_->setPalette(p);
   viewport()->setPalette(p);
   viewport()->setAutoFillBackground(true);
+  FollowParentWindow(content_, color);
 }
 
 int TFormPage::TopInPage(const QWidget* control) const {

@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
 #include <algorithm>
 #include <cmath>
@@ -23,6 +24,7 @@
 #include "formdeck/ui/formfonts.h"
 #include "formdeck/ui/input.h"
 #include "formdeck/ui/plenzoform.h"
+#include "formdeck/ui/wholepalette.h"
 #include "platform/cp1252.h"
 #include "platform/pathresolver.h"
 #include "platform/ui/accessiblecache.h"
@@ -319,23 +321,13 @@ void GeometryFromBuilder(QWidget* control) {
 
 namespace {
 
-// A label without frame or background paints its text alone: no colour it
-// might inherit later shows on it.
-bool PinsWholePalette(const QWidget* control) {
+// A label without frame or background paints its text alone, and an input
+// takes nothing from its parent but the background the page may get later
+// (which the page passes on): they hold whole palettes.
+bool HoldsWholePalette(const QWidget* control) {
+  if (qobject_cast<const QLineEdit*>(control)) return true;
   const auto* label = qobject_cast<const QLabel*>(control);
   return label && !label->autoFillBackground() && label->frameShape() == QFrame::NoFrame;
-}
-
-// Every role set: Qt then gives each control the palette itself instead of
-// a copy resolved against its parent's.
-void PinAllRoles(QPalette& palette) {
-  for (int g = 0; g < QPalette::NColorGroups; ++g) {
-    for (int r = 0; r < QPalette::NColorRoles; ++r) {
-      const auto group = static_cast<QPalette::ColorGroup>(g);
-      const auto role = static_cast<QPalette::ColorRole>(r);
-      palette.setBrush(group, role, palette.brush(group, role));
-    }
-  }
 }
 
 }  // namespace
@@ -344,8 +336,9 @@ void ApplyFontSlot(QWidget* control, const FontSlot& slot) {
   control->setFont(SlotFont(slot));
   QPalette p = control->palette();
   const QColor colour = ToQColor(slot.color);
+  const bool whole = HoldsWholePalette(control);
   // Most slots keep the text colour the control has: nothing to set.
-  if (p.color(QPalette::WindowText) == colour && p.color(QPalette::Text) == colour &&
+  if (!whole && p.color(QPalette::WindowText) == colour && p.color(QPalette::Text) == colour &&
       p.color(QPalette::ButtonText) == colour)
     return;
   // The controls of a form share a few palettes: each is made once. A new
@@ -371,9 +364,7 @@ void ApplyFontSlot(QWidget* control, const FontSlot& slot) {
   m.made.setColor(QPalette::WindowText, colour);
   m.made.setColor(QPalette::Text, colour);
   m.made.setColor(QPalette::ButtonText, colour);
-  // Thousands of labels then share one palette instead of holding one
-  // each, which building and freeing a big form feels.
-  if (PinsWholePalette(control)) PinAllRoles(m.made);
+  if (whole) SetEveryRole(m.made);
   if (made.size() >= 16) made.erase(made.begin());
   made.push_back(m);
   control->setPalette(m.made);
