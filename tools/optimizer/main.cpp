@@ -30,6 +30,8 @@
 #include <string_view>
 #include <vector>
 
+#include "standin/standin.h"
+
 extern char** environ;
 
 namespace {
@@ -43,25 +45,6 @@ std::string number(double v) {
   char buffer[64];
   const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, v);
   return ec == std::errc() ? std::string(buffer, end) : std::string("0");
-}
-
-int envNumber(const char* name, int fallback) {
-  const char* text = std::getenv(name);
-  if (text == nullptr) return fallback;
-  int value = fallback;
-  const std::string_view view(text);
-  const auto [end, ec] = std::from_chars(view.data(), view.data() + view.size(), value);
-  return ec == std::errc() && end == view.data() + view.size() ? value : fallback;
-}
-
-void writeTrace(int argc, char** argv) {
-  const char* file = std::getenv("OPTIMIZER_TRACE");
-  if (file == nullptr || *file == '\0') return;
-  std::ofstream out(file, std::ios::binary | std::ios::app);
-  out << "optimizer\n";
-  std::vector<char> cwd(4096);
-  out << "cwd " << (::getcwd(cwd.data(), cwd.size()) ? cwd.data() : "") << '\n';
-  for (int i = 1; i < argc; ++i) out << "arg " << argv[i] << '\n';
 }
 
 bool writeVariables(int code, const std::vector<Variable>& vars, const std::vector<double>& x) {
@@ -91,7 +74,7 @@ int runEngine(const std::string& engine, const std::string& deck) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  writeTrace(argc, argv);
+  standin::writeTrace("OPTIMIZER_TRACE", "optimizer", argc, argv);
   if (argc < 3) {
     std::cerr << "usage: Optimizer <configuration code> <run deck> [NAME=start ...]\n";
     return 2;
@@ -171,5 +154,5 @@ int main(int argc, char** argv) {
   listing << "  " << bestEvaluation << ' ' << evaluation << " 1 " << number(bestObjective);
   for (const double value : best) listing << ' ' << number(value);
   listing << "  Minimum\r\n";
-  return envNumber("OPTIMIZER_EXIT_CODE", 0);
+  return standin::envNumber("OPTIMIZER_EXIT_CODE", 0);
 }

@@ -33,28 +33,9 @@
 #include <vector>
 
 #include "plant.h"
+#include "standin/standin.h"
 
 namespace {
-
-int envNumber(const char* name, int fallback) {
-  const char* text = std::getenv(name);
-  if (text == nullptr) return fallback;
-  int value = fallback;
-  const std::string_view view(text);
-  const auto [end, ec] = std::from_chars(view.data(), view.data() + view.size(), value);
-  if (ec != std::errc() || end != view.data() + view.size()) return fallback;
-  return value;
-}
-
-void writeTrace(int argc, char** argv) {
-  const char* file = std::getenv("ZANTOR_TRACE");
-  if (file == nullptr || *file == '\0') return;
-  std::ofstream out(file, std::ios::binary | std::ios::app);
-  out << "pid " << ::getpid() << '\n';
-  std::vector<char> cwd(4096);
-  out << "cwd " << (::getcwd(cwd.data(), cwd.size()) ? cwd.data() : "") << '\n';
-  for (int i = 1; i < argc; ++i) out << "arg " << argv[i] << '\n';
-}
 
 bool isSwitch(std::string_view arg, char letter) {
   return arg.size() == 2 && arg[0] == '/' && (arg[1] == letter || arg[1] == letter + ('a' - 'A'));
@@ -118,18 +99,18 @@ std::vector<std::string> readLines(std::ifstream& in) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  writeTrace(argc, argv);
+  standin::writeTrace("ZANTOR_TRACE", "pid " + std::to_string(::getpid()), argc, argv);
 
-  const int sleepMs = envNumber("ZANTOR_SLEEP_MS", 0);
+  const int sleepMs = standin::envNumber("ZANTOR_SLEEP_MS", 0);
   if (sleepMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(sleepMs));
 
-  if (envNumber("ZANTOR_CRASH", 0) == 1) {
+  if (standin::envNumber("ZANTOR_CRASH", 0) == 1) {
     const rlimit noCore{0, 0};
     ::setrlimit(RLIMIT_CORE, &noCore);
     std::abort();
   }
 
-  if (envNumber("ZANTOR_NO_WORK", 0) == 1) return envNumber("ZANTOR_EXIT_CODE", 0);
+  if (standin::envNumber("ZANTOR_NO_WORK", 0) == 1) return standin::envNumber("ZANTOR_EXIT_CODE", 0);
 
   std::string deck;
   std::string switches;
@@ -146,7 +127,7 @@ int main(int argc, char** argv) {
   }
   if (deck.empty()) {
     std::cerr << "usage: Zantor <deck> [/H] [/N]\n";
-    return envNumber("ZANTOR_EXIT_CODE", 2);
+    return standin::envNumber("ZANTOR_EXIT_CODE", 2);
   }
 
   std::ifstream in(deck, std::ios::binary);
@@ -155,7 +136,7 @@ int main(int argc, char** argv) {
   log << "Switches: " << (switches.empty() ? "none" : switches) << "\r\n";
   if (!in) {
     log << "Cannot read the deck.\r\n";
-    return envNumber("ZANTOR_EXIT_CODE", 1);
+    return standin::envNumber("ZANTOR_EXIT_CODE", 1);
   }
   const std::vector<std::string> lines = readLines(in);
 
@@ -177,5 +158,5 @@ int main(int argc, char** argv) {
   log << constants.names.size() << " constants, " << hours.size() << " hours simulated, " << warnings.size()
       << " warnings.\r\n";
   log << "Run complete.\r\n";
-  return envNumber("ZANTOR_EXIT_CODE", 0);
+  return standin::envNumber("ZANTOR_EXIT_CODE", 0);
 }
