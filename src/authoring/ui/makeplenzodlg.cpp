@@ -118,9 +118,11 @@ TMakePlenzoDlg::TMakePlenzoDlg(QWidget* parent) : QDialog(parent) {
   grid->setColumnStretch(1, 1);
   grid->setRowStretch(3, 1);
   for (QListWidget* list : {UnitBox, ParBox, InpBox}) list->setMinimumWidth(340);
-  UnitBox->setMinimumHeight(80);
-  ParBox->setMinimumHeight(130);
-  InpBox->setMinimumHeight(130);
+  // About six units and ten items show at once, as in the original.
+  const int line = UnitBox->fontMetrics().lineSpacing() + 2;
+  UnitBox->setFixedHeight(6 * line + 2 * UnitBox->frameWidth());
+  ParBox->setMinimumHeight(10 * line + 2 * ParBox->frameWidth());
+  InpBox->setMinimumHeight(10 * line + 2 * InpBox->frameWidth());
 
   HelpAction = new QAction(this);
   HelpAction->setObjectName(QStringLiteral("HelpAction"));
