@@ -10,7 +10,6 @@
 #include "platform/pathresolver.h"
 #include "platform/uiservice.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QDir>
 #include <QEvent>
@@ -124,12 +123,7 @@ TMakePlenzoDlg::TMakePlenzoDlg(QWidget* parent) : QDialog(parent) {
   ParBox->setMinimumHeight(10 * line + 2 * ParBox->frameWidth());
   InpBox->setMinimumHeight(10 * line + 2 * InpBox->frameWidth());
 
-  HelpAction = new QAction(this);
-  HelpAction->setObjectName(QStringLiteral("HelpAction"));
-  HelpAction->setShortcut(QKeySequence(Qt::Key_F1));
-  HelpAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-  addAction(HelpAction);
-  connect(HelpAction, &QAction::triggered, this, [] { ShowContextHelp(kMakePlenzoHelpContext, 9999); });
+  HelpAction = AddHelpAction(this, [] { ShowContextHelp(kMakePlenzoHelpContext, 9999); });
 
   OKBtn->setFocus();
 }

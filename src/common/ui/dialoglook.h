@@ -2,6 +2,9 @@
 
 #include <QFont>
 
+#include <functional>
+
+class QAction;
 class QWidget;
 
 namespace pm {
@@ -11,5 +14,8 @@ QFont DialogFont(bool bold);
 
 // Moves a top-level window to the centre of its screen.
 void CentreOnScreen(QWidget* window);
+
+// F1 anywhere in the window ("HelpAction"), calling onHelp.
+QAction* AddHelpAction(QWidget* window, std::function<void()> onHelp);
 
 }  // namespace pm

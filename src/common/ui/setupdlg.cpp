@@ -77,12 +77,7 @@ void TSetupDlg::FormCreate() {
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  HelpAction = new QAction(this);
-  HelpAction->setObjectName(QStringLiteral("HelpAction"));
-  HelpAction->setShortcut(QKeySequence(Qt::Key_F1));
-  HelpAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-  addAction(HelpAction);
-  connect(HelpAction, &QAction::triggered, this, [this] {
+  HelpAction = AddHelpAction(this, [this] {
     if (helpRoutine_) helpRoutine_(kSetupHelpContext);
   });
 }
