@@ -45,7 +45,8 @@ case $name in
       [ -f "$f" ] && cp -f "$f" "$corpus/$(echo "$f" | md5sum | cut -c1-12)"; done ;;
   plaindeck_fuzz)
     # A plain deck, then "====", then one component description file.
-    for d in "$top"/tests/fixtures/authoring/*.dck "$top"/tests/fixtures/authoring/*.pzd "$top"/examples/demo/*.dck; do
+    for d in "$top"/tests/fixtures/authoring/*.dck "$top"/tests/fixtures/authoring/*/deck.dck \
+             "$top"/tests/fixtures/authoring/*.pzd "$top"/examples/demo/*.dck; do
       for i in "$top"/tests/fixtures/authoring/engine/INFO/*.INF "$top"/examples/demo/Quorvel/INFO/*.INF; do
         [ -f "$d" ] && [ -f "$i" ] && { cat "$d"; printf '\n====\n'; cat "$i"; } > "$corpus/$(echo "$d$i" | md5sum | cut -c1-12)"
       done; done ;;

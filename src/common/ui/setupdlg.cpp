@@ -2,6 +2,7 @@
 
 #include "common/globals.h"
 #include "common/lib1.h"
+#include "common/ui/dialoglook.h"
 #include "common/ui/linkglyphs.h"
 
 #include <QAction>
@@ -16,7 +17,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
@@ -40,10 +40,7 @@ void TSetupDlg::FormCreate() {
   setObjectName(QStringLiteral("SetupDlg"));
   setWindowTitle(QStringLiteral("Mivaro Setup"));
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPixelSize(11);  // 8 points at 96 pixels per inch
-  font.setBold(true);
-  setFont(font);
+  setFont(DialogFont(true));
 
   TabSet = new QTabWidget(this);
   TabSet->setObjectName(QStringLiteral("TabSet"));
@@ -80,12 +77,7 @@ void TSetupDlg::FormCreate() {
   layout->addLayout(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
-  HelpAction = new QAction(this);
-  HelpAction->setObjectName(QStringLiteral("HelpAction"));
-  HelpAction->setShortcut(QKeySequence(Qt::Key_F1));
-  HelpAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-  addAction(HelpAction);
-  connect(HelpAction, &QAction::triggered, this, [this] {
+  HelpAction = AddHelpAction(this, [this] {
     if (helpRoutine_) helpRoutine_(kSetupHelpContext);
   });
 }
@@ -212,7 +204,7 @@ QWidget* TSetupDlg::MakeFontPage() {
 void TSetupDlg::showEvent(QShowEvent* event) {
   FormActivate();
   QDialog::showEvent(event);
-  if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+  CentreOnScreen(this);
 }
 
 bool TSetupDlg::eventFilter(QObject* watched, QEvent* event) {

@@ -1,5 +1,6 @@
 #include "shell/ui/about.h"
 
+#include "common/ui/dialoglook.h"
 #include "platform/help.h"
 #include "shell/startup.h"
 #include "shell/ui/aboutpicture.h"

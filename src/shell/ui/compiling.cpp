@@ -1,5 +1,6 @@
 #include "shell/ui/compiling.h"
 
+#include "common/ui/dialoglook.h"
 #include "shell/ui/windowhelpers.h"
 
 #include <QCoreApplication>
@@ -13,13 +14,6 @@
 #include <cstdlib>
 
 namespace pm {
-
-QFont DialogFont(bool bold) {
-  QFont font(QStringLiteral("MS Sans Serif"));
-  font.setPixelSize(11);  // 8 points at 96 pixels per inch
-  font.setBold(bold);
-  return font;
-}
 
 TCompiling::TCompiling(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QElapsedTimer>
-#include <QFont>
 #include <QWidget>
 
 #include <functional>
@@ -52,8 +51,5 @@ class TCompiling final : public QWidget {
   std::optional<qint64> lastProgressTick_;
   bool wasActive_ = false;
 };
-
-// The bold 8-point dialog font of the small windows, at 96 pixels per inch.
-QFont DialogFont(bool bold);
 
 }  // namespace pm

@@ -1,5 +1,6 @@
 #include "shell/ui/printdlg.h"
 
+#include "common/ui/dialoglook.h"
 #include "platform/help.h"
 #include "shell/printlist.h"
 #include "shell/ui/compiling.h"

@@ -1,5 +1,6 @@
 #include "shell/ui/printprogress.h"
 
+#include "common/ui/dialoglook.h"
 #include "shell/ui/compiling.h"
 #include "shell/ui/windowhelpers.h"
 

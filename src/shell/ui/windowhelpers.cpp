@@ -3,7 +3,6 @@
 #include "common/globals.h"
 
 #include <QMdiSubWindow>
-#include <QScreen>
 
 namespace pm {
 
@@ -28,11 +27,5 @@ void SetHelpContext(QObject* window, int context) {
 }
 
 int HelpContextOf(const QObject* window) { return window ? window->property(kHelpContext).toInt() : 0; }
-
-void CentreOnScreen(QWidget* window) {
-  if (const QScreen* s = window ? window->screen() : nullptr) {
-    window->move(s->availableGeometry().center() - window->rect().center());
-  }
-}
 
 }  // namespace pm

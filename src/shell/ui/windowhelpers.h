@@ -18,7 +18,4 @@ QString FileOfChild(const QMdiSubWindow* child);
 void SetHelpContext(QObject* window, int context);
 int HelpContextOf(const QObject* window);
 
-// Moves a top-level window to the centre of its screen.
-void CentreOnScreen(QWidget* window);
-
 }  // namespace pm
