@@ -21,23 +21,6 @@
 namespace pm::test {
 namespace {
 
-// Records the help pages shown by their whole path.
-class PathHelp final : public HelpService {
- public:
-  PathHelp() { previous_ = setHelp(this); }
-  ~PathHelp() override { setHelp(previous_); }
-  PathHelp(const PathHelp&) = delete;
-  PathHelp& operator=(const PathHelp&) = delete;
-  bool showPage(const QString& path) override {
-    shown.append(path);
-    return true;
-  }
-  QStringList shown;
-
- private:
-  HelpService* previous_ = nullptr;
-};
-
 QString PictureFixture(const char* name) {
   return QStringLiteral(PELMARK_FIXTURES_DIR "/pictures/") + QLatin1String(name);
 }
@@ -206,6 +189,27 @@ TEST_F(IndexDlgTest, OkOpensTheDeckFromTheIndexFolderByRunMode) {
   EXPECT_TRUE(ui_.messages().empty());
 }
 
+// File/Open shows the dialog for any ".IDX", in either run mode; Cancel
+// leaves everything as it was.
+TEST_F(IndexDlgTest, FileOpenShowsTheDialogForAnIndex) {
+  for (const char* program : {"mivaro", "demo"}) {
+    SCOPED_TRACE(program);
+    Begin(QLatin1String(program));
+    QString shown;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<TIndexDlg*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      shown = dialog->IndexFile + QLatin1Char(' ') + dialog->Label1->text();
+      dialog->CancelBtn->click();
+    });
+    ui_.answerFile(index_);
+    form_->Open1Click();
+    EXPECT_EQ(shown, index_ + QStringLiteral(" Heating plants"));
+    EXPECT_TRUE(Children().isEmpty());
+    EXPECT_TRUE(quits_.empty());
+  }
+}
+
 // In dedicated mode a deck that is no ".PZD" ends the program, once the
 // modal dialog has closed.
 TEST_F(IndexDlgTest, DedicatedModeEndsOnAnEntryThatIsNoPlenzoDeckOnceTheDialogHasClosed) {
@@ -303,7 +307,7 @@ TEST_F(IndexDlgTest, HelpShowsTheEntrysHelpFileOrTheMainTopic) {
   WriteBytes(folder_ + QStringLiteral("/help/index.html"), "<html>main</html>");
   LoadHelpControl(folder_);
   Begin();
-  PathHelp help;
+  FakeHelp help;
   FakeOpenAction open;
   auto dialog = Dialog();
   struct Case {
@@ -319,10 +323,10 @@ TEST_F(IndexDlgTest, HelpShowsTheEntrysHelpFileOrTheMainTopic) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.row);
-    help.shown.clear();
+    help.paths.clear();
     if (c.row >= 0) dialog->theList->setCurrentRow(c.row);
     dialog->HelpBtn->click();
-    EXPECT_EQ(help.shown, c.page.isEmpty() ? QStringList() : QStringList{c.page});
+    EXPECT_EQ(help.paths, c.page.isEmpty() ? QStringList() : QStringList{c.page});
     EXPECT_EQ(open.opened(), c.opened.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl::fromLocalFile(c.opened)});
   }
   UnloadHelpControl();
