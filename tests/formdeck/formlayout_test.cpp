@@ -228,6 +228,7 @@ QString Geometry(const char* deck) {
 
 TEST(FormGeometry, EveryControlStandsWholeOnItsRowInsideTheWindow) {
   CheckGeometry(QStringLiteral(PELMARK_SOURCE_DIR "/examples/demo/Demo.pzd"));
+  CheckGeometry(QStringLiteral(PELMARK_SOURCE_DIR "/examples/demo/Tower.pzd"));
   for (const char* deck : {"onelist.pzd", "onefile.pzd", "nogroups.pzd", "tabstops.pzd", "longlabel.pzd",
                            "longitems.pzd"}) {
     CheckGeometry(Geometry(deck));

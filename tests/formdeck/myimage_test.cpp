@@ -120,5 +120,33 @@ TEST_F(ImageTest, AHelpFileAtAContextShowsItsHtmlPageOrGoesToTheOpenAction) {
   EXPECT_TRUE(commands.isEmpty());
 }
 
+// A help file that is itself an HTML page shows in the help window, found
+// without regard to case.
+TEST_F(ImageTest, AnHtmlHelpFileShowsInTheHelpWindow) {
+  test::ScriptedUi ui;
+  test::FakeHelp help;
+  test::FakeOpenAction open;
+  for (const char* name : {"Plant.htm", "tower.html"}) QFile(dir.filePath(QLatin1String(name))).open(QIODevice::WriteOnly);
+  area(dir.filePath(QStringLiteral("plant.HTM@4")), QRect(0, 0, 50, 50));
+  area(dir.filePath(QStringLiteral("tower.html@5")), QRect(50, 0, 50, 50));
+  image->HandleHRef(QPoint(1, 1));
+  image->HandleHRef(QPoint(60, 1));
+  EXPECT_EQ(help.shown, (QStringList{QStringLiteral("Plant.htm"), QStringLiteral("tower.html")}));
+  EXPECT_TRUE(open.opened().isEmpty());
+  EXPECT_TRUE(ui.messages().empty());
+}
+
+TEST(AreaHelp, ExistsForTheFileOrItsRendition) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Manual")));
+  QFile(dir.filePath(QStringLiteral("Manual/index.html"))).open(QIODevice::WriteOnly);
+  QFile(dir.filePath(QStringLiteral("tower.chm"))).open(QIODevice::WriteOnly);
+  EXPECT_TRUE(AreaHelpExists(dir.filePath(QStringLiteral("tower.chm"))));
+  EXPECT_TRUE(AreaHelpExists(dir.filePath(QStringLiteral("manual.chm"))));  // only its rendition
+  EXPECT_FALSE(AreaHelpExists(dir.filePath(QStringLiteral("gone.chm"))));
+  EXPECT_FALSE(AreaHelpExists(QString()));
+  EXPECT_FALSE(AreaHelpExists(QStringLiteral("\"\"")));
+}
+
 }  // namespace
 }  // namespace pm

@@ -7,8 +7,8 @@
 
 namespace pm::test {
 
-// Records the help pages shown, by file name, and how often the viewer was
-// closed; installed for the lifetime of the object.
+// Records the help pages shown, by file name and by whole path, and how
+// often the viewer was closed; installed for the lifetime of the object.
 class FakeHelp final : public HelpService {
  public:
   FakeHelp() { previous_ = setHelp(this); }
@@ -18,11 +18,13 @@ class FakeHelp final : public HelpService {
 
   bool showPage(const QString& path) override {
     shown.append(QFileInfo(path).fileName());
+    paths.append(path);
     return true;
   }
   void closeViewer() override { ++closed; }
 
   QStringList shown;
+  QStringList paths;
   int closed = 0;
 
  private:

@@ -52,9 +52,14 @@ class TmyImage : public QWidget {
   int areaAt(const QPoint& pos) const;
 };
 
-// Opens a help file named by a picture's area at a context id: its HTML
-// rendition (a folder of the same base name beside it, with index.html and
-// context.map) in the help window, else the desktop's open action.
+// Opens a deck's help file at a context id: an HTML page (".htm", ".html")
+// in the help window; otherwise its HTML rendition (a folder of the same
+// base name beside it, with index.html and context.map) in the help window,
+// else the desktop's open action. Pictures' areas and the project index use
+// it.
 bool OpenAreaHelp(const QString& file, int context);
+// True when OpenAreaHelp has something to show: the file exists, or its
+// rendition's index.html does.
+bool AreaHelpExists(const QString& file);
 
 }  // namespace pm

@@ -115,11 +115,15 @@ bool DocumentCommands::ShowOpenEditor(const QString& path) {
   return false;
 }
 
-void DocumentCommands::ReadaFile(const QString& path, int) {
-  if (RunBusy(main_.Runs)) return;
-  if (RefuseWorkingCopy(path) || ShowOpenEditor(path)) {
+OpenResult DocumentCommands::ReadaFile(const QString& path, int) {
+  if (RunBusy(main_.Runs)) return OpenResult::NotOpened;
+  if (RefuseWorkingCopy(path)) {
     main_.UpdateMenu();
-    return;
+    return OpenResult::Cancelled;
+  }
+  if (ShowOpenEditor(path)) {
+    main_.UpdateMenu();
+    return OpenResult::Opened;
   }
   Command command(*this);
   const QString ext = ExtensionKey(path);
@@ -127,11 +131,11 @@ void DocumentCommands::ReadaFile(const QString& path, int) {
   ShowMessages(decision.messages);
   if (decision.target == OpenTarget::Refused) {
     EndAfterRefusal();
-    return;
+    return OpenResult::Refused;
   }
   if (!command.Ask(DocumentKindsReplacedBy(decision.target))) {
     main_.UpdateMenu();
-    return;
+    return OpenResult::Cancelled;
   }
   main_.RecentFiles.Add(path);
   main_.FixFileNameList();
@@ -171,6 +175,7 @@ void DocumentCommands::ReadaFile(const QString& path, int) {
     }
   }
   main_.FixFileNameList();
+  return OpenResult::Opened;
 }
 
 TEditForm* DocumentCommands::OpenTextEditor(const QString& path) {
@@ -242,15 +247,15 @@ TPlenzoForm* DocumentCommands::OpenFormDeck(const QString& path, TPlenzoForm* wi
   return form;
 }
 
-void DocumentCommands::EditPlenzo(const QString& path, int force) {
+OpenResult DocumentCommands::EditPlenzo(const QString& path, int force) {
   if (path.isEmpty()) {
     main_.UpdateMenu();
-    return;
+    return OpenResult::NotOpened;
   }
-  if (RunBusy(main_.Runs)) return;
+  if (RunBusy(main_.Runs)) return OpenResult::NotOpened;
   if (RefuseWorkingCopy(path)) {
     main_.UpdateMenu();
-    return;
+    return OpenResult::Cancelled;
   }
   Command command(*this);
   const QString ext = ExtensionKey(path);
@@ -260,14 +265,14 @@ void DocumentCommands::EditPlenzo(const QString& path, int force) {
       opening ? std::vector<int>{KindFormPages, KindTextEditor, KindPlot, KindTable} : std::vector<int>{KindFormPages};
   if (!command.Ask(kinds)) {
     main_.UpdateMenu();
-    return;
+    return OpenResult::Cancelled;
   }
   Globals& g = G();
   g.AssignFileList.clear();
   DisposeQuorvelWindows(KindFormPages);
   if (!opening) {
     main_.UpdateMenu();
-    return;
+    return OpenResult::NotOpened;
   }
   DisposeQuorvelWindows(KindTextEditor);
   ShowMessages(DecideOpen(path, ext, FindMarkerLine(path).found, 0).messages);
@@ -285,6 +290,7 @@ void DocumentCommands::EditPlenzo(const QString& path, int force) {
   form->Show();
   if (g.ParseErrorState > 0 && form->ErrorLine > 0) form->SelectSourceLine(form->ErrorLine);
   main_.UpdateMenu();
+  return OpenResult::Opened;
 }
 
 void DocumentCommands::OpenFileItem(int tag) {

@@ -21,6 +21,12 @@ class TViewForm;
 // How files become child windows of the main window and how File/Save and
 // File/Save as write them back. The main window's handlers of the same
 // names hand their work to this object.
+// What an open came to: a window opened (or an open one was shown); nothing
+// opened because a program is waited for; the user kept what was open
+// (Cancel at a close question, a working copy refused); a file that is not
+// a Plenzo deck refused in dedicated mode, which ends the program.
+enum class OpenResult { Opened, NotOpened, Cancelled, Refused };
+
 class DocumentCommands final : public QObject {
   Q_OBJECT
 
@@ -35,12 +41,12 @@ class DocumentCommands final : public QObject {
   void Saveas1Click();
   // Opens one file as a child window, by its marker line and extension.
   // The flag has no effect.
-  void ReadaFile(const QString& path, int flag = 0);
+  OpenResult ReadaFile(const QString& path, int flag = 0);
   // A recent item; tag is the index into RecentFiles.
   void OpenFileItem(int tag);
   // Authoring mode's open of a form deck for editing: form pages and Source
   // tab; force opens a file that has no marker line.
-  void EditPlenzo(const QString& path, int force);
+  OpenResult EditPlenzo(const QString& path, int force);
   // Opens a form deck into window (a new one when null); the Source tab
   // when withSource. The working copy is made beside the deck.
   TPlenzoForm* OpenFormDeck(const QString& path, TPlenzoForm* window, bool withSource);

@@ -2,6 +2,7 @@
 #include "common/globals.h"
 #include "formdeck/ui/plenzoform.h"
 #include "shell/ui/documents.h"
+#include "shell/ui/indexdlg.h"
 #include "shell/ui/ostrelform.h"
 
 namespace pm {
@@ -18,6 +19,13 @@ void TOSTRELFORM::Saveas1Click() { Documents().Saveas1Click(); }
 void TOSTRELFORM::ReadaFile(const QString& path, int flag) { Documents().ReadaFile(path, flag); }
 void TOSTRELFORM::OpenFileItem(int tag) { Documents().OpenFileItem(tag); }
 void TOSTRELFORM::EditPlenzo(const QString& path, int force) { Documents().EditPlenzo(path, force); }
+
+void TOSTRELFORM::OpenProjectIndex(const QString& indexFile) {
+  TIndexDlg dialog(*this);
+  dialog.IndexFile = indexFile;
+  dialog.exec();
+  UpdateMenu();
+}
 
 void TOSTRELFORM::LoadCommandLineSource(const QString& path) {
   TPlenzoForm* form = PlenzoFormInstance();

@@ -66,6 +66,4 @@ void TOSTRELFORM::ModifyPlot1Click() {}
 void TOSTRELFORM::Tile1Click() { MdiArea()->tileSubWindows(); }
 void TOSTRELFORM::Cascade1Click() { MdiArea()->cascadeSubWindows(); }
 
-void TOSTRELFORM::OpenProjectIndex(const QString&) {}
-
 }  // namespace pm
