@@ -2,6 +2,7 @@
 
 #include "common/globals.h"
 #include "common/lib1.h"
+#include "common/ui/dialoglook.h"
 #include "formdeck/picturemarkup.h"
 #include "formdeck/ui/myimage.h"
 #include "platform/help.h"
