@@ -61,6 +61,22 @@ TEST_F(TableWindowTest, FileOpenShowsTheTableUnderItsOwnName) {
   EXPECT_TRUE(area.contains(table->SubWindow()->geometry())) << table->SubWindow()->geometry().width();
 }
 
+TEST_F(TableWindowTest, ABigTableOpensInsideTheMainWindow) {
+  TableModel big;
+  big.Reset(9999, {"A", "TWENTY_CHARACTERS_20", "B"});
+  big.ClientRight = 3000;  // stored larger than any screen
+  big.ClientBottom = 3000;
+  const QString path = folder_ + QStringLiteral("/big.TBL");
+  ASSERT_EQ(WriteTableFile(big, path), 0);
+  form_->ReadaFile(path);
+  ASSERT_TRUE(Table());
+  const QRect area = form_->MdiArea()->viewport()->rect();
+  EXPECT_TRUE(area.contains(Table()->SubWindow()->geometry()));
+  TableGridView* grid = Table()->Grid();
+  EXPECT_EQ(grid->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_EQ(grid->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+}
+
 TEST_F(TableWindowTest, AMissingDeckIsNamedAndTheTableOpensAllTheSame) {
   const QString path = PutTable(QStringLiteral("other.TBL"), false);
   form_->ReadaFile(path);

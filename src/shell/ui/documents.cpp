@@ -260,7 +260,12 @@ void DocumentCommands::ShowTableWindow(TTableForm* window) {
   if (!before.isEmpty()) at = before.first()->pos() + QPoint(24, 24);
   sub->move(at);
   sub->show();
-  window->FormResize(client);
+  // The window stays inside the main window, its frame counted.
+  const QMargins frame = sub->contentsMargins();
+  const QSize area = main_.MdiArea()->viewport()->size();
+  const QSize room(area.width() - at.x() - frame.left() - frame.right(),
+                   area.height() - at.y() - frame.top() - frame.bottom());
+  window->FormResize(client.boundedTo(room).expandedTo(QSize(100, 100)));
   main_.TableForm = window;
   SetOutputItem("Table1", QStringLiteral("Table"), window->Table().TableFileName);
 }
