@@ -69,12 +69,19 @@ void TableGridModel::CellsChanged(int top, int left, int bottom, int right) {
   Q_EMIT dataChanged(index(top - 1, left - 1), index(bottom - 1, right - 1), {Qt::DisplayRole});
 }
 
-TableHeader::TableHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
+TableHeader::TableHeader(Qt::Orientation orientation, QWidget* parent) : QHeaderView(orientation, parent) {
   setSectionsClickable(false);
   setHighlightSections(false);
-  setSectionResizeMode(QHeaderView::Interactive);
-  setDefaultSectionSize(kDefaultColWidth);
-  setFixedHeight(kHeaderRowHeight);
+  if (orientation == Qt::Horizontal) {
+    setSectionResizeMode(QHeaderView::Interactive);
+    setDefaultSectionSize(kDefaultColWidth);
+    setFixedHeight(kHeaderRowHeight);
+  } else {
+    setSectionResizeMode(QHeaderView::Fixed);
+    setMinimumSectionSize(kDefaultRowHeight);
+    setDefaultSectionSize(kDefaultRowHeight);
+    setFixedWidth(kRunColumnWidth);
+  }
 }
 
 void TableHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
@@ -83,12 +90,17 @@ void TableHeader::paintSection(QPainter* painter, const QRect& rect, int logical
   painter->setPen(palette().mid().color());
   painter->drawLine(rect.topRight(), rect.bottomRight());
   painter->drawLine(rect.bottomLeft(), rect.bottomRight());
+  const QString number = QString::number(logicalIndex + 1);
+  if (orientation() == Qt::Vertical) {
+    painter->setPen(Qt::black);
+    painter->drawText(rect.x() + 10, rect.y() + 2 + painter->fontMetrics().ascent(), number);
+    painter->restore();
+    return;
+  }
   painter->setFont(TableHeaderFont(6));
   painter->setPen(QColor(0x00, 0x80, 0x00));
-  const QString number = QString::number(logicalIndex + 1);
   painter->drawText(rect.x() + 2, rect.y() + 2 + painter->fontMetrics().ascent(), number);
-  const QFont nameFont = TableHeaderFont(10);
-  painter->setFont(nameFont);
+  painter->setFont(TableHeaderFont(10));
   painter->setPen(Qt::black);
   const QString name = model() ? model()->headerData(logicalIndex, Qt::Horizontal).toString() : QString();
   const int x = std::max((rect.width() - painter->fontMetrics().horizontalAdvance(name)) / 2, 1);
@@ -98,35 +110,11 @@ void TableHeader::paintSection(QPainter* painter, const QRect& rect, int logical
 
 // A click in the header row beeps and does nothing else.
 void TableHeader::mousePressEvent(QMouseEvent* event) {
-  BeepWarning();
+  if (orientation() == Qt::Horizontal) BeepWarning();
   event->accept();
 }
 void TableHeader::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
 void TableHeader::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
-
-RunNumberHeader::RunNumberHeader(QWidget* parent) : QHeaderView(Qt::Vertical, parent) {
-  setSectionsClickable(false);
-  setHighlightSections(false);
-  setSectionResizeMode(QHeaderView::Fixed);
-  setMinimumSectionSize(kDefaultRowHeight);
-  setDefaultSectionSize(kDefaultRowHeight);
-  setFixedWidth(kRunColumnWidth);
-}
-
-void RunNumberHeader::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
-  painter->save();
-  painter->fillRect(rect, palette().button());
-  painter->setPen(palette().mid().color());
-  painter->drawLine(rect.topRight(), rect.bottomRight());
-  painter->drawLine(rect.bottomLeft(), rect.bottomRight());
-  painter->setPen(Qt::black);
-  painter->drawText(rect.x() + 10, rect.y() + 2 + painter->fontMetrics().ascent(), QString::number(logicalIndex + 1));
-  painter->restore();
-}
-
-void RunNumberHeader::mousePressEvent(QMouseEvent* event) { event->accept(); }
-void RunNumberHeader::mouseReleaseEvent(QMouseEvent* event) { event->accept(); }
-void RunNumberHeader::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
 
 QWidget* TableCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const {
   auto* edit = new QLineEdit(parent);
@@ -166,8 +154,8 @@ void TableCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
 }
 
 TableGridView::TableGridView(QWidget* parent) : QTableView(parent) {
-  setHorizontalHeader(new TableHeader(this));
-  setVerticalHeader(new RunNumberHeader(this));
+  setHorizontalHeader(new TableHeader(Qt::Horizontal, this));
+  setVerticalHeader(new TableHeader(Qt::Vertical, this));
   setItemDelegate(new TableCellDelegate(this));
   setCornerButtonEnabled(false);
   setFrameShape(QFrame::NoFrame);

@@ -34,27 +34,14 @@ class TableGridModel final : public QAbstractTableModel {
   TableModel& table_;
 };
 
-// The header row: the column number small and green, the variable name
-// centred below it. A click beeps and selects nothing.
+// The header row (horizontal): the column number small and green, the
+// variable name centred below it; a click beeps. Column 0 (vertical): the
+// run numbers. Neither selects anything.
 class TableHeader final : public QHeaderView {
   Q_OBJECT
 
  public:
-  explicit TableHeader(QWidget* parent = nullptr);
-
- protected:
-  void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-};
-
-// Column 0: the run numbers, which select nothing.
-class RunNumberHeader final : public QHeaderView {
-  Q_OBJECT
-
- public:
-  explicit RunNumberHeader(QWidget* parent = nullptr);
+  TableHeader(Qt::Orientation orientation, QWidget* parent = nullptr);
 
  protected:
   void paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const override;
