@@ -39,7 +39,7 @@ case $name in
     for f in "$top"/examples/demo/Output_*.rtf "$top"/tests/fixtures/rtf/*.rtf; do
       [ -f "$f" ] && { printf '1.5 -2 3E2 20 %s\0' "$(basename "$f")"; cat "$f"; } > "$corpus/$(echo "$f" | md5sum | cut -c1-12)"; done ;;
   table_fuzz)
-    add "$top"/tests/fixtures/tables/*/*.TBL "$top"/tests/fixtures/tables/broken/* ;;
+    add "$top"/tests/fixtures/tables/*/*.TBL "$top"/examples/demo/*.TBL ;;
   rundeck_fuzz)
     add "$top"/tests/fixtures/rundecks/*.dck ;;
   deck_fuzz|writeback_fuzz)
