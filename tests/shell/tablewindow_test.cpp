@@ -121,6 +121,20 @@ TEST_F(TableWindowTest, AnotherTableReplacesTheOpenOneAfterItsQuestion) {
   EXPECT_EQ(Children().size(), 1);
 }
 
+TEST_F(TableWindowTest, OpeningADeckAsksAChangedTableAndCancelKeepsEverything) {
+  const QString path = PutTable(QStringLiteral("SYS1.TBL"));
+  form_->ReadaFile(path);
+  QPointer<TTableForm> table = Table();
+  ASSERT_TRUE(table);
+  table->Table().Changed = true;
+  ui_.answer(ModalResult::Cancel);
+  form_->ReadaFile(folder_ + QStringLiteral("/SYS1.PZD"));
+  EXPECT_EQ(ui_.texts().last(), path + QStringLiteral(" has been changed.  Save it?"));
+  ASSERT_TRUE(table);
+  EXPECT_EQ(Children().size(), 1);
+  EXPECT_TRUE(table->Table().Changed);
+}
+
 TEST_F(TableWindowTest, FileSaveWritesTheTableUnderItsOwnNameWhenChanged) {
   const QString path = PutTable(QStringLiteral("COPY.TBL"));
   form_->ReadaFile(path);
