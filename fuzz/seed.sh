@@ -40,6 +40,8 @@ case $name in
       [ -f "$f" ] && { printf '1.5 -2 3E2 20 %s\0' "$(basename "$f")"; cat "$f"; } > "$corpus/$(echo "$f" | md5sum | cut -c1-12)"; done ;;
   projectindex_fuzz)
     add "$top"/tests/fixtures/index/*.idx "$top"/examples/demo/*.idx ;;
+  table_fuzz)
+    add "$top"/tests/fixtures/tables/*/*.TBL "$top"/examples/demo/*.TBL ;;
   rundeck_fuzz)
     add "$top"/tests/fixtures/rundecks/*.dck ;;
   deck_fuzz|writeback_fuzz)

@@ -29,6 +29,7 @@ bool KindPrints(int kind) {
     case KindOutputViewer:
     case KindOtherText:
     case KindDiagram:
+    case KindTable:
       return true;
     default:
       return false;

@@ -102,7 +102,10 @@ TEST_F(OutputWindowsTest, PlotDataAndTableByTheFileNamesFirstDot) {
   EXPECT_EQ(form_->PltFileName, plot);
   EXPECT_EQ(Kinds(), std::vector<int>{KindListing});
   QStringList opened;
-  form_->OpenTableWindow = [&opened](const QString& file) { opened << file; };
+  form_->OpenTableWindow = [&opened](const QString& file) {
+    opened << file;
+    return true;
+  };
   Docs().GetTBLFile(deck, true);
   EXPECT_FALSE(ItemEnabled(Item("Table1")));
   EXPECT_TRUE(opened.isEmpty());

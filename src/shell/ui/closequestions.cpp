@@ -9,6 +9,7 @@
 #include "shell/opendispatch.h"
 #include "shell/ui/editform.h"
 #include "shell/ui/windowhelpers.h"
+#include "tables/ui/tableform.h"
 
 namespace pm {
 
@@ -51,6 +52,7 @@ bool AskChildToClose(QMdiSubWindow* child) {
   QWidget* widget = child->widget();
   if (auto* editor = qobject_cast<TEditForm*>(widget)) return editor->FormCloseQuery();
   if (auto* form = qobject_cast<TPlenzoForm*>(widget)) return form->FormCloseQuery();
+  if (auto* table = qobject_cast<TTableForm*>(widget)) return table->FormCloseQuery();
   // A document window of another class asks in its own close handler, and
   // is closed by it.
   if (IsDocumentKind(KindOfChild(child))) return CloseChildNow(child, false);
@@ -66,6 +68,8 @@ bool CloseChildNow(QMdiSubWindow* child, bool asked) {
     closed = editor->CloseAnswered();
   } else if (auto* form = qobject_cast<TPlenzoForm*>(widget); form && asked) {
     closed = form->CloseAnswered();
+  } else if (auto* table = qobject_cast<TTableForm*>(widget); table && asked) {
+    closed = table->CloseAnswered();
   } else if (IsDocumentKind(KindOfChild(child)) && !asked) {
     closed = child->close();
   }

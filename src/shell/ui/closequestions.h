@@ -38,8 +38,8 @@ bool ClosingByCommand();
 // Windows whose content the user may have changed.
 bool IsDocumentChild(const QMdiSubWindow* child);
 
-// A document window's close query: a text editor or form window asks to
-// save its changes; other windows have nothing to lose.
+// A document window's close query: a text editor, form or table window
+// asks to save its changes; other windows have nothing to lose.
 bool AskChildToClose(QMdiSubWindow* child);
 
 // Closes a child and deletes it at once. A window asked by this command is

@@ -14,6 +14,7 @@
 #include "common/filenames.h"
 #include "common/globals.h"
 #include "common/lib1.h"
+#include "platform/pathresolver.h"
 #include "shell/filedialogs.h"
 #include "shell/menutable.h"
 #include "shell/opendispatch.h"
@@ -23,6 +24,8 @@
 #include "shell/ui/ostrelform.h"
 #include "shell/ui/viewform.h"
 #include "shell/ui/windowhelpers.h"
+#include "tables/tablefile.h"
+#include "tables/ui/tableform.h"
 
 namespace pm {
 
@@ -215,15 +218,56 @@ void DocumentCommands::GetPLTFile(const QString& deck, bool show) {
 }
 
 void DocumentCommands::GetTBLFile(const QString& deck, bool show) {
-  DisposeQuorvelWindows(KindTable);
-  const QString name = ChangeExt(deck, QStringLiteral(".TBL"));
+  const bool given = show && ExtensionKey(deck) == QLatin1String(".TBL");
+  const QString name = given ? deck : ChangeExt(deck, QStringLiteral(".TBL"));
+  if (!show || !FileExistsUnquoted(name)) DisposeQuorvelWindows(KindTable);
   if (!FileExistsUnquoted(name)) {
     SetOutputItem("Table1", QStringLiteral("Table"), QString());
     return;
   }
-  // The table window comes with the table's own subsystem.
-  if (show && main_.OpenTableWindow) main_.OpenTableWindow(name);
+  // A refused table file leaves the open table and its item as they were.
+  if (show && main_.OpenTableWindow && !main_.OpenTableWindow(name)) return;
   SetOutputItem("Table1", QStringLiteral("Table"), name);
+}
+
+bool DocumentCommands::OpenTableFile(const QString& file) {
+  TableModel table;
+  QString message;
+  if (!ReadTableFile(file, &table, &message)) {
+    ShowMessageKind(message, 0, true);
+    return false;
+  }
+  DisposeQuorvelWindows(KindTable);
+  // A table that chose to stay open (Cancel) keeps its place.
+  if (main_.TableForm) return false;
+  table.TableFileName = file;
+  const TableDeck deck = ReadTableDeck(table);
+  if (!deck.found) ShowMessageKind(deck.message, 1, true);
+  table.Changed = false;
+  const QSize area = main_.MdiArea()->viewport()->size();
+  const QSize client = TTableForm::RestoredClientSize(table, area);
+  auto* window = new TTableForm(std::move(table));
+  window->resize(client);
+  ShowTableWindow(window);
+  return true;
+}
+
+void DocumentCommands::ShowTableWindow(TTableForm* window) {
+  const QList<QMdiSubWindow*> before = main_.MdiArea()->subWindowList(QMdiArea::CreationOrder);
+  const QSize client = window->size();
+  QMdiSubWindow* sub = AddChild(window);
+  QPoint at(10, 20);
+  if (!before.isEmpty()) at = before.first()->pos() + QPoint(24, 24);
+  sub->move(at);
+  sub->show();
+  // The window stays inside the main window, its frame counted.
+  const QMargins frame = sub->contentsMargins();
+  const QSize area = main_.MdiArea()->viewport()->size();
+  const QSize room(area.width() - at.x() - frame.left() - frame.right(),
+                   area.height() - at.y() - frame.top() - frame.bottom());
+  window->FormResize(client.boundedTo(room).expandedTo(QSize(100, 100)));
+  main_.TableForm = window;
+  SetOutputItem("Table1", QStringLiteral("Table"), window->Table().TableFileName);
 }
 
 void DocumentCommands::GetOUTFile(const QString&) const {}

@@ -16,6 +16,7 @@ namespace pm {
 class TEditForm;
 class TOSTRELFORM;
 class TPlenzoForm;
+class TTableForm;
 class TViewForm;
 
 // How files become child windows of the main window and how File/Save and
@@ -64,6 +65,9 @@ class DocumentCommands final : public QObject {
   void GetLSTFile(const QString& deck, bool show);
   void GetLOGFile(const QString& deck, bool show);
   void GetPLTFile(const QString& deck, bool show);
+  // With show, a ".TBL" path is the table itself (any other path names
+  // its table by the first "."); the table replaces the open one only
+  // when its file was accepted. Without show the old table goes first.
   void GetTBLFile(const QString& deck, bool show);
   void GetOUTFile(const QString& deck) const;
 
@@ -76,6 +80,14 @@ class DocumentCommands final : public QObject {
   int ExitStatus() const { return exitStatus_; }
   // Ends the event loop with a status; tests replace it.
   std::function<void(int status)> Quit;
+
+  // Reads and checks a table file whole; a refused file shows its message
+  // and changes nothing. An accepted one replaces the open table (asked by
+  // the caller), reads its deck's constants and shows its window.
+  bool OpenTableFile(const QString& file);
+  // The one way a table window enters the main window: placed beside the
+  // first child, fitted, shown, held by TableForm, named by Windows/Table.
+  void ShowTableWindow(TTableForm* window);
 
   // Windows/Input: the input window to the front, or opened again.
   void ShowInput();

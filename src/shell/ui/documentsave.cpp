@@ -17,6 +17,7 @@
 #include "shell/ui/editform.h"
 #include "shell/ui/ostrelform.h"
 #include "shell/ui/windowhelpers.h"
+#include "tables/ui/tableform.h"
 
 namespace pm {
 
@@ -28,6 +29,9 @@ TEditForm* EditorOf(QMdiSubWindow* child) {
 TPlenzoForm* FormOf(QMdiSubWindow* child) {
   return child ? qobject_cast<TPlenzoForm*>(child->widget()) : nullptr;
 }
+TTableForm* TableOf(QMdiSubWindow* child) {
+  return child ? qobject_cast<TTableForm*>(child->widget()) : nullptr;
+}
 
 // The kinds a text editor takes: an engine deck, or any other text file.
 bool IsEditorKind(int kind) { return kind == KindTextEditor || kind == KindOtherText; }
@@ -37,6 +41,21 @@ void SetDeckName(TPlenzoForm* form, const QString& name) {
   form->Model().FileName = name;
   form->setWindowTitle(name);
   form->setWindowFilePath(name);
+}
+
+// A window writes the file its name resolves to: the file made first under
+// the name given keeps a case variant of another file from taking its
+// place. Gives the file when it was made here, to remove after a failure.
+QString MakeNewFile(const QString& name) {
+  const QString path = ResolveNewFileName(name);
+  return !QFileInfo::exists(path) && WriteFileAtomic(path, QByteArray()) == 0 ? path : QString();
+}
+
+bool SaveTableAs(TTableForm* table, const QString& name) {
+  const QString made = MakeNewFile(name);
+  if (table->SaveTable(name)) return true;
+  if (!made.isEmpty()) RemoveFile(made);
+  return false;
 }
 
 }  // namespace
@@ -98,16 +117,12 @@ bool DocumentCommands::SaveFormSourceAs(TPlenzoForm* form, const QString& name) 
 }
 
 bool DocumentCommands::SaveEditorAs(TEditForm* editor, const QString& name) {
-  // The editor writes the file its name resolves to: the file made first
-  // under the name given keeps a case variant of another file from taking
-  // its place.
-  const QString path = ResolveNewFileName(name);
-  const bool made = !QFileInfo::exists(path) && WriteFileAtomic(path, QByteArray()) == 0;
+  const QString made = MakeNewFile(name);
   const QString old = editor->FileName();
   editor->SetFileName(name);
   if (editor->Save() != 0) {
     editor->SetFileName(old);
-    if (made) RemoveFile(path);
+    if (!made.isEmpty()) RemoveFile(made);
     return false;
   }
   return true;
@@ -137,9 +152,12 @@ void DocumentCommands::Save1Click() {
       } else {
         SaveFormSource(form, form->FileName());
       }
+    } else if (kind == KindTable) {
+      // The table's own name, and only when it changed.
+      TTableForm* table = TableOf(child);
+      if (table && table->Table().Changed) table->SaveTable(table->Table().TableFileName);
     }
-    // Plots (4000) and the table (5000) save through their own windows,
-    // which come with their Parts.
+    // Plots (4000) save through their own windows, which come with their Parts.
   }
   main_.UpdateMenu();
 }
@@ -183,8 +201,8 @@ void DocumentCommands::Saveas1Click() {
     start = form->FileName();
   } else if (kind == KindPlot) {
     start = main_.PltFileName;
-  } else if (kind == KindTable) {
-    start = child->windowTitle();
+  } else if (kind == KindTable && TableOf(child)) {
+    start = TableOf(child)->Table().TableFileName;
   } else if (kind == KindDiagram && diagram) {
     start = diagram->FileName();
   }
@@ -225,8 +243,11 @@ void DocumentCommands::Saveas1Click() {
     const QString target = StripQuotes(name);
     if (const int err = WriteFileAtomic(ResolvePath(target), diagram->Bytes()); err != 0)
       ShowMessageKind(WriteErrorMessage(err, target), 0, true);
+  } else if (TTableForm* table = TableOf(child); table && kind == KindTable) {
+    // Written under the name as typed; the window then goes by it.
+    if (SaveTableAs(table, name)) SetOutputItem("Table1", QStringLiteral("Table"), name);
   }
-  // Plots and the table save through their own windows.
+  // Plots save through their own windows.
   main_.UpdateMenu();
 }
 

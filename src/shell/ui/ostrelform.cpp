@@ -12,6 +12,7 @@
 #include "shell/runprogram.h"
 #include "shell/startup.h"
 #include "shell/ui/closequestions.h"
+#include "shell/ui/documents.h"
 #include "shell/ui/menustate.h"
 #include "shell/ui/resultswindow.h"
 #include "shell/ui/windowhelpers.h"
@@ -44,6 +45,7 @@ TOSTRELFORM::TOSTRELFORM(QWidget* parent) : QMainWindow(parent), mdiArea_(new QM
   BuildMenus();
   ConvertUnits = ConvertFormWindowUnits;
   ShowResultsReport = [this] { pm::ShowResultsReport(*this); };
+  OpenTableWindow = [this](const QString& file) { return Documents().OpenTableFile(file); };
   FormCreate();
 }
 

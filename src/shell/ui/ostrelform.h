@@ -21,6 +21,7 @@ class QMenu;
 namespace pm {
 
 class DocumentCommands;
+class TTableForm;
 class TAboutBox;
 class TCompiling;
 class TPrintDlg;
@@ -148,6 +149,8 @@ class TOSTRELFORM final : public QMainWindow {
   // State of the main window.
   QPointer<QMdiSubWindow> ActiveChild;
   QPointer<QWidget> ResultsViewer;
+  // The one table window; none when no table is open.
+  QPointer<TTableForm> TableForm;
   // The last single run or optimization: its run deck by absolute path,
   // the folder that was current when it began, and which of the two it was.
   QString RunTarget;
@@ -183,9 +186,9 @@ class TOSTRELFORM final : public QMainWindow {
   // The results report of RunTarget, shown by Windows/Results and at the end
   // of a single run; the report fills it. Empty: nothing is shown.
   std::function<void()> ShowResultsReport;
-  // The table window of a table file (Windows/Table, opening a ".TBL");
-  // the table's subsystem fills it. Empty: only the Windows item is set.
-  std::function<void(const QString& file)> OpenTableWindow;
+  // The table window of a table file (Windows/Table, opening a ".TBL"):
+  // true when a window opened. Empty: only the Windows item is set.
+  std::function<bool(const QString& file)> OpenTableWindow;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

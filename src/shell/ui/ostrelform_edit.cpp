@@ -9,6 +9,7 @@
 #include "shell/ui/editform.h"
 #include "shell/ui/viewform.h"
 #include "shell/ui/windowhelpers.h"
+#include "tables/ui/tableform.h"
 
 namespace pm {
 
@@ -27,6 +28,12 @@ TEditForm* ActiveEditor(const TOSTRELFORM& main) {
 TPlenzoForm* ActiveSource(const TOSTRELFORM& main) {
   if (ActiveKind(main) != KindFormSource) return nullptr;
   return qobject_cast<TPlenzoForm*>(main.ActiveChild->widget());
+}
+
+// The active child when it is the table window (5000).
+TTableForm* ActiveTable(const TOSTRELFORM& main) {
+  if (ActiveKind(main) != KindTable) return nullptr;
+  return qobject_cast<TTableForm*>(main.ActiveChild->widget());
 }
 
 // The active child when it is a read-only viewer (listings, logs, output
@@ -48,18 +55,24 @@ void TOSTRELFORM::Cut1Click() {
   if (!ActiveChild) return;
   if (TEditForm* editor = ActiveEditor(*this)) editor->Cut1Click();
   if (TPlenzoForm* source = ActiveSource(*this)) source->Cut1Click();
+  if (TTableForm* table = ActiveTable(*this)) {
+    table->CopytoClip();
+    table->Clear();
+  }
   UpdateMenu();
 }
 
 void TOSTRELFORM::Copy1Click() {
   if (TEditForm* editor = ActiveEditor(*this)) editor->Copy1Click();
   if (TPlenzoForm* source = ActiveSource(*this)) source->Copy1Click();
+  if (TTableForm* table = ActiveTable(*this)) table->CopytoClip();
 }
 
 void TOSTRELFORM::Paste1Click() {
   if (!ActiveChild) return;
   if (TEditForm* editor = ActiveEditor(*this)) editor->Paste1Click();
   if (TPlenzoForm* source = ActiveSource(*this)) source->Paste1Click();
+  if (TTableForm* table = ActiveTable(*this)) table->Paste();
   UpdateMenu();
 }
 

@@ -12,6 +12,7 @@
 #include "shell/ui/viewform.h"
 #include "shell/ui/waitcursor.h"
 #include "shell/ui/windowhelpers.h"
+#include "tables/ui/tableform.h"
 
 #include <QCoreApplication>
 #include <QMdiSubWindow>
@@ -50,6 +51,10 @@ void PrintOne(QMdiSubWindow* child, bool last) {
       if (auto* form = qobject_cast<TPlenzoForm*>(window)) form->SourcePrint();
       CheckPageBreak(gap);
       if (!last) NewPlainPage();
+      break;
+    case KindTable:
+      if (auto* table = qobject_cast<TTableForm*>(window)) table->Print();
+      CheckPageBreak(gap);
       break;
     case KindDiagram:
       if (auto* diagram = qobject_cast<TDiagramForm*>(window)) diagram->Print();
