@@ -155,11 +155,13 @@ void DocumentBuilder::LeaveTable() {
   format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
   format.setCellSpacing(0);
   format.setBorderCollapse(true);
-  format.setCellPadding(Pixels(60));
+  // Qt scales a table's widths to the paint device itself, as it does tab
+  // stops: they are given at 96 per inch.
+  format.setCellPadding(60 / 15.0);
   QList<QTextLength> widths;
   int left = 0;
   for (const int x : first.cellx) {
-    widths.append(QTextLength(QTextLength::FixedLength, Pixels(std::max(x - left, 15))));
+    widths.append(QTextLength(QTextLength::FixedLength, std::max(x - left, 15) / 15.0));
     left = std::max(left, x);
   }
   while (!widths.isEmpty() && static_cast<size_t>(widths.size()) < columns) widths.append(widths.constLast());

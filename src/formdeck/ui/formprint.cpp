@@ -152,6 +152,7 @@ class FormPrinter {
       }
     }
     x = std::max(x, s_.PrintLeft);
+    DrawOnPage();
     const int y = s_.CurrentY;
     if (which == -2) {
       const int r = Round(5 * scale_);
@@ -164,19 +165,18 @@ class FormPrinter {
     } else {
       DrawTextAt(p_, x, y, text);
     }
-    MarkDrawn();
   }
 
   void PrintBoxedValue(const QString& text, int left) {
     const int x = s_.PrintLeft + Round(left * scale_);
     const int y = s_.CurrentY;
+    DrawOnPage();
     DrawTextAt(p_, x, y, text);
     p_.save();
     p_.setPen(QPen(Qt::black, 0));
     p_.setBrush(Qt::NoBrush);
     p_.drawRect(QRect(QPoint(x - widthOf8_, y), QPoint(x + Width(text) + widthOf8_, y + Height())));
     p_.restore();
-    MarkDrawn();
   }
 
   void DrawSquare(int x, int y, int r, bool crossed) {
@@ -219,13 +219,13 @@ class FormPrinter {
     const int left = s_.PrintLeft + Round((s_.PageWidth - (3 * s_.PrintLeft) / 2 - size.width()) / 2.0);
     const int bottom = s_.CurrentY - s_.PrintLineHeight;
     const QRect target(left, bottom - size.height(), size.width(), size.height());
+    DrawOnPage();
     p_.save();
     p_.fillRect(target, Qt::white);
     p_.setCompositionMode(QPainter::CompositionMode_Source);
     p_.setRenderHint(QPainter::SmoothPixmapTransform);
     p_.drawImage(target, picture);
     p_.restore();
-    MarkDrawn();
   }
 
   PrintState& s_;
