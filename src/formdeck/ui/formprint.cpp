@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace pm {
 
@@ -60,6 +61,7 @@ class FormPrinter {
   }
 
   void Element(TFormElement& e) {
+    labelEnd_ = std::numeric_limits<int>::min();
     switch (e.kind) {
       case ElementKind::TextLine:
       case ElementKind::NumericInput:
@@ -84,12 +86,12 @@ class FormPrinter {
         if (auto* file = dynamic_cast<TOpenFile*>(e.fileInput)) PrintBoxedValue(file->text(), LeftOnPage(file));
         break;
       case ElementKind::VisualGroup:
-        UseLabelFont(e, true);
+        UseCaptionFont(e);
         PrintText(0, e);
         break;
       case ElementKind::CheckBoxGroup:
       case ElementKind::RadioGroup:
-        UseLabelFont(e, true);
+        UseCaptionFont(e);
         PrintText(0, e);
         UseLabelFont(e, false);
         if (auto* box = dynamic_cast<Tmygroupbox*>(e.groupBox)) {
@@ -114,6 +116,16 @@ class FormPrinter {
     if (!e.label) return;
     QFont font = PrinterFont(e.label->font());
     if (underline) font.setUnderline(true);
+    p_.setFont(font);
+  }
+
+  // A group's caption in its box's font, bold as the style shows it on
+  // screen, and underlined.
+  void UseCaptionFont(const TFormElement& e) {
+    if (!e.groupBox) return;
+    QFont font = PrinterFont(e.groupBox->font());
+    font.setBold(true);
+    font.setUnderline(true);
     p_.setFont(font);
   }
 
@@ -164,11 +176,14 @@ class FormPrinter {
       DrawTextAt(p_, 2 * x + 2 * r + Round(2 * scale_), y, text);
     } else {
       DrawTextAt(p_, x, y, text);
+      // Printer fonts may run a little wider than the screen's: the value's
+      // box keeps a blank's width clear of its label.
+      if (which == 1) labelEnd_ = x + width + Width(QStringLiteral(" "));
     }
   }
 
   void PrintBoxedValue(const QString& text, int left) {
-    const int x = s_.PrintLeft + Round(left * scale_);
+    const int x = std::max(s_.PrintLeft + Round(left * scale_), labelEnd_ + widthOf8_);
     const int y = s_.CurrentY;
     DrawOnPage();
     DrawTextAt(p_, x, y, text);
@@ -232,6 +247,7 @@ class FormPrinter {
   QPainter& p_;
   double scale_;
   int widthOf8_ = 0;
+  int labelEnd_ = std::numeric_limits<int>::min();  // right of the element's label and a blank
 };
 
 }  // namespace
