@@ -54,6 +54,20 @@ class FormPrintTest : public test::FormTest {
     }
     return test::PdfPages(pdf);
   }
+  // A new form holding only a blue picture of the size given.
+  void FormOfOnePicture(QSize size) {
+    form = std::make_unique<TPlenzoForm>(&host);
+    form->ClearTabs();
+    form->AddTab(QStringLiteral("Main"));
+    TFormElement* e = form->Model().Elements.Create(0, form->Model().Slots.tabs);
+    e->kind = ElementKind::Picture;
+    form->Model().Elements.LinkOnPage(e, nullptr);
+    auto* image = new TmyImage(form->Page(0)->Content());
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    image->SetPicture(picture);
+    e->image = image;
+  }
   // The words in this order in the text, each after the one before.
   static void ExpectInOrder(const QString& text, const QStringList& words) {
     qsizetype at = 0;
@@ -174,17 +188,7 @@ TEST_F(FormPrintTest, PicturesAreCentredUnstretchedAndShrunkToFitThePage) {
   // 200 x 100 at a scale of 300 / 96; 4000 x 1000 is wider than the page
   // less one and a half left margins (2325) and keeps its shape.
   for (const Case& c : {Case{{200, 100}, {625, 313}}, Case{{4000, 1000}, {2325, 581}}}) {
-    form = std::make_unique<TPlenzoForm>(&host);
-    form->ClearTabs();
-    form->AddTab(QStringLiteral("Main"));
-    TFormElement* e = form->Model().Elements.Create(0, form->Model().Slots.tabs);
-    e->kind = ElementKind::Picture;
-    form->Model().Elements.LinkOnPage(e, nullptr);
-    auto* image = new TmyImage(form->Page(0)->Content());
-    QImage picture(c.picture, QImage::Format_RGB32);
-    picture.fill(Qt::blue);
-    image->SetPicture(picture);
-    e->image = image;
+    FormOfOnePicture(c.picture);
     const QStringList pages = PrintForm();
     ASSERT_EQ(pages.size(), 1);
     const QRect box = BlueBox(dir_.filePath(QStringLiteral("form.pdf")), dir_.filePath(QStringLiteral("page")));
@@ -278,17 +282,7 @@ TEST_F(FormPrintTest, ChoiceGroupCaptionsPrintBold) {
 // A picture as tall as a page goes to the next page; the gap after the form
 // makes no third page holding only its header.
 TEST_F(FormPrintTest, ATallPictureLeavesNoPageWithOnlyAHeader) {
-  form = std::make_unique<TPlenzoForm>(&host);
-  form->ClearTabs();
-  form->AddTab(QStringLiteral("Main"));
-  TFormElement* e = form->Model().Elements.Create(0, form->Model().Slots.tabs);
-  e->kind = ElementKind::Picture;
-  form->Model().Elements.LinkOnPage(e, nullptr);
-  auto* image = new TmyImage(form->Page(0)->Content());
-  QImage picture(QSize(800, 3000), QImage::Format_RGB32);
-  picture.fill(Qt::blue);
-  image->SetPicture(picture);
-  e->image = image;
+  FormOfOnePicture(QSize(800, 3000));
   const QStringList pages = PrintForm(600, 2);
   ASSERT_EQ(pages.size(), 2);
   EXPECT_TRUE(pages[1].contains(QStringLiteral("Page 2")));
