@@ -36,17 +36,17 @@ bool ParseFortranReal(const std::string& text, double* value) {
     ++i;
   }
   std::size_t digits = 0;
-  // The power of ten of the first digit that is not zero, before the exponent.
-  long lead = 0;
+  // The power of ten of the first digit that is not zero, before the
+  // exponent: it tells an underflow from an overflow.
   bool nonZero = false;
-  long place = 0;
+  long wholeDigits = 0;
   while (i < n && isDigit(text[i])) {
-    if (!nonZero && text[i] != '0') nonZero = true;
-    if (nonZero) ++place;
+    if (text[i] != '0') nonZero = true;
+    if (nonZero) ++wholeDigits;
     plain += text[i++];
     ++digits;
   }
-  lead = place - 1;
+  long lead = wholeDigits - 1;
   if (i < n && text[i] == '.') {
     plain += text[i++];
     long fraction = 0;
