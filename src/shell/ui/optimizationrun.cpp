@@ -84,7 +84,8 @@ void TOSTRELFORM::ExecuteCommand1Click() {
   if (!RunProcessOK(QStringLiteral("Optavin.exe"), Runs, &optavin, errorFile) || !optavin.ended) return;
   const QByteArray errorOutput = errors.isOpen() ? errors.readAll() : QByteArray();
   // It still reaches the console Pelmark was started from.
-  if (!errorOutput.isEmpty()) std::fwrite(errorOutput.constData(), 1, static_cast<std::size_t>(errorOutput.size()), stderr);
+  if (!errorOutput.isEmpty())
+    std::fwrite(errorOutput.constData(), 1, static_cast<std::size_t>(errorOutput.size()), stderr);
   if (optavin.exitCode != 0 || optavin.signal != 0) {
     ShowMessageKind(OptavinFailureMessage(optavin.exitCode, optavin.signal, errorOutput), 0, true);
     return;
