@@ -1,5 +1,5 @@
-// The demo's results report printed to PDF: every value it shows is on the
-// page, tables wider than the page included.
+// Rich text on paper: the demo's results report printed to PDF keeps every
+// value it shows, and tables wider than the page are narrowed to it.
 #include <gtest/gtest.h>
 
 #include <QAbstractTextDocumentLayout>
