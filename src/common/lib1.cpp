@@ -3,6 +3,7 @@
 #include "platform/pathresolver.h"
 
 #include <QGuiApplication>
+#include <cstring>
 
 namespace pm {
 
@@ -55,6 +56,11 @@ QString ErrorNumberText(int code) { return QStringLiteral("Error #") + IntToShor
 QString WriteErrorMessage(int code, const QString& path) {
   return QStringLiteral("Error ") + IntToShortText(code, 255) +
          QStringLiteral(" was encountered while trying to write file ") + path;
+}
+
+QString SaveErrorMessage(int code, const QString& path) {
+  return ErrorNumberText(code) + QLatin1Char('\n') + path + QStringLiteral(": ") +
+         QString::fromLocal8Bit(std::strerror(code));
 }
 
 QString OpenErrorMessage(int code, const QString& path) {

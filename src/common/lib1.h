@@ -37,6 +37,9 @@ void BeepWarning();
 QString ErrorNumberText(int code);       // "Error #103"
 // "Error <code> was encountered while trying to write file <path>"
 QString WriteErrorMessage(int code, const QString& path);
+// "Error #<code>", then on a second line the file and the system's reason:
+// "<path>: Permission denied".
+QString SaveErrorMessage(int code, const QString& path);
 // "Error <code> was encountered while trying to open file <path>"
 QString OpenErrorMessage(int code, const QString& path);
 // A text that cannot be saved: line (from 1) holds a character that has no

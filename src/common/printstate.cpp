@@ -73,6 +73,7 @@ void BeginPrintJob(QPainter* painter, QPagedPaintDevice* device, const QString& 
   s.PrintLineHeight = h + 1;
   s.CurrentY = s.PrintMargin / 4 + 3 * h + 3;
   s.PageEmpty = true;
+  s.PendingPage = PrintState::Pending::None;
 }
 
 void EndPrintJob() {
@@ -81,16 +82,13 @@ void EndPrintJob() {
   s.Printing = false;
   s.Canvas = nullptr;
   s.Device = nullptr;
+  s.PendingPage = PrintState::Pending::None;
 }
 
 void NewHeaderPage() {
   PrintState& s = PS();
   if (!s.Printing || !s.Device) return;
-  s.Device->newPage();
-  ++s.PageNumber;
-  s.Canvas->setClipRect(0, 0, s.PageWidth, s.PageHeight);
-  DrawHeader(QStringLiteral("Page ") + QString::number(s.PageNumber), 10);
-  s.PageEmpty = true;
+  s.PendingPage = PrintState::Pending::HeaderPage;
 }
 
 void CheckPageBreak(int h) {
@@ -104,12 +102,10 @@ void CheckPageBreak(int h) {
 
 void NewPlainPage() {
   PrintState& s = PS();
-  if (!s.Printing || !s.Device || s.PageEmpty) return;
-  s.Device->newPage();
-  ++s.PageNumber;
-  s.Canvas->setClipRect(0, 0, s.PageWidth, s.PageHeight);
+  // A page already decided stays the next one: it would hold nothing else.
+  if (!s.Printing || !s.Device || s.PageEmpty || s.PendingPage != PrintState::Pending::None) return;
+  s.PendingPage = PrintState::Pending::PlainPage;
   s.CurrentY = s.PrintMargin;
-  s.PageEmpty = true;
 }
 
 void ForcePageBreak() {
@@ -118,7 +114,18 @@ void ForcePageBreak() {
   CheckPageBreak(s.PrintLineHeight);
 }
 
-void MarkDrawn() { PS().PageEmpty = false; }
+void DrawOnPage() {
+  PrintState& s = PS();
+  if (s.Printing && s.Device && s.PendingPage != PrintState::Pending::None) {
+    const bool header = s.PendingPage == PrintState::Pending::HeaderPage;
+    s.PendingPage = PrintState::Pending::None;
+    s.Device->newPage();
+    ++s.PageNumber;
+    s.Canvas->setClipRect(0, 0, s.PageWidth, s.PageHeight);
+    if (header) DrawHeader(QStringLiteral("Page ") + QString::number(s.PageNumber), 10);
+  }
+  s.PageEmpty = false;
+}
 
 void DrawTextAt(QPainter& painter, int x, int y, const QString& text) {
   painter.drawText(QPoint(x, y + painter.fontMetrics().ascent()), text);

@@ -25,6 +25,10 @@ struct PrintState {
   // Nothing has been drawn on the page since it began (header aside), so a
   // plain new page there would stay blank.
   bool PageEmpty = true;
+  // A new page that was decided but begins only when something is drawn on
+  // it, so that no page holds only its header.
+  enum class Pending { None, HeaderPage, PlainPage };
+  Pending PendingPage = Pending::None;
 };
 
 PrintState& PS();
@@ -44,18 +48,21 @@ void BeginPrintJob(QPainter* painter, QPagedPaintDevice* device, const QString& 
 // Printing := false; the state keeps its values.
 void EndPrintJob();
 
-// Advances CurrentY by h and, past the page, starts a new page with its
+// Advances CurrentY by h and, past the page, goes on to a new page with its
 // header; CurrentY := h + PrintMargin there.
 void CheckPageBreak(int h);
-// A new page with the further-page header; CurrentY is left to the caller.
+// Goes on to a new page with the further-page header; CurrentY is left to
+// the caller.
 void NewHeaderPage();
-// A new page without header, at CurrentY := PrintMargin; skipped when the
-// current page holds nothing yet.
+// Goes on to a new page without header, at CurrentY := PrintMargin; skipped
+// when the current page holds nothing yet.
 void NewPlainPage();
 // Ends the page at once: the next page has its header.
 void ForcePageBreak();
-// Print routines call this when they draw, so the page counts as used.
-void MarkDrawn();
+// Print routines call this just before they draw: a new page that was
+// decided begins here (with its header), and the page counts as used. A
+// page is only ever begun by something drawn on it.
+void DrawOnPage();
 
 // Draws text with its top-left corner at (x, y) in the canvas font.
 void DrawTextAt(QPainter& painter, int x, int y, const QString& text);

@@ -16,8 +16,9 @@ bool endsBare(char c) { return isBlank(c) || c == ',' || c == '/'; }
 
 bool ParseInteger(const std::string& text, int* value) {
   std::string_view s(text);
-  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-  if (s.empty() || s.front() == '+') return false;
+  const bool plus = !s.empty() && s.front() == '+';
+  if (plus) s.remove_prefix(1);
+  if (s.empty() || s.front() == '+' || (plus && s.front() == '-')) return false;
   int v = 0;
   const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
   if (ec != std::errc() || end != s.data() + s.size()) return false;
@@ -35,18 +36,33 @@ bool ParseFortranReal(const std::string& text, double* value) {
     ++i;
   }
   std::size_t digits = 0;
+  // The power of ten of the first digit that is not zero, before the
+  // exponent: it tells an underflow from an overflow.
+  bool nonZero = false;
+  long wholeDigits = 0;
   while (i < n && isDigit(text[i])) {
+    if (text[i] != '0') nonZero = true;
+    if (nonZero) ++wholeDigits;
     plain += text[i++];
     ++digits;
   }
+  long lead = wholeDigits - 1;
   if (i < n && text[i] == '.') {
     plain += text[i++];
+    long fraction = 0;
     while (i < n && isDigit(text[i])) {
+      --fraction;
+      if (!nonZero && text[i] != '0') {
+        nonZero = true;
+        lead = fraction;
+      }
       plain += text[i++];
       ++digits;
     }
   }
   if (digits == 0) return false;
+  long exponent = 0;
+  bool negativeExponent = false;
   if (i < n) {
     const char c = text[i];
     const bool letter = c == 'e' || c == 'E' || c == 'd' || c == 'D' || c == 'q' || c == 'Q';
@@ -54,13 +70,15 @@ bool ParseFortranReal(const std::string& text, double* value) {
     if (letter) ++i;
     plain += 'e';
     if (i < n && (text[i] == '+' || text[i] == '-')) {
-      if (text[i] == '-') plain += '-';
+      negativeExponent = text[i] == '-';
+      if (negativeExponent) plain += '-';
       ++i;
     } else if (!letter) {
       return false;
     }
     std::size_t expDigits = 0;
     while (i < n && isDigit(text[i])) {
+      if (exponent < 100000) exponent = exponent * 10 + (text[i] - '0');
       plain += text[i++];
       ++expDigits;
     }
@@ -68,7 +86,15 @@ bool ParseFortranReal(const std::string& text, double* value) {
   }
   double v = 0;
   const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), v);
-  if (ec != std::errc() || end != plain.data() + plain.size()) return false;
+  if (end != plain.data() + plain.size()) return false;
+  if (ec == std::errc::result_out_of_range) {
+    // Too small for a double reads as zero, as a Fortran run-time reads it;
+    // too large stays refused, so no infinity reaches a deck.
+    if (lead + (negativeExponent ? -exponent : exponent) >= 0) return false;
+    v = plain.front() == '-' ? -0.0 : 0.0;
+  } else if (ec != std::errc()) {
+    return false;
+  }
   *value = v;
   return true;
 }
@@ -152,18 +178,27 @@ ListReader::Token ListReader::next() {
   std::size_t k = pos_;
   while (k < s.size() && isDigit(s[k])) ++k;
   long repeat = 1;
+  bool starred = false;
   if (k > pos_ && k < s.size() && s[k] == '*') {
+    starred = true;
     repeat = 0;
     for (std::size_t d = pos_; d < k && repeat < INT_MAX; ++d) repeat = repeat * 10 + (s[d] - '0');
     pos_ = k + 1;
   }
   Token token;
-  if (repeat != 1 && (pos_ >= s.size() || endsBare(s[pos_]))) {
+  if (starred && (pos_ >= s.size() || endsBare(s[pos_]))) {
     token.kind = Token::Null;
   } else if (s[pos_] == '\'' || s[pos_] == '"') {
+    const char quote = s[pos_];
     token.kind = Token::Value;
     token.quoted = true;
     if (!readQuoted(&token.text)) return Token{};
+    const std::string& rest = records_[record_];
+    if (pos_ < rest.size() && !endsBare(rest[pos_])) {
+      // Text running on after the closing quote belongs to no value.
+      token.kind = Token::Bad;
+      token.text = quote + token.text + quote + readBare();
+    }
   } else {
     token.kind = Token::Value;
     token.text = readBare();

@@ -37,12 +37,19 @@ std::string ReadOptVars(const std::vector<std::string>& lines, OptVars* vars) {
     reader.BeginRead();
     std::string name;
     std::string separator;
+    // An empty name or "=" leaves that item as it was; the value is still read.
+    const auto going = [](ListReader::Item item) {
+      return item == ListReader::Item::Read || item == ListReader::Item::Unchanged;
+    };
     ListReader::Item item = reader.ReadText(&name);
-    if (item == ListReader::Item::Read) item = reader.ReadText(&separator);
-    if (item == ListReader::Item::Read || item == ListReader::Item::Unchanged)
-      item = reader.ReadReal(&read.VARS[static_cast<std::size_t>(i)]);
+    if (going(item)) item = reader.ReadText(&separator);
+    const bool textRead = going(item);
+    if (textRead) item = reader.ReadReal(&read.VARS[static_cast<std::size_t>(i)]);
     if (item == ListReader::Item::EndOfFile)
       return at(reader.RecordNumber()) + "the file ends before the name, \"=\" and value of " + which;
+    if (item == ListReader::Item::Bad && !textRead)
+      return at(reader.RecordNumber()) + "a name and \"=\" were expected for " + which + ", not \"" +
+             reader.BadText() + "\"";
     if (item == ListReader::Item::Bad)
       return at(reader.RecordNumber()) + "a number was expected for the value of " + which + ", not \"" +
              reader.BadText() + "\"";

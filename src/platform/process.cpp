@@ -1,5 +1,6 @@
 #include "platform/process.h"
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -148,11 +149,11 @@ ProgramCall FindCommandProgram(const QString& commandLine, const QString& progra
   return call;
 }
 
-StartResult StartProgram(const QString& commandLine, const QString& programFolder) {
-  return StartProgramCall(FindCommandProgram(commandLine, programFolder));
+StartResult StartProgram(const QString& commandLine, const QString& programFolder, const QString& errorFile) {
+  return StartProgramCall(FindCommandProgram(commandLine, programFolder), errorFile);
 }
 
-StartResult StartProgramCall(const ProgramCall& call) {
+StartResult StartProgramCall(const ProgramCall& call, const QString& errorFile) {
   ReapAbandonedPrograms();
   if (call.program.isEmpty()) return StartResult{false, ENOENT, -1};
 
@@ -176,8 +177,16 @@ StartResult StartProgramCall(const ProgramCall& call) {
   posix_spawnattr_setsigdefault(&attr, &defaults);
   posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
 
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  const QByteArray errorPath = QFile::encodeName(errorFile);
+  if (!errorPath.isEmpty())
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errorPath.constData(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0600);
+
   pid_t pid = -1;
-  const int rc = posix_spawn(&pid, argv[0], nullptr, &attr, argv.data(), environ);
+  const int rc = posix_spawn(&pid, argv[0], &actions, &attr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
   posix_spawnattr_destroy(&attr);
   if (rc != 0) return StartResult{false, rc, -1};
   return StartResult{true, 0, pid};

@@ -32,11 +32,14 @@ struct StartResult {
 };
 
 // Starts the program of a command line without a shell, in the current
-// folder, with the program's environment and stdin/stdout/stderr inherited.
-StartResult StartProgram(const QString& commandLine, const QString& programFolder);
+// folder, with the program's environment and stdin/stdout/stderr inherited
+// (stderr into errorFile when one is given).
+StartResult StartProgram(const QString& commandLine, const QString& programFolder,
+                         const QString& errorFile = QString());
 // The same for a program and arguments already apart, so no word needs
 // quoting: call.program is started as given (no lookup); empty gives ENOENT.
-StartResult StartProgramCall(const ProgramCall& call);
+// The program's stderr goes to errorFile (made anew) when one is given.
+StartResult StartProgramCall(const ProgramCall& call, const QString& errorFile = QString());
 
 struct WaitResult {
   bool ended = false;  // false: the wait was stopped and the program runs on

@@ -50,10 +50,13 @@ void DocumentBuilder::EndParagraph(const ParaState& para) {
   Place(para);
   if (tableOpen_) {
     Cell().push_back({CellItem::Format, {}, {}, para});
-  } else if (!blockParaValid_ || !(blockPara_ == para)) {
-    cursor_.setBlockFormat(BlockFormat(para));
-    blockPara_ = para;
-    blockParaValid_ = true;
+  } else {
+    KeepSpaceAfterTable(para);
+    if (!blockParaValid_ || !(blockPara_ == para)) {
+      cursor_.setBlockFormat(BlockFormat(para));
+      blockPara_ = para;
+      blockParaValid_ = true;
+    }
   }
   ++pendingBreaks_;
   openParagraph_ = false;
@@ -66,14 +69,21 @@ void DocumentBuilder::PageBreak(const ParaState& para) {
 
 void DocumentBuilder::BeginRowDefinition() {
   cellx_.clear();
-  rowBorders_ = false;
+  cellSides_.clear();
+  pendingSides_ = 0;
+  lastSide_ = 0;
   rowDefined_ = true;
   rowStarted_ = false;
   cellPlaced_ = false;
 }
 
 void DocumentBuilder::AddCellBoundary(int twips) {
-  if (static_cast<int>(cellx_.size()) < kMaxColumns) cellx_.push_back(twips);
+  if (static_cast<int>(cellx_.size()) < kMaxColumns) {
+    cellx_.push_back(twips);
+    cellSides_.push_back(pendingSides_);
+  }
+  pendingSides_ = 0;
+  lastSide_ = 0;
 }
 
 void DocumentBuilder::EndCell(const ParaState& para) {
@@ -98,6 +108,7 @@ void DocumentBuilder::EndRow(const ParaState& para) {
 
 void DocumentBuilder::Finish(const ParaState& para) {
   if (tableOpen_) LeaveTable();
+  if (openParagraph_) KeepSpaceAfterTable(para);
   if (openParagraph_ && (!blockParaValid_ || !(blockPara_ == para)))
     cursor_.setBlockFormat(BlockFormat(para));
 }
@@ -117,7 +128,7 @@ void DocumentBuilder::Place(const ParaState& para) {
     rowStarted_ = false;
   }
   if (!rowStarted_) {
-    rows_.push_back({{}, cellx_, rowBorders_});
+    rows_.push_back({{}, cellx_, cellSides_});
     col_ = 0;
     rowStarted_ = true;
     cellPlaced_ = false;
@@ -151,15 +162,18 @@ void DocumentBuilder::LeaveTable() {
   // The first row gives the column widths; further columns repeat its last.
   const PendingRow& first = rows_.front();
   QTextTableFormat format;
-  format.setBorder(first.borders ? 1 : 0);
+  // Each cell has the border sides its row definition gives it, no others.
+  format.setBorder(0);
   format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
   format.setCellSpacing(0);
   format.setBorderCollapse(true);
-  format.setCellPadding(Pixels(60));
+  // Qt scales a table's widths to the paint device itself, as it does tab
+  // stops: they are given at 96 per inch.
+  format.setCellPadding(60 / 15.0);
   QList<QTextLength> widths;
   int left = 0;
   for (const int x : first.cellx) {
-    widths.append(QTextLength(QTextLength::FixedLength, Pixels(std::max(x - left, 15))));
+    widths.append(QTextLength(QTextLength::FixedLength, std::max(x - left, 15) / 15.0));
     left = std::max(left, x);
   }
   while (!widths.isEmpty() && static_cast<size_t>(widths.size()) < columns) widths.append(widths.constLast());
@@ -167,6 +181,18 @@ void DocumentBuilder::LeaveTable() {
   QTextTable* table =
       cursor_.insertTable(static_cast<int>(rows_.size()), static_cast<int>(columns), format);
   for (size_t r = 0; r < rows_.size(); ++r) {
+    for (size_t c = 0; c < rows_[r].sides.size() && c < columns; ++c) {
+      const int sides = rows_[r].sides[c];
+      if (sides == 0) continue;
+      QTextTableCellFormat cellFormat;
+      cellFormat.setTopBorder(sides & SideTop ? 1 : 0);
+      cellFormat.setBottomBorder(sides & SideBottom ? 1 : 0);
+      cellFormat.setLeftBorder(sides & SideLeft ? 1 : 0);
+      cellFormat.setRightBorder(sides & SideRight ? 1 : 0);
+      cellFormat.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+      cellFormat.setBorderBrush(Qt::black);
+      table->cellAt(static_cast<int>(r), static_cast<int>(c)).setFormat(cellFormat);
+    }
     for (size_t c = 0; c < rows_[r].cells.size(); ++c) {
       QTextCursor cell = table->cellAt(static_cast<int>(r), static_cast<int>(c)).firstCursorPosition();
       for (const CellItem& item : rows_[r].cells[c]) {
@@ -187,6 +213,18 @@ void DocumentBuilder::LeaveTable() {
   rows_.clear();
   cursor_ = QTextCursor(doc_);
   cursor_.setPosition(table->lastPosition() + 1);
+  lastTable_ = table;
+}
+
+void DocumentBuilder::KeepSpaceAfterTable(const ParaState& para) {
+  if (!lastTable_) return;
+  if (para.before > 0 && cursor_.block().position() == lastTable_->lastPosition() + 1) {
+    // Given at 96 per inch, as Qt scales a frame's margins to the device.
+    QTextTableFormat format = lastTable_->format();
+    format.setBottomMargin(para.before / 15.0);
+    lastTable_->setFormat(format);
+  }
+  lastTable_ = nullptr;
 }
 
 void DocumentBuilder::FlushBreaks(const ParaState& para, int keep) {

@@ -70,7 +70,14 @@ class DocumentBuilder {
   void PageBreak(const ParaState& para);
   void BeginRowDefinition();
   void AddCellBoundary(int twips);
-  void SetCellBorders() { rowBorders_ = true; }
+  // A side of the next cell's border (\clbrdrt, b, l, r), until its \cellx;
+  // \brdrnone takes back the side named last.
+  enum CellSide { SideTop = 1, SideBottom = 2, SideLeft = 4, SideRight = 8 };
+  void SetCellBorder(int side) {
+    pendingSides_ |= side;
+    lastSide_ = side;
+  }
+  void ClearCellBorder() { pendingSides_ &= ~lastSide_; }
   void EndCell(const ParaState& para);
   void EndRow(const ParaState& para);
   void Finish(const ParaState& para);
@@ -86,7 +93,7 @@ class DocumentBuilder {
   struct PendingRow {
     std::vector<std::vector<CellItem>> cells;
     std::vector<int> cellx;
-    bool borders = false;
+    std::vector<int> sides;  // each cell's border sides (CellSide bits)
   };
 
   void Place(const ParaState& para);
@@ -121,7 +128,13 @@ class DocumentBuilder {
   bool cellPlaced_ = false;
   bool rowDefined_ = false;
   std::vector<int> cellx_;
-  bool rowBorders_ = false;
+  std::vector<int> cellSides_;
+  int pendingSides_ = 0;
+  int lastSide_ = 0;
+  // The table just made: the paragraph after it keeps its space before as
+  // the table's space after, which Qt's layout would otherwise drop.
+  QTextTable* lastTable_ = nullptr;
+  void KeepSpaceAfterTable(const ParaState& para);
 };
 
 }  // namespace pm::rtf

@@ -45,7 +45,8 @@ enum class Word {
   TabDecimal, InTable,
   DefaultFont, DefaultTab, Unicode, UnicodeSkip, Binary,
   Char,  // a special character, see kChars
-  RowDefinition, CellBoundary, CellBorder, Cell, Row,
+  RowDefinition, CellBoundary, CellBorderTop, CellBorderBottom, CellBorderLeft, CellBorderRight,
+  BorderNone, Cell, Row,
   FontTable, ColorTable, Red, Green, Blue, SkipDestination,
 };
 
@@ -79,8 +80,9 @@ constexpr WordEntry kWords[] = {
     {"rdblquote", Word::Char, 0x201D}, {"zwj", Word::Char, 0x200D},
     {"zwnj", Word::Char, 0x200C}, {"nestcell", Word::Char, u'\t'},
     {"trowd", Word::RowDefinition}, {"cellx", Word::CellBoundary},
-    {"clbrdrt", Word::CellBorder}, {"clbrdrb", Word::CellBorder}, {"clbrdrl", Word::CellBorder},
-    {"clbrdrr", Word::CellBorder}, {"cell", Word::Cell}, {"row", Word::Row},
+    {"clbrdrt", Word::CellBorderTop}, {"clbrdrb", Word::CellBorderBottom},
+    {"clbrdrl", Word::CellBorderLeft}, {"clbrdrr", Word::CellBorderRight}, {"brdrnone", Word::BorderNone},
+    {"cell", Word::Cell}, {"row", Word::Row},
     {"fonttbl", Word::FontTable}, {"colortbl", Word::ColorTable}, {"red", Word::Red},
     {"green", Word::Green}, {"blue", Word::Blue},
     // Destinations that hold text we do not show. A field shows its result
@@ -448,7 +450,11 @@ class Reader {
       case Word::Page: out_.PageBreak(para); return;
       case Word::RowDefinition: out_.BeginRowDefinition(); return;
       case Word::CellBoundary: out_.AddCellBoundary(std::clamp(param, 0, kMaxTwips)); return;
-      case Word::CellBorder: out_.SetCellBorders(); return;
+      case Word::CellBorderTop: out_.SetCellBorder(rtf::DocumentBuilder::SideTop); return;
+      case Word::CellBorderBottom: out_.SetCellBorder(rtf::DocumentBuilder::SideBottom); return;
+      case Word::CellBorderLeft: out_.SetCellBorder(rtf::DocumentBuilder::SideLeft); return;
+      case Word::CellBorderRight: out_.SetCellBorder(rtf::DocumentBuilder::SideRight); return;
+      case Word::BorderNone: out_.ClearCellBorder(); return;
       case Word::Cell: out_.EndCell(para); return;
       case Word::Row: out_.EndRow(para); return;
       default: return;

@@ -44,9 +44,13 @@ QString OptimizerCommandFile(const QString& word) {
   return {};
 }
 
+QString OptimizerCommandPath(const QString& programFolder, const QString& commandFile) {
+  return programFolder + QLatin1Char('/') + commandFile;
+}
+
 QString OptimizerCommandLine(const QString& programFolder, const QString& commandFile) {
   std::vector<std::string> lines;
-  if (ReadTextLines(ResolvePath(programFolder + QLatin1Char('/') + commandFile), &lines) != 0 ||
+  if (ReadTextLines(ResolvePath(OptimizerCommandPath(programFolder, commandFile)), &lines) != 0 ||
       lines.empty())
     return {};
   return FromCp1252(lines.front());
@@ -59,11 +63,19 @@ QString OptimizationResultsFile(const QString& runTarget) {
   return base + QStringLiteral("-RESULTS.TXT");
 }
 
-QString OptavinFailureMessage(int exitCode, int signal) {
+QString OptavinFailureMessage(int exitCode, int signal, const QByteArray& errorOutput) {
   // A death by a signal is counted as the shells count it.
   const int status = signal != 0 ? 128 + signal : exitCode;
-  return QStringLiteral("Optavin ended with exit status ") + QString::number(status) +
-         QStringLiteral("; the optimization's report is not shown.");
+  QString text = QStringLiteral("Optavin ended with exit status ") + QString::number(status) +
+                 QStringLiteral("; the optimization's report is not shown.");
+  const QList<QByteArray> lines = errorOutput.split('\n');
+  for (auto line = lines.crbegin(); line != lines.crend(); ++line) {
+    const QByteArray why = line->trimmed();
+    if (why.isEmpty()) continue;
+    text += QLatin1Char('\n') + QString::fromLocal8Bit(why);
+    break;
+  }
+  return text;
 }
 
 }  // namespace pm

@@ -29,6 +29,8 @@ const QStringList& OptimizationWords();
 // HYBRE shares HYBRID's), or an empty text for another word.
 QString OptimizerCommandFile(const QString& word);
 
+// The path of a command file in the program folder.
+QString OptimizerCommandPath(const QString& programFolder, const QString& commandFile);
 // The first line of a command file in the program folder, found without
 // regard to case; an empty text when the file is missing or empty.
 QString OptimizerCommandLine(const QString& programFolder, const QString& commandFile);
@@ -38,7 +40,9 @@ QString OptimizerCommandLine(const QString& programFolder, const QString& comman
 // then "-RESULTS.TXT". Empty when the name is too short for that.
 QString OptimizationResultsFile(const QString& runTarget);
 
-// The message shown instead of the report when Optavin ended badly.
-QString OptavinFailureMessage(int exitCode, int signal);
+// The message shown instead of the report when Optavin ended badly, with
+// the last line of its error output (which names the file and line at
+// fault) on a line of its own.
+QString OptavinFailureMessage(int exitCode, int signal, const QByteArray& errorOutput = QByteArray());
 
 }  // namespace pm

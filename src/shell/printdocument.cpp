@@ -10,6 +10,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
+#include <QTextTable>
 
 #include <algorithm>
 #include <cmath>
@@ -36,7 +37,46 @@ std::vector<std::pair<double, double>> LineSpans(const QTextDocument& doc) {
   return spans;
 }
 
+// Every table of a frame and of the frames inside it, outer ones first.
+void CollectTables(QTextFrame* frame, QList<QTextTable*>* tables) {
+  for (QTextFrame* child : frame->childFrames()) {
+    if (auto* table = qobject_cast<QTextTable*>(child)) tables->append(table);
+    CollectTables(child, tables);
+  }
+}
+
 }  // namespace
+
+void FitToWidth(QTextDocument& doc, double width) {
+  QTextOption option = doc.defaultTextOption();
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  doc.setDefaultTextOption(option);
+  doc.setTextWidth(width);
+  QList<QTextTable*> tables;
+  CollectTables(doc.rootFrame(), &tables);
+  QAbstractTextDocumentLayout* layout = doc.documentLayout();
+  for (QTextTable* table : tables) {
+    // Borders and padding do not shrink with the columns: a second pass
+    // takes what is left over.
+    for (int pass = 0; pass < 3; ++pass) {
+      const QRectF box = layout->frameBoundingRect(table);
+      const double room = width - box.left();
+      if (box.right() <= width + 0.5 || room <= 0) break;
+      QTextTableFormat format = table->format();
+      QList<QTextLength> widths = format.columnWidthConstraints();
+      double fixed = 0;
+      for (const QTextLength& w : widths)
+        if (w.type() == QTextLength::FixedLength) fixed += w.rawValue();
+      if (fixed <= 0) break;
+      // The fixed columns' share of the table's width is what can shrink.
+      const double scale = std::max(0.0, 1.0 - (box.right() - width) / box.width() * 1.02);
+      for (QTextLength& w : widths)
+        if (w.type() == QTextLength::FixedLength) w = QTextLength(QTextLength::FixedLength, w.rawValue() * scale);
+      format.setColumnWidthConstraints(widths);
+      table->setFormat(format);
+    }
+  }
+}
 
 QList<double> SliceEnds(const QTextDocument& doc, double firstHeight, double pageHeight) {
   const double total = doc.documentLayout()->documentSize().height();
@@ -99,7 +139,7 @@ void PrintRichText(const QByteArray& bytes) {
   doc.setDefaultFont(plain);
   doc.setDocumentMargin(0);
   ReadRichText(bytes, &doc, dpiX);
-  doc.setTextWidth(rect.width());
+  FitToWidth(doc, rect.width());
 
   int top = static_cast<int>(std::lround(double(s.CurrentY) * dpiY / s.PrinterPPI));
   top = std::clamp(top, 0, rect.bottom());
@@ -113,6 +153,7 @@ void PrintRichText(const QByteArray& bytes) {
     }
     const double height = ends[i] - start;
     if (height <= 0) continue;
+    DrawOnPage();
     p.save();
     p.setClipRect(QRectF(rect.left(), top, rect.width(), height));
     p.translate(rect.left(), top - start);
@@ -122,7 +163,6 @@ void PrintRichText(const QByteArray& bytes) {
     context.clip = QRectF(0, start + 1, rect.width(), height - 2);
     doc.documentLayout()->draw(&p, context);
     p.restore();
-    MarkDrawn();
     // The next window goes on below the text, not over it.
     s.CurrentY = static_cast<int>(std::lround((top + height) * s.PrinterPPI / dpiY));
     start = ends[i];

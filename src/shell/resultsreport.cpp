@@ -234,15 +234,25 @@ ResultsReport BuildResultsReport(const QString& runTarget, const QString& runFol
   std::array<long double, 100> values{};
   if (ReadResultsValues(ResolveUnquoted(ResultsFileOf(runTarget, optimization)), &values))
     fill.Slots = FillSlots(values, si);
+  // The template and the warnings lie where the run ran, wherever the
+  // current folder went since.
+  const QString folder =
+      runFolder.isEmpty() || runFolder.endsWith(QLatin1Char('/')) ? runFolder : runFolder + QLatin1Char('/');
   QByteArray bytes;
-  if (!FileExistsUnquoted(report.Template) || ReadFileBytes(ResolveUnquoted(report.Template), &bytes) != 0)
+  if (!FileExistsUnquoted(folder + report.Template) ||
+      ReadFileBytes(ResolveUnquoted(folder + report.Template), &bytes) != 0)
     return report;
   report.TemplateFound = true;
   std::string text = bytes.toStdString();
-  if (text.find("%%W") != std::string::npos) fill.Warnings = ReadWarnings(ResolveUnquoted(QStringLiteral("warnings.dat")));
+  if (text.find("%%W") != std::string::npos)
+    fill.Warnings = ReadWarnings(ResolveUnquoted(folder + QStringLiteral("warnings.dat")));
   FillReportPlaceholders(text, fill);
   report.Text = QByteArray::fromStdString(text);
   return report;
+}
+
+QString NoResultsMessage(const QString& resultsFile) {
+  return QStringLiteral("The engine wrote no results: ") + resultsFile + QStringLiteral(" was not found.");
 }
 
 // The caption keeps the system's own spelling.

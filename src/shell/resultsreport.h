@@ -59,13 +59,17 @@ void FillReportPlaceholders(std::string& text, const ReportFill& fill);
 std::vector<std::string> ReadWarnings(const QString& path);
 
 // The report of a run, from the files: the template and "warnings.dat" of
-// the current folder, the results file beside the run deck.
+// the run folder (the current folder before any run), the results file
+// beside the run deck.
 struct ResultsReport {
   QString Template;            // its name, as the template table gives it
   bool TemplateFound = false;  // false: nothing else was read
   QByteArray Text;             // the filled template
 };
 ResultsReport BuildResultsReport(const QString& runTarget, const QString& runFolder, bool optimization, bool si);
+
+// "The engine wrote no results: <resultsFile> was not found."
+QString NoResultsMessage(const QString& resultsFile);
 
 // "Optimzation Results" after an optimization, else "Specific Case Results".
 QString ResultsCaption(bool optimization);

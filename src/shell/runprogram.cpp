@@ -47,8 +47,9 @@ QString RunFailureMessage(const QString& CommandLine, int Code) {
 
 namespace {
 
-bool runAndWait(const QString& CommandLine, RunState& state, WaitResult* result) {
-  const StartResult start = StartProgram(CommandLine, G().ProgramFolder);
+bool runAndWait(const QString& CommandLine, RunState& state, WaitResult* result,
+                const QString& errorFile = QString()) {
+  const StartResult start = StartProgram(CommandLine, G().ProgramFolder, errorFile);
   if (!start.started) {
     ShowMessageKind(RunFailureMessage(CommandLine, start.error), 0, true);
     return false;
@@ -73,11 +74,11 @@ bool RunProgramOK(const QString& CommandLine, RunState& state) {
   return runAndWait(CommandLine, state, nullptr);
 }
 
-bool RunProcessOK(const QString& CommandLine, RunState& state, WaitResult* result) {
+bool RunProcessOK(const QString& CommandLine, RunState& state, WaitResult* result, const QString& errorFile) {
   *result = WaitResult{};
   if (state.ExitRequested) return false;
   RunGuard guard(state);
-  return runAndWait(CommandLine, state, result);
+  return runAndWait(CommandLine, state, result, errorFile);
 }
 
 StartResult StartProgramNoWait(const QString& CommandLine) {

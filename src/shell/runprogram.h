@@ -26,8 +26,10 @@ bool RunProgramOK(const QString& CommandLine, RunState& state);
 // The same for a command that must run as a waited-for process, never
 // through the open action (the optimizer and Optavin: what runs next needs
 // their files complete). result gets how the program ended; a wait stopped
-// by the user or by an exit leaves result.ended false.
-bool RunProcessOK(const QString& CommandLine, RunState& state, WaitResult* result);
+// by the user or by an exit leaves result.ended false. The program's stderr
+// goes to errorFile when one is given.
+bool RunProcessOK(const QString& CommandLine, RunState& state, WaitResult* result,
+                  const QString& errorFile = QString());
 
 // Starts a program without waiting (the tool launchers); no message. The
 // program is reaped in the background when it ends.

@@ -70,6 +70,7 @@ TEST(Lib1, FileErrorMessagesNameTheCodeAndThePath) {
 TEST(Lib1, ErrorNumberTextAndFontNames) {
   EXPECT_EQ(ErrorNumberText(103), QStringLiteral("Error #103"));
   EXPECT_EQ(ErrorNumberText(-2), QStringLiteral("Error #-2"));
+  EXPECT_EQ(SaveErrorMessage(13, QStringLiteral("/d/a.pzd")), QStringLiteral("Error #13\n/d/a.pzd: Permission denied"));
   EXPECT_EQ(IntToShortText(12345, 3), QStringLiteral("123"));
   EXPECT_EQ(OpenErrorMessage(2, QStringLiteral("/d/a.dck")),
             QStringLiteral("Error 2 was encountered while trying to open file /d/a.dck"));

@@ -3,6 +3,8 @@
 
 #include "support/pdftext.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -37,6 +39,11 @@ class PrintStateTest : public ::testing::Test {
     writer_->setPageLayout(QPageLayout(QPageSize(size), orientation, QMarginsF(0, 0, 0, 0)));
     ASSERT_TRUE(painter_.begin(writer_.get()));
     BeginPrintJob(&painter_, writer_.get(), QStringLiteral("2.01"), orientation == QPageLayout::Landscape);
+  }
+  static QStringList Numbered(int count) {
+    QStringList lines;
+    for (int i = 1; i <= count; ++i) lines << QStringLiteral("line%1").arg(i, 3, 10, QLatin1Char('0'));
+    return lines;
   }
   QStringList End() {
     EndPrintJob();
@@ -74,8 +81,11 @@ TEST_F(PrintStateTest, LetterGivesTheMarginsAndHeaderOfThreeHundredPpi) {
   EXPECT_EQ(s.PageNumber, 1);
   EXPECT_EQ(s.CurrentY, 3000);
   CheckPageBreak(1);
-  EXPECT_EQ(s.PageNumber, 2);
   EXPECT_EQ(s.CurrentY, 301);
+  // The new page begins with the first thing drawn on it.
+  EXPECT_EQ(s.PageNumber, 1);
+  PrintTextLines()({QStringLiteral("next")});
+  EXPECT_EQ(s.PageNumber, 2);
   const QStringList pages = End();
   ASSERT_EQ(pages.size(), 2);
   EXPECT_TRUE(pages[0].contains(QStringLiteral("Pelmark Ver. 2.01")));
@@ -90,6 +100,7 @@ TEST_F(PrintStateTest, EveryHeaderCarriesTheFixedDateAndTime) {
   const QString when = PrintDateTimeText();
   EXPECT_TRUE(when.contains(QStringLiteral("26")));
   ForcePageBreak();
+  PrintTextLines()({QStringLiteral("second page")});
   const QStringList pages = End();
   ASSERT_EQ(pages.size(), 2);
   for (const QString& page : pages) EXPECT_TRUE(page.contains(when)) << page.toStdString();
@@ -147,19 +158,92 @@ TEST_F(PrintStateTest, PlainNewPageStartsAtTheMarginAndIsSkippedOnAnEmptyPage) {
   EXPECT_EQ(PS().PageNumber, 1);
   PrintTextLines()({QStringLiteral("first")});
   NewPlainPage();
-  EXPECT_EQ(PS().PageNumber, 2);
   EXPECT_EQ(PS().CurrentY, PS().PrintMargin);
   PrintTextLines()({QStringLiteral("second")});
-  // A break that leaves only a header: the plain page after it is skipped.
+  EXPECT_EQ(PS().PageNumber, 2);
+  // A break already decided stays the next page: the plain page is skipped.
   PS().CurrentY = 3000;
   CheckPageBreak(PS().PrintLineHeight);
   NewPlainPage();
+  PrintTextLines()({QStringLiteral("third")});
   EXPECT_EQ(PS().PageNumber, 3);
+  // Breaks with nothing drawn after them make no page.
+  ForcePageBreak();
+  NewPlainPage();
   const QStringList pages = End();
   ASSERT_EQ(pages.size(), 3);
   EXPECT_FALSE(pages[1].contains(QStringLiteral("Page")));
   EXPECT_TRUE(pages[1].contains(QStringLiteral("second")));
   EXPECT_TRUE(pages[2].contains(QStringLiteral("Page 3")));
+  EXPECT_TRUE(pages[2].contains(QStringLiteral("third")));
+}
+
+// Text that ends exactly at the bottom of a page leaves no page holding
+// only its header.
+TEST_F(PrintStateTest, APageBeginsOnlyWithSomethingOnIt) {
+  Begin(QPageSize::Letter);
+  const PrintState& s = PS();
+  // As many lines as end the first page: the last one passes its bottom.
+  const int fill = (s.PageHeight - s.PrintMargin - s.CurrentY) / s.PrintLineHeight + 1;
+  PrintTextLines()(Numbered(fill));
+  EXPECT_EQ(s.PageNumber, 1);
+  EXPECT_EQ(End().size(), 1);
+  Begin(QPageSize::Letter);
+  PrintTextLines()(Numbered(fill + 1));
+  const QStringList pages = End();
+  ASSERT_EQ(pages.size(), 2);
+  EXPECT_TRUE(pages[1].contains(QStringLiteral("Page 2")));
+  EXPECT_TRUE(pages[1].contains(QStringLiteral("line%1").arg(fill + 1, 3, 10, QLatin1Char('0'))));
+}
+
+// A line wider than the page goes on over further print lines, one tab stop
+// in, and those lines count for the page break.
+TEST_F(PrintStateTest, ALongLineContinuesOnTheNextLines) {
+  Begin(QPageSize::Letter);
+  QString line;
+  for (int i = 0; i < 30; ++i) line += QStringLiteral("<%1>------").arg(i, 2, 10, QLatin1Char('0'));
+  ASSERT_EQ(line.size(), 300);
+  const int top = PS().CurrentY;
+  PrintTextLines()({line, QStringLiteral("after")});
+  const int printLines = (PS().CurrentY - top) / PS().PrintLineHeight;
+  const QStringList pages = End();
+  ASSERT_EQ(pages.size(), 1);
+  QStringList printed = pages[0].split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+  printed.removeFirst();  // the header
+  ASSERT_EQ(printed.size(), printLines);
+  ASSERT_GE(printLines, 3);
+  QString whole;
+  for (qsizetype i = 0; i + 1 < printed.size(); ++i) {
+    // Continued lines start further right than the first.
+    if (i > 0) {
+      EXPECT_GT(printed[i].indexOf(QLatin1Char('<')), printed[0].indexOf(QLatin1Char('<'))) << i;
+    }
+    whole += printed[i].trimmed();
+  }
+  EXPECT_EQ(whole, line);
+  EXPECT_EQ(printed.last().trimmed(), QStringLiteral("after"));
+}
+
+TEST(WrapTabbedLine, PiecesFitAndKeepEveryCharacter) {
+  QFont font(QStringLiteral("DejaVu Sans Mono"));
+  font.setPixelSize(10);
+  const QFontMetrics metrics(font);
+  const int w = metrics.horizontalAdvance(QLatin1Char('x'));
+  EXPECT_EQ(WrapTabbedLine(metrics, QString(), 4 * w, 10 * w), QStringList{QString()});
+  EXPECT_EQ(WrapTabbedLine(metrics, QStringLiteral("abcdefghij"), 4 * w, 10 * w),
+            QStringList{QStringLiteral("abcdefghij")});
+  EXPECT_EQ(WrapTabbedLine(metrics, QStringLiteral("abcdefghijklmnopqrst"), 4 * w, 10 * w),
+            (QStringList{QStringLiteral("abcdefghij"), QStringLiteral("klmnop"), QStringLiteral("qrst")}));
+  // A tab counts to its stop.
+  EXPECT_EQ(WrapTabbedLine(metrics, QStringLiteral("ab\tcdefghij"), 4 * w, 10 * w),
+            (QStringList{QStringLiteral("ab\tcdefgh"), QStringLiteral("ij")}));
+  // Narrower than one character: one character a piece, none lost.
+  EXPECT_EQ(WrapTabbedLine(metrics, QStringLiteral("abc"), 4 * w, w / 2),
+            (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+  // A character outside the basic plane is never split.
+  const QString wide = QString::fromUcs4(U"a\U0001F600b");
+  EXPECT_EQ(WrapTabbedLine(metrics, wide, 4 * w, 1).join(QString()), wide);
+  EXPECT_EQ(WrapTabbedLine(metrics, wide, 4 * w, 1).size(), 3);
 }
 
 TEST_F(PrintStateTest, NothingIsDrawnOutsideAJob) {

@@ -3,6 +3,7 @@
 #include "formdeck/ui/choiceitems.h"
 #include "formdeck/ui/descriptor.h"
 #include "formdeck/ui/formpage.h"
+#include "formdeck/ui/input.h"
 #include "formdeck/ui/myimage.h"
 #include "formtestsupport.h"
 #include "support/pdftext.h"
@@ -16,6 +17,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace pm {
 namespace {
@@ -36,7 +38,8 @@ class FormPrintTest : public test::FormTest {
     form->ReadDeck(QStringLiteral(PELMARK_FIXTURES_DIR "/decks/") + QLatin1String(deck));
   }
   // The form printed alone into a 300-dpi Letter PDF; its pages' text.
-  QStringList PrintForm(int startY = 0) {
+  // gapLines: the print lines the job leaves after each window.
+  QStringList PrintForm(int startY = 0, int gapLines = 0) {
     const QString pdf = dir_.filePath(QStringLiteral("form.pdf"));
     {
       QPdfWriter writer(pdf);
@@ -46,9 +49,24 @@ class FormPrintTest : public test::FormTest {
       BeginPrintJob(&painter, &writer, QStringLiteral("2.01"));
       if (startY > 0) PS().CurrentY = startY;
       form->Print();
+      if (gapLines > 0) CheckPageBreak(gapLines * PS().PrintLineHeight);
       EndPrintJob();
     }
     return test::PdfPages(pdf);
+  }
+  // A new form holding only a blue picture of the size given.
+  void FormOfOnePicture(QSize size) {
+    form = std::make_unique<TPlenzoForm>(&host);
+    form->ClearTabs();
+    form->AddTab(QStringLiteral("Main"));
+    TFormElement* e = form->Model().Elements.Create(0, form->Model().Slots.tabs);
+    e->kind = ElementKind::Picture;
+    form->Model().Elements.LinkOnPage(e, nullptr);
+    auto* image = new TmyImage(form->Page(0)->Content());
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    image->SetPicture(picture);
+    e->image = image;
   }
   // The words in this order in the text, each after the one before.
   static void ExpectInOrder(const QString& text, const QStringList& words) {
@@ -170,17 +188,7 @@ TEST_F(FormPrintTest, PicturesAreCentredUnstretchedAndShrunkToFitThePage) {
   // 200 x 100 at a scale of 300 / 96; 4000 x 1000 is wider than the page
   // less one and a half left margins (2325) and keeps its shape.
   for (const Case& c : {Case{{200, 100}, {625, 313}}, Case{{4000, 1000}, {2325, 581}}}) {
-    form = std::make_unique<TPlenzoForm>(&host);
-    form->ClearTabs();
-    form->AddTab(QStringLiteral("Main"));
-    TFormElement* e = form->Model().Elements.Create(0, form->Model().Slots.tabs);
-    e->kind = ElementKind::Picture;
-    form->Model().Elements.LinkOnPage(e, nullptr);
-    auto* image = new TmyImage(form->Page(0)->Content());
-    QImage picture(c.picture, QImage::Format_RGB32);
-    picture.fill(Qt::blue);
-    image->SetPicture(picture);
-    e->image = image;
+    FormOfOnePicture(c.picture);
     const QStringList pages = PrintForm();
     ASSERT_EQ(pages.size(), 1);
     const QRect box = BlueBox(dir_.filePath(QStringLiteral("form.pdf")), dir_.filePath(QStringLiteral("page")));
@@ -192,6 +200,93 @@ TEST_F(FormPrintTest, PicturesAreCentredUnstretchedAndShrunkToFitThePage) {
     EXPECT_GE(box.top(), start + PS().PrintLineHeight - 1) << c.picture.width();
     EXPECT_NEAR(box.bottom() + 1, PS().CurrentY - PS().PrintLineHeight, 2) << c.picture.width();
   }
+}
+
+// A label's font size on paper, in points.
+double PrinterPoints(const QWidget* label) {
+  const QFont font = label->font();
+  return font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 72.0 / 96.0;
+}
+
+// The words of a PDF's first page with their boxes, in points.
+struct PdfWord {
+  QString text;
+  QRectF box;
+};
+std::vector<PdfWord> PdfWords(const QString& pdf) {
+  QProcess process;
+  process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), QStringLiteral("1"),
+                                               QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
+  process.waitForFinished(20000);
+  const QString html = QString::fromUtf8(process.readAllStandardOutput());
+  std::vector<PdfWord> words;
+  static const QRegularExpression word(QStringLiteral(
+      "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+  for (QRegularExpressionMatchIterator it = word.globalMatch(html); it.hasNext();) {
+    const QRegularExpressionMatch m = it.next();
+    words.push_back({m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                           QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+  }
+  return words;
+}
+
+// The frame of a value starts one "8" left of its text; it keeps at least a
+// blank's width clear of the label, whatever the printer's font metrics.
+TEST_F(FormPrintTest, ValueBoxesStandClearOfTheirLabels) {
+  for (const char* deck : {"geometry/nogroups.pzd", "geometry/longlabel.pzd", "inputs/twoinputs.pzd",
+                           "units/deck.pzd", "valueinputs/deck.pzd"}) {
+    SCOPED_TRACE(deck);
+    Read(deck);
+    ASSERT_EQ(G().ParseErrorState, 0);
+    PrintForm();
+    const std::vector<PdfWord> words = PdfWords(dir_.filePath(QStringLiteral("form.pdf")));
+    int rows = 0;
+    for (TFormElement* e = form->Model().Elements.Oldest(); e; e = e->newer) {
+      auto* input = dynamic_cast<TInput*>(e->valueInput);
+      auto* label = dynamic_cast<TDescriptor*>(e->label);
+      if (e->kind != ElementKind::NumericInput || !input || !label || input->text().isEmpty()) continue;
+      const QString last = label->text().simplified().split(QLatin1Char(' ')).last();
+      const QString value = input->text().simplified().split(QLatin1Char(' ')).first();
+      // The label's last word and the value on one line, the value after it.
+      for (const PdfWord& l : words) {
+        if (l.text != last) continue;
+        for (const PdfWord& v : words) {
+          if (v.text != value || std::abs(v.box.top() - l.box.top()) > 3 || v.box.left() < l.box.right()) continue;
+          const double em = PrinterPoints(label);
+          // "8" and a blank are 0.556 and 0.278 em in the form's sans fonts.
+          EXPECT_GE(v.box.left() - l.box.right(), (0.556 + 0.278) * em - 0.3)
+              << last.toStdString() << " " << value.toStdString();
+          ++rows;
+        }
+      }
+    }
+    EXPECT_GT(rows, 0);
+  }
+}
+
+// Check-box and radio group captions print bold, as the style shows them.
+TEST_F(FormPrintTest, ChoiceGroupCaptionsPrintBold) {
+  Read("print/choices.pzd");
+  ASSERT_EQ(G().ParseErrorState, 0);
+  const QStringList pages = PrintForm();
+  ASSERT_EQ(pages.size(), 1);
+  ExpectInOrder(pages[0], {QStringLiteral("Choose"), QStringLiteral("Show details"), QStringLiteral("Calculation"),
+                           QStringLiteral("Single run"), QStringLiteral("Optimization")});
+  QProcess fonts;
+  fonts.start(QStringLiteral("pdffonts"), {dir_.filePath(QStringLiteral("form.pdf"))});
+  ASSERT_TRUE(fonts.waitForFinished(20000));
+  const QString used = QString::fromUtf8(fonts.readAllStandardOutput());
+  EXPECT_TRUE(used.contains(QStringLiteral("Bold"))) << used.toStdString();
+}
+
+// A picture as tall as a page goes to the next page; the gap after the form
+// makes no third page holding only its header.
+TEST_F(FormPrintTest, ATallPictureLeavesNoPageWithOnlyAHeader) {
+  FormOfOnePicture(QSize(800, 3000));
+  const QStringList pages = PrintForm(600, 2);
+  ASSERT_EQ(pages.size(), 2);
+  EXPECT_TRUE(pages[1].contains(QStringLiteral("Page 2")));
+  EXPECT_EQ(PS().PageNumber, 2);
 }
 
 }  // namespace

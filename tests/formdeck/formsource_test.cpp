@@ -188,7 +188,7 @@ TEST_F(FormSourceTest, AFailedWriteRefusesTheTabChange) {
   TypeAtEnd(QStringLiteral("\n*|*World"));
   MakeTheDeckUnwritable();
   ClickTab(1);
-  EXPECT_EQ(ui.texts(), QStringList{ErrorNumberText(EISDIR)});
+  EXPECT_EQ(ui.texts(), QStringList{SaveErrorMessage(EISDIR, deck)});
   EXPECT_EQ(form->TabControl()->currentIndex(), 0);
   EXPECT_EQ(ChildKindOf(form.get()), KindFormSource);
   EXPECT_EQ(Elements(), 1u);
@@ -237,7 +237,7 @@ TEST_F(FormSourceTest, AFailedSaveKeepsTheModifiedMark) {
   TypeAtEnd(QStringLiteral("\n*|*World"));
   MakeTheDeckUnwritable();
   EXPECT_FALSE(form->Save());
-  EXPECT_EQ(ui.texts(), QStringList{ErrorNumberText(EISDIR)});
+  EXPECT_EQ(ui.texts(), QStringList{SaveErrorMessage(EISDIR, deck)});
   EXPECT_EQ(ui.beeps(), 1);
   EXPECT_TRUE(Modified());
   EXPECT_EQ(Elements(), 1u);

@@ -114,7 +114,7 @@ TEST_F(FormTabsTest, ASourceTabThatCannotTakeTheValuesIsNotEntered) {
   Type(tank, QStringLiteral("3.5"));
   form->UserSelectsTab(0);
   EXPECT_EQ(CurrentTab(), QStringLiteral("Main"));
-  EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Error #13")});
+  EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Error #13\n") + deck + QStringLiteral(": Permission denied")});
   EXPECT_EQ(tank->text(), QStringLiteral("3.5"));
   EXPECT_TRUE(form->DCKChanged());
   EXPECT_EQ(ReadBytes(deck), before);

@@ -195,7 +195,8 @@ TEST_F(WriteBackTest, AReadOnlyDeckIsNotReplaced) {
   Type(Input("FLOW "), QStringLiteral("7.25"));
   form->WriteDeck(form->FileName());
   EXPECT_FALSE(form->SaveSucceeded);
-  EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Error #13")});
+  // The code, then the file and the system's reason.
+  EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Error #13\n") + deck + QStringLiteral(": Permission denied")});
   EXPECT_EQ(ReadBytes(deck), before);
   EXPECT_EQ(ReadBytes(Path(QStringLiteral("deck.BAK"))), QByteArray("old backup"));
   EXPECT_TRUE(form->DCKChanged());
@@ -295,8 +296,9 @@ TEST_F(WriteBackTest, ASaveThatCannotWriteChangesNothing) {
   const QString backupTooLong = QString(244, QLatin1Char('b'));
   const Case cases[] = {
       {"a folder that is a file", QStringLiteral("deck.pzd"), QStringLiteral("pumps.lst/new.pzd"),
-       QStringLiteral("Error #20")},
-      {"no temporary file", tooLong, QString(), QStringLiteral("Error #36")},
+       QStringLiteral("Error #20\n%1/pumps.lst/new.pzd: Not a directory")},
+      {"no temporary file", tooLong, QString(),
+       QStringLiteral("Error #36\n%1/") + tooLong + QStringLiteral(": File name too long")},
       {"a backup that cannot be erased", QStringLiteral("deck.pzd"), QString(),
        QStringLiteral("Error #21.  Could not erase %1/deck.BAK.  Please save with a different filename.")},
       {"a backup that cannot be written", backupTooLong, QString(),
@@ -344,7 +346,8 @@ TEST_F(WriteBackTest, AReadOnlyFolderIsReported) {
   form->WriteDeck(form->FileName());
   QFile::setPermissions(folder_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
   EXPECT_FALSE(form->SaveSucceeded);
-  EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Error #13")});
+  EXPECT_EQ(ui.texts(), QStringList{QStringLiteral("Error #13\n") + Path(QStringLiteral("deck.pzd")) +
+                                     QStringLiteral(": Permission denied")});
   EXPECT_EQ(ReadBytes(Path(QStringLiteral("deck.pzd"))), before);
   EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("deck.BAK"))));
 }
@@ -361,7 +364,8 @@ TEST_F(WriteBackTest, WithoutAParseTheDiskTextIsWritten) {
   fresh.Model().FileName = Path(QStringLiteral("missing.pzd"));
   fresh.WriteDeck(Path(QStringLiteral("other.pzd")));
   EXPECT_FALSE(fresh.SaveSucceeded);
-  EXPECT_EQ(ui.texts().back(), QStringLiteral("Error #2"));
+  EXPECT_EQ(ui.texts().back(),
+            QStringLiteral("Error #2\n") + Path(QStringLiteral("missing.pzd")) + QStringLiteral(": No such file or directory"));
   EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("other.pzd"))));
 }
 

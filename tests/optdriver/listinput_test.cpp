@@ -18,6 +18,8 @@ TEST(ParseFortranReal, TakesTheFormsOfFortranPrograms) {
       {"1", 1.0},        {"-1.5", -1.5},     {"+2.25", 2.25},   {".5", 0.5},        {"5.", 5.0},
       {"1.5E3", 1500.0}, {"1.5e-3", 0.0015}, {"1.5D3", 1500.0}, {"1.5d+3", 1500.0}, {"1.5+3", 1500.0},
       {"1.5-3", 0.0015}, {"-.25E1", -2.5},   {"7.126", 7.126},  {"0", 0.0},
+      // Too small for a double reads as zero.
+      {"1e-400", 0.0},   {"-1D-400", -0.0},  {"0.0001e-320", 0.0}, {"1-999999", 0.0}, {"1000e-326", 1e-323},
   };
   for (const Case& c : cases) {
     double v = -99;
@@ -28,11 +30,22 @@ TEST(ParseFortranReal, TakesTheFormsOfFortranPrograms) {
 
 TEST(ParseFortranReal, RefusesWhatIsNoNumber) {
   for (const char* text : {"", "-", ".", "E3", "1.5E", "1.5x", "Minimum", "1..5", "1.5E3.0", "--1", "1,5",
-                           "nan", "inf", "1.5 "}) {
+                           "nan", "inf", "1.5 ", "NaN", "Infinity", "1e400", "-1D400",
+                           "1e99999999999", "+-5"}) {
     double v = -99;
     EXPECT_FALSE(ParseFortranReal(text, &v)) << text;
     EXPECT_EQ(v, -99) << text;
   }
+}
+
+TEST(ParseFortranReal, UnderflowAndOverflowByTheWholeNumber) {
+  // The place of the first digit counts with the exponent.
+  double v = -99;
+  EXPECT_TRUE(ParseFortranReal("0." + std::string(400, '0') + "1E50", &v));
+  EXPECT_EQ(v, 0.0);
+  v = -99;
+  EXPECT_FALSE(ParseFortranReal("1" + std::string(400, '0') + "E-50", &v));
+  EXPECT_EQ(v, -99);
 }
 
 TEST(ParseInteger, SignAndDigitsOnly) {
@@ -43,7 +56,7 @@ TEST(ParseInteger, SignAndDigitsOnly) {
   EXPECT_EQ(v, -3);
   EXPECT_TRUE(ParseInteger("+4", &v));
   EXPECT_EQ(v, 4);
-  for (const char* text : {"", "+", "1.0", "1e3", "x", "++1", "99999999999"})
+  for (const char* text : {"", "+", "1.0", "1e3", "x", "++1", "+-5", "-+5", "99999999999"})
     EXPECT_FALSE(ParseInteger(text, &v)) << text;
 }
 
@@ -91,6 +104,13 @@ TEST(ListReader, SeparatorsNullsRepeatsAndSlash) {
       {{"1 x 3"}, 3, {"1.000", "!x", "3.000"}},
       {{"1 'two' 3"}, 3, {"1.000", "!two", "3.000"}},
       {{"0*4 1"}, 2, {"!0*4", "1.000"}},
+      // "1*" is one empty value, like ",,".
+      {{"1 1* 3"}, 3, {"1.000", "-", "3.000"}},
+      {{"1*,2"}, 2, {"-", "2.000"}},
+      {{"  1 2 3 0.5 7.5 7.5 1* 3.3/ Minimum"}, 9,
+       {"1.000", "2.000", "3.000", "0.500", "7.500", "7.500", "-", "3.300", "-"}},
+      // Text running on after a closing quote is no value.
+      {{"1 'ab'c 3"}, 3, {"1.000", "!'ab'c", "3.000"}},
   };
   for (const Case& c : cases) EXPECT_EQ(readAll(c.records, c.items), c.got) << c.records.front();
 }
@@ -119,6 +139,17 @@ TEST(ListReader, TextsBareOrQuoted) {
   ASSERT_EQ(reader.ReadText(&t), Item::Read);
   EXPECT_EQ(t, "goes onhere");
   EXPECT_EQ(reader.RecordNumber(), 5u);
+}
+
+TEST(ListReader, TextRunningOnAfterItsQuoteIsRefused) {
+  for (const char* record : {"'ab'c", "\"ab\"c,", "'a''b'c d"}) {
+    const std::vector<std::string> records{record};
+    ListReader reader(records);
+    std::string t = "kept";
+    reader.BeginRead();
+    EXPECT_EQ(reader.ReadText(&t), Item::Bad) << record;
+    EXPECT_EQ(t, "kept") << record;
+  }
 }
 
 TEST(ListReader, EachReadStartsAtTheNextRecord) {

@@ -48,6 +48,13 @@ TEST(ReadMinimumValues, GoesOnOverWrappedLinesAndKeepsEmptyValues) {
   EXPECT_EQ(values, (std::vector<double>{10, 2, 35}));
 }
 
+TEST(ReadMinimumValues, OneStarIsOneEmptyValue) {
+  const std::vector<std::string> lines{"  1 2 3 0.5 7.5 7.5 1* 3.3/ Minimum"};
+  std::vector<double> values{1, 2, 3, 4, 5};
+  ASSERT_EQ(ReadMinimumValues(lines, 0, &values), "");
+  EXPECT_EQ(values, (std::vector<double>{7.5, 7.5, 3, 3.3, 5}));
+}
+
 TEST(ReadMinimumValues, WhatIsWrongLeavesTheValues) {
   struct Case {
     std::vector<std::string> lines;
@@ -60,6 +67,10 @@ TEST(ReadMinimumValues, WhatIsWrongLeavesTheValues) {
        "\"Minimum\" were read"},
       {{" 12 3.5 1 0.25 7 8 Minimum"},
        "OutputListingMain.txt, line 1: a whole number as item 2 was expected, not \"3.5\""},
+      {{" +-5 3 1 0.25 7 8 Minimum"},
+       "OutputListingMain.txt, line 1: a whole number as item 1 was expected, not \"+-5\""},
+      {{" 12 3 1 0.25 7 1e400 Minimum"},
+       "OutputListingMain.txt, line 1: a number for variable 2 of 2 was expected, not \"1e400\""},
       {{" Minimum 1 2 3"},
        "OutputListingMain.txt, line 1: a whole number as item 1 was expected, not \"Minimum\""},
   };

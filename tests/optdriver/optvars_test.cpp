@@ -35,6 +35,27 @@ TEST(ReadOptVars, AssignmentsGoOnOverLinesAndTakeQuotedNames) {
   EXPECT_EQ(v.VARS, (std::vector<double>{20.5, 1.5}));
 }
 
+TEST(ReadOptVars, EmptyItemsKeepTheirPlace) {
+  struct Case {
+    const char* line;
+    const char* name;
+    double value;
+  } cases[] = {
+      {",,1.5", "", 1.5},
+      {",=,1.5", "", 1.5},
+      {"A,,2.5", "A", 2.5},
+      {"A = 1*", "A", 0.0},
+      {"A = 1* 9", "A", 0.0},
+      {"A = 1e-400", "A", 0.0},
+  };
+  for (const Case& c : cases) {
+    OptVars v;
+    ASSERT_EQ(ReadOptVars(file("* Device  4", "EQUATIONS 1", {c.line}), &v), "") << c.line;
+    EXPECT_EQ(v.NAMEVARS, (std::vector<std::string>{c.name})) << c.line;
+    EXPECT_EQ(v.VARS, (std::vector<double>{c.value})) << c.line;
+  }
+}
+
 TEST(ReadOptVars, CountIsTheWholeNumberFromColumnTen) {
   std::vector<std::string> ten;
   for (int i = 1; i <= 10; ++i) ten.push_back("V" + std::to_string(i) + " = " + std::to_string(i));
@@ -70,6 +91,14 @@ TEST(ReadOptVars, WhatIsWrongNamesTheFileAndLine) {
        "optVars.dck, line 6: the file ends before the name, \"=\" and value of variable 2 of 2"},
       {file("* Device  4", "EQUATIONS 2", {"A = 1", "B = two"}),
        "optVars.dck, line 6: a number was expected for the value of variable 2 of 2, not \"two\""},
+      {file("* Device  4", "EQUATIONS 1", {"A = 1e400"}),
+       "optVars.dck, line 5: a number was expected for the value of variable 1 of 1, not \"1e400\""},
+      {file("* Device  4", "EQUATIONS 1", {"A = NaN"}),
+       "optVars.dck, line 5: a number was expected for the value of variable 1 of 1, not \"NaN\""},
+      {file("* Device  4", "EQUATIONS 1", {"'A'x = 1"}),
+       "optVars.dck, line 5: a name and \"=\" were expected for variable 1 of 1, not \"'A'x\""},
+      {file("* Device  4", "EQUATIONS +-1", {}),
+       "optVars.dck, line 4: a whole count of variables was expected from column 10"},
       {file("* Device  4", "EQUATIONS 1", {"A=1.5"}),
        "optVars.dck, line 6: the file ends before the name, \"=\" and value of variable 1 of 1"},
   };

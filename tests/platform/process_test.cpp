@@ -170,6 +170,16 @@ TEST_F(ProcessTest, ACallAlreadySplitKeepsEveryWordWhole) {
   }
 }
 
+TEST_F(ProcessTest, ErrorOutputGoesToTheFileGiven) {
+  const QString errors = root_ + QStringLiteral("/errors.txt");
+  WriteBytes(errors, "left from before\n");
+  // The engine stand-in without a deck says how to call it on stderr.
+  const StartResult started = StartProgram(ZantorPath(), QString(), errors);
+  ASSERT_TRUE(started.started) << started.error;
+  EXPECT_EQ(WaitForProgram(started.pid, nullptr, nullptr).exitCode, 2);
+  EXPECT_EQ(ReadBytes(errors), QByteArray("usage: Zantor <deck> [/H] [/N]\n"));
+}
+
 TEST_F(ProcessTest, StartFailuresCarryTheErrno) {
   WriteBytes(root_ + QStringLiteral("/plain.exe"), "no program\n");
   WriteBytes(root_ + QStringLiteral("/garbage.exe"), "no program\n",

@@ -79,12 +79,23 @@ QString Dump(const QTextDocument& doc) {
                    .arg(table->rows())
                    .arg(table->columns())
                    .arg(widths.join(QLatin1Char(',')))
-                   .arg(table->format().border());
+                   .arg(table->format().border()) +
+                   (table->format().bottomMargin() > 0
+                        ? QStringLiteral(" after=") + Number(table->format().bottomMargin())
+                        : QString());
     }
     lastTable = table;
     if (table) {
       const QTextTableCell cell = table->cellAt(block.position());
       line += QStringLiteral("[%1,%2]").arg(cell.row()).arg(cell.column());
+      // The border sides of a cell, at its first block.
+      const QTextTableCellFormat f = cell.format().toTableCellFormat();
+      QString sides;
+      if (f.topBorder() > 0) sides += QLatin1Char('T');
+      if (f.bottomBorder() > 0) sides += QLatin1Char('B');
+      if (f.leftBorder() > 0) sides += QLatin1Char('L');
+      if (f.rightBorder() > 0) sides += QLatin1Char('R');
+      if (!sides.isEmpty() && block.position() == cell.firstPosition()) line += QLatin1Char('|') + sides;
     }
     const QString attributes = BlockAttributes(block.blockFormat());
     if (!attributes.isEmpty()) line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + attributes;
@@ -192,8 +203,22 @@ const Case kCases[] = {
      R"({\rtf1 Intro\par\trowd\clbrdrt\brdrs\cellx1440\cellx3600\intbl A1\cell\qr B1\cell\row)"
      R"(\trowd\cellx1440\cellx3600\pard\intbl A2\cell B2\cell\row\pard After\par})",
      QStringLiteral("Intro\nA1\nB1\nA2\nB2\nAfter"),
-     QStringLiteral(": \"Intro\"\ntable 2x2 w=96,144 border=1\n[0,0]: \"A1\"\n[0,1] =r: \"B1\"\n"
+     QStringLiteral(": \"Intro\"\ntable 2x2 w=96,144 border=0\n[0,0]|T: \"A1\"\n[0,1] =r: \"B1\"\n"
                     "[1,0]: \"A2\"\n[1,1]: \"B2\"\n: \"After\"")},
+    // Each cell has the sides its own border words give, none without them.
+    {"CellBordersFromTheirWords",
+     R"({\rtf1\trowd\clbrdrb\brdrs\brdrw10\cellx1440\clbrdrl\brdrs\clbrdrr\brdrs\cellx2880)"
+     R"(\clbrdrt\brdrnone\cellx4320\clbrdrt\clbrdrb\clbrdrl\clbrdrr\cellx5760)"
+     R"(\intbl A\cell B\cell C\cell D\cell\row\trowd\cellx1440\intbl E\cell\row})",
+     QStringLiteral("\nA\nB\nC\nD\nE\n\n\n\n"),
+     QStringLiteral(":\ntable 2x4 w=96,96,96,96 border=0\n[0,0]|B: \"A\"\n[0,1]|LR: \"B\"\n[0,2]: \"C\"\n"
+                    "[0,3]|TBLR: \"D\"\n[1,0]: \"E\"\n[1,1]:\n[1,2]:\n[1,3]:\n:")},
+    // Qt drops the space before the first paragraph after a table: it
+    // becomes the table's space after.
+    {"SpaceBeforeTheParagraphAfterATable",
+     R"({\rtf1\trowd\cellx1440\intbl A\cell\row\pard\sb300 After\par\pard\sb300 Next\par})",
+     QStringLiteral("\nA\nAfter\nNext"),
+     QStringLiteral(":\ntable 1x1 w=96 border=0 after=20\n[0,0]: \"A\"\nsb=20: \"After\"\nsb=20: \"Next\"")},
     {"TableRowWithoutIntblAndAWiderSecondRow",
      R"({\rtf1\trowd\cellx1000 X\cell\row\trowd\cellx1000\cellx2000 Y\cell\b Z\cell\row Next})",
      QStringLiteral("\nX\n\nY\nZ\nNext"),

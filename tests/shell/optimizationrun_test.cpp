@@ -122,7 +122,12 @@ TEST_F(OptimizationRunTest, AWholeOptimizationEndsInItsReport) {
                                                        "******************************\r\nEQUATIONS 2\r\n"
                                                        "FLOW =                    2.44\r\n"
                                                        "TSET =                   26.20\r\n"));
-  EXPECT_TRUE(ReadBytes(Path("Quorvel/Pelmark_ghx2-RESULTS.TXT")).startsWith("Zantor stand-in results"));
+  const QByteArray results = ReadBytes(Path("Quorvel/Pelmark_ghx2-RESULTS.TXT"));
+  EXPECT_TRUE(results.startsWith("Zantor stand-in results"));
+  // The final run took the optimum from the included variable file.
+  const QList<QByteArray> numbers = results.trimmed().split('\n').last().trimmed().split(' ');
+  ASSERT_EQ(numbers.size(), 100);
+  EXPECT_EQ(numbers.mid(60, 2), (QList<QByteArray>{"2.44", "26.2"}));
   EXPECT_TRUE(form_->OptimizationMode);
   EXPECT_EQ(form_->RunTarget, Path("Quorvel/Pelmark_ghx1.dck"));
   EXPECT_EQ(form_->RunFolder, folder_);
@@ -138,13 +143,42 @@ TEST_F(OptimizationRunTest, OptavinFailingShowsItsStatusAndNoReport) {
 
   form_->ExecuteCommand1Click();
 
+  // Optavin's own last line of error output says why.
   EXPECT_EQ(ui_.texts(), QStringList{QStringLiteral(
-                             "Optavin ended with exit status 1; the optimization's report is not shown.")});
+                             "Optavin ended with exit status 1; the optimization's report is not shown.\n"
+                             "Optavin: cannot open optVars.dck: No such file or directory")});
   EXPECT_EQ(ui_.messages().front().icon, MessageIcon::Error);
   EXPECT_EQ(Starts(), QStringList{QStringLiteral("engine Quorvel\\Pelmark_ghx1.dck")});
   EXPECT_FALSE(Exists("Quorvel/Pelmark_ghx1.dck"));
   EXPECT_FALSE(Exists("Quorvel/Pelmark_ghx2-RESULTS.TXT")) << "the last optimization's results are gone";
   EXPECT_EQ(reports_, 0);
+}
+
+TEST_F(OptimizationRunTest, ADamagedVariableFileIsNamedWithItsLine) {
+  // An "optimizer" that leaves a variable file Optavin cannot read.
+  WriteBytes(Path("damaged.dck"), "***\r\n* Device  4\r\n***\r\nEQUATIONS 2\r\nFLOW = 2.5\r\nTSET = warm\r\n");
+  WriteBytes(Path("Optimize_GHX.dat"), "cp damaged.dck optVars.dck\r\n");
+  ASSERT_NE(OpenForm(FormDeck()), nullptr);
+  form_->ExecuteCommand1Click();
+  EXPECT_EQ(ui_.texts(), QStringList{QStringLiteral(
+                             "Optavin ended with exit status 1; the optimization's report is not shown.\n"
+                             "Optavin: optVars.dck, line 6: a number was expected for the value of variable 2 "
+                             "of 2, not \"warm\"")});
+  EXPECT_TRUE(Starts().isEmpty()) << "no final run";
+  EXPECT_EQ(reports_, 0);
+}
+
+TEST_F(OptimizationRunTest, FinalRunWithoutResultsSaysSoBeforeTheReport) {
+  ScopedEnv crash("ZANTOR_CRASH", "1");
+  ASSERT_NE(OpenForm(FormDeck()), nullptr);
+  form_->ExecuteCommand1Click();
+  ASSERT_FALSE(Starts().isEmpty());
+  EXPECT_EQ(Starts().back(), QStringLiteral("engine ./Quorvel/Pelmark_ghx2.pzd /h /n"));
+  ASSERT_EQ(ui_.messages().size(), 1u);
+  EXPECT_EQ(ui_.messages()[0].text, QStringLiteral("The engine wrote no results: ") +
+                                        Path("Quorvel/Pelmark_ghx2-RESULTS.TXT") + QStringLiteral(" was not found."));
+  EXPECT_EQ(ui_.messages()[0].icon, MessageIcon::Error);
+  EXPECT_EQ(reports_, 1);
 }
 
 TEST_F(OptimizationRunTest, HybreRunsTheHybridOptimizer) {
@@ -160,7 +194,9 @@ TEST_F(OptimizationRunTest, HybreRunsTheHybridOptimizer) {
 TEST_F(OptimizationRunTest, AMissingCommandFileStopsBeforeDeletingTheRunDeck) {
   ASSERT_NE(OpenForm(FormDeck("**FILE Quorvel\\Pelmark_hysol1.dck")), nullptr);
   form_->ExecuteCommand1Click();
-  EXPECT_EQ(ui_.texts(), QStringList{QStringLiteral("File  was not found.")});
+  EXPECT_EQ(ui_.texts(), QStringList{QStringLiteral("File ") + Path("Optimize_HYSOL.dat") +
+                                     QStringLiteral(" was not found.")});
+  EXPECT_EQ(ui_.beeps(), 1);
   EXPECT_TRUE(Exists("Quorvel/Pelmark_hysol1.dck"));
   EXPECT_TRUE(Starts().isEmpty());
   EXPECT_FALSE(Exists("optVars.dck")) << "Optavin did not run";

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTemporaryDir>
 #include <QTextEdit>
 
 #include "common/globals.h"
@@ -135,6 +136,24 @@ TEST_F(ResultsWindowTest, MissingTemplateSaysSoAndClosesTheOldReport) {
   EXPECT_EQ(ui_.messages()[0].icon, MessageIcon::Error);
   EXPECT_EQ(ui_.beeps(), 1);
   EXPECT_TRUE(form_->MdiArea()->subWindowList().isEmpty());
+}
+
+// Opening a file elsewhere moves the current folder; the report still reads
+// the template and warnings of the folder the run ran in.
+TEST_F(ResultsWindowTest, TheRunFolderHoldsTemplateAndWarningsWhereverTheCurrentFolderGoes) {
+  WriteResults("GHX_RUN-RESULTS.TXT");
+  QTemporaryDir elsewhere;
+  ASSERT_TRUE(elsewhere.isValid());
+  WriteBytes(elsewhere.path() + QStringLiteral("/warnings.dat"), "Not this one\r\n");
+  QDir::setCurrent(elsewhere.path());
+  form_->Results1Click();
+  ASSERT_TRUE(Report());
+  EXPECT_TRUE(ui_.texts().isEmpty()) << ui_.texts().join(QLatin1Char('\n')).toStdString();
+  EXPECT_TRUE(Text().contains(QStringLiteral("Loop below 0 \u00b0C"))) << Text().toStdString();
+  form_->SetUnitSystem(2);
+  ASSERT_TRUE(Report());
+  EXPECT_TRUE(Text().contains(QStringLiteral("Supply\t68.0 \u00b0F"))) << Text().toStdString();
+  EXPECT_TRUE(ui_.texts().isEmpty());
 }
 
 TEST_F(ResultsWindowTest, BeforeAnyRunTheConventionalTemplateAndNoValues) {

@@ -16,6 +16,7 @@
 #include "formdeck/ui/plenzoform.h"
 #include "shell/ui/editform.h"
 #include "shell/ui/resultswindow.h"
+#include "shell/ui/viewform.h"
 #include "shell/ui/windowhelpers.h"
 #include "shellfixture.h"
 #include "support/standins.h"
@@ -307,6 +308,34 @@ TEST_F(SimulationRunTest, AnEngineThatCrashesLeavesNoOldResults) {
   EXPECT_FALSE(Exists("run.dck"));
   EXPECT_EQ(Starts(), QStringList{Path("run.dck")});
   EXPECT_EQ(reports_, 1);  // the report then shows empty values
+}
+
+// After a good run the engine dies: the user is told, and the report shows
+// neither the old numbers nor the old warning.
+TEST_F(SimulationRunTest, AFailedRunAfterAGoodOneSaysSoAndShowsNothingOld) {
+  form_->ShowResultsReport = [this] { ShowResultsReport(*form_); };
+  WriteBytes(Path("Output_Conv.rtf"), "{\\rtf1 Supply %%60|\\par %%W|}");
+  ASSERT_NE(OpenActive<TEditForm>(Path("plain.dck"), "**FILE run.dck\r\nA = 1\r\n"), nullptr);
+  const auto reportText = [this] {
+    const auto* sub = qobject_cast<QMdiSubWindow*>(form_->ResultsViewer.data());
+    const auto* view = sub ? qobject_cast<TViewForm*>(sub->widget()) : nullptr;
+    return view ? view->Viewer()->document()->toPlainText() : QStringLiteral("no report");
+  };
+  form_->SpecificSystemClick();
+  EXPECT_TRUE(ui_.texts().isEmpty()) << ui_.texts().join(QLatin1Char('\n')).toStdString();
+  EXPECT_TRUE(reportText().startsWith(QStringLiteral("Supply 37.5|\nEntering fluid temperature below 5 C")))
+      << reportText().toStdString();
+  form_->SetActiveChild(qobject_cast<QMdiSubWindow*>(Only<TEditForm>()->parentWidget()));
+
+  ScopedEnv crash("ZANTOR_CRASH", "1");
+  form_->SpecificSystemClick();
+  ASSERT_EQ(ui_.messages().size(), 1u);
+  EXPECT_EQ(ui_.messages()[0].text,
+            QStringLiteral("The engine wrote no results: ") + Path("run-RESULTS.TXT") + QStringLiteral(" was not found."));
+  EXPECT_EQ(ui_.messages()[0].icon, MessageIcon::Error);
+  EXPECT_EQ(ui_.beeps(), 1);
+  EXPECT_FALSE(Exists("warnings.dat"));
+  EXPECT_EQ(reportText(), QStringLiteral("Supply |\n|"));
 }
 
 TEST_F(SimulationRunTest, APlotThatRefusesToCloseCancelsTheRunBeforeAnythingIsWritten) {

@@ -84,7 +84,7 @@ TEST_F(SourceCommandsTest, AFailedFileSaveSaysSoAndKeepsTheEdit) {
   ASSERT_TRUE(QFile::remove(deck));
   ASSERT_TRUE(QDir().mkdir(deck));
   form_->Save1Click();
-  EXPECT_EQ(ui_.texts(), QStringList{ErrorNumberText(EISDIR)});
+  EXPECT_EQ(ui_.texts(), QStringList{SaveErrorMessage(EISDIR, deck)});
   EXPECT_TRUE(plenzo->Editor()->document()->isModified());
   EXPECT_FALSE(plenzo->SourceSaved);
   // The restore point keeps the text at opening.

@@ -120,6 +120,26 @@ TEST_F(StandInEngineTest, TheDemoRunFillsEverySlotOfTheDemoReports) {
   EXPECT_EQ(FillSlots(values, true)[1], "***");
 }
 
+// Included "NAME = value" lines count after the deck's own, beside the deck
+// first, then in the current folder; a missing file is named in the log.
+TEST_F(StandInEngineTest, IncludedConstantsWinOverTheDecksOwn) {
+  ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("sub")));
+  WriteBytes(Path(QStringLiteral("sub/run.dck")),
+             "CONSTANTS 2\r\nFLOW = 1.2\r\nTSET = 21\r\nINCLUDE beside.dck\r\ninclude  \"cwd.dck\"\r\n"
+             "INCLUDE GHP.dck\r\n");
+  WriteBytes(Path(QStringLiteral("sub/beside.dck")), "* best\r\nEQUATIONS 1\r\nFLOW =   2.44\r\n");
+  WriteBytes(Path(QStringLiteral("cwd.dck")), "TSET = 26.2\r\nBORES = 7\r\n");
+  ASSERT_EQ(Run({Path(QStringLiteral("sub/run.dck"))}), 0);
+  const QStringList numbers =
+      QString::fromStdString(Lines(QStringLiteral("sub/run-RESULTS.TXT")).back()).split(QLatin1Char(' '));
+  ASSERT_EQ(numbers.size(), 100);
+  EXPECT_EQ(numbers.mid(60, 3), (QStringList{QStringLiteral("2.44"), QStringLiteral("26.2"), QStringLiteral("7")}));
+  const QByteArray log = ReadBytes(Path(QStringLiteral("sub/run.LOG")));
+  EXPECT_TRUE(log.contains("INCLUDE file not found: GHP.dck\r\n")) << log.toStdString();
+  EXPECT_FALSE(log.contains("not found: beside.dck")) << log.toStdString();
+  EXPECT_FALSE(log.contains("not found: cwd.dck")) << log.toStdString();
+}
+
 TEST_F(StandInEngineTest, FailsAndCrashesOnRequest) {
   WriteBytes(Path(QStringLiteral("run.dck")), "A = 1\r\n");
   {

@@ -5,7 +5,10 @@
 //   results "-RESULTS.TXT"           the deck name less 4 characters
 //   "warnings.dat"                   in the current folder
 // The numbers come from a year of hourly loop temperatures worked out from
-// a few of the deck's constants (see plant.h).
+// a few of the deck's constants (see plant.h). The "NAME = value" lines of
+// each "INCLUDE file" count after the deck's own, so they win; the file is
+// looked for beside the deck, then in the current folder, and one that is
+// missing is named in the log.
 //
 //   Zantor <deck> [/H] [/N]     (switches in any case; /H hides nothing
 //                                here, /N is a table run: both are logged)
@@ -21,6 +24,7 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <charconv>
 #include <chrono>
 #include <csignal>
@@ -96,6 +100,46 @@ std::vector<std::string> readLines(std::ifstream& in) {
   return lines;
 }
 
+// The file named by an "INCLUDE name" line, or nothing.
+std::string includedName(const std::string& line) {
+  std::size_t i = line.find_first_not_of(" \t");
+  if (i == std::string::npos || line.size() - i < 8) return {};
+  std::string word = line.substr(i, 7);
+  for (char& c : word) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  if (word != "INCLUDE" || (line[i + 7] != ' ' && line[i + 7] != '\t')) return {};
+  i = line.find_first_not_of(" \t", i + 7);
+  if (i == std::string::npos) return {};
+  std::size_t end = line.find_last_not_of(" \t");
+  if (line[i] == '"' && end > i && line[end] == '"') {
+    ++i;
+    --end;
+  }
+  return line.substr(i, end + 1 - i);
+}
+
+// The deck's lines followed by the lines of the files it includes.
+std::vector<std::string> withIncludes(const std::string& deck, const std::vector<std::string>& lines,
+                                      std::ostream& log) {
+  std::vector<std::string> all = lines;
+  const std::size_t slash = deck.find_last_of('/');
+  const std::string folder = slash == std::string::npos ? std::string() : deck.substr(0, slash + 1);
+  for (const std::string& line : lines) {
+    const std::string name = includedName(line);
+    if (name.empty()) continue;
+    std::ifstream in;
+    if (name[0] != '/') in.open(folder + name, std::ios::binary);
+    if (!in) in.open(name, std::ios::binary);
+    if (!in) {
+      log << "INCLUDE file not found: " << name << "\r\n";
+      continue;
+    }
+    const std::vector<std::string> included = readLines(in);
+    log << "INCLUDE " << name << ": " << included.size() << " lines read.\r\n";
+    all.insert(all.end(), included.begin(), included.end());
+  }
+  return all;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -149,7 +193,7 @@ int main(int argc, char** argv) {
   }
   log << lines.size() << " deck lines read.\r\n";
 
-  const zantor::DeckConstants constants = zantor::ReadConstants(lines);
+  const zantor::DeckConstants constants = zantor::ReadConstants(withIncludes(deck, lines, log));
   const std::vector<zantor::Hour> hours = zantor::SimulateYear(constants);
   writePlot(changeFirstExtension(deck, ".PLT"), hours);
   writeResults(resultsName(deck), deck, zantor::ResultNumbers(hours, constants));

@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace pm {
 
@@ -60,6 +61,7 @@ class FormPrinter {
   }
 
   void Element(TFormElement& e) {
+    labelEnd_ = std::numeric_limits<int>::min();
     switch (e.kind) {
       case ElementKind::TextLine:
       case ElementKind::NumericInput:
@@ -84,12 +86,12 @@ class FormPrinter {
         if (auto* file = dynamic_cast<TOpenFile*>(e.fileInput)) PrintBoxedValue(file->text(), LeftOnPage(file));
         break;
       case ElementKind::VisualGroup:
-        UseLabelFont(e, true);
+        UseCaptionFont(e);
         PrintText(0, e);
         break;
       case ElementKind::CheckBoxGroup:
       case ElementKind::RadioGroup:
-        UseLabelFont(e, true);
+        UseCaptionFont(e);
         PrintText(0, e);
         UseLabelFont(e, false);
         if (auto* box = dynamic_cast<Tmygroupbox*>(e.groupBox)) {
@@ -114,6 +116,16 @@ class FormPrinter {
     if (!e.label) return;
     QFont font = PrinterFont(e.label->font());
     if (underline) font.setUnderline(true);
+    p_.setFont(font);
+  }
+
+  // A group's caption in its box's font, bold as the style shows it on
+  // screen, and underlined.
+  void UseCaptionFont(const TFormElement& e) {
+    if (!e.groupBox) return;
+    QFont font = PrinterFont(e.groupBox->font());
+    font.setBold(true);
+    font.setUnderline(true);
     p_.setFont(font);
   }
 
@@ -152,6 +164,7 @@ class FormPrinter {
       }
     }
     x = std::max(x, s_.PrintLeft);
+    DrawOnPage();
     const int y = s_.CurrentY;
     if (which == -2) {
       const int r = Round(5 * scale_);
@@ -163,20 +176,22 @@ class FormPrinter {
       DrawTextAt(p_, 2 * x + 2 * r + Round(2 * scale_), y, text);
     } else {
       DrawTextAt(p_, x, y, text);
+      // Printer fonts may run a little wider than the screen's: the value's
+      // box keeps a blank's width clear of its label.
+      if (which == 1) labelEnd_ = x + width + Width(QStringLiteral(" "));
     }
-    MarkDrawn();
   }
 
   void PrintBoxedValue(const QString& text, int left) {
-    const int x = s_.PrintLeft + Round(left * scale_);
+    const int x = std::max(s_.PrintLeft + Round(left * scale_), labelEnd_ + widthOf8_);
     const int y = s_.CurrentY;
+    DrawOnPage();
     DrawTextAt(p_, x, y, text);
     p_.save();
     p_.setPen(QPen(Qt::black, 0));
     p_.setBrush(Qt::NoBrush);
     p_.drawRect(QRect(QPoint(x - widthOf8_, y), QPoint(x + Width(text) + widthOf8_, y + Height())));
     p_.restore();
-    MarkDrawn();
   }
 
   void DrawSquare(int x, int y, int r, bool crossed) {
@@ -219,19 +234,20 @@ class FormPrinter {
     const int left = s_.PrintLeft + Round((s_.PageWidth - (3 * s_.PrintLeft) / 2 - size.width()) / 2.0);
     const int bottom = s_.CurrentY - s_.PrintLineHeight;
     const QRect target(left, bottom - size.height(), size.width(), size.height());
+    DrawOnPage();
     p_.save();
     p_.fillRect(target, Qt::white);
     p_.setCompositionMode(QPainter::CompositionMode_Source);
     p_.setRenderHint(QPainter::SmoothPixmapTransform);
     p_.drawImage(target, picture);
     p_.restore();
-    MarkDrawn();
   }
 
   PrintState& s_;
   QPainter& p_;
   double scale_;
   int widthOf8_ = 0;
+  int labelEnd_ = std::numeric_limits<int>::min();  // right of the element's label and a blank
 };
 
 }  // namespace

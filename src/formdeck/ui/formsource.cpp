@@ -48,7 +48,7 @@ int TPlenzoForm::SaveEditorLines(const QString& name, bool asGiven) {
 
 QString TPlenzoForm::SourceWriteMessage(int error, const QString& name) const {
   if (error == EILSEQ && unencodableLine_ > 0) return UnencodableLineMessage(unencodableLine_, StripQuotes(name));
-  return ErrorNumberText(error);
+  return SaveErrorMessage(error, StripQuotes(name));
 }
 
 void TPlenzoForm::EditorChange() {

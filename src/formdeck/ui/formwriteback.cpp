@@ -171,7 +171,7 @@ void TPlenzoForm::WriteDeck(const QString& NewName) {
   std::vector<std::string> disk;
   const int diskError = same || !held ? ReadTextLines(source, &disk) : 0;
   if (!held && diskError != 0) {
-    ShowMessageKind(ErrorNumberText(diskError), 0, true);
+    ShowMessageKind(SaveErrorMessage(diskError, source), 0, true);
     return;
   }
   const std::vector<std::string>& lines = held ? model_.DeckLines : disk;
@@ -183,7 +183,7 @@ void TPlenzoForm::WriteDeck(const QString& NewName) {
   // backup as they were.
   PreparedFile file;
   if (const int error = file.Prepare(target, JoinLinesCrLf(out)); error != 0) {
-    ShowMessageKind(ErrorNumberText(error), 0, true);
+    ShowMessageKind(SaveErrorMessage(error, target), 0, true);
     return;
   }
 
@@ -210,7 +210,7 @@ void TPlenzoForm::WriteDeck(const QString& NewName) {
         1, true);
   }
   if (const int error = file.Commit(); error != 0) {
-    ShowMessageKind(ErrorNumberText(error), 0, true);
+    ShowMessageKind(SaveErrorMessage(error, target), 0, true);
     return;
   }
   model_.FileName = NewName;

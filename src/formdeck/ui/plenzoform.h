@@ -136,8 +136,9 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   // 0 or an errno; asGiven writes a name chosen to save under exactly as
   // given (only its folders looked up), else the file the name resolves to.
   int SaveEditorLines(const QString& name, bool asGiven = false);
-  // The message for a failed SaveEditorLines: "Error #" and the code, or
-  // the line that holds a character Windows-1252 cannot hold.
+  // The message for a failed SaveEditorLines: "Error #" and the code with
+  // the file and the system's reason, or the line that holds a character
+  // Windows-1252 cannot hold.
   QString SourceWriteMessage(int error, const QString& name) const;
   void EditorChange();
   // The settings' Source font on the editor and the text coloured by line

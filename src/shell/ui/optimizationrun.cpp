@@ -3,6 +3,8 @@
 // for, and the optimization's report shown. Also the two tool commands that
 // start a configured program without waiting.
 #include <QDir>
+#include <QTemporaryFile>
+#include <cstdio>
 #include <optional>
 
 #include "common/globals.h"
@@ -53,6 +55,11 @@ void TOSTRELFORM::ExecuteCommand1Click() {
     Open1Click();
     return;
   }
+  const QString commandFile = OptimizerCommandPath(G().ProgramFolder, OptimizerCommandFile(word));
+  if (!ResolvedFileExists(commandFile)) {
+    ShowMessageKind(QStringLiteral("File ") + commandFile + QStringLiteral(" was not found."), 0, true);
+    return;
+  }
   // The report reads these: they change together, once the run deck exists
   // and the configuration is known.
   SavedFolder = QDir::currentPath();
@@ -62,6 +69,7 @@ void TOSTRELFORM::ExecuteCommand1Click() {
 
   // A failed optimization must not leave the previous one's numbers to show.
   RemoveFile(ResolvePath(OptimizationResultsFile(deck.Target)));
+  RemoveRunWarnings();
   WaitResult optimizer;
   if (!RunProcessOK(OptimizerCommandLine(G().ProgramFolder, OptimizerCommandFile(word)), Runs, &optimizer))
     return;
@@ -69,13 +77,20 @@ void TOSTRELFORM::ExecuteCommand1Click() {
   UpdateMenu();
   RemoveFile(ResolvePath(deck.Target));
 
+  // Optavin says on stderr which file and line stopped it; the message passes it on.
+  QTemporaryFile errors(QDir::tempPath() + QStringLiteral("/pelmark-optavin-XXXXXX"));
+  const QString errorFile = errors.open() ? errors.fileName() : QString();
   WaitResult optavin;
-  if (!RunProcessOK(QStringLiteral("Optavin.exe"), Runs, &optavin) || !optavin.ended) return;
+  if (!RunProcessOK(QStringLiteral("Optavin.exe"), Runs, &optavin, errorFile) || !optavin.ended) return;
+  const QByteArray errorOutput = errors.isOpen() ? errors.readAll() : QByteArray();
+  // It still reaches the console Pelmark was started from.
+  if (!errorOutput.isEmpty())
+    std::fwrite(errorOutput.constData(), 1, static_cast<std::size_t>(errorOutput.size()), stderr);
   if (optavin.exitCode != 0 || optavin.signal != 0) {
-    ShowMessageKind(OptavinFailureMessage(optavin.exitCode, optavin.signal), 0, true);
+    ShowMessageKind(OptavinFailureMessage(optavin.exitCode, optavin.signal, errorOutput), 0, true);
     return;
   }
-  Results1Click();
+  ShowRunReport(*this);
 }
 
 void TOSTRELFORM::CompileModule1Click() {

@@ -15,6 +15,7 @@
 #include "platform/textfile.h"
 #include "shell/enginefolder.h"
 #include "shell/opendispatch.h"
+#include "shell/resultsreport.h"
 #include "shell/rundeck.h"
 #include "shell/runprogram.h"
 #include "shell/ui/documents.h"
@@ -108,6 +109,14 @@ void CloseReportBeforeRun(TOSTRELFORM& main) {
   main.SetActiveChild(form ? form.data() : main.MdiArea()->activeSubWindow());
 }
 
+void ShowRunReport(TOSTRELFORM& main) {
+  const QString results = ResultsFileOf(main.RunTarget, main.OptimizationMode);
+  if (!FileExistsUnquoted(results)) ShowMessageKind(NoResultsMessage(results), 0, true);
+  main.Results1Click();
+}
+
+void RemoveRunWarnings() { RemoveFile(ResolvePath(QStringLiteral("warnings.dat"))); }
+
 QString EngineCommand(const QString& engine, const QString& deck, bool hide) {
   return engine + QStringLiteral(" \"") + deck + QLatin1Char('"') + (hide ? QStringLiteral(" /H") : QString());
 }
@@ -152,7 +161,10 @@ void Run(TOSTRELFORM& main, bool buildingLoads) {
   const QString engine = FindEngine(main);
   if (engine.isEmpty()) return;
   // A failed run must not leave the previous run's numbers to be shown.
-  if (!buildingLoads) RemoveFile(ResolvePath(RunResultsFile(deck.Target)));
+  if (!buildingLoads) {
+    RemoveFile(ResolvePath(RunResultsFile(deck.Target)));
+    RemoveRunWarnings();
+  }
   if (!RunProgramOK(EngineCommand(engine, deck.Target, HideEngine(main)), main.Runs)) return;
   if (!input.Alive()) return;
   documents.GetPLTFile(deck.Target, false);
@@ -161,7 +173,7 @@ void Run(TOSTRELFORM& main, bool buildingLoads) {
   main.UpdateMenu();
   QDir::setCurrent(main.SavedFolder);
   RemoveRunFiles(deck.Target);
-  if (!buildingLoads) main.Results1Click();
+  if (!buildingLoads) ShowRunReport(main);
 }
 
 }  // namespace

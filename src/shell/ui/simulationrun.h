@@ -53,6 +53,15 @@ void CloseReportBeforeRun(TOSTRELFORM& main);
 // " /H" when the engine is to hide.
 QString EngineCommand(const QString& engine, const QString& deck, bool hide);
 
+// The end of a run (single or optimization): "The engine wrote no results:
+// <file> was not found." first when the run left no results file, then the
+// report, its values empty in that case.
+void ShowRunReport(TOSTRELFORM& main);
+
+// "warnings.dat" of the run folder goes before the engine starts, so a run
+// that dies never shows the last run's warnings.
+void RemoveRunWarnings();
+
 // Calculate/Run Single Simulation and Calculate Building Loads; the main
 // window's handlers of the same names call them.
 void RunSingleSimulation(TOSTRELFORM& main);

@@ -28,6 +28,7 @@ void TDiagramForm::Print() {
   }
   if (s.CurrentY + size.height() > s.PageHeight - s.PrintMargin) ForcePageBreak();
   const QRect target(s.PrintLeft, s.CurrentY, size.width(), size.height());
+  DrawOnPage();
   QPainter& p = *s.Canvas;
   QByteArray svg;
   if (ExtensionKey(fileName_) == QLatin1String(".WMF") && WmfToSvg(bytes_, &svg)) {
@@ -39,7 +40,6 @@ void TDiagramForm::Print() {
     p.drawImage(target, picture_);
     p.restore();
   }
-  MarkDrawn();
   CheckPageBreak(size.height());
 }
 
