@@ -39,9 +39,9 @@ void PrintTable(const TableModel& table, const QString& caption) {
   bold.setBold(true);
   QFont title = bold;
   title.setUnderline(true);
+  DrawOnPage();
   p.setFont(title);
   DrawTextAt(p, s.PrintLeft, s.CurrentY, caption);
-  MarkDrawn();
 
   const int C = table.ColCount();
   const int R = table.RowCount();
@@ -60,6 +60,7 @@ void PrintTable(const TableModel& table, const QString& caption) {
   for (const auto& [first, last] : CutBands(width, s.PrintLeft, s.PageWidth)) {
     for (int r = 0; r < R; ++r) {
       CheckPageBreak(s.PrintLineHeight);
+      DrawOnPage();
       p.setFont(r == 0 ? bold : normal);
       const QFontMetrics& metrics = r == 0 ? boldMetrics : normalMetrics;
       int offset = 0;
@@ -72,7 +73,6 @@ void PrintTable(const TableModel& table, const QString& caption) {
         DrawTextAt(p, x, s.CurrentY, text);
         offset += w * 5 / 4;
       }
-      MarkDrawn();
     }
   }
   p.setFont(normal);
