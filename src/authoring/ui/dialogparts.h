@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QFrame>
+#include <QString>
+#include <QStringList>
+
+#include <string>
+
+#include "common/colors.h"
+
+class QComboBox;
+class QDialog;
+class QGridLayout;
+class QPushButton;
+class QSpinBox;
+class QWidget;
+
+namespace pm {
+
+// Controls the mark-up dialogs share.
+QStringList MarkupColorItems();  // the 14 colour words, "PURPLE " with its blank
+QStringList MarkupFontItems();
+QStringList MarkupStyleItems();
+QStringList JustificationItems();
+
+QComboBox* NewCombo(QWidget* parent, const char* name, const QStringList& items, bool editable);
+// An integer box over the whole int range, or from 1 for a size.
+QSpinBox* NewIntSpin(QWidget* parent, const char* name, bool size = false);
+QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption);
+// OK (default) and Cancel at the foot of a dialog; Cancel rejects.
+void AddOkCancel(QDialog* dialog, QGridLayout* grid, int row, QPushButton** ok, QPushButton** cancel);
+
+std::string DeckText(const QString& text);
+QString Shown(const std::string& text);
+
+// A colour rectangle: a click opens the colour dialog (the 14 colour words
+// as custom colours), and a confirmed choice becomes its colour.
+class ColorBoxFrame : public QFrame {
+ public:
+  ColorBoxFrame(QWidget* parent, const char* name);
+  ColorValue Color() const { return color_; }
+  void SetColor(ColorValue color);
+  void ChooseColor();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  ColorValue color_ = 0xFFFFFF;
+};
+
+// Show File of the input dialogs: the file's text in TDisplayFileDlg, or the
+// open error.
+void ShowFileText(QWidget* parent, const QString& name);
+// Show File of the picture dialog: the picture in TShowFigDlg when the file
+// exists; nothing otherwise.
+void ShowPictureFile(QWidget* parent, const QString& name);
+
+}  // namespace pm
