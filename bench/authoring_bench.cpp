@@ -8,9 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextDocument>
-
 #include <memory>
-
 #include <string>
 
 #include "authoring/ui/valueinputdlg.h"

@@ -1,14 +1,14 @@
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "authoring/assigninput.h"
 #include "authoring/equationscan.h"
 #include "authoring/listinput.h"
 #include "authoring/textinput.h"
 #include "authoring/valueinput.h"
 #include "formdeck/markupkind.h"
-
-#include <cstddef>
-#include <cstdint>
-#include <string>
-#include <vector>
 
 namespace {
 

@@ -76,7 +76,8 @@ bool LoadAssign(const SourceLines& lines, const AssignStatement& statement, Assi
   bool more = true;
   for (int i = 0; i < count && more; ++i) {
     const size_t bar = text.find('|', pos);
-    parts[i] = std::string(text.substr(pos, bar == std::string_view::npos ? std::string_view::npos : bar - pos));
+    parts[i] =
+        std::string(text.substr(pos, bar == std::string_view::npos ? std::string_view::npos : bar - pos));
     more = bar != std::string_view::npos;
     pos = more ? bar + 1 : text.size();
   }
@@ -131,7 +132,8 @@ AssignField WriteAssign(SourceLines& lines, const AssignStatement& statement, co
     if (!LinkReadsBack(link, fields.link)) {
       AssignFields probe = fields;
       probe.description = "x";
-      return LinkReadsBack(AssignLinkLine(probe), fields.link) ? AssignField::Description : AssignField::FileName;
+      return LinkReadsBack(AssignLinkLine(probe), fields.link) ? AssignField::Description
+                                                               : AssignField::FileName;
     }
   }
   lines.Put(k - 1, statementLine);

@@ -29,7 +29,8 @@ EquationScan ScanEquations(const SourceLines& lines, EquationInput input) {
       // The line after the equation is the variable's input when the parser
       // reads it as one; other mark-up there is left alone.
       const InputLineKind kind = i < count ? InputLineKindOf(lines.Get(i)) : InputLineKind::None;
-      const InputLineKind own = input == EquationInput::Numeric ? InputLineKind::Numeric : InputLineKind::List;
+      const InputLineKind own =
+          input == EquationInput::Numeric ? InputLineKind::Numeric : InputLineKind::List;
       if (kind == own) {
         v.index = -i;
       } else if (kind != InputLineKind::None) {

@@ -22,7 +22,7 @@ enum class EquationInput { Numeric, List };
 
 struct EquationScan {
   std::vector<EquationVariable> variables;  // sorted by name, without regard to case
-  std::string badCount;  // a block count that is no integer: the scan stopped there
+  std::string badCount;                     // a block count that is no integer: the scan stopped there
 };
 EquationScan ScanEquations(const SourceLines& lines, EquationInput input);
 

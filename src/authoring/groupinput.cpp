@@ -42,8 +42,9 @@ GroupRefusal WriteGroup(SourceLines& lines, const std::string& name, const std::
                         const std::string& colour) {
   const std::string line = GroupLine(name, descriptor, colour);
   if (ClassifyMarkupLine(line) != MarkupKind::OpenGroup) {
-    return ClassifyMarkupLine(GroupLine("x", descriptor, colour)) == MarkupKind::OpenGroup ? GroupRefusal::Name
-                                                                                            : GroupRefusal::Descriptor;
+    return ClassifyMarkupLine(GroupLine("x", descriptor, colour)) == MarkupKind::OpenGroup
+               ? GroupRefusal::Name
+               : GroupRefusal::Descriptor;
   }
   const int count = lines.Count();
   const int a = std::clamp(lines.CaretLine(), 0, count);
@@ -60,7 +61,8 @@ GroupRefusal WriteGroup(SourceLines& lines, const std::string& name, const std::
   for (int i = a; i <= last; ++i) {
     const MarkupKind kind = KindOf(lines.Get(i));
     if (kind == MarkupKind::OpenGroup || kind == MarkupKind::CloseGroup) return GroupRefusal::Nested;
-    if (kind == MarkupKind::OpenTabWindow || kind == MarkupKind::CloseTabWindow) return GroupRefusal::TabWindow;
+    if (kind == MarkupKind::OpenTabWindow || kind == MarkupKind::CloseTabWindow)
+      return GroupRefusal::TabWindow;
   }
   lines.Insert(a, line);
   lines.Insert(end + 1, "*|]");

@@ -32,7 +32,8 @@ bool LoadListLine(const SourceLines& lines, int index, ListFields* fields, std::
   bool more = true;
   for (int i = 0; i < 5 && more; ++i) {
     const size_t bar = text.find('|', pos);
-    parts[i] = std::string(text.substr(pos, bar == std::string_view::npos ? std::string_view::npos : bar - pos));
+    parts[i] =
+        std::string(text.substr(pos, bar == std::string_view::npos ? std::string_view::npos : bar - pos));
     more = bar != std::string_view::npos;
     pos = more ? bar + 1 : text.size();
   }
@@ -53,14 +54,16 @@ bool LoadListLine(const SourceLines& lines, int index, ListFields* fields, std::
 }
 
 std::string ListLine(const ListFields& f) {
-  return f.prefix + "*|<" + CleanedLabel(f.label) + "|\"" + f.fileName + "\"|" + std::to_string(f.displayColumn) +
-         "|" + std::to_string(f.valueColumn) + "|" + std::to_string(f.help) + f.tail;
+  return f.prefix + "*|<" + CleanedLabel(f.label) + "|\"" + f.fileName + "\"|" +
+         std::to_string(f.displayColumn) + "|" + std::to_string(f.valueColumn) + "|" +
+         std::to_string(f.help) + f.tail;
 }
 
 ListField WriteListInput(SourceLines& lines, int index, const ListFields& fields) {
   if (index == 0 || std::abs(index) > lines.Count()) return ListField::Label;
   // A list input whose file is missing stops the parse.
-  if (Trimmed(fields.fileName).empty() || fields.fileName.find('|') != std::string::npos) return ListField::FileName;
+  if (Trimmed(fields.fileName).empty() || fields.fileName.find('|') != std::string::npos)
+    return ListField::FileName;
   const std::string line = ListLine(fields);
   if (!ReadsAsList(line)) {
     ListFields probe = fields;

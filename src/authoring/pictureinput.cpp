@@ -5,6 +5,7 @@
 #include "formdeck/markupkind.h"
 #include "formdeck/markuptext.h"
 #include "formdeck/picturemarkup.h"
+#include "platform/cp1252.h"
 
 namespace pm {
 
@@ -31,6 +32,27 @@ std::string RgbText(ColorValue c) {
 ColorValue ColorOfText(const std::string& text) {
   ColorValue colour = 0;
   return ParseColorText(text, &colour) == RgbResult::Ok ? colour : 0xFFFFFF;
+}
+
+std::string BackgroundColorText(const SourceLines& lines, int* line) {
+  for (int i = 0; i < lines.Count(); ++i) {
+    const std::string text = lines.Get(i);
+    if (StartsWith(AsciiUpper(text), "*|<BACKGROUND>")) {
+      *line = i;
+      return TrimLeft(FromColumn(text, 15));
+    }
+  }
+  *line = -1;
+  return "WHITE";
+}
+
+void WriteBackground(SourceLines& lines, int line, const std::string& colourText) {
+  const std::string text = "*|<BACKGROUND> " + colourText;
+  if (line >= 0 && line < lines.Count()) {
+    lines.Put(line, text);
+  } else {
+    lines.Insert(std::min(1, lines.Count()), text);
+  }
 }
 
 }  // namespace pm

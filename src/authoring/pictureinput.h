@@ -22,4 +22,12 @@ std::string RgbText(ColorValue colour);
 // malformed "RGB(" included), without any message.
 ColorValue ColorOfText(const std::string& text);
 
+// The Background command's line: the first whose upper case begins
+// "*|<BACKGROUND>" (its index in *line, else -1) and its colour text, or
+// "WHITE" when there is none.
+std::string BackgroundColorText(const SourceLines& lines, int* line);
+// The new "*|<BACKGROUND> " line replaces that line, or goes in as the
+// second line of the text when there was none.
+void WriteBackground(SourceLines& lines, int line, const std::string& colourText);
+
 }  // namespace pm

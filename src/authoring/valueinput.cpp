@@ -27,7 +27,8 @@ bool IsNumberField(const std::string& text) {
 
 bool ReadsAsNumeric(const std::string& line) {
   NumericMarkup markup;
-  return InputLineKindOf(line) == InputLineKind::Numeric && ReadNumericMarkup(WithoutHiddenPrefix(line), &markup);
+  return InputLineKindOf(line) == InputLineKind::Numeric &&
+         ReadNumericMarkup(WithoutHiddenPrefix(line), &markup);
 }
 
 std::string FontLine(const std::string& name, const std::string& size, const std::string& style,
@@ -112,7 +113,8 @@ ValueField WriteValueInput(SourceLines& lines, int index, const ValueInput& inpu
   if (!Trimmed(f.offset).empty() && !IsNumberField(f.offset)) return ValueField::Offset;
   if (!Trimmed(f.factor).empty()) {
     int errorPos = 0;
-    if (!IsNumberField(f.factor) || TextToNumberDot(Trimmed(f.factor), &errorPos) == 0) return ValueField::Factor;
+    if (!IsNumberField(f.factor) || TextToNumberDot(Trimmed(f.factor), &errorPos) == 0)
+      return ValueField::Factor;
   }
   if (!IsNumberField(f.minimum)) return ValueField::Minimum;
   if (!IsNumberField(f.maximum)) return ValueField::Maximum;

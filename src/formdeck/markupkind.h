@@ -9,11 +9,11 @@ namespace pm {
 // wins; the parser acts on the kind, and the authoring dialogs read lines
 // through the same function, so the two cannot disagree.
 enum class MarkupKind {
-  CheckBoxGroup,   // contains "*|{"
-  RadioGroup,      // contains "*|("
-  OpenGroup,       // contains "*|["
-  CloseGroup,      // "*|]" at column 1 or 4
-  Font,            // FONTn with arguments
+  CheckBoxGroup,  // contains "*|{"
+  RadioGroup,     // contains "*|("
+  OpenGroup,      // contains "*|["
+  CloseGroup,     // "*|]" at column 1 or 4
+  Font,           // FONTn with arguments
   OpenTabWindow,
   CloseTabWindow,
   Align,
@@ -24,14 +24,14 @@ enum class MarkupKind {
   AppLink,
   Img,
   Picture,
-  TextLine,        // "*|*"
+  TextLine,  // "*|*"
   Background,
   Before,
   After,
   Before1,
   After1,
   WindowSize,
-  Input,           // none of the above: an input's mark-up (see InputKindOf)
+  Input,  // none of the above: an input's mark-up (see InputKindOf)
 };
 
 MarkupKind ClassifyMarkupLine(std::string_view line);

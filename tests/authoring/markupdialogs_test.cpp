@@ -17,7 +17,6 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTimer>
-
 #include <functional>
 
 #include "authoring/ui/addpicturedlg.h"
@@ -268,7 +267,8 @@ TEST_F(MarkupDialogsTest, ShowFigureSizesToThePictureOrTheScreen) {
   bad.PictureName = dir.filePath(QStringLiteral("none.bmp"));
   EXPECT_FALSE(bad.FormActivate());
   ASSERT_EQ(ui.messages().size(), 1u);
-  EXPECT_EQ(ui.messages()[0].text, QStringLiteral("Figure file ") + bad.PictureName + QStringLiteral(" could not be read"));
+  EXPECT_EQ(ui.messages()[0].text,
+            QStringLiteral("Figure file ") + bad.PictureName + QStringLiteral(" could not be read"));
   EXPECT_TRUE(ui.messages()[0].beepBefore);
 }
 
@@ -330,7 +330,8 @@ TEST_F(MarkupDialogsTest, EntryFunctionsWithoutAFormWindow) {
   }
   std::string colour = "RED";
   QTimer::singleShot(0, [] {
-    if (QWidget* w = QApplication::activeModalWidget()) w->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
+    if (QWidget* w = QApplication::activeModalWidget())
+      w->findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
   });
   EXPECT_TRUE(ShowBackColorDlg(nullptr, &colour));
   EXPECT_EQ(colour, "RGB(255,0,0)");

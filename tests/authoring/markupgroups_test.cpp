@@ -22,7 +22,8 @@ TEST(MakeGroup, WholeLinesAreEnclosed) {
   VectorSourceLines lines(Numbered(8));
   lines.Select(3, 6);  // lines 3 to 5 whole: the selection ends at the start of line 6
   ASSERT_EQ(WriteGroup(lines, "Tank", "Tank data", ""), GroupRefusal::None);
-  EXPECT_EQ(lines.Lines(), (Lines{"L0", "L1", "L2", "*|[Tank|Tank data", "L3", "L4", "L5", "*|]", "L6", "L7"}));
+  EXPECT_EQ(lines.Lines(),
+            (Lines{"L0", "L1", "L2", "*|[Tank|Tank data", "L3", "L4", "L5", "*|]", "L6", "L7"}));
 }
 
 TEST(MakeGroup, NothingSelectedGivesAnEmptyGroup) {
@@ -61,13 +62,13 @@ TEST(MakeGroup, NestingAndTabWindowsAreRefused) {
 }
 
 const Lines kAssigns = {
-    "ASSIGN \"weather.dat\" 12",                         // 0
-    "*|?Weather file|4",                                  // 1
-    "ASSIGN loads.dat 13",                                // 2
-    "*|*Loads",                                           // 3: text, no link
-    "ASSIGN \"pumps a.dat\" 14",                          // 4
-    "*|<Pump model|pumps.lst|1|2||APPLINK1|go",          // 5
-    "ASSIGN out.txt 6",                                   // 6
+    "ASSIGN \"weather.dat\" 12",                 // 0
+    "*|?Weather file|4",                         // 1
+    "ASSIGN loads.dat 13",                       // 2
+    "*|*Loads",                                  // 3: text, no link
+    "ASSIGN \"pumps a.dat\" 14",                 // 4
+    "*|<Pump model|pumps.lst|1|2||APPLINK1|go",  // 5
+    "ASSIGN out.txt 6",                          // 6
 };
 
 TEST(Assign, StatementsAndTheirLinks) {
@@ -106,19 +107,28 @@ TEST(Assign, Rewrites) {
     Lines expected;
   } cases[] = {
       // A statement without a link gets an open-file link after it.
-      {1, AssignLink::OpenFile, "new loads.dat",
-       {"ASSIGN \"weather.dat\" 12", "*|?Weather file|4", "ASSIGN \"new loads.dat\" 13", "*|?Desc|9", "*|*Loads",
-        "ASSIGN \"pumps a.dat\" 14", "*|<Pump model|pumps.lst|1|2||APPLINK1|go", "ASSIGN out.txt 6"}},
+      {1,
+       AssignLink::OpenFile,
+       "new loads.dat",
+       {"ASSIGN \"weather.dat\" 12", "*|?Weather file|4", "ASSIGN \"new loads.dat\" 13", "*|?Desc|9",
+        "*|*Loads", "ASSIGN \"pumps a.dat\" 14", "*|<Pump model|pumps.lst|1|2||APPLINK1|go",
+        "ASSIGN out.txt 6"}},
       // Not linked: the link goes, the line after it stays.
-      {0, AssignLink::NotLinked, "weather.dat",
+      {0,
+       AssignLink::NotLinked,
+       "weather.dat",
        {"ASSIGN \"weather.dat\" 12", "ASSIGN loads.dat 13", "*|*Loads", "ASSIGN \"pumps a.dat\" 14",
         "*|<Pump model|pumps.lst|1|2||APPLINK1|go", "ASSIGN out.txt 6"}},
       // A rewritten file reference keeps its own list file.
-      {2, AssignLink::FileReference, "pumps b.dat",
+      {2,
+       AssignLink::FileReference,
+       "pumps b.dat",
        {"ASSIGN \"weather.dat\" 12", "*|?Weather file|4", "ASSIGN loads.dat 13", "*|*Loads",
         "ASSIGN \"pumps b.dat\" 14", "*|<Desc|pumps.lst|1|2|9|APPLINK1|go", "ASSIGN out.txt 6"}},
       // A new file reference at the end of the text.
-      {3, AssignLink::FileReference, "out.txt",
+      {3,
+       AssignLink::FileReference,
+       "out.txt",
        {"ASSIGN \"weather.dat\" 12", "*|?Weather file|4", "ASSIGN loads.dat 13", "*|*Loads",
         "ASSIGN \"pumps a.dat\" 14", "*|<Pump model|pumps.lst|1|2||APPLINK1|go", "ASSIGN \"out.txt\" 6",
         "*|<Desc|out.txt|3|4|9"}},

@@ -15,11 +15,7 @@ using Lines = std::vector<std::string>;
 
 // The Part's own example: A without an input, a comment, B with one.
 const Lines kTwoVariables = {
-    "EQUATIONS 2",
-    "A = 1",
-    "* a comment",
-    "B=2",
-    "*|Flow rate|kg/s|lb/h|0|7936.6|0|100|120",
+    "EQUATIONS 2", "A = 1", "* a comment", "B=2", "*|Flow rate|kg/s|lb/h|0|7936.6|0|100|120",
 };
 
 std::vector<std::pair<std::string, int>> Items(const EquationScan& scan) {
@@ -99,9 +95,9 @@ TEST(EquationScan, ACountThatIsNoIntegerStopsTheScan) {
 }
 
 TEST(ValueLoad, EmptyHelpTailAndBadHelp) {
-  const VectorSourceLines lines(Lines{
-      "EQUATIONS 3", "A=1", "*|Tank volume                                  |m3|ft3|0|35.31|0|100|", "B=1",
-      "*|Pump|kW|hp|0|1.341|0|50|7|APPLINK2|-x \"a|b\"", "C=1", "*|Bad|m|ft|0|1|0|1|x7"});
+  const VectorSourceLines lines(
+      Lines{"EQUATIONS 3", "A=1", "*|Tank volume                                  |m3|ft3|0|35.31|0|100|",
+            "B=1", "*|Pump|kW|hp|0|1.341|0|50|7|APPLINK2|-x \"a|b\"", "C=1", "*|Bad|m|ft|0|1|0|1|x7"});
   ValueFields f;
   std::string bad;
   ASSERT_TRUE(LoadValueLine(lines, -2, &f, &bad));
@@ -121,12 +117,9 @@ TEST(ValueLoad, EmptyHelpTailAndBadHelp) {
 
 TEST(ValueFont, OnlyTheLinesAboveTheEquationCount) {
   const VectorSourceLines lines(Lines{
-      "*|<FONT2> \"Times New Roman\" 12 BOLD RED",
-      "*|<COLOR3> GREEN",
-      "*|#*|<SIZE2> 14",
+      "*|<FONT2> \"Times New Roman\" 12 BOLD RED", "*|<COLOR3> GREEN", "*|#*|<SIZE2> 14",
       "*|<STYLE1> ITALIC",  // another slot
-      "EQUATIONS 1",
-      "A=1",
+      "EQUATIONS 1", "A=1",
       "*|<FONT2> \"Courier New\" 8",  // after the equation: not yet in force
   });
   const ValueFont font = CurrentValueFont(lines, 6);
@@ -143,7 +136,8 @@ TEST(ValueFont, OnlyTheLinesAboveTheEquationCount) {
   EXPECT_EQ(none.valueColor, "Blue");
 }
 
-ValueInput Input(const char* fontName, int size, const char* style, const char* color, const char* valueColor) {
+ValueInput Input(const char* fontName, int size, const char* style, const char* color,
+                 const char* valueColor) {
   ValueInput in;
   in.fields.label = "Flow";
   in.fields.primaryUnit = "kg/s";
@@ -159,11 +153,11 @@ ValueInput Input(const char* fontName, int size, const char* style, const char* 
 }
 
 TEST(ValueWrite, SettingsAsInForceGiveOneLine) {
-  VectorSourceLines lines(Lines{"*|<FONT2> \"Arial\" 10 NONE BLACK", "*|<COLOR3> BLUE", "EQUATIONS 1", "A=1",
-                                "END"});
+  VectorSourceLines lines(
+      Lines{"*|<FONT2> \"Arial\" 10 NONE BLACK", "*|<COLOR3> BLUE", "EQUATIONS 1", "A=1", "END"});
   ASSERT_EQ(WriteValueInput(lines, 4, Input("Arial", 10, "None", "BLACK", "BLUE")), ValueField::None);
-  EXPECT_EQ(lines.Lines(), (Lines{"*|<FONT2> \"Arial\" 10 NONE BLACK", "*|<COLOR3> BLUE", "EQUATIONS 1", "A=1",
-                                  "*|Flow|kg/s|lb/h|0|1|0|10.0|0", "END"}));
+  EXPECT_EQ(lines.Lines(), (Lines{"*|<FONT2> \"Arial\" 10 NONE BLACK", "*|<COLOR3> BLUE", "EQUATIONS 1",
+                                  "A=1", "*|Flow|kg/s|lb/h|0|1|0|10.0|0", "END"}));
 }
 
 TEST(ValueWrite, ChangedFontAndColourRestoredAfterTheItem) {
@@ -171,24 +165,21 @@ TEST(ValueWrite, ChangedFontAndColourRestoredAfterTheItem) {
   ValueInput in = Input("Times", 12, "None", "RED", "PURPLE ");
   in.sameFont = false;
   ASSERT_EQ(WriteValueInput(lines, -4, in), ValueField::None);
-  EXPECT_EQ(lines.Lines(), (Lines{"EQUATIONS 2", "A = 1", "* a comment",
-                                  "*|<FONT2> \"Times\" 12 None RED",
-                                  "*|<COLOR3> PURPLE",
-                                  "B=2",
-                                  "*|Flow|kg/s|lb/h|0|1|0|10.0|0",
-                                  "*|<COLOR3> Blue",
-                                  "*|<FONT2> \"Arial\" 10 NONE Black"}));
+  EXPECT_EQ(lines.Lines(), (Lines{"EQUATIONS 2", "A = 1", "* a comment", "*|<FONT2> \"Times\" 12 None RED",
+                                  "*|<COLOR3> PURPLE", "B=2", "*|Flow|kg/s|lb/h|0|1|0|10.0|0",
+                                  "*|<COLOR3> Blue", "*|<FONT2> \"Arial\" 10 NONE Black"}));
 }
 
 TEST(ValueWrite, AStyleGoesIntoItsOwnLineBesideTheFont) {
-  VectorSourceLines lines(Lines{"*|<FONT2> \"ARIAL\" 10 NONE BLACK", "*|<COLOR3> BLUE", "EQUATIONS 1", "A=1"});
+  VectorSourceLines lines(
+      Lines{"*|<FONT2> \"ARIAL\" 10 NONE BLACK", "*|<COLOR3> BLUE", "EQUATIONS 1", "A=1"});
   ValueInput in = Input("Arial", 10, "Bold", "BLACK", "BLUE");
   in.sameFont = false;
   ASSERT_EQ(WriteValueInput(lines, 4, in), ValueField::None);
-  EXPECT_EQ(lines.Lines(), (Lines{"*|<FONT2> \"ARIAL\" 10 NONE BLACK", "*|<COLOR3> BLUE", "EQUATIONS 1",
-                                  "*|<FONT2> \"Arial\" 10 Bold BLACK", "*|<STYLE2> Bold", "A=1",
-                                  "*|Flow|kg/s|lb/h|0|1|0|10.0|0", "*|<FONT2> \"ARIAL\" 10 NONE BLACK",
-                                  "*|<STYLE2> NONE"}));
+  EXPECT_EQ(lines.Lines(),
+            (Lines{"*|<FONT2> \"ARIAL\" 10 NONE BLACK", "*|<COLOR3> BLUE", "EQUATIONS 1",
+                   "*|<FONT2> \"Arial\" 10 Bold BLACK", "*|<STYLE2> Bold", "A=1",
+                   "*|Flow|kg/s|lb/h|0|1|0|10.0|0", "*|<FONT2> \"ARIAL\" 10 NONE BLACK", "*|<STYLE2> NONE"}));
 }
 
 TEST(ValueWrite, TailPrefixAndCleanedTexts) {
@@ -218,12 +209,9 @@ TEST(ValueWrite, FieldsThatWouldNotReadBackAreRefused) {
     const char* maximum;
     ValueField fault;
   } cases[] = {
-      {"Flow", "0", "1", " ", "1", ValueField::Minimum},
-      {"Flow", "0", "1", "0", "", ValueField::Maximum},
-      {"Flow", "1,5", "1", "0", "1", ValueField::Offset},
-      {"Flow", "0", "0", "0", "1", ValueField::Factor},
-      {"Flow", "0", "x", "0", "1", ValueField::Factor},
-      {"Flow", "0", "1", "low", "1", ValueField::Minimum},
+      {"Flow", "0", "1", " ", "1", ValueField::Minimum},  {"Flow", "0", "1", "0", "", ValueField::Maximum},
+      {"Flow", "1,5", "1", "0", "1", ValueField::Offset}, {"Flow", "0", "0", "0", "1", ValueField::Factor},
+      {"Flow", "0", "x", "0", "1", ValueField::Factor},   {"Flow", "0", "1", "low", "1", ValueField::Minimum},
       {"Flow", "0", "1", "0", "1e", ValueField::Maximum},
   };
   for (const Case& c : cases) {
@@ -248,7 +236,8 @@ TEST(ValueWrite, FieldsThatWouldNotReadBackAreRefused) {
 }
 
 TEST(ListInput, LoadAndWrite) {
-  VectorSourceLines lines(Lines{"EQUATIONS 2", "SIZE=1", "*|<Size of tank|\"sizes.dat\"|1|2||APPLINK1|a", "B=1"});
+  VectorSourceLines lines(
+      Lines{"EQUATIONS 2", "SIZE=1", "*|<Size of tank|\"sizes.dat\"|1|2||APPLINK1|a", "B=1"});
   EXPECT_EQ(Items(ScanEquations(lines, EquationInput::List)),
             (std::vector<std::pair<std::string, int>>{{"B", 4}, {"SIZE", -2}}));
   ListFields f;

@@ -23,7 +23,9 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::string Padded(const std::string& description) { return description + std::string(63 - description.size(), ' '); }
+std::string Padded(const std::string& description) {
+  return description + std::string(63 - description.size(), ' ');
+}
 
 // Lines as the deck maker lays them out: padded constant descriptions,
 // value lines ending in "|", "*|*" after every block, the card's list line.
@@ -175,8 +177,8 @@ TEST_F(MarkupParseTest, EveryDialogsLinesParseIntoTheirElement) {
       {"text item",
        [](VectorSourceLines& lines) {
          lines.Select(8, 8);
-         ASSERT_TRUE(WriteTextItem(lines, 8, TextItem{"Pumps and flows", "MS Sans Serif", 14, "Underline", "RED",
-                                                      "Center"}));
+         ASSERT_TRUE(WriteTextItem(
+             lines, 8, TextItem{"Pumps and flows", "MS Sans Serif", 14, "Underline", "RED", "Center"}));
        },
        [](const MarkupParseTest& t) {
          ASSERT_NE(t.Find(ElementKind::TextLine, "Pumps and flows"), nullptr);

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "formdeck/markupkind.h"
+
+#include <gtest/gtest.h>
 
 namespace pm::test {
 namespace {

@@ -167,9 +167,9 @@ void TAssignDlg::OKBtnClick() {
   }
   AssignFields f = loaded_;
   f.fileName = DeckText(FileNameEdit->text());
-  f.link = OpenFile->isChecked()         ? AssignLink::OpenFile
+  f.link = OpenFile->isChecked()        ? AssignLink::OpenFile
            : FileReference->isChecked() ? AssignLink::FileReference
-                                         : AssignLink::NotLinked;
+                                        : AssignLink::NotLinked;
   f.description = DeckText(Description->text());
   f.displayColumn = DisplaySpin->value();
   f.fileColumn = FileSpin->value();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-
 #include <vector>
 
 #include "authoring/assigninput.h"

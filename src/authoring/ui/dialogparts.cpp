@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QSpinBox>
-
 #include <limits>
 
 #include "authoring/ui/displayfiledlg.h"
@@ -18,10 +17,11 @@
 namespace pm {
 
 QStringList MarkupColorItems() {
-  return {QStringLiteral("BLACK"),  QStringLiteral("RED"),    QStringLiteral("BLUE"),    QStringLiteral("GREEN"),
-          QStringLiteral("GRAY"),   QStringLiteral("PURPLE "), QStringLiteral("AQUA"),    QStringLiteral("YELLOW"),
-          QStringLiteral("SILVER"), QStringLiteral("NAVY"),   QStringLiteral("FUCHSIA"), QStringLiteral("LIME"),
-          QStringLiteral("WHITE"),  QStringLiteral("DEF")};
+  return {QStringLiteral("BLACK"), QStringLiteral("RED"),     QStringLiteral("BLUE"),
+          QStringLiteral("GREEN"), QStringLiteral("GRAY"),    QStringLiteral("PURPLE "),
+          QStringLiteral("AQUA"),  QStringLiteral("YELLOW"),  QStringLiteral("SILVER"),
+          QStringLiteral("NAVY"),  QStringLiteral("FUCHSIA"), QStringLiteral("LIME"),
+          QStringLiteral("WHITE"), QStringLiteral("DEF")};
 }
 
 QStringList MarkupFontItems() {
@@ -30,7 +30,8 @@ QStringList MarkupFontItems() {
 }
 
 QStringList MarkupStyleItems() {
-  return {QStringLiteral("None"), QStringLiteral("Bold"), QStringLiteral("Italic"), QStringLiteral("Underline")};
+  return {QStringLiteral("None"), QStringLiteral("Bold"), QStringLiteral("Italic"),
+          QStringLiteral("Underline")};
 }
 
 QStringList JustificationItems() {

@@ -3,7 +3,6 @@
 #include <QFrame>
 #include <QString>
 #include <QStringList>
-
 #include <string>
 
 #include "common/colors.h"

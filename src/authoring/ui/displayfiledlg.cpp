@@ -4,7 +4,6 @@
 #include <QGridLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
-
 #include <string>
 #include <vector>
 

@@ -9,8 +9,7 @@
 
 namespace pm {
 
-EditorSourceLines::EditorSourceLines(QPlainTextEdit* editor)
-    : editor_(editor), cursor_(editor->document()) {}
+EditorSourceLines::EditorSourceLines(QPlainTextEdit* editor) : editor_(editor), cursor_(editor->document()) {}
 
 EditorSourceLines::~EditorSourceLines() {
   if (editing_) cursor_.endEditBlock();

@@ -28,7 +28,8 @@ TShowFigDlg::TShowFigDlg(QWidget* parent) : QDialog(parent) {
 bool TShowFigDlg::FormActivate() {
   const QImage picture = LoadPictureFile(ResolveUnquoted(PictureName));
   if (picture.isNull()) {
-    ShowMessageKind(QStringLiteral("Figure file ") + PictureName + QStringLiteral(" could not be read"), 0, true);
+    ShowMessageKind(QStringLiteral("Figure file ") + PictureName + QStringLiteral(" could not be read"), 0,
+                    true);
     return false;
   }
   Image1->setPixmap(QPixmap::fromImage(picture));

@@ -214,8 +214,8 @@ void TValueInputDlg::OKBtnClick() {
     EditorSourceLines lines(editor_);
     fault = WriteValueInput(lines, ItemIndex(), input);
   }
-  QWidget* const fields[] = {nullptr,  Edit1,   PrimaryEdit,  SEcondaryEdit,
-                             AddEdit,  MultEdit, MinValueEdit, MaxValueEdit};
+  QWidget* const fields[] = {nullptr, Edit1,    PrimaryEdit,  SEcondaryEdit,
+                             AddEdit, MultEdit, MinValueEdit, MaxValueEdit};
   if (fault != ValueField::None) {
     RejectField(fields[static_cast<int>(fault)]);
     return;
