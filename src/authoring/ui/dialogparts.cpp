@@ -38,12 +38,17 @@ QStringList JustificationItems() {
   return {QStringLiteral("Left"), QStringLiteral("Center"), QStringLiteral("Right")};
 }
 
-QComboBox* NewCombo(QWidget* parent, const char* name, const QStringList& items, bool editable) {
+QComboBox* NewCombo(QWidget* parent, const char* name, const QStringList& items, bool editable, int minChars) {
   auto* box = new QComboBox(parent);
   box->setObjectName(QLatin1String(name));
   box->setEditable(editable);
   box->addItems(items);
-  box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  if (minChars > 0) {
+    box->setMinimumContentsLength(minChars);
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  } else {
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  }
   return box;
 }
 

@@ -22,7 +22,9 @@ QStringList MarkupFontItems();
 QStringList MarkupStyleItems();
 QStringList JustificationItems();
 
-QComboBox* NewCombo(QWidget* parent, const char* name, const QStringList& items, bool editable);
+// An editable box also shows a text its items lack ("TIMES NEW ROMAN" read
+// from the deck) whole: minChars sets its least width in characters.
+QComboBox* NewCombo(QWidget* parent, const char* name, const QStringList& items, bool editable, int minChars = 0);
 // An integer box over the whole int range, or from 1 for a size.
 QSpinBox* NewIntSpin(QWidget* parent, const char* name, bool size = false);
 QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption);

@@ -22,13 +22,13 @@ TTextInputDlg::TTextInputDlg(QPlainTextEdit* editor, QWidget* parent) : QDialog(
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName(QStringLiteral("Edit1"));
   Edit1->setMinimumWidth(320);
-  FontBox = NewCombo(this, "FontBox", MarkupFontItems(), true);
+  FontBox = NewCombo(this, "FontBox", MarkupFontItems(), true, 16);
   SizeBox = NewIntSpin(this, "SizeBox", true);
   SizeBox->setValue(10);
-  StyleBox = NewCombo(this, "StyleBox", MarkupStyleItems(), true);
-  ColorBox = NewCombo(this, "ColorBox", MarkupColorItems(), true);
+  StyleBox = NewCombo(this, "StyleBox", MarkupStyleItems(), true, 9);
+  ColorBox = NewCombo(this, "ColorBox", MarkupColorItems(), true, 9);
   ColorBox->setCurrentText(QStringLiteral("DEF"));
-  AlignBox = NewCombo(this, "AlignBox", JustificationItems(), true);
+  AlignBox = NewCombo(this, "AlignBox", JustificationItems(), true, 7);
   grid->addWidget(new QLabel(QStringLiteral("Text "), this), 0, 0);
   grid->addWidget(Edit1, 0, 1, 1, 4);
   const char* const captions[] = {"Font", "Size", "Style", "Color", "Position"};

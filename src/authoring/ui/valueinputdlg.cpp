@@ -51,7 +51,7 @@ TValueInputDlg::TValueInputDlg(QPlainTextEdit* editor, QWidget* parent) : QDialo
   SEcondaryEdit = NewEdit(UnitsGroup, "SEcondaryEdit");
   AddEdit = NewEdit(UnitsGroup, "AddEdit");
   MultEdit = NewEdit(UnitsGroup, "MultEdit");
-  ColorBox3 = NewCombo(UnitsGroup, "ColorBox3", MarkupColorItems(), true);
+  ColorBox3 = NewCombo(UnitsGroup, "ColorBox3", MarkupColorItems(), true, 9);
   units->addWidget(new QLabel(QStringLiteral("Primary Units"), UnitsGroup), 0, 0);
   units->addWidget(PrimaryEdit, 0, 1);
   units->addWidget(new QLabel(QStringLiteral("Secondary Units"), UnitsGroup), 0, 2);
@@ -83,11 +83,11 @@ TValueInputDlg::TValueInputDlg(QPlainTextEdit* editor, QWidget* parent) : QDialo
 
   auto* fontGroup = new QGroupBox(QStringLiteral("Font"), this);
   auto* font = new QGridLayout(fontGroup);
-  FontBox2 = NewCombo(fontGroup, "FontBox2", MarkupFontItems(), true);
+  FontBox2 = NewCombo(fontGroup, "FontBox2", MarkupFontItems(), true, 16);
   SizeBox2 = NewIntSpin(fontGroup, "SizeBox2", true);
   SizeBox2->setValue(10);
-  StyleBox2 = NewCombo(fontGroup, "StyleBox2", MarkupStyleItems(), true);
-  ColorBox2 = NewCombo(fontGroup, "ColorBox2", MarkupColorItems(), true);
+  StyleBox2 = NewCombo(fontGroup, "StyleBox2", MarkupStyleItems(), true, 9);
+  ColorBox2 = NewCombo(fontGroup, "ColorBox2", MarkupColorItems(), true, 9);
   font->addWidget(new QLabel(QStringLiteral("Name"), fontGroup), 0, 0);
   font->addWidget(new QLabel(QStringLiteral("Size"), fontGroup), 0, 1);
   font->addWidget(new QLabel(QStringLiteral("Style"), fontGroup), 0, 2);
