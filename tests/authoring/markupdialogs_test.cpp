@@ -109,6 +109,47 @@ TEST_F(MarkupDialogsTest, ValueDialogRefusesAFieldWithABeepAndFocus) {
   EXPECT_EQ(editor.toPlainText(), kDeck);
 }
 
+TEST_F(MarkupDialogsTest, NumbersThatAreNoIntegersStopTheLoadWithAMessage) {
+  struct Case {
+    QString text;
+    std::function<QString(QPlainTextEdit*)> open;  // what the dialog shows
+    const char* message;
+    const char* shown;
+  } cases[] = {
+      {QStringLiteral("EQUATIONS 1\nA=1\n*|Flow|kg/s|lb/h|0|1|0|9|x7|APPLINK1|a"),
+       [](QPlainTextEdit* e) {
+         TValueInputDlg d(e);
+         d.show();
+         return d.Edit1->text();
+       },
+       "'x7' is not a valid integer value", "Flow"},
+      {QStringLiteral("EQUATIONS 1\nA=1\n*|<Pumps|pumps.dat|one|2|0"),
+       [](QPlainTextEdit* e) {
+         TFileInputDlg d(e);
+         d.show();
+         return d.Edit1->text();
+       },
+       "'one' is not a valid integer value", "Pumps"},
+      {QStringLiteral("EQUATIONS x\nA=1"),
+       [](QPlainTextEdit* e) {
+         TValueInputDlg d(e);
+         return QString::number(d.VariableBox->count());
+       },
+       "'x' is not a valid integer value", "0"},
+  };
+  for (const Case& c : cases) {
+    ui.clear();
+    editor.setPlainText(c.text);
+    const QString label = c.open(&editor);
+    ASSERT_EQ(ui.messages().size(), 1u) << c.message;
+    EXPECT_EQ(ui.messages()[0].text, QLatin1String(c.message));
+    EXPECT_EQ(ui.messages()[0].icon, MessageIcon::Error);
+    EXPECT_TRUE(ui.messages()[0].beepBefore);
+    EXPECT_EQ(editor.toPlainText(), c.text);
+    EXPECT_EQ(label, QLatin1String(c.shown));
+  }
+}
+
 TEST_F(MarkupDialogsTest, ListDialogWritesTheBrowsedFile) {
   TFileInputDlg dlg(&editor);
   dlg.show();

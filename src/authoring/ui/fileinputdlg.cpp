@@ -94,16 +94,14 @@ void TFileInputDlg::VariableBoxChange() {
   const EditorSourceLines lines(editor_);
   std::string bad;
   ListFields fields;
-  if (!LoadListLine(lines, ItemIndex(), &fields, &bad)) {
-    ShowMessageKind(NotIntegerMessage(Shown(bad)), 0, true);
-    return;
-  }
+  const bool read = LoadListLine(lines, ItemIndex(), &fields, &bad);
   loaded_ = fields;
   Edit1->setText(Shown(fields.label));
   FileNameEdit->setText(Shown(fields.fileName));
   DisplaySpin->setValue(fields.displayColumn);
   ValueSpin->setValue(fields.valueColumn);
   HelpSpin->setValue(fields.help);
+  if (!read) ShowMessageKind(NotIntegerMessage(Shown(bad)), 0, true);
 }
 
 void TFileInputDlg::OKBtnClick() {

@@ -170,10 +170,9 @@ void TValueInputDlg::VariableBoxChange() {
   const EditorSourceLines lines(editor_);
   std::string bad;
   ValueFields fields;
-  if (!LoadValueLine(lines, ItemIndex(), &fields, &bad)) {
-    ShowMessageKind(NotIntegerMessage(Shown(bad)), 0, true);
-    return;
-  }
+  // A help number that is no integer stops the load there; what was read
+  // shows, and the item's own prefix and tail stay with it.
+  const bool read = LoadValueLine(lines, ItemIndex(), &fields, &bad);
   loaded_ = fields;
   Edit1->setText(Shown(fields.label));
   PrimaryEdit->setText(Shown(fields.primaryUnit));
@@ -185,6 +184,7 @@ void TValueInputDlg::VariableBoxChange() {
     MaxValueEdit->setText(Shown(fields.maximum));
   }
   HelpSpin->setValue(fields.help);
+  if (!read) ShowMessageKind(NotIntegerMessage(Shown(bad)), 0, true);
 }
 
 void TValueInputDlg::OKBtnClick() {
