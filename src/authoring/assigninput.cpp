@@ -70,20 +70,9 @@ bool LoadAssign(const SourceLines& lines, const AssignStatement& statement, Assi
   if (kind != InputLineKind::File && kind != InputLineKind::List) return true;
   fields->link = kind == InputLineKind::File ? AssignLink::OpenFile : AssignLink::FileReference;
   const int count = kind == InputLineKind::File ? 2 : 5;
-  const std::string_view text = body.substr(3);
-  std::string parts[5];
-  size_t pos = 0;
-  bool more = true;
-  for (int i = 0; i < count && more; ++i) {
-    const size_t bar = text.find('|', pos);
-    parts[i] =
-        std::string(text.substr(pos, bar == std::string_view::npos ? std::string_view::npos : bar - pos));
-    more = bar != std::string_view::npos;
-    pos = more ? bar + 1 : text.size();
-  }
-  if (more) fields->tail = std::string(text.substr(pos - 1));
+  const std::vector<std::string> parts = SplitMarkupFields(body.substr(3), count, &fields->tail);
   fields->description = parts[0];
-  std::string help = Trimmed(parts[count - 1]);
+  std::string help = Trimmed(parts[static_cast<size_t>(count - 1)]);
   if (kind == InputLineKind::List) {
     fields->listFile = parts[1];
     fields->hasListFile = true;

@@ -26,19 +26,8 @@ bool LoadListLine(const SourceLines& lines, int index, ListFields* fields, std::
   if (InputLineKindOf(line) != InputLineKind::List) return true;
   const std::string_view body = WithoutHiddenPrefix(line);
   fields->prefix = line.substr(0, line.size() - body.size());
-  const std::string_view text = body.substr(3);
-  std::string parts[5];
-  size_t pos = 0;
-  bool more = true;
-  for (int i = 0; i < 5 && more; ++i) {
-    const size_t bar = text.find('|', pos);
-    parts[i] =
-        std::string(text.substr(pos, bar == std::string_view::npos ? std::string_view::npos : bar - pos));
-    more = bar != std::string_view::npos;
-    pos = more ? bar + 1 : text.size();
-  }
   // What follows the help number (an application link) is kept as written.
-  if (more) fields->tail = std::string(text.substr(pos - 1));
+  const std::vector<std::string> parts = SplitMarkupFields(body.substr(3), 5, &fields->tail);
   fields->label = TrimLeft(parts[0]);
   fields->fileName = StripQuotes(Trimmed(parts[1]));
   int* const numbers[] = {&fields->displayColumn, &fields->valueColumn, &fields->help};

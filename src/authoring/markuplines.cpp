@@ -38,4 +38,21 @@ InputLineKind InputLineKindOf(std::string_view line) {
   }
 }
 
+std::vector<std::string> SplitMarkupFields(std::string_view text, int count, std::string* tail) {
+  std::vector<std::string> fields(static_cast<size_t>(count));
+  tail->clear();
+  size_t pos = 0;
+  for (int i = 0; i < count; ++i) {
+    const size_t bar = text.find('|', pos);
+    if (bar == std::string_view::npos) {
+      fields[static_cast<size_t>(i)] = std::string(text.substr(pos));
+      return fields;
+    }
+    fields[static_cast<size_t>(i)] = std::string(text.substr(pos, bar - pos));
+    pos = bar + 1;
+  }
+  *tail = std::string(text.substr(pos - 1));
+  return fields;
+}
+
 }  // namespace pm

@@ -52,4 +52,9 @@ class VectorSourceLines final : public SourceLines {
 enum class InputLineKind { None, Numeric, List, File };
 InputLineKind InputLineKindOf(std::string_view line);
 
+// The first `count` "|"-separated fields of a mark-up text (empty ones for
+// those missing), and in tail what follows them, its "|" included (an
+// application link), or nothing.
+std::vector<std::string> SplitMarkupFields(std::string_view text, int count, std::string* tail);
+
 }  // namespace pm

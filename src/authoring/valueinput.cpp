@@ -36,18 +36,6 @@ std::string FontLine(const std::string& name, const std::string& size, const std
   return "*|<FONT2> " + QuotedFontName(name) + " " + size + " " + style + " " + color;
 }
 
-// The fields after the first `count` "|"-separated ones: the "|" before them
-// included, or empty.
-std::string TailAfter(std::string_view text, int count) {
-  size_t pos = 0;
-  for (int i = 0; i < count; ++i) {
-    const size_t bar = text.find('|', pos);
-    if (bar == std::string_view::npos) return std::string();
-    pos = bar + 1;
-  }
-  return std::string(text.substr(pos - 1));
-}
-
 }  // namespace
 
 ValueFont CurrentValueFont(const SourceLines& lines, int index) {
@@ -68,18 +56,8 @@ bool LoadValueLine(const SourceLines& lines, int index, ValueFields* fields, std
   if (InputLineKindOf(line) != InputLineKind::Numeric) return true;
   const std::string_view body = WithoutHiddenPrefix(line);
   fields->prefix = line.substr(0, line.size() - body.size());
-  const std::string_view text = body.substr(2);
-  std::string parts[8];
-  size_t pos = 0;
-  for (int i = 0; i < 8; ++i) {
-    const size_t bar = text.find('|', pos);
-    parts[i] = TrimLeft(text.substr(pos, bar == std::string_view::npos ? std::string_view::npos : bar - pos));
-    if (bar == std::string_view::npos) {
-      pos = text.size();
-      break;
-    }
-    pos = bar + 1;
-  }
+  std::vector<std::string> parts = SplitMarkupFields(body.substr(2), 8, &fields->tail);
+  for (std::string& part : parts) part = TrimLeft(part);
   fields->label = parts[0];
   fields->primaryUnit = parts[1];
   fields->secondaryUnit = parts[2];
@@ -87,7 +65,6 @@ bool LoadValueLine(const SourceLines& lines, int index, ValueFields* fields, std
   fields->factor = parts[4];
   fields->minimum = parts[5];
   fields->maximum = parts[6];
-  fields->tail = TailAfter(text, 8);
   const std::string help = Trimmed(parts[7]);
   if (!help.empty() && !ReadInteger(help, &fields->help)) {
     *badInteger = help;

@@ -38,7 +38,8 @@ QStringList JustificationItems() {
   return {QStringLiteral("Left"), QStringLiteral("Center"), QStringLiteral("Right")};
 }
 
-QComboBox* NewCombo(QWidget* parent, const char* name, const QStringList& items, bool editable, int minChars) {
+QComboBox* NewCombo(QWidget* parent, const char* name, const QStringList& items, bool editable,
+                    int minChars) {
   auto* box = new QComboBox(parent);
   box->setObjectName(QLatin1String(name));
   box->setEditable(editable);
@@ -76,6 +77,15 @@ void AddOkCancel(QDialog* dialog, QGridLayout* grid, int row, QPushButton** ok, 
   buttons->addWidget(*ok);
   buttons->addWidget(*cancel);
   grid->addLayout(buttons, row, 0, 1, grid->columnCount() > 0 ? grid->columnCount() : 1);
+}
+
+void FillVariableBox(QComboBox* box, const EquationScan& scan) {
+  QStringList names;
+  names.reserve(static_cast<qsizetype>(scan.variables.size()));
+  for (const EquationVariable& v : scan.variables) names << Shown(v.name);
+  box->addItems(names);
+  for (int i = 0; i < box->count(); ++i) box->setItemData(i, scan.variables[static_cast<size_t>(i)].index);
+  if (!scan.badCount.empty()) ShowMessageKind(NotIntegerMessage(Shown(scan.badCount)), 0, true);
 }
 
 std::string DeckText(const QString& text) { return ToCp1252(text); }

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <string>
 
+#include "authoring/equationscan.h"
 #include "common/colors.h"
 
 class QComboBox;
@@ -24,12 +25,18 @@ QStringList JustificationItems();
 
 // An editable box also shows a text its items lack ("TIMES NEW ROMAN" read
 // from the deck) whole: minChars sets its least width in characters.
-QComboBox* NewCombo(QWidget* parent, const char* name, const QStringList& items, bool editable, int minChars = 0);
+QComboBox* NewCombo(QWidget* parent, const char* name, const QStringList& items, bool editable,
+                    int minChars = 0);
 // An integer box over the whole int range, or from 1 for a size.
 QSpinBox* NewIntSpin(QWidget* parent, const char* name, bool size = false);
 QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption);
 // OK (default) and Cancel at the foot of a dialog; Cancel rejects.
 void AddOkCancel(QDialog* dialog, QGridLayout* grid, int row, QPushButton** ok, QPushButton** cancel);
+
+// The variables in the order given (sorted already: one fill, not a sorted
+// insertion per item), each with its line index as item data; the scan's
+// message when a block count was no integer.
+void FillVariableBox(QComboBox* box, const EquationScan& scan);
 
 std::string DeckText(const QString& text);
 QString Shown(const std::string& text);

@@ -62,13 +62,7 @@ TFileInputDlg::TFileInputDlg(QPlainTextEdit* editor, QWidget* parent) : QDialog(
 void TFileInputDlg::FormCreate() {
   if (!editor_) return;
   const EditorSourceLines lines(editor_);
-  const EquationScan scan = ScanEquations(lines, EquationInput::List);
-  QStringList names;
-  for (const EquationVariable& v : scan.variables) names << Shown(v.name);
-  VariableBox->addItems(names);
-  for (int i = 0; i < VariableBox->count(); ++i)
-    VariableBox->setItemData(i, scan.variables[static_cast<size_t>(i)].index);
-  if (!scan.badCount.empty()) ShowMessageKind(NotIntegerMessage(Shown(scan.badCount)), 0, true);
+  FillVariableBox(VariableBox, ScanEquations(lines, EquationInput::List));
 }
 
 void TFileInputDlg::showEvent(QShowEvent* event) {

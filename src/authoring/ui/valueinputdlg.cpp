@@ -121,15 +121,7 @@ TValueInputDlg::TValueInputDlg(QPlainTextEdit* editor, QWidget* parent) : QDialo
 void TValueInputDlg::FormCreate() {
   if (!editor_) return;
   const EditorSourceLines lines(editor_);
-  const EquationScan scan = ScanEquations(lines, EquationInput::Numeric);
-  // Sorted already: one fill, not a sorted insertion per item.
-  QStringList names;
-  names.reserve(static_cast<qsizetype>(scan.variables.size()));
-  for (const EquationVariable& v : scan.variables) names << Shown(v.name);
-  VariableBox->addItems(names);
-  for (int i = 0; i < VariableBox->count(); ++i)
-    VariableBox->setItemData(i, scan.variables[static_cast<size_t>(i)].index);
-  if (!scan.badCount.empty()) ShowMessageKind(NotIntegerMessage(Shown(scan.badCount)), 0, true);
+  FillVariableBox(VariableBox, ScanEquations(lines, EquationInput::Numeric));
 }
 
 void TValueInputDlg::showEvent(QShowEvent* event) {
