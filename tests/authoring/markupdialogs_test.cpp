@@ -150,6 +150,22 @@ TEST_F(MarkupDialogsTest, NumbersThatAreNoIntegersStopTheLoadWithAMessage) {
   }
 }
 
+// A character a deck cannot hold is refused, not written as "?".
+TEST_F(MarkupDialogsTest, TextsADeckCannotHoldAreRefused) {
+  TTextInputDlg text(&editor);
+  text.show();
+  text.Edit1->setText(QStringLiteral("Pump \u4e2d"));
+  text.OKBtn->click();
+  TMakeGroupDlg group(&editor);
+  group.show();
+  group.DescriptionEdit->setText(QStringLiteral("\u0101"));
+  group.OKBtn->click();
+  EXPECT_EQ(ui.beeps(), 2);
+  EXPECT_EQ(text.result(), 0);
+  EXPECT_EQ(group.result(), 0);
+  EXPECT_EQ(editor.toPlainText(), kDeck);
+}
+
 TEST_F(MarkupDialogsTest, ListDialogWritesTheBrowsedFile) {
   TFileInputDlg dlg(&editor);
   dlg.show();

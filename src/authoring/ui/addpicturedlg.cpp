@@ -53,6 +53,10 @@ void TAddPictureDlg::OKBtnClick() {
     reject();
     return;
   }
+  if (QWidget* field = UnencodableField(this)) {
+    RejectField(field);
+    return;
+  }
   const QString justification = AlignBox->currentIndex() < 0 ? QString() : AlignBox->currentText();
   bool written;
   {

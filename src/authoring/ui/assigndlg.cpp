@@ -165,6 +165,10 @@ void TAssignDlg::OKBtnClick() {
     reject();
     return;
   }
+  if (QWidget* field = UnencodableField(this)) {
+    RejectField(field);
+    return;
+  }
   AssignFields f = loaded_;
   f.fileName = DeckText(FileNameEdit->text());
   f.link = OpenFile->isChecked()        ? AssignLink::OpenFile

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <limits>
@@ -86,6 +87,16 @@ void FillVariableBox(QComboBox* box, const EquationScan& scan) {
   box->addItems(names);
   for (int i = 0; i < box->count(); ++i) box->setItemData(i, scan.variables[static_cast<size_t>(i)].index);
   if (!scan.badCount.empty()) ShowMessageKind(NotIntegerMessage(Shown(scan.badCount)), 0, true);
+}
+
+QWidget* UnencodableField(QWidget* dialog) {
+  const QList<QLineEdit*> edits = dialog->findChildren<QLineEdit*>();
+  for (QLineEdit* edit : edits) {
+    bool ok = true;
+    (void)ToCp1252(edit->text(), &ok);
+    if (!ok) return edit;
+  }
+  return nullptr;
 }
 
 std::string DeckText(const QString& text) { return ToCp1252(text); }

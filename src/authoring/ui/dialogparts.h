@@ -38,6 +38,11 @@ void AddOkCancel(QDialog* dialog, QGridLayout* grid, int row, QPushButton** ok, 
 // message when a block count was no integer.
 void FillVariableBox(QComboBox* box, const EquationScan& scan);
 
+// The first edit of the dialog (combo boxes' included) whose text holds a
+// character a Windows-1252 deck cannot hold, or null: OK refuses it rather
+// than write a "?" in its place.
+QWidget* UnencodableField(QWidget* dialog);
+
 std::string DeckText(const QString& text);
 QString Shown(const std::string& text);
 

@@ -103,6 +103,10 @@ void TFileInputDlg::OKBtnClick() {
     reject();
     return;
   }
+  if (QWidget* field = UnencodableField(this)) {
+    RejectField(field);
+    return;
+  }
   ListFields f = loaded_;
   f.label = DeckText(Edit1->text());
   f.fileName = DeckText(FileNameEdit->text());

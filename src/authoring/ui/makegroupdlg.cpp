@@ -57,6 +57,10 @@ void TMakeGroupDlg::OKBtnClick() {
     reject();
     return;
   }
+  if (QWidget* field = UnencodableField(this)) {
+    RejectField(field);
+    return;
+  }
   if (!activated_) FormActivate();
   // The group carries a colour only when it differs from the form's.
   const std::string colour = ColorBox->Color() == formColor_ ? std::string() : RgbText(ColorBox->Color());

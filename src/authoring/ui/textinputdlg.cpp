@@ -68,6 +68,10 @@ void TTextInputDlg::OKBtnClick() {
     reject();
     return;
   }
+  if (QWidget* field = UnencodableField(this)) {
+    RejectField(field);
+    return;
+  }
   if (!activated_) FormActivate();
   TextItem item;
   item.text = DeckText(Edit1->text());

@@ -184,6 +184,10 @@ void TValueInputDlg::OKBtnClick() {
     reject();
     return;
   }
+  if (QWidget* field = UnencodableField(this)) {
+    RejectField(field);
+    return;
+  }
   ValueInput input;
   input.fields = loaded_;
   ValueFields& f = input.fields;
