@@ -298,6 +298,10 @@ TEST_F(MarkupDialogsTest, AddPictureInsertsAtTheCaretLine) {
   ASSERT_EQ(ui.fileRequests().size(), 1u);
   EXPECT_EQ(ui.fileRequests()[0].filter, QStringLiteral("Bitmap Files (*.bmp *.BMP);;All Files (*)"));
   EXPECT_EQ(ui.fileRequests()[0].defaultSuffix, QStringLiteral("bmp"));
+  // Show File of a file that is not there does nothing.
+  dlg.ShowFileBtn->click();
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  EXPECT_TRUE(ui.messages().empty());
   dlg.AlignBox->setCurrentIndex(1);
   dlg.OKBtn->click();
   EXPECT_EQ(Line(1), QStringLiteral("*|<PICTURE> \"/data/my plant.bmp\" Center"));
