@@ -2,6 +2,8 @@
 // dialog stands for.
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <functional>
 #include <string>
 #include <vector>
@@ -17,6 +19,7 @@
 #include "formdeck/inputmarkup.h"
 #include "formdeck/markuptext.h"
 #include "formdeck/picturemarkup.h"
+#include "support/testpaths.h"
 
 namespace pm::test {
 namespace {
@@ -94,6 +97,57 @@ TEST_F(MarkupParseTest, TheDeckMakerLayoutParsesAndLoads) {
   EXPECT_EQ(f.help, 0);
   // The separator after the equations is no input line of the last one.
   EXPECT_EQ(IndexOf(ScanEquations(lines, EquationInput::Numeric), "SPEED"), 11);
+}
+
+// The deck maker's own golden decks: every input line loads, and each
+// variable rewritten through the value dialog still parses.
+TEST_F(MarkupParseTest, TheDeckMakersDecksLoadAndTakeNewLines) {
+  const QDir folder(QStringLiteral(PELMARK_FIXTURES_DIR "/authoring"));
+  const QStringList cases = folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+  int decks = 0;
+  for (const QString& name : cases) {
+    QFile file(folder.filePath(name + QStringLiteral("/expected.pzd")));
+    if (!file.open(QIODevice::ReadOnly)) continue;
+    SCOPED_TRACE(name.toStdString());
+    ++decks;
+    Lines deck;
+    for (QByteArray line : file.readAll().split('\n')) {
+      if (line.endsWith('\r')) line.chop(1);
+      deck.push_back(line.toStdString());
+    }
+    const VectorSourceLines lines(deck);
+    std::string bad;
+    for (const EquationVariable& v : ScanEquations(lines, EquationInput::Numeric).variables) {
+      ValueFields fields;
+      EXPECT_TRUE(LoadValueLine(lines, v.index, &fields, &bad)) << v.name << " " << bad;
+    }
+    for (const EquationVariable& v : ScanEquations(lines, EquationInput::List).variables) {
+      ListFields fields;
+      EXPECT_TRUE(LoadListLine(lines, v.index, &fields, &bad)) << v.name << " " << bad;
+    }
+    for (const AssignStatement& s : ScanAssignStatements(lines)) {
+      AssignFields fields;
+      EXPECT_TRUE(LoadAssign(lines, s, &fields, &bad)) << s.unit << " " << bad;
+    }
+    VectorSourceLines written(deck);
+    for (const EquationVariable& v : ScanEquations(written, EquationInput::Numeric).variables) {
+      // Indices move as lines go in: each variable is found again.
+      const int index = IndexOf(ScanEquations(written, EquationInput::Numeric), v.name);
+      ValueInput input;
+      ASSERT_TRUE(LoadValueLine(written, index, &input.fields, &bad));
+      if (input.fields.minimum.empty()) input.fields.minimum = "0";
+      if (input.fields.maximum.empty()) input.fields.maximum = "1";
+      input.fontName = "Arial";
+      input.fontStyle = "None";
+      input.fontColor = "BLACK";
+      input.valueColor = "BLUE";
+      ASSERT_EQ(WriteValueInput(written, index, input), ValueField::None) << v.name;
+    }
+    form.model = FormModel();
+    G().ParseErrorState = 0;
+    ParseLines(written);
+  }
+  if (decks == 0) GTEST_SKIP() << "no deck-maker decks among the fixtures";
 }
 
 TEST_F(MarkupParseTest, EveryDialogsLinesParseIntoTheirElement) {
