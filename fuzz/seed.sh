@@ -44,7 +44,7 @@ case $name in
     add "$top"/tests/fixtures/tables/*/*.TBL "$top"/examples/demo/*.TBL ;;
   rundeck_fuzz)
     add "$top"/tests/fixtures/rundecks/*.dck ;;
-  deck_fuzz|writeback_fuzz)
+  deck_fuzz|writeback_fuzz|markupdialogs_fuzz)
     for f in "$top"/tests/fixtures/decks/*/*.pzd "$top"/tests/fixtures/decks/*/*.PZD "$top"/tests/fixtures/decks/broken/* "$top"/examples/demo/*.pzd; do
       [ -f "$f" ] && cp -f "$f" "$corpus/$(echo "$f" | md5sum | cut -c1-12)"; done ;;
   plaindeck_fuzz)

@@ -7,6 +7,7 @@
 
 #include "formdeck/deckreader.h"
 #include "formdeck/formelement.h"
+#include "formdeck/markupkind.h"
 
 namespace pm {
 
@@ -65,7 +66,7 @@ class DeckParser {
  private:
   // Mark-up commands.
   void Dispatch();
-  bool ParseFormCommand(const std::string& line);
+  void RunFormCommand(MarkupKind kind, const std::string& line);
   bool OpenDeck();
   void FinishParse();
   void HideProgress();

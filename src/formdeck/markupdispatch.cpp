@@ -1,8 +1,6 @@
-// The dispatch of a mark-up line: the tests run in a fixed order and the
-// first that holds wins. Tests on the line use it as written, tests on U its
-// upper case. The "contains" tests make some text lines commands (a label
-// holding "*|{" opens a check-box group): authors must avoid those texts.
-#include <algorithm>
+// The actions of the mark-up lines, by the kind ClassifyMarkupLine gives.
+// Its "contains" tests make some text lines commands (a label holding "*|{"
+// opens a check-box group): authors must avoid those texts.
 
 #include "common/globals.h"
 #include "common/lib1.h"
@@ -10,6 +8,7 @@
 #include "formdeck/formbuilder.h"
 #include "formdeck/formmodel.h"
 #include "formdeck/markupcolor.h"
+#include "formdeck/markupkind.h"
 #include "formdeck/markuptext.h"
 #include "platform/cp1252.h"
 
@@ -20,71 +19,101 @@ void DeckParser::Dispatch() {
   const std::string& line = s.Line;
   const std::string& u = s.Upper;
   FormSlots& slots = Model().Slots;
-  const bool f = Contains(line, ">");  // the line holds arguments
+  const MarkupKind kind = ClassifyMarkupLine(line);
+  const size_t slotColumn = static_cast<size_t>(SlotColumnOf(kind));
   int n = 0;
 
-  if (Contains(line, "*|{")) {
-    form_.AddChoiceGroup(*this, TrimLeft(FromColumn(line, 4)), true);
-  } else if (Contains(line, "*|(")) {
-    form_.AddChoiceGroup(*this, TrimLeft(FromColumn(line, 4)), false);
-  } else if (Contains(line, "*|[")) {
-    OpenGroup();
-  } else if (StartsWith(line, "*|]") || line.substr(std::min<size_t>(3, line.size()), 3) == "*|]") {
-    CloseGroup();
-  } else if (Contains(u, "*|<FONT") && f) {
-    if (!SlotDigit(8, "123", &n)) return;
-    if (!ParseFont(&slots.Font(n), FromColumn(u, 10), s.DeckLineNumber)) ReportMarkupError(line);
-  } else if (Contains(u, "*|<TABWINDOW")) {
-    OpenTabWindow();
-  } else if (Contains(u, "*|</TABWINDOW")) {
-    CloseTabWindow();
-  } else if (Contains(u, "*|<ALIGN") && f) {
-    if (!SlotDigit(9, "123", &n)) return;
-    ParseAlign(Trimmed(FromColumn(u, 11)), &slots.align[static_cast<size_t>(n - 1)]);
-  } else if (Contains(u, "*|<TAB") && f) {
-    if (!SlotDigit(7, "0123", &n)) return;
-    if (!ParseTabStop(FromColumn(u, 9), n, &slots.tabs[static_cast<size_t>(n)])) ReportMarkupError(line);
-  } else if (Contains(u, "*|<SIZE") && f) {
-    if (!SlotDigit(8, "123", &n)) return;
-    // A size below 1 would make inputs that cannot be seen or typed into.
-    int size = 0;
-    if (ReadInteger(FromColumn(u, 10), &size) && size >= 1) {
-      slots.Font(n).size = size;
-    } else {
-      ReportMarkupError(line);
+  switch (kind) {
+    case MarkupKind::CheckBoxGroup:
+      form_.AddChoiceGroup(*this, TrimLeft(FromColumn(line, 4)), true);
+      break;
+    case MarkupKind::RadioGroup:
+      form_.AddChoiceGroup(*this, TrimLeft(FromColumn(line, 4)), false);
+      break;
+    case MarkupKind::OpenGroup:
+      OpenGroup();
+      break;
+    case MarkupKind::CloseGroup:
+      CloseGroup();
+      break;
+    case MarkupKind::Font:
+      if (!SlotDigit(slotColumn, "123", &n)) return;
+      if (!ParseFont(&slots.Font(n), FromColumn(u, 10), s.DeckLineNumber)) ReportMarkupError(line);
+      break;
+    case MarkupKind::OpenTabWindow:
+      OpenTabWindow();
+      break;
+    case MarkupKind::CloseTabWindow:
+      CloseTabWindow();
+      break;
+    case MarkupKind::Align:
+      if (!SlotDigit(slotColumn, "123", &n)) return;
+      ParseAlign(Trimmed(FromColumn(u, 11)), &slots.align[static_cast<size_t>(n - 1)]);
+      break;
+    case MarkupKind::Tab:
+      if (!SlotDigit(slotColumn, "0123", &n)) return;
+      if (!ParseTabStop(FromColumn(u, 9), n, &slots.tabs[static_cast<size_t>(n)])) ReportMarkupError(line);
+      break;
+    case MarkupKind::Size: {
+      if (!SlotDigit(slotColumn, "123", &n)) return;
+      // A size below 1 would make inputs that cannot be seen or typed into.
+      int size = 0;
+      if (ReadInteger(FromColumn(u, 10), &size) && size >= 1) {
+        slots.Font(n).size = size;
+      } else {
+        ReportMarkupError(line);
+      }
+      break;
     }
-  } else if (Contains(u, "*|<STYLE") && f) {
-    if (!SlotDigit(9, "123", &n)) return;
-    slots.Font(n).style = ParseStyle(Trimmed(FromColumn(u, 11)));
-  } else if (Contains(u, "*|<COLOR") && f) {
-    if (!SlotDigit(9, "123", &n)) return;
-    ColorValue colour = 0;
-    if (ParseColor(FromColumn(u, 11), &colour, s.DeckLineNumber)) {
-      slots.Font(n).color = colour;
-    } else {
-      Stop(QStringLiteral("***Unrecognized color***   ") + FromCp1252(line));
+    case MarkupKind::Style:
+      if (!SlotDigit(slotColumn, "123", &n)) return;
+      slots.Font(n).style = ParseStyle(Trimmed(FromColumn(u, 11)));
+      break;
+    case MarkupKind::Color: {
+      if (!SlotDigit(slotColumn, "123", &n)) return;
+      ColorValue colour = 0;
+      if (ParseColor(FromColumn(u, 11), &colour, s.DeckLineNumber)) {
+        slots.Font(n).color = colour;
+      } else {
+        Stop(QStringLiteral("***Unrecognized color***   ") + FromCp1252(line));
+      }
+      break;
     }
-  } else if (StartsWith(u, "*|<APPLINK") && f) {
-    const char digit = CharAt(line, 11);
-    s.AppLinkIndex = digit >= '1' && digit <= '4' ? digit - '0' : 99;
-    const std::string rest = FromColumn(line, 11);
-    const size_t gt = rest.find('>');
-    form_.AddPicture(*this, gt == std::string::npos ? std::string() : TrimLeft(rest.substr(gt + 1)),
-                     s.AppLinkIndex);
-  } else if (StartsWith(u, "*|<IMG ")) {
-    form_.AddImage(*this, line);
-  } else if (StartsWith(u, "*|<PICTURE>")) {
-    form_.AddPicture(*this, FromColumn(line, 12), 0);
-  } else if (CharAt(line, 3) == '*') {
-    form_.AddTextLine(*this, line);
-  } else if (ParseFormCommand(line)) {
-    // done
-  } else if (StartsWith(s.PreviousLine, "*|")) {
-    // An input's deck line is the line before its mark-up; a mark-up line
-    // there would be overwritten by the write-back.
-    ReportElementError(s.PreviousLine, line);
-  } else {
-    form_.AddElement(*this);
+    case MarkupKind::AppLink: {
+      const char digit = CharAt(line, 11);
+      s.AppLinkIndex = digit >= '1' && digit <= '4' ? digit - '0' : 99;
+      const std::string rest = FromColumn(line, 11);
+      const size_t gt = rest.find('>');
+      form_.AddPicture(*this, gt == std::string::npos ? std::string() : TrimLeft(rest.substr(gt + 1)),
+                       s.AppLinkIndex);
+      break;
+    }
+    case MarkupKind::Img:
+      form_.AddImage(*this, line);
+      break;
+    case MarkupKind::Picture:
+      form_.AddPicture(*this, FromColumn(line, 12), 0);
+      break;
+    case MarkupKind::TextLine:
+      form_.AddTextLine(*this, line);
+      break;
+    case MarkupKind::Background:
+    case MarkupKind::Before:
+    case MarkupKind::After:
+    case MarkupKind::Before1:
+    case MarkupKind::After1:
+    case MarkupKind::WindowSize:
+      RunFormCommand(kind, line);
+      break;
+    case MarkupKind::Input:
+      if (StartsWith(s.PreviousLine, "*|")) {
+        // An input's deck line is the line before its mark-up; a mark-up line
+        // there would be overwritten by the write-back.
+        ReportElementError(s.PreviousLine, line);
+      } else {
+        form_.AddElement(*this);
+      }
+      break;
   }
 }
 
@@ -98,43 +127,39 @@ bool DeckParser::SlotDigit(size_t column, std::string_view digits, int* slot) {
   return true;
 }
 
-bool DeckParser::ParseFormCommand(const std::string& line) {
-  const std::string c = AsciiUpper(FromColumn(line, 3));
+void DeckParser::RunFormCommand(MarkupKind kind, const std::string& line) {
   FormModel& m = Model();
-  if (StartsWith(c, "<BACKGROUND>")) {
+  if (kind == MarkupKind::Background) {
     ColorValue colour = 0;
     if (ParseColor(FromColumn(line, 15), &colour, state_.DeckLineNumber)) {
       m.Background = colour;
     } else {
       ShowMessageKind(QStringLiteral("***Unrecognized color***   ") + FromCp1252(line), 0, true);
     }
-    return true;
+    return;
+  }
+  if (kind == MarkupKind::WindowSize) {
+    m.WindowSizeMaximize = true;
+    return;
   }
   std::string* target = nullptr;
   bool before = false;
-  if (StartsWith(c, "<BEFORE>")) {
+  if (kind == MarkupKind::Before) {
     target = &m.Before;
     before = true;
-  } else if (StartsWith(c, "<AFTER>")) {
+  } else if (kind == MarkupKind::After) {
     target = &m.After;
-  } else if (StartsWith(c, "<BEFORE1>")) {
+  } else if (kind == MarkupKind::Before1) {
     target = &m.Before1;
     before = true;
-  } else if (StartsWith(c, "<AFTER1>")) {
+  } else if (kind == MarkupKind::After1) {
     target = &m.After1;
   }
-  if (target) {
-    // Kept as written: file names in the command are case-sensitive here.
-    const std::string written = FromColumn(line, 3);
-    *target = Trimmed(written.substr(written.find('>') + 1));
-    if (state_.GroupOpen) form_.StoreGroupCommand(state_.OpenGroup, before, *target);
-    return true;
-  }
-  if (StartsWith(c, "<WINDOWSIZE")) {
-    m.WindowSizeMaximize = true;
-    return true;
-  }
-  return false;
+  if (!target) return;
+  // Kept as written: file names in the command are case-sensitive here.
+  const std::string written = FromColumn(line, 3);
+  *target = Trimmed(written.substr(written.find('>') + 1));
+  if (state_.GroupOpen) form_.StoreGroupCommand(state_.OpenGroup, before, *target);
 }
 
 void DeckParser::OpenGroup() {

@@ -1,24 +1,29 @@
 #include "common/lib1.h"
 
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
 
 namespace pm {
 
-namespace {
-
-// Beeps and hands the box back to the user. Focus and selection wait for
-// the event loop: this often runs inside a focus change, which would
-// otherwise undo them.
-void Reject(QLineEdit* edit, bool* ok) {
+void RejectField(QWidget* field) {
   BeepWarning();
-  *ok = false;
-  QTimer::singleShot(0, edit, [box = QPointer<QLineEdit>(edit)] {
+  QTimer::singleShot(0, field, [box = QPointer<QWidget>(field)] {
     if (!box) return;
     box->setFocus();
-    box->selectAll();
+    if (auto* edit = qobject_cast<QLineEdit*>(box.data())) edit->selectAll();
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(box.data())) spin->selectAll();
+    if (auto* combo = qobject_cast<QComboBox*>(box.data()); combo && combo->lineEdit()) combo->lineEdit()->selectAll();
   });
+}
+
+namespace {
+
+void Reject(QLineEdit* edit, bool* ok) {
+  RejectField(edit);
+  *ok = false;
 }
 
 }  // namespace

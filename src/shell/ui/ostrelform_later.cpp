@@ -46,13 +46,6 @@ void TOSTRELFORM::Plenzo1Click() {
     Item(QLatin1String(name))->setVisible(false);
   }
 }
-void TOSTRELFORM::Background1Click() {}
-void TOSTRELFORM::SimpleText1Click() {}
-void TOSTRELFORM::AddFigure1Click() {}
-void TOSTRELFORM::ValueInputClick() {}
-void TOSTRELFORM::DropdownInput1Click() {}
-void TOSTRELFORM::Assign1Click() {}
-void TOSTRELFORM::Group1Click() {}
 
 void TOSTRELFORM::NewTable1Click() {}
 void TOSTRELFORM::AlterTable1Click() {}
