@@ -12,7 +12,10 @@ the figures are good to about 5 ms. The program runs with PELMARK_NO_SPLASH=1
 in --folder (default: the program's folder) and is ended after each run.
 --deck-inputs writes the generated deck of that many inputs (over --pages
 tab pages) into the folder as deck<N>x<P>.pzd and passes it as the argument.
-The median and every run are printed, in seconds.
+A first run, not counted, learns what the region finally shows: it ends
+once the region has not changed for --settle seconds, so give a settle
+longer than the longest still moment before the form appears. The median
+and every run are printed, in seconds.
 """
 import argparse
 import ctypes
