@@ -210,6 +210,16 @@ struct ShownMainWindow {
     for (QMdiSubWindow* child : main.MdiArea()->subWindowList()) delete child;
     QCoreApplication::processEvents();
   }
+  // The deck opened as the command line opens it; none when it failed.
+  TPlenzoForm* Open(benchmark::State& state, const QString& path) {
+    main.ReadaFile(path);
+    TPlenzoForm* form = PlenzoFormInstance();
+    if (form)
+      CheckParsed(state, form->Model());
+    else
+      state.SkipWithError("no form window");
+    return form;
+  }
   ProgramFolder folder;
   TOSTRELFORM main;
 };
@@ -221,13 +231,10 @@ void BM_OpenThroughShell(benchmark::State& state) {
   const QString path = DeckFile(static_cast<int>(state.range(0)));
   ShownMainWindow shown;
   for (auto _ : state) {
-    shown.main.ReadaFile(path);
+    TPlenzoForm* form = shown.Open(state, path);
     QCoreApplication::processEvents();
     state.PauseTiming();
-    if (TPlenzoForm* form = PlenzoFormInstance())
-      CheckParsed(state, form->Model());
-    else
-      state.SkipWithError("no form window");
+    if (!form) break;
     shown.CloseForms();
     state.ResumeTiming();
   }
@@ -241,13 +248,8 @@ void BM_FirstPaintOfPage(benchmark::State& state) {
   ShownMainWindow shown;
   for (auto _ : state) {
     state.PauseTiming();
-    shown.main.ReadaFile(path);
-    TPlenzoForm* form = PlenzoFormInstance();
-    if (!form) {
-      state.SkipWithError("no form window");
-      break;
-    }
-    CheckParsed(state, form->Model());
+    TPlenzoForm* form = shown.Open(state, path);
+    if (!form) break;
     QWidget* content = form->Page(0)->Content();
     PaintCounter counter(content);
     state.ResumeTiming();
@@ -263,13 +265,8 @@ void BM_FirstPaintOfPage(benchmark::State& state) {
 void BM_ScrollAndSwitchToPage(benchmark::State& state) {
   const QString path = DeckFile(static_cast<int>(state.range(0)), true);
   ShownMainWindow shown;
-  shown.main.ReadaFile(path);
-  TPlenzoForm* form = PlenzoFormInstance();
-  if (!form) {
-    state.SkipWithError("no form window");
-    return;
-  }
-  CheckParsed(state, form->Model());
+  TPlenzoForm* form = shown.Open(state, path);
+  if (!form) return;
   TFormPage* page = form->Page(0);
   QWidget* content = page->Content();
   PaintCounter counter(content);

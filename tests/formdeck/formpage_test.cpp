@@ -33,16 +33,8 @@ class PaintRecorder final : public QObject {
 
 constexpr int kRows = 300;
 
-class FormPageTest : public DeckCopyTest {
+class FormPageTest : public MdiFormTest {
  protected:
-  void TearDown() override {
-    if (form && form->SubWindow()) {
-      delete form->SubWindow();
-      (void)form.release();
-    }
-    DeckCopyTest::TearDown();
-  }
-
   // A group of two inputs, then kRows inputs on the main page, and a page
   // Other of one input; shown on the main page.
   void OpenShown() {
@@ -99,7 +91,6 @@ class FormPageTest : public DeckCopyTest {
     EXPECT_LT(paintedRows, kRows / 2);
   }
 
-  QMdiArea area;
   PaintRecorder paints;
 };
 
