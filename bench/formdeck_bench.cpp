@@ -87,17 +87,20 @@ std::string OnePageDeck(int n) {
   std::string deck = "* generated deck\r\n*PLENZO\r\nCONSTANTS " + std::to_string(n) + "\r\n";
   for (int i = 1; i <= n; ++i) {
     deck += "V" + std::to_string(i) + " = " + std::to_string(i / 2 + 1) + (i % 2 ? ".5" : "") + "\r\n";
-    deck += "*|Value number " + std::to_string(i) + "|kg/s|lb/h|0|7936.6|0|1000000.0|" + std::to_string(i % 50) +
-            "\r\n";
+    deck += "*|Value number " + std::to_string(i) + "|kg/s|lb/h|0|7936.6|0|1000000.0|" +
+            std::to_string(i % 50) + "\r\n";
   }
-  deck += "*|<TABWINDOW NAME=\"Other\">\r\nW = 1\r\n*|Other value|m|ft|0|3.28084|0|100.00|0\r\n*|</TABWINDOW>\r\n";
+  deck +=
+      "*|<TABWINDOW NAME=\"Other\">\r\nW = 1\r\n"
+      "*|Other value|m|ft|0|3.28084|0|100.00|0\r\n*|</TABWINDOW>\r\n";
   return deck;
 }
 
 // The decks are written once, beside each other in a temporary folder.
 QString DeckFile(int n, bool onePage = false) {
   static QTemporaryDir dir;
-  const QString path = dir.filePath(QStringLiteral("%1%2.pzd").arg(onePage ? QStringLiteral("page") : QStringLiteral("deck")).arg(n));
+  const QString path = dir.filePath(
+      QStringLiteral("%1%2.pzd").arg(onePage ? QStringLiteral("page") : QStringLiteral("deck")).arg(n));
   if (!QFile::exists(path)) {
     QFile f(path);
     if (f.open(QIODevice::WriteOnly))

@@ -44,7 +44,9 @@ class FormPageTest : public MdiFormTest {
       deck += "V" + std::to_string(i) + " = " + std::to_string(i) + "\r\n";
       deck += "*|Value number " + std::to_string(i) + "|kg/s|lb/h|0|7936.6|0|1000000.0|0\r\n";
     }
-    deck += "*|<TABWINDOW NAME=\"Other\">\r\nW = 1\r\n*|Other value|m|ft|0|3.28084|0|100.0|0\r\n*|</TABWINDOW>\r\n";
+    deck +=
+        "*|<TABWINDOW NAME=\"Other\">\r\nW = 1\r\n"
+        "*|Other value|m|ft|0|3.28084|0|100.0|0\r\n*|</TABWINDOW>\r\n";
     QFile file(Path(QStringLiteral("big.pzd")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray::fromStdString(deck));
