@@ -11,17 +11,8 @@
 namespace pm::test {
 namespace {
 
-class FormTabsTest : public DeckCopyTest {
+class FormTabsTest : public MdiFormTest {
  protected:
-  void TearDown() override {
-    // The sub-window owns the form: it goes first.
-    if (form && form->SubWindow()) {
-      delete form->SubWindow();
-      (void)form.release();
-    }
-    DeckCopyTest::TearDown();
-  }
-
   // The writeback deck with a Source tab, shown on the page holding TANK.
   void OpenShown(bool withSource) {
     CopyFolderFiles(FixtureDeckFolder("writeback"), folder_);
@@ -56,8 +47,6 @@ class FormTabsTest : public DeckCopyTest {
   }
 
   QString CurrentTab() const { return form->TabControl()->TabName(form->TabControl()->currentIndex()); }
-
-  QMdiArea area;
 };
 
 TEST_F(FormTabsTest, AClickOnATabIsRefusedWhileTheFocusedInputFails) {

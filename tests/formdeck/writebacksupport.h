@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTest>
 #include <string>
 #include <vector>
@@ -98,6 +100,21 @@ class DeckCopyTest : public FormTest {
 
   QTemporaryDir dir_;
   QString folder_;  // the copy's folder
+};
+
+// The form in an MDI sub-window of an area, as the shell shows it. The
+// sub-window owns the form: it goes first.
+class MdiFormTest : public DeckCopyTest {
+ protected:
+  void TearDown() override {
+    if (form && form->SubWindow()) {
+      delete form->SubWindow();
+      (void)form.release();
+    }
+    DeckCopyTest::TearDown();
+  }
+
+  QMdiArea area;
 };
 
 }  // namespace pm::test

@@ -2,6 +2,8 @@
 
 #include <QScrollArea>
 
+class QStackedWidget;
+
 namespace pm {
 
 // One form page: a scroll box whose content widget holds the element
@@ -20,6 +22,11 @@ class TFormPage : public QScrollArea {
   void SetBackground(const QColor& color);
   // The top of a control of this page in page coordinates.
   int TopInPage(const QWidget* control) const;
+  // A control of the page asks to be painted later (Qt does so for each
+  // control as a page is shown); true when the page has taken the request.
+  bool TakeLaterUpdate(QWidget* control);
+  // Brings the page forward in the stack of the form's tab pages.
+  void ShowIn(QStackedWidget* stack);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;

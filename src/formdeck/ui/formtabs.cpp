@@ -110,7 +110,7 @@ void TPlenzoForm::TabControlChange() {
     Page(CurrentPage)->ScrollToTop();
     SetKind(KindFormPages);
     if (host_) host_->UpdateMenu();
-    stack_->setCurrentWidget(Page(CurrentPage));
+    Page(CurrentPage)->ShowIn(stack_);
     if (host_) host_->SetUndoEnabled(false);
     if (tabControl_->count() > 0 && G().ParseErrorState == 0) SetScrollBar(CurrentPage);
   }

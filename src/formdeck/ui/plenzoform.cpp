@@ -139,7 +139,7 @@ void TPlenzoForm::FormActivate() {
     SetKind(KindFormSource);
   } else {
     TFormPage* page = Page(CurrentPage);
-    stack_->setCurrentWidget(page ? page : pages_[0]);
+    (page ? page : pages_[0])->ShowIn(stack_);
     SetKind(KindFormPages);
   }
   if (host_) host_->UpdateMenu();

@@ -1,0 +1,168 @@
+// A page of many controls, shown through the real form window in an MDI
+// sub-window: what is painted, which paint requests the page takes, and
+// where the focus goes as a page comes forward.
+#include <QApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScrollBar>
+#include <QSet>
+
+#include "formdeck/ui/formtabbar.h"
+#include "writebacksupport.h"
+
+namespace pm::test {
+namespace {
+
+// Every widget that receives a paint event while it lives.
+class PaintRecorder final : public QObject {
+ public:
+  PaintRecorder() { qApp->installEventFilter(this); }
+  ~PaintRecorder() override { qApp->removeEventFilter(this); }
+  bool Painted(const QObject* w) const { return painted_.contains(w); }
+  void Clear() { painted_.clear(); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted_.insert(watched);
+    return false;
+  }
+
+ private:
+  QSet<const QObject*> painted_;
+};
+
+constexpr int kRows = 300;
+
+class FormPageTest : public MdiFormTest {
+ protected:
+  // A group of two inputs, then kRows inputs on the main page, and a page
+  // Other of one input; shown on the main page.
+  void OpenShown() {
+    std::string deck = "*PLENZO\r\n*|[G|Group\r\nA = 1\r\n*|In group A|m|ft|0|3.28084|0|100.0|0\r\n";
+    deck += "B = 2\r\n*|In group B|m|ft|0|3.28084|0|100.0|0\r\n*|]\r\n";
+    for (int i = 1; i <= kRows; ++i) {
+      deck += "V" + std::to_string(i) + " = " + std::to_string(i) + "\r\n";
+      deck += "*|Value number " + std::to_string(i) + "|kg/s|lb/h|0|7936.6|0|1000000.0|0\r\n";
+    }
+    deck +=
+        "*|<TABWINDOW NAME=\"Other\">\r\nW = 1\r\n"
+        "*|Other value|m|ft|0|3.28084|0|100.0|0\r\n*|</TABWINDOW>\r\n";
+    QFile file(Path(QStringLiteral("big.pzd")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString(deck));
+    file.close();
+    form = std::make_unique<TPlenzoForm>(&host);
+    form->ClearTabs();
+    area.resize(800, 600);
+    area.addSubWindow(form.get())->resize(640, 480);
+    area.show();
+    area.activateWindow();
+    QApplication::setActiveWindow(&area);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&area));
+    form->ReadDeck(Path(QStringLiteral("big.pzd")));
+    ASSERT_EQ(G().ParseErrorState, 0);
+    form->ShowTab(0);
+    ASSERT_EQ(form->Model().Elements.Count(), static_cast<size_t>(kRows + 4));
+  }
+
+  TFormElement* Row(int i) const { return Element(("V" + std::to_string(i) + " ").c_str()); }
+  bool InView(const QWidget* w) const {
+    const QWidget* port = form->Page(form->CurrentPage)->viewport();
+    return QRect(w->mapTo(port, QPoint(0, 0)), w->size()).intersects(port->rect());
+  }
+  // Waits for the page's next paint, then checks that every control of the
+  // page that was painted is in view, and that every row in view was.
+  void ExpectOnlyTheViewPainted() {
+    QWidget* content = form->Page(form->CurrentPage)->Content();
+    QTRY_VERIFY(paints.Painted(content));
+    QApplication::processEvents();
+    int paintedRows = 0;
+    for (const QWidget* w : content->findChildren<QWidget*>()) {
+      if (w->isVisible() && paints.Painted(w)) {
+        EXPECT_TRUE(InView(w)) << w->metaObject()->className();
+      }
+    }
+    for (int i = 1; i <= kRows; ++i) {
+      const TFormElement* e = Row(i);
+      for (const QWidget* w : {e->label, e->valueInput, e->unitsLabel}) {
+        EXPECT_EQ(paints.Painted(w), InView(w)) << "row " << i;
+      }
+      if (paints.Painted(e->valueInput)) ++paintedRows;
+    }
+    EXPECT_GT(paintedRows, 5);
+    EXPECT_LT(paintedRows, kRows / 2);
+  }
+
+  PaintRecorder paints;
+};
+
+TEST_F(FormPageTest, OnlyTheControlsInViewArePainted) {
+  OpenShown();
+  ExpectOnlyTheViewPainted();
+  // The group box and the inputs in it, at the top, are painted too.
+  const TFormElement* a = Element("A ");
+  ASSERT_NE(a, nullptr);
+  EXPECT_TRUE(paints.Painted(a->groupBox));
+  EXPECT_TRUE(paints.Painted(a->valueInput));
+  EXPECT_FALSE(paints.Painted(Row(kRows)->valueInput));
+
+  // Scrolled to the end, the last rows are painted as they come into view.
+  paints.Clear();
+  QScrollBar* bar = form->Page(0)->verticalScrollBar();
+  bar->setValue(bar->maximum());
+  ExpectOnlyTheViewPainted();
+  EXPECT_TRUE(paints.Painted(Row(kRows)->valueInput));
+
+  // Back from another tab, the page paints its view again.
+  form->ShowTab(1);
+  QApplication::processEvents();
+  paints.Clear();
+  form->ShowTab(0);
+  ExpectOnlyTheViewPainted();
+}
+
+TEST_F(FormPageTest, APageComingForwardTakesTheFocusFromThePageLeft) {
+  OpenShown();
+  QWidget* third = Row(3)->valueInput;
+  QWidget* other = Element("W ")->valueInput;
+  // A page never focused in: the page itself.
+  third->setFocus();
+  ASSERT_EQ(QApplication::focusWidget(), third);
+  form->ShowTab(1);
+  EXPECT_EQ(QApplication::focusWidget(), form->Page(1));
+  other->setFocus();
+  // Focused in before: the input it had.
+  form->ShowTab(0);
+  EXPECT_EQ(QApplication::focusWidget(), third);
+  form->ShowTab(1);
+  EXPECT_EQ(QApplication::focusWidget(), other);
+  // The focus outside the pages (the tab bar) stays where it is.
+  form->TabControl()->setFocus();
+  form->ShowTab(0);
+  EXPECT_EQ(QApplication::focusWidget(), form->TabControl());
+}
+
+TEST_F(FormPageTest, ThePageTakesTheLaterUpdatesOfItsControlsThatItPaintsItself) {
+  OpenShown();
+  TFormPage* page = form->Page(0);
+  const TFormElement* a = Element("A ");
+  QWidget* outside = Element("W ")->valueInput;  // on the other page
+  struct Case {
+    const char* what;
+    QWidget* control;
+    bool taken;
+  } cases[] = {
+      {"a label out of view", Row(kRows)->label, true},
+      {"an input out of view", Row(kRows)->valueInput, true},
+      {"a label in view", Row(1)->label, true},
+      {"an input in a group box in view", a->valueInput, true},
+      {"a group box in view, which paints its own background", a->groupBox, false},
+      {"the page's content", page->Content(), false},
+      {"a control of another page", outside, false},
+      {"the page's scroll bar", page->verticalScrollBar(), false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(page->TakeLaterUpdate(c.control), c.taken) << c.what;
+}
+
+}  // namespace
+}  // namespace pm::test
