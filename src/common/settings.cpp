@@ -1,11 +1,10 @@
 #include "common/settings.h"
 
+#include "common/binaryfields.h"
 #include "common/lib1.h"
 #include "platform/cp1252.h"
 #include "platform/pathresolver.h"
 #include "platform/textfile.h"
-
-#include <QtEndian>
 
 #include <algorithm>
 #include <cerrno>
@@ -52,55 +51,6 @@ void SplitLinkEntry(const QString& entry, QString* path, QString* bitmap) {
   *path = entry.left(at);
   *bitmap = entry.mid(at + 1);
 }
-
-class Writer {
- public:
-  explicit Writer(QByteArray* bytes) : bytes_(bytes) {}
-  void int32(int at, std::int32_t v) { qToLittleEndian<std::int32_t>(v, ptr(at)); }
-  void uint32(int at, std::uint32_t v) { qToLittleEndian<std::uint32_t>(v, ptr(at)); }
-  void int16(int at, std::int16_t v) { qToLittleEndian<std::int16_t>(v, ptr(at)); }
-  void byte(int at, std::uint8_t v) { *ptr(at) = static_cast<char>(v); }
-  template <size_t N>
-  void raw(int at, const std::array<std::uint8_t, N>& v) {
-    std::copy(v.begin(), v.end(), reinterpret_cast<std::uint8_t*>(ptr(at)));
-  }
-  // The caller has checked that the text fits; the bytes after it stay zero.
-  void string(int at, const QString& text) {
-    const std::string b = ToCp1252(text);
-    byte(at, static_cast<std::uint8_t>(b.size()));
-    std::copy(b.begin(), b.end(), ptr(at + 1));
-  }
-
- private:
-  char* ptr(int at) { return bytes_->data() + at; }
-  QByteArray* bytes_;
-};
-
-// Reads a field only when all of its bytes are present.
-class Reader {
- public:
-  explicit Reader(const QByteArray& bytes) : bytes_(bytes) {}
-  bool has(qint64 at, qint64 length) const { return at >= 0 && at + length <= bytes_.size(); }
-  template <typename T>
-  void integer(qint64 at, T* v) const {
-    if (has(at, sizeof(T))) *v = qFromLittleEndian<T>(ptr(at));
-  }
-  template <size_t N>
-  void raw(qint64 at, std::array<std::uint8_t, N>* v) const {
-    if (!has(at, N)) return;
-    const auto* p = reinterpret_cast<const std::uint8_t*>(ptr(at));
-    std::copy(p, p + N, v->begin());
-  }
-  void string(qint64 at, QString* text) const {
-    if (!has(at, kStringSize)) return;
-    const auto length = static_cast<unsigned char>(*ptr(at));
-    *text = FromCp1252(std::string_view(ptr(at + 1), length));
-  }
-
- private:
-  const char* ptr(qint64 at) const { return bytes_.constData() + at; }
-  const QByteArray& bytes_;
-};
 
 void ReadTail(const Reader& in, DefaultSettingsRecord* s, LinkBitmapNames* bitmaps) {
   qint64 at = kSettingsFileSize;

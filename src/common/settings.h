@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/binaryfields.h"
 #include "common/colors.h"
 
 #include <QByteArray>
@@ -10,43 +11,6 @@
 #include <vector>
 
 namespace pm {
-
-// A fixed array indexed 1..N, as the settings name their entries (link 1 is
-// AppLinkPaths[1]). An index outside 1..N is a programming error and stops
-// the program instead of touching memory it does not own.
-template <typename T, int N>
-class Array1 {
- public:
-  static constexpr int size() { return N; }
-  T& operator[](int k) {
-    check(k);
-    return items_[static_cast<size_t>(k - 1)];
-  }
-  const T& operator[](int k) const {
-    check(k);
-    return items_[static_cast<size_t>(k - 1)];
-  }
-  auto begin() { return items_.begin(); }
-  auto end() { return items_.end(); }
-  auto begin() const { return items_.begin(); }
-  auto end() const { return items_.end(); }
-  friend bool operator==(const Array1&, const Array1&) = default;
-
- private:
-  static void check(int k);
-  std::array<T, N> items_{};
-};
-
-void FailSettingsIndex(int k, int n);
-
-template <typename T, int N>
-void Array1<T, N>::check(int k) {
-  if (k < 1 || k > N) FailSettingsIndex(k, N);
-}
-
-// Raw bytes of the areas that nothing reads; they go back to the file as read.
-template <int N>
-using RawBytes = std::array<std::uint8_t, N>;
 
 // The program-wide settings. Strings hold at most 255 Windows-1252 bytes in
 // the file; CheckSettingsText tells whether a text fits.
