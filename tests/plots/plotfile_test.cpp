@@ -61,7 +61,7 @@ TEST(PlotFile, SmallPlotHasItsGoldenBytes) {
       {kBlock + 388, QByteArray::fromHex("0000")},                  // XLog, YLog
       {kBlock + 390, QByteArray::fromHex("0100000000000200")},      // XFormat F0, YFormat E2
       {kBlock + 398, QByteArray::fromHex("0100")},                  // ShowLegend
-      {kSlot1 + 0, QByteArray::fromHex("03000000" "38220000" "00000000" "01000000" "00000000" "01000000")},
+      {kSlot1 + 0, QByteArray::fromHex("03000000" "04000000" "00000000" "01000000" "00000000" "01000000")},
       {kSlot1 + 24, QByteArray("\x04TIME\0", 6)},
       {kSlot1 + 45, QByteArray("\x02T1\0", 4)},
       {kSlot1 + 66, QByteArray("\x01h\0", 3)},

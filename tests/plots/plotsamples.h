@@ -12,7 +12,8 @@ namespace pm::test {
 inline void SetText(ShortString<20>* field, const char* text) { field->Set(std::string_view(text)); }
 inline void SetText(ShortString<30>* field, const char* text) { field->Set(std::string_view(text)); }
 
-// One line of three points, as a new plot of TIME against T1 would be.
+// One line of three points, rows 1..3 of TIME and T1 in
+// tests/fixtures/plots/small/small.PLT, as a new plot of them would be.
 inline PlotModel SmallPlot() {
   PlotModel p;
   TPlotSettings& s = p.Settings;
@@ -32,7 +33,7 @@ inline PlotModel SmallPlot() {
   s.ShowLegend = 1;
   TPlotLine& l = s.Lines[1];
   l.PointCount = 3;
-  l.RowCount = 8760;
+  l.RowCount = 4;
   l.LineNumber = 1;
   l.XColumn = 0;
   l.YColumn = 1;
