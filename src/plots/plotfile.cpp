@@ -215,6 +215,7 @@ bool LineStringsFit(const TPlotLine& line) {
 
 // Points are copied bit for bit: a NaN comes back as it was stored.
 void AppendPoints(QByteArray* out, const std::vector<double>& points) {
+  if (points.empty()) return;  // an empty vector may have no storage to copy from
   const qsizetype at = out->size();
   out->resize(at + static_cast<qsizetype>(points.size()) * kPointSize);
   qToLittleEndian<double>(points.data(), static_cast<qsizetype>(points.size()), out->data() + at);
@@ -222,6 +223,7 @@ void AppendPoints(QByteArray* out, const std::vector<double>& points) {
 
 void ReadPoints(const QByteArray& bytes, qint64 at, std::int32_t count, std::vector<double>* points) {
   points->resize(static_cast<size_t>(count));
+  if (count == 0) return;
   qFromLittleEndian<double>(bytes.constData() + at, count, points->data());
 }
 
