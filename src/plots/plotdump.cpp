@@ -1,12 +1,21 @@
 #include "plots/plotdump.h"
 
+#include "common/printstate.h"
 #include "plots/plotfile.h"
+#include "plots/plotprint.h"
+#include "plots/qtplotpainter.h"
 #include "platform/recordingui.h"
 
 #include <QDir>
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QFileInfo>
 #include <QStringList>
 
+#include <algorithm>
 #include <charconv>
 
 namespace pm {
@@ -87,11 +96,48 @@ QString DumpPlot(const QString& caption, const PlotModel& plot) {
   return out.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
+QImage PlotWindowImage(const PlotModel& plot, const QSize& size) {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter qp(&image);
+  QtPlotPainter painter(qp);
+  PlotPaint paint;
+  paint.Plot = &plot;
+  paint.Exposed = QRect(QPoint(0, 0), size);
+  DrawPlot(paint, painter);
+  return image;
+}
+
+bool PrintPlotToPdf(const PlotModel& plot, const QString& caption, const QSize& windowSize, const QString& pdf) {
+  QPdfWriter writer(pdf);
+  writer.setResolution(300);
+  writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+  QPainter qp;
+  if (!qp.begin(&writer)) return false;
+  BeginPrintJob(&qp, &writer, QStringLiteral("2.01"));
+  // The window's print scale: the page's width less an inch over the
+  // window's width.
+  const long double scale = static_cast<long double>(PS().PageWidth - PS().PrinterPPI) / std::max(windowSize.width(), 1);
+  PrintPlot(plot, caption, PlotBounds{}, LayoutPlot(plot, PlotBounds{}), scale);
+  EndPrintJob();
+  return qp.end();
+}
+
 int DumpPlotFile(const QString& path, const QString& saveAs, QString* text) {
+  PlotDumpOptions options;
+  options.SaveAs = saveAs;
+  return DumpPlotFile(path, options, text);
+}
+
+int DumpPlotFile(const QString& path, const PlotDumpOptions& options, QString* text) {
+  const QString& saveAs = options.SaveAs;
   const QFileInfo file(path);
   const QDir folder = file.absoluteDir();
   const QString name = folder.dirName() + QLatin1Char('/') + file.fileName();
-  const QString target = saveAs.isEmpty() ? QString() : QFileInfo(saveAs).absoluteFilePath();
+  const auto absolute = [](const QString& given) { return given.isEmpty() ? QString() : QFileInfo(given).absoluteFilePath(); };
+  const QString target = absolute(saveAs);
+  const QString png = absolute(options.Png);
+  const QString pdf = absolute(options.Pdf);
   const QString startFolder = QDir::currentPath();
   QDir::setCurrent(QFileInfo(folder.absolutePath()).absolutePath());
   RecordingUi recorder;
@@ -100,6 +146,8 @@ int DumpPlotFile(const QString& path, const QString& saveAs, QString* text) {
   const bool opened = OpenPlotFile(name, &caption, &plot) == PlotOpen::Opened;
   bool saved = true;
   if (opened && !target.isEmpty()) saved = SavePlotFile(target, caption, plot) == 0;
+  if (opened && !png.isEmpty()) saved = PlotWindowImage(plot, options.WindowSize).save(png, "PNG") && saved;
+  if (opened && !pdf.isEmpty()) saved = PrintPlotToPdf(plot, caption, options.WindowSize, pdf) && saved;
   QDir::setCurrent(startFolder);
   QString out = QStringLiteral("file ") + Quoted(name) + QLatin1Char('\n');
   for (const QString& line : recorder.lines) out += line + QLatin1Char('\n');
