@@ -1,4 +1,7 @@
+#include "fuzzsupport.h"
+#include "plots/plotdrawing.h"
 #include "plots/plotfile.h"
+#include "plots/recordingpainter.h"
 
 #include <QByteArray>
 #include <QString>
@@ -28,7 +31,9 @@ QByteArray WithoutFreeBytes(QByteArray bytes, const pm::TPlotSettings& s) {
 }  // namespace
 
 // Any bytes as a plot file: a refused file leaves the model as it was; an
-// accepted one is written back to the same bytes, free bytes aside.
+// accepted one is written back to the same bytes, free bytes aside, and is
+// laid out with the screen's metrics and drawn whole, so a tick pass that
+// does not end or a value that cannot be converted is a finding.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
   static const QString kCaption = QStringLiteral("untouched");
@@ -44,5 +49,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!pm::EncodePlotFile(caption, plot, &written)) std::abort();
   if (written.size() != bytes.size()) std::abort();
   if (WithoutFreeBytes(written, plot.Settings) != WithoutFreeBytes(bytes, plot.Settings)) std::abort();
+  pm::fuzz::EnsureApplication();
+  const pm::PlotExtent extent = pm::LayoutPlot(plot, pm::PlotBounds{});
+  if (extent.MinX < -pm::kPlotCoordinateLimit || extent.MaxX > pm::kPlotCoordinateLimit) std::abort();
+  pm::RecordingPainter painter({}, false);
+  pm::PlotPaint paint;
+  paint.Plot = &plot;
+  pm::DrawPlot(paint, painter);
   return 0;
 }

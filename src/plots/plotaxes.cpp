@@ -190,7 +190,9 @@ void PlotRenderer::DrawXAxis() {
       LineTo(x, b.PlotBottom - 1);
       SetPenCode(1, currentColor_);
     }
-    for (int i = 1; i <= minor; ++i) {
+    // More minor ticks than pixels between two ticks add nothing visible.
+    const int xMinor = static_cast<int>(std::min<std::int64_t>(minor, std::abs(std::int64_t{x} - previous)));
+    for (int i = 1; i <= xMinor; ++i) {
       const int p = static_cast<int>(previous + std::int64_t{i} * (x - previous) / (minor + 1));
       MoveTo(p, b.PlotBottom);
       LineTo(p, b.PlotBottom - minorLength);
@@ -233,7 +235,8 @@ void PlotRenderer::DrawYAxis() {
       LineTo(b.PlotLeft + 1, y);
       SetPenCode(1, currentColor_);
     }
-    for (int i = 1; i <= minor; ++i) {
+    const int yMinor = static_cast<int>(std::min<std::int64_t>(minor, std::abs(std::int64_t{y} - previous)));
+    for (int i = 1; i <= yMinor; ++i) {
       const int q = static_cast<int>(previous + std::int64_t{i} * (y - previous) / (minor + 1));
       MoveTo(b.PlotLeft, q);
       LineTo(b.PlotLeft + minorLength, q);

@@ -2,6 +2,9 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
+
+#include <algorithm>
 
 namespace pm {
 
@@ -40,11 +43,17 @@ QSize RecordingPainter::FixedMetrics(const PlotFont& font, const QString& text) 
 }
 
 QSize RecordingPainter::ScreenMetrics(const PlotFont& font, const QString& text) {
-  QFont f(QStringLiteral("Arial"));
-  f.setPixelSize(font.PixelSize);
-  f.setBold(font.Bold);
-  const QFontMetrics m(f);
-  return {m.horizontalAdvance(text), m.height()};
+  // The drawing asks for few fonts and many sizes of texts.
+  static QHash<int, QFontMetrics> cache;
+  const int key = font.PixelSize * 2 + (font.Bold ? 1 : 0);
+  auto it = cache.find(key);
+  if (it == cache.end()) {
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(std::max(font.PixelSize, 1));
+    f.setBold(font.Bold);
+    it = cache.insert(key, QFontMetrics(f));
+  }
+  return {it->horizontalAdvance(text), it->height()};
 }
 
 void RecordingPainter::Add(const QString& call) {
@@ -52,6 +61,7 @@ void RecordingPainter::Add(const QString& call) {
 }
 
 void RecordingPainter::SetPen(const PlotPen& pen) {
+  if (!record_) return;
   Add(QStringLiteral("pen %1 %2 %3").arg(StyleName(pen.Style)).arg(pen.Width).arg(Colour(pen.Color)));
 }
 
@@ -67,7 +77,9 @@ void RecordingPainter::SetFont(const PlotFont& font) {
 
 QSize RecordingPainter::TextSize(const QString& text) { return metrics_(font_, text); }
 
-void RecordingPainter::Line(QPoint from, QPoint to) { Add(QStringLiteral("line ") + Point(from) + QLatin1Char(' ') + Point(to)); }
+void RecordingPainter::Line(QPoint from, QPoint to) {
+  if (record_) Add(QStringLiteral("line ") + Point(from) + QLatin1Char(' ') + Point(to));
+}
 
 void RecordingPainter::Polyline(const std::vector<QPoint>& points) {
   if (!record_) return;
@@ -92,6 +104,7 @@ void RecordingPainter::Polygon(const std::array<QPoint, 5>& points) {
 }
 
 void RecordingPainter::Text(QPoint topLeft, const QString& text) {
+  if (!record_) return;
   Add(QStringLiteral("text ") + Point(topLeft) + QStringLiteral(" \"") + text + QLatin1Char('"'));
 }
 

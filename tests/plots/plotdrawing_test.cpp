@@ -293,6 +293,12 @@ TEST(PlotDrawing, DegenerateAxesStillDraw) {
       {"a step below an ulp", [](TPlotSettings* s) { s->XMin = 1e30L; s->XMax = 1e30L * (1 + 1e-18L); s->XTicks = 7; }},
       {"most ticks a file can hold", [](TPlotSettings* s) { s->XTicks = std::numeric_limits<std::int32_t>::min(); s->YTicks = std::numeric_limits<std::int32_t>::max(); }},
       {"most minor ticks", [](TPlotSettings* s) { s->XMinorTicks = std::numeric_limits<std::int32_t>::max(); }},
+      // Found by fuzzing: a million minor ticks a paint.
+      {"many intervals with most minor ticks", [](TPlotSettings* s) {
+         s->XTicks = 16979;
+         s->XMinorTicks = 1767983942;
+         s->YMinorTicks = 762275923;
+       }},
       {"ends beyond a double", [](TPlotSettings* s) { s->XMin = -1e4000L; s->XMax = 1e4000L; }},
       {"log across the whole range", [](TPlotSettings* s) { s->YLog = 1; s->YMin = 1e-4000L; s->YMax = 1e4000L; }},
       {"point on a log axis at zero", [](TPlotSettings* s) { s->XLog = 1; s->XMin = 1; s->XMax = 10; }},
