@@ -2,9 +2,7 @@
 
 namespace pm {
 
-namespace {
-
-QString Quoted(const QString& text) {
+QString QuotedForDump(const QString& text) {
   QString s = text;
   s.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
   s.replace(QLatin1Char('"'), QStringLiteral("\\\""));
@@ -13,12 +11,10 @@ QString Quoted(const QString& text) {
   return QLatin1Char('"') + s + QLatin1Char('"');
 }
 
-}  // namespace
-
 ModalResult RecordingUi::message(const MessageRequest& request) {
   lines << QStringLiteral("message kind %1 %2 %3")
                .arg(MessageKindOf(request))
-               .arg(beep_ ? QStringLiteral("beep") : QStringLiteral("nobeep"), Quoted(request.text));
+               .arg(beep_ ? QStringLiteral("beep") : QStringLiteral("nobeep"), QuotedForDump(request.text));
   beep_ = false;
   return defaultButton(request.buttons);
 }

@@ -7,6 +7,10 @@
 
 namespace pm {
 
+// A text in double quotes, backslash, quote and line ends escaped, as the
+// dump tools print names and messages.
+QString QuotedForDump(const QString& text);
+
 // For the dump tools: records every message as one line (message kind 0
 // beep "text", the text escaped), answers as Enter would and cancels every
 // dialog. Installed for the lifetime of the object.

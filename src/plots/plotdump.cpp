@@ -22,14 +22,7 @@ namespace pm {
 
 namespace {
 
-QString Quoted(const QString& text) {
-  QString s = text;
-  s.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-  s.replace(QLatin1Char('"'), QStringLiteral("\\\""));
-  s.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
-  s.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
-  return QLatin1Char('"') + s + QLatin1Char('"');
-}
+QString Quoted(const QString& text) { return QuotedForDump(text); }
 
 // The shortest text that reads back as the same value.
 template <typename T>
