@@ -10,7 +10,6 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace pm {
 
@@ -51,9 +50,6 @@ void Array1<T, N>::check(int k) {
 template <int N>
 using RawBytes = std::array<std::uint8_t, N>;
 
-// A short string field: a length byte and 255 characters.
-inline constexpr int kShortStringFieldSize = 256;
-
 class Writer {
  public:
   explicit Writer(QByteArray* bytes) : bytes_(bytes) {}
@@ -80,6 +76,7 @@ class Writer {
 // Reads a field only when all of its bytes are present.
 class Reader {
  public:
+  static constexpr int kStringSize = 256;  // length byte and 255 bytes
   explicit Reader(const QByteArray& bytes) : bytes_(bytes) {}
   bool has(qint64 at, qint64 length) const { return at >= 0 && at + length <= bytes_.size(); }
   template <typename T>
@@ -93,7 +90,7 @@ class Reader {
     std::copy(p, p + N, v->begin());
   }
   void string(qint64 at, QString* text) const {
-    if (!has(at, kShortStringFieldSize)) return;
+    if (!has(at, kStringSize)) return;
     const auto length = static_cast<unsigned char>(*ptr(at));
     *text = FromCp1252(std::string_view(ptr(at + 1), length));
   }

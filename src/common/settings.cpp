@@ -1,10 +1,11 @@
 #include "common/settings.h"
 
-#include "common/binaryfields.h"
 #include "common/lib1.h"
 #include "platform/cp1252.h"
 #include "platform/pathresolver.h"
 #include "platform/textfile.h"
+
+#include <QtEndian>
 
 #include <algorithm>
 #include <cerrno>
