@@ -19,6 +19,8 @@ case $name in
     add "$top"/build/tests/platform/*.jpg ;;
   settings_fuzz)
     add "$top"/tests/fixtures/settings/* ;;
+  plotfile_fuzz)
+    add "$top"/tests/fixtures/plots/*/*.KPL ;;
   listfile_fuzz)
     add "$top"/tests/fixtures/lists/* "$top"/tests/fixtures/decks/*/*.lst ;;
   optavin_fuzz)
@@ -38,8 +40,6 @@ case $name in
   report_fuzz)
     for f in "$top"/examples/demo/Output_*.rtf "$top"/tests/fixtures/rtf/*.rtf; do
       [ -f "$f" ] && { printf '1.5 -2 3E2 20 %s\0' "$(basename "$f")"; cat "$f"; } > "$corpus/$(echo "$f" | md5sum | cut -c1-12)"; done ;;
-  plotfile_fuzz)
-    add "$top"/tests/fixtures/plots/*/*.KPL ;;
   rundeck_fuzz)
     add "$top"/tests/fixtures/rundecks/*.dck ;;
   deck_fuzz|writeback_fuzz)
