@@ -19,6 +19,8 @@ case $name in
     add "$top"/build/tests/platform/*.jpg ;;
   settings_fuzz)
     add "$top"/tests/fixtures/settings/* ;;
+  plotfile_fuzz)
+    add "$top"/tests/fixtures/plots/*/*.KPL ;;
   listfile_fuzz)
     add "$top"/tests/fixtures/lists/* "$top"/tests/fixtures/decks/*/*.lst ;;
   optavin_fuzz)

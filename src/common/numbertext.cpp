@@ -302,10 +302,12 @@ std::int64_t CheckedTrunc(long double X) {
   return static_cast<std::int64_t>(X);
 }
 
-// Halves go to the even neighbour, as the x87 rounds by default.
+// Halves go to the even neighbour, as the x87 rounds by default. rint gives
+// the same as nearbyint in that mode without saving the floating-point
+// environment, which made a plot's point mapping several times slower.
 std::int64_t CheckedRound(long double X) {
   if (std::isnan(X)) return 0;
-  return CheckedTrunc(std::nearbyint(X));
+  return CheckedTrunc(std::rint(X));
 }
 
 std::int16_t CheckedTruncInt16(long double X) {

@@ -1,6 +1,7 @@
 #include "common/printstate.h"
 #include "common/textprint.h"
 
+#include "support/pdfjob.h"
 #include "support/pdftext.h"
 
 #include <QFont>
@@ -30,32 +31,19 @@ class PrintStateTest : public ::testing::Test {
     if (PS().Printing) EndPrintJob();
     qunsetenv("PELMARK_NOW");
   }
-  // A 300-dpi PDF of the page size given, without margins, with the job
-  // begun on it.
   void Begin(QPageSize::PageSizeId size, QPageLayout::Orientation orientation = QPageLayout::Portrait) {
-    pdf_ = dir_.filePath(QStringLiteral("out.pdf"));
-    writer_ = std::make_unique<QPdfWriter>(pdf_);
-    writer_->setResolution(300);
-    writer_->setPageLayout(QPageLayout(QPageSize(size), orientation, QMarginsF(0, 0, 0, 0)));
-    ASSERT_TRUE(painter_.begin(writer_.get()));
-    BeginPrintJob(&painter_, writer_.get(), QStringLiteral("2.01"), orientation == QPageLayout::Landscape);
+    job_ = std::make_unique<test::PdfJob>();
+    ASSERT_TRUE(job_->Begin(dir_.filePath(QStringLiteral("out.pdf")), size, orientation));
   }
   static QStringList Numbered(int count) {
     QStringList lines;
     for (int i = 1; i <= count; ++i) lines << QStringLiteral("line%1").arg(i, 3, 10, QLatin1Char('0'));
     return lines;
   }
-  QStringList End() {
-    EndPrintJob();
-    painter_.end();
-    writer_.reset();
-    return PdfPages(pdf_);
-  }
+  QStringList End() { return job_->End(); }
 
   QTemporaryDir dir_;
-  QString pdf_;
-  std::unique_ptr<QPdfWriter> writer_;
-  QPainter painter_;
+  std::unique_ptr<test::PdfJob> job_;
 };
 
 TEST(PrinterPpi, LongSideOverEleven) {

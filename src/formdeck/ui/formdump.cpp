@@ -11,20 +11,13 @@
 #include "formdeck/ui/groupdump.h"
 #include "formdeck/ui/plenzoform.h"
 #include "platform/cp1252.h"
-#include "platform/uiservice.h"
+#include "platform/recordingui.h"
 
 namespace pm {
 
 namespace {
 
-QString Quoted(const QString& text) {
-  QString s = text;
-  s.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
-  s.replace(QLatin1Char('"'), QStringLiteral("\\\""));
-  s.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
-  s.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
-  return QLatin1Char('"') + s + QLatin1Char('"');
-}
+QString Quoted(const QString& text) { return QuotedForDump(text); }
 
 QString Quoted(const std::string& bytes) { return Quoted(FromCp1252(bytes)); }
 
@@ -79,34 +72,6 @@ QString ElementLine(int index, const TFormElement& e, const TFormPage* page) {
            e.unitsLabel ? Quoted(ShownText(e.unitsLabel)) : QStringLiteral("-"), QString::number(e.fontSlot),
            e.group ? Quoted(e.group->name) : QStringLiteral("-"), visible, at);
 }
-
-// Records every message; answers as Enter would; dialogs are cancelled.
-class RecordingUi final : public UiService {
- public:
-  RecordingUi() { previous_ = setUi(this); }
-  ~RecordingUi() override { setUi(previous_); }
-  RecordingUi(const RecordingUi&) = delete;
-  RecordingUi& operator=(const RecordingUi&) = delete;
-
-  ModalResult message(const MessageRequest& request) override {
-    lines << QStringLiteral("message kind %1 %2 %3")
-                 .arg(MessageKindOf(request))
-                 .arg(beep_ ? QStringLiteral("beep") : QStringLiteral("nobeep"), Quoted(request.text));
-    beep_ = false;
-    return defaultButton(request.buttons);
-  }
-  void beep() override { beep_ = true; }
-  QString openFileName(QWidget*, const FileDialogRequest&) override { return {}; }
-  QString saveFileName(QWidget*, const FileDialogRequest&) override { return {}; }
-  QString folderName(QWidget*, const QString&, const QString&) override { return {}; }
-  std::optional<QColor> color(QWidget*, const QColor&, const QStringList&) override { return std::nullopt; }
-
-  QStringList lines;
-
- private:
-  UiService* previous_ = nullptr;
-  bool beep_ = false;
-};
 
 }  // namespace
 
