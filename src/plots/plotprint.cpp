@@ -37,6 +37,7 @@ void PrintPlot(const PlotModel& plot, const QString& caption, const PlotBounds& 
   PrintState& ps = PS();
   if (!ps.Canvas) return;
   QPainter& canvas = *ps.Canvas;
+  DrawOnPage();
   canvas.save();
   PlotPaint paint;
   paint.Plot = &plot;
@@ -50,11 +51,11 @@ void PrintPlot(const PlotModel& plot, const QString& caption, const PlotBounds& 
     painter.Text(QPoint((paint.Bounds.PlotLeft + paint.Bounds.PlotRight - width) / 2, ps.CurrentY), caption);
   }
   CheckPageBreak(ps.PrintLineHeight);
+  DrawOnPage();
   {
     QtPlotPainter painter(canvas);
     DrawPlot(paint, painter);
   }
-  MarkDrawn();
   canvas.restore();
 }
 
