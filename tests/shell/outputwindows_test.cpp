@@ -115,13 +115,13 @@ TEST_F(OutputWindowsTest, PlotDataAndTableByTheFileNamesFirstDot) {
 
 TEST_F(OutputWindowsTest, SmallBitmapSizesItsWindowLargeOneKeepsTheWindowsSize) {
   const QString deck = Write("plant.dck", "deck");
-  const QString bmp = Write("plant.BMP", Bitmap(120, 80));
+  const QString bmp = Write("plant.BMP", Bitmap(220, 80));
   Docs().GetDGMFile(deck);
   auto* diagram = Only<TDiagramForm>();
   ASSERT_TRUE(diagram);
   EXPECT_EQ(KindOfChild(diagram->SubWindow()), KindDiagram);
   EXPECT_EQ(diagram->windowTitle(), bmp);
-  EXPECT_EQ(diagram->SubWindow()->contentsRect().size(), QSize(122, 82));
+  EXPECT_EQ(diagram->SubWindow()->contentsRect().size(), QSize(222, 82));
   EXPECT_EQ(Item("Diagram1")->text(), QStringLiteral("Diagram ") + bmp);
   EXPECT_TRUE(ItemEnabled(Item("Diagram1")));
   const QSize before = diagram->SubWindow()->size();

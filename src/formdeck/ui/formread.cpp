@@ -5,7 +5,9 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 
+#include "common/childgeometry.h"
 #include "common/globals.h"
+#include "common/ui/childplacement.h"
 #include "formdeck/deckparser.h"
 #include "formdeck/formhost.h"
 #include "formdeck/pagelayout.h"
@@ -44,6 +46,7 @@ void TPlenzoForm::ReadDeck(const QString& fileName) {
   setWindowFilePath(fileName);
   if (G().ParseErrorState >= 1) {
     model_.ParseFailed = true;
+    PlaceForSource();
     return;
   }
   PlaceAfterParse();
@@ -78,8 +81,19 @@ void TPlenzoForm::PlaceAfterParse() {
     // until the sub-window has laid out the form.
     const QMargins frame = sub->contentsMargins();
     sub->setGeometry(0, 0, width + frame.left() + frame.right(), std::max(avail.height() - 70, 100));
+    // Never wider than the area: the pages scroll to the rest.
+    PlaceChildInArea(sub);
   }
   if (model_.WindowSizeMaximize) sub->showMaximized();
+}
+
+// A form that did not parse shows only its Source tab, at the size of a
+// text window.
+void TPlenzoForm::PlaceForSource() {
+  QMdiSubWindow* sub = subWindow_;
+  if (!sub || sub->isMaximized()) return;
+  sub->resize(kDefaultChildSize);
+  PlaceChildInArea(sub);
 }
 
 }  // namespace pm

@@ -272,6 +272,7 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   void SetKind(int kind);
   void AttachToSubWindow();
   void PlaceAfterParse();
+  void PlaceForSource();
   // A form without a content width: centred text lines span the window.
   void SpanCentredLines(int clientWidth);
   void ApplyBackground();

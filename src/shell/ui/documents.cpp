@@ -11,9 +11,11 @@
 #include <QTimer>
 
 #include "common/captions.h"
+#include "common/childgeometry.h"
 #include "common/filenames.h"
 #include "common/globals.h"
 #include "common/lib1.h"
+#include "common/ui/childplacement.h"
 #include "shell/filedialogs.h"
 #include "shell/menutable.h"
 #include "shell/opendispatch.h"
@@ -144,8 +146,9 @@ TViewForm* DocumentCommands::ShowViewer(const QString& path, int kind) {
   }
   viewer->SetKind(kind);
   QMdiSubWindow* sub = AddChild(viewer);
-  sub->resize(640, 420);
+  sub->resize(kDefaultChildSize);
   sub->show();
+  PlaceChildInArea(sub);
   return viewer;
 }
 
@@ -185,6 +188,7 @@ void DocumentCommands::GetDGMFile(const QString& deck) {
     sub->resize(client + frame);
   }
   sub->show();
+  PlaceChildInArea(sub);
   SetOutputItem("Diagram1", QStringLiteral("Diagram"), name);
 }
 
