@@ -158,6 +158,9 @@ void TEditForm::CopyFindText(const QString& text) {
 void TEditForm::ShowFound(const QTextCursor& found) {
   editor_->setFocus();
   editor_->setTextCursor(found);
+  const QRect hit = FoundTextRect(*editor_, found);
+  FindDialog->KeepClearOf(hit);
+  ReplaceDialog->KeepClearOf(hit);
 }
 
 void TEditForm::Find(TFindDialog* dialog) {

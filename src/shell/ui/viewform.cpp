@@ -78,6 +78,7 @@ bool TViewForm::Find(const QString& text, bool matchCase, bool wholeWord) {
   }
   viewer_->setFocus();
   viewer_->setTextCursor(found);
+  if (findDialog_) findDialog_->KeepClearOf(FoundTextRect(*viewer_, found));
   return true;
 }
 
