@@ -19,6 +19,7 @@ namespace pm {
 void TPlenzoForm::ReadDeck(const QString& fileName) {
   model_.ClearCommands();
   model_.FileName = fileName;
+  formBuilt_ = false;
   Hide();
   // A window never shown (the form dump's) has no screen yet, and every
   // control made in it would look for one to resolve its font.
@@ -49,6 +50,8 @@ void TPlenzoForm::ReadDeck(const QString& fileName) {
     PlaceForSource();
     return;
   }
+  formBuilt_ = true;
+  builtUnits_ = UnitSystem();
   PlaceAfterParse();
   Show();
   if (host_) host_->ClearInputModified();

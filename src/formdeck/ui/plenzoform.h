@@ -315,6 +315,8 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   bool colouring_ = false;
   bool editorLoaded_ = false;
   bool sourceChanged_ = false;
+  bool formBuilt_ = false;  // the pages hold the form of the deck's last read
+  int builtUnits_ = 0;      // the unit system their values are shown in
   int unencodableLine_ = 0;  // the Source text differs from the file
   const QEvent* lastKey_ = nullptr;
   QPointer<QObject> lastKeyReceiver_;
