@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QImage>
 #include <QLabel>
@@ -82,6 +83,32 @@ TEST_F(OutputWindowsTest, ListingAndLogOpenInViewersAndSetTheirItems) {
   EXPECT_EQ(Item("Listing1")->text(), QStringLiteral("Listing"));
   EXPECT_FALSE(ItemEnabled(Item("Listing1")));
   EXPECT_TRUE(ui_.texts().isEmpty());
+}
+
+TEST_F(OutputWindowsTest, CaptionsAndItemsNameTheFilesAsFound) {
+  const QString deck = Write("pumps.dck", "deck");
+  const QString listing = Write("pumps.lst", "listing");
+  const QString log = Write("pumps.LOG", "log");
+  const QString bitmap = Write("Pumps.bmp", Bitmap(220, 80));
+  Docs().GetLSTFile(deck, true);
+  Docs().GetLOGFile(deck, true);
+  Docs().GetDGMFile(deck);
+  QStringList captions;
+  for (QMdiSubWindow* child : Children()) captions << child->widget()->windowTitle();
+  EXPECT_EQ(captions, (QStringList{listing, log, bitmap}));
+  EXPECT_EQ(Item("Listing1")->text(), QStringLiteral("Listing ") + listing);
+  EXPECT_EQ(Item("Log1")->text(), QStringLiteral("Log ") + log);
+  EXPECT_EQ(Item("Diagram1")->text(), QStringLiteral("Diagram ") + bitmap);
+  // The Windows menu lists them so too.
+  Q_EMIT form_->Windows1->aboutToShow();
+  QStringList listed;
+  for (QAction* item : form_->Windows1->actions())
+    if (item->isCheckable()) listed << item->text().section(QLatin1Char(' '), 1);
+  EXPECT_EQ(listed, captions);
+  // Windows/Listing brings the viewer to the front rather than a second one.
+  form_->InputFileName = deck;
+  form_->Listing1Click();
+  EXPECT_EQ(Children().size(), 3);
 }
 
 TEST_F(OutputWindowsTest, APzxDeckNeverShowsItsListingOrLog) {

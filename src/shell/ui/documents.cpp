@@ -189,7 +189,7 @@ void DocumentCommands::GetDGMFile(const QString& deck) {
   }
   sub->show();
   PlaceChildInArea(sub);
-  SetOutputItem("Diagram1", QStringLiteral("Diagram"), name);
+  SetOutputItem("Diagram1", QStringLiteral("Diagram"), ResolveUnquoted(name));
 }
 
 void DocumentCommands::GetListingOrLog(const QString& deck, bool show, bool log) {
@@ -204,7 +204,7 @@ void DocumentCommands::GetListingOrLog(const QString& deck, bool show, bool log)
     return;
   }
   if (show) ShowViewer(name, kind);
-  SetOutputItem(item, caption, name);
+  SetOutputItem(item, caption, ResolveUnquoted(name));
 }
 
 void DocumentCommands::GetLSTFile(const QString& deck, bool show) { GetListingOrLog(deck, show, false); }

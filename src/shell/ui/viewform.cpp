@@ -58,6 +58,8 @@ int TViewForm::Load(const QString& Name) {
     return err;
   }
   SetFileName(Name);
+  // The caption names the file read, as the resolver found it.
+  setWindowTitle(ResolveUnquoted(Name));
   LoadBytes(bytes);
   return 0;
 }
