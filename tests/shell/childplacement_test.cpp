@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
 #include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -77,6 +79,27 @@ TEST_F(ChildPlacementTest, AFormWithAVeryWidePictureOpensNoWiderThanTheAreaAndSc
   auto* page = form->findChild<QScrollArea*>();
   ASSERT_NE(page, nullptr);
   EXPECT_GE(page->horizontalScrollBar()->maximum() + page->viewport()->width(), 5000);
+}
+
+TEST_F(ChildPlacementTest, TheDemoPagesHaveNothingToScrollSideways) {
+  const QDir demo(QStringLiteral(PELMARK_SOURCE_DIR "/examples/demo"));
+  for (const QString& name : demo.entryList(QDir::Files))
+    WriteBytes(folder_ + QLatin1Char('/') + name, ReadBytes(demo.filePath(name)));
+  TOSTRELFORM* main = Main(QStringLiteral("demo"));
+  main->ReadaFile(folder_ + QStringLiteral("/Demo.pzd"));
+  auto* form = Only<TPlenzoForm>();
+  ASSERT_NE(form, nullptr);
+  ASSERT_TRUE(ui_.texts().isEmpty()) << ui_.texts().join(QLatin1Char('|')).toStdString();
+  const QList<TFormPage*> pages = form->findChildren<TFormPage*>();
+  ASSERT_GE(pages.size(), 5);
+  for (int i = 0; i < 5; ++i) {
+    form->ShowTab(i);
+    QCoreApplication::processEvents();
+    for (TFormPage* page : pages) {
+      if (!page->isVisible()) continue;
+      EXPECT_EQ(page->horizontalScrollBar()->maximum(), 0) << "tab " << i;
+    }
+  }
 }
 
 TEST_F(ChildPlacementTest, ViewersOpenedWhileFourWindowsFillTheAreaLieInsideIt) {

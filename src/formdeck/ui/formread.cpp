@@ -66,7 +66,7 @@ void TPlenzoForm::PlaceAfterParse() {
     if (!model_.MaximizeForm) {
       LayoutPages();
       const int width = ClientWidth();
-      if (!CanFitToContent(model_.ContentWidth)) SpanCentredLines(width);
+      FollowClientWidth(width);
       resize(width, height());
     }
     return;
@@ -79,7 +79,7 @@ void TPlenzoForm::PlaceAfterParse() {
     sub->showNormal();
     LayoutPages();
     const int width = ClientWidth();
-    if (!CanFitToContent(model_.ContentWidth)) SpanCentredLines(width);
+    FollowClientWidth(width);
     // The frame from the sub-window's margins: its size is not settled
     // until the sub-window has laid out the form.
     const QMargins frame = sub->contentsMargins();

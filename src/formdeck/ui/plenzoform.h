@@ -273,8 +273,12 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   void AttachToSubWindow();
   void PlaceAfterParse();
   void PlaceForSource();
-  // A form without a content width: centred text lines span the window.
-  void SpanCentredLines(int clientWidth);
+  // The text lines outside groups follow the window's client width, so the
+  // pages hold nothing right of what they show: a line ends at the right
+  // margin (never before its text does), and a centred one is centred on
+  // the axis the centred pictures share when it fits there, else on the
+  // window.
+  void FollowClientWidth(int clientWidth);
   void ApplyBackground();
   void FocusControl(QWidget* control);
   // Moves the controls of an element that lies in no group; the units label
