@@ -4,7 +4,7 @@ namespace pm {
 
 QString PlainHint(const QString& text) {
   if (text.isEmpty()) return {};
-  return QStringLiteral("<p style=\"white-space:pre-wrap\">") + text.toHtmlEscaped() + QStringLiteral("</p>");
+  return QStringLiteral("<p style=\"white-space:pre\">") + text.toHtmlEscaped() + QStringLiteral("</p>");
 }
 
 }  // namespace pm
