@@ -3,10 +3,8 @@
 // MDI area.
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
-#include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollArea>
@@ -21,16 +19,6 @@
 
 namespace pm::test {
 namespace {
-
-QByteArray Bitmap(int width, int height) {
-  QImage image(width, height, QImage::Format_RGB32);
-  image.fill(Qt::darkGreen);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  image.save(&buffer, "BMP");
-  return bytes;
-}
 
 class ChildPlacementTest : public ProgramFolderTest {
  protected:
@@ -64,7 +52,7 @@ class ChildPlacementTest : public ProgramFolderTest {
 };
 
 TEST_F(ChildPlacementTest, AFormWithAVeryWidePictureOpensNoWiderThanTheAreaAndScrollsToEverything) {
-  Write("wide.bmp", Bitmap(5000, 300));
+  Write("wide.bmp", BitmapBytes(5000, 300));
   const QString deck = Write("wide.pzd",
                              "*PLENZO\r\n*|<PICTURE>wide.bmp LEFT\r\n"
                              "TANK = 2.5\r\n*|The volume of the tank|m3|gal|0|264.172|0.1|100.0|12\r\n");
@@ -121,7 +109,7 @@ TEST_F(ChildPlacementTest, ViewersOpenedWhileFourWindowsFillTheAreaLieInsideIt) 
 TEST_F(ChildPlacementTest, ATinyDiagramGetsAWindowWideEnoughForItsCaptionAndButtons) {
   Main();
   const QString deck = Write("tiny.dck", "deck");
-  Write("tiny.BMP", Bitmap(40, 30));
+  Write("tiny.BMP", BitmapBytes(40, 30));
   form_->Documents().GetDGMFile(deck);
   QMdiSubWindow* diagram = ChildOf(KindDiagram);
   ExpectInside(diagram);

@@ -43,15 +43,7 @@ class OutputWindowsTest : public ProgramFolderTest {
     return Path(QLatin1String(name));
   }
   QAction* Item(const char* name) const { return form_->Item(QLatin1String(name)); }
-  QByteArray Bitmap(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return bytes;
-  }
+  static QByteArray Bitmap(int width, int height) { return BitmapBytes(width, height); }
 };
 
 TEST_F(OutputWindowsTest, ListingAndLogOpenInViewersAndSetTheirItems) {
