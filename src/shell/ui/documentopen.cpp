@@ -42,7 +42,9 @@ QString CanonicalFile(const QString& name) { return QFileInfo(ResolveUnquoted(na
 void DocumentCommands::New1Click() {
   auto* editor = new TEditForm;
   editor->FormCreate(++main_.EditorCount);
-  AddChild(editor)->show();
+  QMdiSubWindow* sub = AddChild(editor);
+  sub->show();
+  PlaceChildInArea(sub);
   main_.UpdateMenu();
 }
 
