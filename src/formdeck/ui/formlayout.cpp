@@ -3,6 +3,7 @@
 // the content width.
 #include <QFontMetrics>
 #include <QLabel>
+#include <QStyle>
 #include <algorithm>
 
 #include "formdeck/formslots.h"
@@ -110,7 +111,8 @@ int TPlenzoForm::ClientWidth() const {
 
 void TPlenzoForm::FollowClientWidth(int clientWidth) {
   const int M = 2 * WidthOf8;
-  const int right = clientWidth - M;
+  // The right margin, inside the page's vertical scroll bar.
+  const int right = clientWidth - M - style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
   const int axis = M + 40 * WidthOf8;  // where a centred picture is centred
   for (int p = 0; p < kPageCount; ++p) {
     for (TFormElement* e = model_.Elements.First(p); e; e = e->nextOnPage) {

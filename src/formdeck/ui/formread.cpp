@@ -75,6 +75,7 @@ void TPlenzoForm::PlaceAfterParse() {
   const QSize avail = area ? area->viewport()->size() : screen()->availableSize();
   if (avail.width() <= 640 || model_.MaximizeForm) {
     sub->showMaximized();
+    FollowClientWidth(sub->contentsRect().width());
   } else {
     sub->showNormal();
     LayoutPages();

@@ -275,7 +275,7 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   void PlaceForSource();
   // The text lines outside groups follow the window's client width, so the
   // pages hold nothing right of what they show: a line ends at the right
-  // margin (never before its text does), and a centred one is centred on
+  // margin inside the scroll bar (never before its text does), and a centred one is centred on
   // the axis the centred pictures share when it fits there, else on the
   // window.
   void FollowClientWidth(int clientWidth);
