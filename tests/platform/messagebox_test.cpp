@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTextDocument>
+#include <QTimer>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -58,6 +60,32 @@ TEST(MessageBox, IsWideEnoughForItsCaptionAndFitsTheScreen) {
     // The buttons stay inside the box.
     for (QAbstractButton* button : box.buttons())
       EXPECT_TRUE(box.rect().contains(QRect(button->mapTo(&box, QPoint(0, 0)), button->size())));
+  }
+}
+
+TEST(MessageBox, AskGivesThePressedButtonOrTheEscapeAnswer) {
+  struct Case {
+    MessageButtons buttons;
+    QMessageBox::StandardButton press;  // NoButton: closed with Escape
+    ModalResult answer;
+  } cases[] = {
+      {MessageButtons::YesNoCancel, QMessageBox::No, ModalResult::No},
+      {MessageButtons::YesNoCancel, QMessageBox::NoButton, ModalResult::Cancel},
+      {MessageButtons::YesNo, QMessageBox::NoButton, ModalResult::No},
+      {MessageButtons::OkCancel, QMessageBox::Ok, ModalResult::Ok},
+  };
+  for (const Case& c : cases) {
+    MessageRequest request = Error(QStringLiteral("Replace?"));
+    request.buttons = c.buttons;
+    MessageBox box(request);
+    QTimer::singleShot(0, &box, [&box, &c] {
+      if (c.press == QMessageBox::NoButton) {
+        QTest::keyClick(&box, Qt::Key_Escape);
+      } else {
+        box.button(c.press)->click();
+      }
+    });
+    EXPECT_EQ(box.Ask(), c.answer) << static_cast<int>(c.buttons);
   }
 }
 

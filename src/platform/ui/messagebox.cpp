@@ -64,14 +64,30 @@ QMessageBox::StandardButtons buttonsOf(MessageButtons buttons) {
 
 }  // namespace
 
-MessageBox::MessageBox(const MessageRequest& request, QWidget* parent) : QMessageBox(parent) {
+MessageBox::MessageBox(const MessageRequest& request, QWidget* parent)
+    : QMessageBox(parent), escape_(pm::escapeButton(request.buttons)) {
   setIcon(boxIcon(request.icon));
   setWindowTitle(request.caption.isEmpty() ? iconWord(request.icon) : request.caption);
   setTextFormat(Qt::PlainText);
   setText(request.text);
   setStandardButtons(buttonsOf(request.buttons));
   setDefaultButton(buttonOf(pm::defaultButton(request.buttons)));
-  setEscapeButton(buttonOf(pm::escapeButton(request.buttons)));
+  setEscapeButton(buttonOf(escape_));
+}
+
+ModalResult MessageBox::Ask() {
+  switch (exec()) {
+    case QMessageBox::Ok:
+      return ModalResult::Ok;
+    case QMessageBox::Cancel:
+      return ModalResult::Cancel;
+    case QMessageBox::Yes:
+      return ModalResult::Yes;
+    case QMessageBox::No:
+      return ModalResult::No;
+    default:
+      return escape_;
+  }
 }
 
 int MessageBox::CaptionWidth() const {

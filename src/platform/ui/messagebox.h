@@ -14,6 +14,10 @@ class MessageBox final : public QMessageBox {
  public:
   explicit MessageBox(const MessageRequest& request, QWidget* parent = nullptr);
 
+  // Shows the box modally; the button pressed, or the escape button's
+  // answer when it was closed otherwise.
+  ModalResult Ask();
+
   // The width the window needs to show its caption beside its title-bar
   // buttons.
   int CaptionWidth() const;
@@ -24,6 +28,8 @@ class MessageBox final : public QMessageBox {
 
  private:
   void fitToScreen();
+
+  ModalResult escape_;
 };
 
 }  // namespace pm

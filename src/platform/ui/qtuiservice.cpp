@@ -68,20 +68,7 @@ ModalResult QtUiService::message(const MessageRequest& request) {
   log(request);
   if (!autoAnswer_.isEmpty()) return autoAnswer(autoAnswer_, request.buttons);
 
-  MessageBox box(request);
-  const int pressed = box.exec();
-  switch (pressed) {
-    case QMessageBox::Ok:
-      return ModalResult::Ok;
-    case QMessageBox::Cancel:
-      return ModalResult::Cancel;
-    case QMessageBox::Yes:
-      return ModalResult::Yes;
-    case QMessageBox::No:
-      return ModalResult::No;
-    default:
-      return escapeButton(request.buttons);
-  }
+  return MessageBox(request).Ask();
 }
 
 void QtUiService::beep() { QApplication::beep(); }
