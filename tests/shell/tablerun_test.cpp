@@ -11,6 +11,7 @@
 
 #include "common/settings.h"
 #include "formdeck/ui/plenzoform.h"
+#include "shell/runprogram.h"
 #include "shell/ui/compiling.h"
 #include "shell/ui/editform.h"
 #include "shellfixture.h"
@@ -222,6 +223,37 @@ TEST_F(TableRunTest, AStopNeverCutsTheFormsCommands) {
   EXPECT_TRUE(ReadBytes(Path("b1.LOG")).contains("Cannot read the deck."));
   EXPECT_TRUE(ReadBytes(Path("a1.LOG")).contains("Cannot read the deck."));
   EXPECT_FALSE(QFile::exists(Path("plant1.pzd")));
+  EXPECT_TRUE(Idle());
+}
+
+// File/Exit's Yes while the engine runs: the engine ends, and so does the
+// table run, without its after-run commands; the per-run decks stay.
+TEST_F(TableRunTest, ExitDuringARunEndsItWithoutTheAfterCommands) {
+  const QByteArray copy = "/bin/cp " + QFile::encodeName(Path("plant.pzd")) + " ";
+  ASSERT_NE(OpenForm("*PLENZO\r\n"
+                     "**FILE run.dck\r\n"
+                     "*|<AFTER> " + copy + QFile::encodeName(Path("after.copy")) + "\r\n"
+                     "*|<AFTER1> " + copy + QFile::encodeName(Path("after1.copy")) + "\r\n"
+                     "CONSTANTS 1\r\n"
+                     "FLOW = 2.5\r\n"
+                     "*|Flow|kg/h|lb/h|0|2.2|0.1|100.0|12\r\n"),
+            nullptr);
+  ASSERT_NE(OpenTable({1, 2}, "plant.pzd"), nullptr);
+  const ScopedEnv slow("ZANTOR_SLEEP_MS", "20000");
+  bool allowed = false;
+  ui_.answer(ModalResult::Yes);
+  const LocalTimer exit(300, [&] { allowed = ExitAllowedDuringRun(form_->Runs); });
+  QElapsedTimer timer;
+  timer.start();
+  form_->RunTable1Click();
+  EXPECT_LT(timer.elapsed(), 10000);
+  EXPECT_TRUE(allowed);
+  EXPECT_EQ(ui_.texts(), QStringList{u"A program is still running. Stop it and exit?"_s});
+  EXPECT_EQ(Starts(), QStringList{Engine("plant1.pzd")});
+  EXPECT_FALSE(QFile::exists(Path("after.copy")));
+  EXPECT_FALSE(QFile::exists(Path("after1.copy")));
+  EXPECT_TRUE(QFile::exists(Path("plant1.pzd")));
+  EXPECT_TRUE(QFile::exists(Path("plant2.pzd")));
   EXPECT_TRUE(Idle());
 }
 
