@@ -1,14 +1,12 @@
-#include "tables/tabledeck.h"
-
-#include "platform/cp1252.h"
-#include "platform/textfile.h"
-
 #include <QByteArray>
-
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "platform/cp1252.h"
+#include "platform/textfile.h"
+#include "tables/tabledeck.h"
 
 // The per-run line work on any deck, names and values; no file is written.
 // Input: a header, a NUL, then the deck. The header's first line is the
@@ -29,7 +27,8 @@ std::vector<std::string> SplitCrLf(const std::string& text) {
 
 // The line with the run number put in after the base name, before a ".",
 // in a line that begins "ASS".
-bool IsAssignWithRun(const std::string& in, const std::string& out, const std::string& base, const std::string& run) {
+bool IsAssignWithRun(const std::string& in, const std::string& out, const std::string& base,
+                     const std::string& run) {
   if (out.size() != in.size() + run.size() || !pm::AsciiUpper(in).starts_with("ASS")) return false;
   const std::string upperBase = pm::AsciiUpper(base);
   for (size_t at = base.size(); at + run.size() <= out.size(); ++at) {

@@ -2,7 +2,8 @@
 
 namespace pm {
 
-ProgressHidingUi::ProgressHidingUi(ParseProgress* progress, bool* hidden, const int* lineInHand, int* messageLine)
+ProgressHidingUi::ProgressHidingUi(ParseProgress* progress, bool* hidden, const int* lineInHand,
+                                   int* messageLine)
     : progress_(progress),
       hidden_(hidden),
       lineInHand_(lineInHand),

@@ -23,7 +23,8 @@ class ProgressHidingUi final : public UiService {
   QString openFileName(QWidget* parent, const FileDialogRequest& request) override;
   QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;
   QString folderName(QWidget* parent, const QString& title, const QString& start) override;
-  std::optional<QColor> color(QWidget* parent, const QColor& initial, const QStringList& customColors) override;
+  std::optional<QColor> color(QWidget* parent, const QColor& initial,
+                              const QStringList& customColors) override;
 
  private:
   ParseProgress* progress_;

@@ -1,18 +1,17 @@
 #include "tables/tabledeck.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cmath>
+#include <limits>
+
 #include "common/deckwords.h"
 #include "common/filenames.h"
 #include "platform/cp1252.h"
 #include "platform/pathresolver.h"
 #include "platform/textfile.h"
 #include "tables/tablefile.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
-#include <cmath>
-#include <unordered_map>
 
 namespace pm {
 
@@ -117,7 +116,9 @@ void RunDeckLines::AppendDeck(std::string_view runText, const std::vector<std::s
     const std::string& line = lines_[i];
     const int column = ColumnOf(i, runText);
     if (column >= 0) {
-      out->append(names_[static_cast<size_t>(column)]).append(1, '=').append(values[static_cast<size_t>(column)]);
+      out->append(names_[static_cast<size_t>(column)])
+          .append(1, '=')
+          .append(values[static_cast<size_t>(column)]);
     } else if (work_[i].assignAt != std::string::npos) {
       out->append(line, 0, work_[i].assignAt).append(runText).append(line, work_[i].assignAt);
     } else {
@@ -165,7 +166,8 @@ bool Fail(TableDeckFailure* failure, const QString& message, int kind = 0) {
 bool WriteRunDeck(const QString& name, const std::string& bytes) {
   QFile file(name);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-  const bool written = file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
+  const bool written =
+      file.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size());
   file.close();
   return written && file.error() == QFileDevice::NoError;
 }
@@ -177,7 +179,8 @@ bool WriteTableDecks(TableModel& table, TableDeckFailure* failure) {
   if (runs < 1) return true;
   const QString deck = Absolute(ResolveUnquoted(table.DeckFileName));
   std::vector<std::string> lines;
-  if (table.DeckFileName.trimmed().isEmpty() || !QFileInfo(deck).isFile() || ReadTextLines(deck, &lines) != 0) {
+  if (table.DeckFileName.trimmed().isEmpty() || !QFileInfo(deck).isFile() ||
+      ReadTextLines(deck, &lines) != 0) {
     return Fail(failure, TableDeckMissingMessage(table.DeckFileName), 1);
   }
   const QFileInfo deckInfo(deck);
@@ -187,7 +190,8 @@ bool WriteTableDecks(TableModel& table, TableDeckFailure* failure) {
   for (const TTableColumn& column : table.TableColumns) varNames.push_back(column.VarName);
   const RunDeckLines work(std::move(lines), ToCp1252(base), varNames);
   if (const int k = work.UnmatchedColumn(); k != 0) {
-    return Fail(failure, FormatIntArgs(QStringLiteral("Parameter in the col #%d was not found in the deck"), {k}));
+    return Fail(failure,
+                FormatIntArgs(QStringLiteral("Parameter in the col #%d was not found in the deck"), {k}));
   }
 
   std::vector<QString> names(static_cast<size_t>(runs) + 1);
@@ -207,8 +211,9 @@ bool WriteTableDecks(TableModel& table, TableDeckFailure* failure) {
   for (int r = 1; r <= runs; ++r) {
     for (size_t k = 0; k < table.TableColumns.size(); ++k) {
       const TTableColumn& column = table.TableColumns[k];
-      const long double value =
-          static_cast<size_t>(r) < column.Values.size() ? column.Values[static_cast<size_t>(r)] : NAN;
+      const long double value = static_cast<size_t>(r) < column.Values.size()
+                                    ? column.Values[static_cast<size_t>(r)]
+                                    : std::numeric_limits<long double>::quiet_NaN();
       if (UndefinedRunValue(value)) {
         return Fail(failure, FormatIntArgs(QStringLiteral("Parameter in the col #%d, run #%d isn't defined"),
                                            {static_cast<std::int32_t>(k) + 1, r}));

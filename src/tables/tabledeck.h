@@ -1,15 +1,14 @@
 #pragma once
 
-#include "common/lib1.h"
-#include "tables/tablemodel.h"
-
 #include <QString>
-
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
+
+#include "common/lib1.h"
+#include "tables/tablemodel.h"
 
 namespace pm {
 
@@ -37,7 +36,8 @@ QString RunDeckFileName(const QString& deck, int run);
 // Every other line is copied byte for byte.
 class RunDeckLines {
  public:
-  RunDeckLines(std::vector<std::string> lines, std::string_view baseName, const std::vector<std::string>& varNames);
+  RunDeckLines(std::vector<std::string> lines, std::string_view baseName,
+               const std::vector<std::string>& varNames);
 
   // The first column (from 1) that no line of run 1 matches; 0 when all do.
   int UnmatchedColumn() const;

@@ -50,10 +50,18 @@ class TableRunTest : public ProgramFolderTest {
     const QByteArray zantor = QFile::encodeName(ZantorPath());
     return "*PLENZO\r\n"
            "**FILE run.dck\r\n"
-           "*|<BEFORE1> " + zantor + " b1.dck\r\n"
-           "*|<BEFORE> " + zantor + " b.dck\r\n"
-           "*|<AFTER> " + zantor + " a.dck\r\n"
-           "*|<AFTER1> " + zantor + " a1.dck\r\n"
+           "*|<BEFORE1> " +
+           zantor +
+           " b1.dck\r\n"
+           "*|<BEFORE> " +
+           zantor +
+           " b.dck\r\n"
+           "*|<AFTER> " +
+           zantor +
+           " a.dck\r\n"
+           "*|<AFTER1> " +
+           zantor +
+           " a1.dck\r\n"
            "CONSTANTS 1\r\n"
            "FLOW = 2.5\r\n"
            "*|Flow|kg/h|lb/h|0|2.2|0.1|100.0|12\r\n"
@@ -109,9 +117,9 @@ TEST_F(TableRunTest, AWholeTableFromAFormWindow) {
   form_->RunTable1Click();
 
   EXPECT_TRUE(ui_.texts().isEmpty()) << ui_.texts().join(QLatin1Char('\n')).toStdString();
-  EXPECT_EQ(Starts(), (QStringList{u"b1.dck"_s, u"b.dck"_s, Engine("plant1.pzd") + u" /H"_s, u"a.dck"_s, u"b.dck"_s,
-                                   Engine("plant2.pzd") + u" /H"_s, u"a.dck"_s, u"b.dck"_s, Engine("plant3.pzd") + u" /H"_s,
-                                   u"a.dck"_s, u"a1.dck"_s}));
+  EXPECT_EQ(Starts(), (QStringList{u"b1.dck"_s, u"b.dck"_s, Engine("plant1.pzd") + u" /H"_s, u"a.dck"_s,
+                                   u"b.dck"_s, Engine("plant2.pzd") + u" /H"_s, u"a.dck"_s, u"b.dck"_s,
+                                   Engine("plant3.pzd") + u" /H"_s, u"a.dck"_s, u"a1.dck"_s}));
   EXPECT_EQ(Progress(), (QStringList{u"Quorvel Run 1"_s, u"Quorvel Run 2"_s, u"Quorvel Run 3"_s}));
   EXPECT_EQ(compiling_.y(), compiling_.screen()->availableGeometry().top() + 120);
   // Each engine run read its own values; the per-run decks are gone.
@@ -119,7 +127,8 @@ TEST_F(TableRunTest, AWholeTableFromAFormWindow) {
   EXPECT_TRUE(listing.contains("  FLOW=1.23456E+05\r\n")) << listing.toStdString();
   EXPECT_TRUE(listing.contains("  ASSIGN plant2.LST 6\r\n")) << listing.toStdString();
   EXPECT_TRUE(ReadBytes(Path("plant3.LST")).contains("  FLOW=8.76025E+03\r\n"));
-  for (const char* deck : {"plant1.pzd", "plant2.pzd", "plant3.pzd"}) EXPECT_FALSE(QFile::exists(Path(deck))) << deck;
+  for (const char* deck : {"plant1.pzd", "plant2.pzd", "plant3.pzd"})
+    EXPECT_FALSE(QFile::exists(Path(deck))) << deck;
   EXPECT_EQ(form_->TableForm->Table().RunDeckName(3), Path("plant3.pzd"));
   EXPECT_TRUE(Idle());
 }
@@ -162,7 +171,8 @@ TEST_F(TableRunTest, TheSaveQuestion) {
     bool saved;
     int starts;
   };
-  const Case cases[] = {{ModalResult::Cancel, false, 0}, {ModalResult::No, false, 1}, {ModalResult::Yes, true, 1}};
+  const Case cases[] = {
+      {ModalResult::Cancel, false, 0}, {ModalResult::No, false, 1}, {ModalResult::Yes, true, 1}};
   WriteBytes(Path("plant.dck"), "CONSTANTS 1\r\nFLOW = 1\r\n");
   form_->ReadaFile(Path("plant.dck"));
   auto* editor = Only<TEditForm>();
@@ -232,8 +242,12 @@ TEST_F(TableRunTest, ExitDuringARunEndsItWithoutTheAfterCommands) {
   const QByteArray copy = "/bin/cp " + QFile::encodeName(Path("plant.pzd")) + " ";
   ASSERT_NE(OpenForm("*PLENZO\r\n"
                      "**FILE run.dck\r\n"
-                     "*|<AFTER> " + copy + QFile::encodeName(Path("after.copy")) + "\r\n"
-                     "*|<AFTER1> " + copy + QFile::encodeName(Path("after1.copy")) + "\r\n"
+                     "*|<AFTER> " +
+                     copy + QFile::encodeName(Path("after.copy")) +
+                     "\r\n"
+                     "*|<AFTER1> " +
+                     copy + QFile::encodeName(Path("after1.copy")) +
+                     "\r\n"
                      "CONSTANTS 1\r\n"
                      "FLOW = 2.5\r\n"
                      "*|Flow|kg/h|lb/h|0|2.2|0.1|100.0|12\r\n"),
@@ -266,7 +280,8 @@ TEST_F(TableRunTest, ACommandThatCannotStartEndsTheRunAndKeepsTheDecks) {
   ui_.onMessage = [&](const MessageRequest&) { progressShown.push_back(compiling_.isVisible()); };
   form_->RunTable1Click();
   ASSERT_EQ(ui_.texts().size(), 1);
-  EXPECT_TRUE(ui_.texts().first().startsWith(QStringLiteral("File /nowhere/nothing"))) << ui_.texts().first().toStdString();
+  EXPECT_TRUE(ui_.texts().first().startsWith(QStringLiteral("File /nowhere/nothing")))
+      << ui_.texts().first().toStdString();
   EXPECT_EQ(progressShown, std::vector<bool>{false});
   EXPECT_EQ(Starts(), (QStringList{u"b1.dck"_s, u"b.dck"_s, Engine("plant1.pzd")}));
   EXPECT_TRUE(QFile::exists(Path("plant1.pzd")));

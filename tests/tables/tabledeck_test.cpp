@@ -1,16 +1,15 @@
 #include "tables/tabledeck.h"
 
-#include "support/testfiles.h"
+#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <functional>
 #include <limits>
+
+#include "support/testfiles.h"
 
 namespace pm {
 namespace {
@@ -200,7 +199,8 @@ TEST_F(TableDecksTest, RefusedBeforeAnyDeckIsWritten) {
       {"missing deck", [this] { table_.DeckFileName = QStringLiteral("nothere.pzd"); },
        QStringLiteral("File nothere.pzd which is used by this table was not found."), 1},
       {"deck is a folder", [this] { table_.DeckFileName = dir_.path(); },
-       QStringLiteral("File ") + dir_.path() + QStringLiteral(" which is used by this table was not found."), 1},
+       QStringLiteral("File ") + dir_.path() + QStringLiteral(" which is used by this table was not found."),
+       1},
       {"lower-case variable", [this] { table_.TableColumns[1].VarName = "flow"; },
        QStringLiteral("Parameter in the col #2 was not found in the deck"), 0},
       {"a user's deck in the way", [this] { WriteBytes(Path("Sys12.pzd"), "mine"); },
@@ -220,8 +220,8 @@ TEST_F(TableDecksTest, RefusedBeforeAnyDeckIsWritten) {
 }
 
 TEST_F(TableDecksTest, AnUndefinedValueStopsAtItsRun) {
-  for (const long double v :
-       {InfiniteValue, -InfiniteValue, EnterValueMarker, 2e20L, std::numeric_limits<long double>::quiet_NaN()}) {
+  for (const long double v : {InfiniteValue, -InfiniteValue, EnterValueMarker, 2e20L,
+                              std::numeric_limits<long double>::quiet_NaN()}) {
     SetUp();
     table_.SetValue(2, 2, v);
     EXPECT_FALSE(Write());

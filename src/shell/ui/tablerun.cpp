@@ -82,7 +82,8 @@ void ShowProgress(TOSTRELFORM& main, ParseProgress* progress) {
 // The engine of each run, between the form's commands. True when the loop
 // ran to its end, a stop included; false when a command or an engine run
 // could not start, or the user chose to exit.
-bool RunEachDeck(TOSTRELFORM& main, RunInput& input, const std::vector<QString>& decks, ParseProgress* progress) {
+bool RunEachDeck(TOSTRELFORM& main, RunInput& input, const std::vector<QString>& decks,
+                 ParseProgress* progress) {
   RunState& runs = main.Runs;
   const QString engine = EnsureEngineFolder(&main, main.SavedFolder, false);
   if (engine.isEmpty()) return false;
@@ -113,7 +114,8 @@ void RunTable(TOSTRELFORM& main, TTableForm& table) {
   if (!input.Take(DeckWindow(main, deck), false) && input.Kind != KindNone) return;
   if (main.InputModified) {
     const ModalResult answer = ShowMessageKind(
-        QStringLiteral("Do you wish to save file ") + deck + QStringLiteral(" before running the table?"), 7, true);
+        QStringLiteral("Do you wish to save file ") + deck + QStringLiteral(" before running the table?"), 7,
+        true);
     if (answer == ModalResult::Cancel) return;
     if (answer == ModalResult::Yes && !input.Save()) return;
   }
