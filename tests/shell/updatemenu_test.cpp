@@ -1,3 +1,4 @@
+#include "plots/ui/plotform.h"
 #include "shell/ui/menustate.h"
 #include "shellfixture.h"
 
@@ -72,6 +73,18 @@ TEST_F(UpdateMenuTest, KindsWithEmptyCellsKeepTheItemsAsTheyWere) {
     EXPECT_EQ(StateRow(form_.get()).toStdString(), (afterTable.left(13) + QStringLiteral("00")).toStdString()) << kind;
     EXPECT_TRUE(form_->Item(QStringLiteral("Save1"))->isEnabled());
   }
+}
+
+TEST_F(UpdateMenuTest, ARealPlotWindowGivesThePlotRow) {
+  Activate(AddChild(KindTable));
+  Activate(AddChild(KindPlot));
+  const QString standIn = StateRow(form_.get());
+  Activate(AddChild(KindTable));
+  auto* plot = new TPlotForm;
+  QMdiSubWindow* sub = form_->Documents().AddPlotWindow(plot);
+  // The main window's own activation: ActiveChild and UpdateMenu.
+  EXPECT_EQ(form_->ActiveChild, sub);
+  EXPECT_EQ(StateRow(form_.get()), standIn);
 }
 
 TEST_F(UpdateMenuTest, NoChildDisablesTheDocumentCommands) {
