@@ -2,6 +2,7 @@
 // size, saved under a new name, numbered.
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <algorithm>
 
 #include "common/globals.h"
 #include "plots/ui/plotform.h"
@@ -19,6 +20,11 @@ QMdiSubWindow* DocumentCommands::AddPlotWindow(TPlotForm* window) {
   QMdiSubWindow* sub = AddChild(window);
   sub->resize(kPlotWindowSize);
   sub->show();
+  // Where the area placed it, moved wholly into view when it has room.
+  const QSize area = main_.MdiArea()->viewport()->size();
+  const QPoint at(std::max(0, std::min(sub->x(), area.width() - sub->width())),
+                  std::max(0, std::min(sub->y(), area.height() - sub->height())));
+  sub->move(at);
   main_.MdiArea()->setActiveSubWindow(sub);
   main_.UpdateMenu();
   return sub;
