@@ -48,6 +48,11 @@ class PlotWindowTest : public ProgramFolderTest {
 };
 
 TEST_F(PlotWindowTest, FileOpenShowsThePlotOnceInAWindowOfItsSize) {
+  // A wide window first: the plot still opens wholly inside the main window.
+  const QString notes = Path(QStringLiteral("notes.txt"));
+  WriteBytes(notes, "notes\r\n");
+  form_->ReadaFile(notes);
+  Children().first()->setGeometry(0, 0, 900, 300);
   const QString path = PutPlot(QStringLiteral("small.KPL"));
   form_->ReadaFile(path);
   TPlotForm* plot = Only<TPlotForm>();
@@ -61,10 +66,11 @@ TEST_F(PlotWindowTest, FileOpenShowsThePlotOnceInAWindowOfItsSize) {
   const QMargins frame = plot->SubWindow()->contentsMargins();
   EXPECT_EQ(plot->size(), QSize(500 - frame.left() - frame.right(), 340 - frame.top() - frame.bottom()));
   EXPECT_EQ(form_->ActiveChild, plot->SubWindow());
+  EXPECT_TRUE(form_->MdiArea()->viewport()->rect().contains(plot->SubWindow()->geometry()));
   // A second open, under another spelling, shows the same window.
   form_->ReadaFile(path);
   form_->ReadaFile(folder_ + QStringLiteral("/./small.KPL"));
-  EXPECT_EQ(Children().size(), 1);
+  EXPECT_EQ(Children().size(), 2);
   EXPECT_TRUE(ui_.messages().empty());
 }
 
