@@ -16,17 +16,6 @@
 
 namespace {
 
-std::vector<std::string> ReadLines(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  std::vector<std::string> lines;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
-
 void AddLine(pm::PlotModel& plot, int k, const char* name, int column, int color,
              const std::vector<zantor::Hour>& hours, double zantor::Hour::*field) {
   pm::TPlotLine& l = plot.Settings.Lines[k];
@@ -58,7 +47,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: demoplot DECK FILE.KPL\n");
     return 2;
   }
-  const std::vector<zantor::Hour> hours = zantor::SimulateYear(zantor::ReadConstants(ReadLines(argv[1])));
+  std::ifstream deck(argv[1], std::ios::binary);
+  const std::vector<zantor::Hour> hours = zantor::SimulateYear(zantor::ReadConstants(zantor::ReadLines(deck)));
   if (hours.empty()) return 1;
   pm::PlotModel plot;
   pm::TPlotSettings& s = plot.Settings;
