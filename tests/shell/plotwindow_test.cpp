@@ -74,6 +74,21 @@ TEST_F(PlotWindowTest, FileOpenShowsThePlotOnceInAWindowOfItsSize) {
   EXPECT_TRUE(ui_.messages().empty());
 }
 
+TEST_F(PlotWindowTest, TheHostNumbersPlotsAndNamesThePlotData) {
+  PlotHost* host = GetPlotHost();
+  ASSERT_EQ(host, &form_->Documents());
+  EXPECT_EQ(host->NextPlotNumber(), 1);
+  EXPECT_EQ(host->NextPlotNumber(), 2);
+  EXPECT_EQ(form_->PlotCount, 2);
+  form_->PltFileName = Path(QStringLiteral("sys.PLT"));
+  EXPECT_EQ(host->PltFileName(), form_->PltFileName);
+  TPlotForm* plot = NewPlot(QStringLiteral("Plot 2: from sys.PLT"));
+  ASSERT_TRUE(plot);
+  EXPECT_EQ(plot->windowTitle(), QStringLiteral("Plot 2: from sys.PLT"));
+  EXPECT_EQ(plot->Plot(), SmallPlot());
+  EXPECT_EQ(form_->ActiveChild, plot->SubWindow());
+}
+
 TEST_F(PlotWindowTest, YesSavesThePlotBeingClosedNotTheActiveWindow) {
   const QString notes = Path(QStringLiteral("notes.txt"));
   WriteBytes(notes, "notes\r\n");
