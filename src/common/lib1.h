@@ -70,6 +70,17 @@ long double ReadNumberEdit(QLineEdit* edit, int kind, long double Low, long doub
 // The range check of ReadNumberEdit alone.
 bool NumberInRange(int kind, long double V, long double Low, long double High);
 
+// The program's one integer syntax: an optional sign and decimal digits,
+// blanks around allowed, nothing else. Values out of the int range fail.
+bool ReadInteger(std::string_view text, int* value);
+// "'" + text + "' is not a valid integer value".
+QString NotIntegerMessage(const QString& text);
+// Shows NotIntegerMessage of the edit's text (kind 0), then selects the edit.
+void RefuseInteger(QLineEdit* edit);
+// Beeps, then focuses and selects the edit once the event loop runs; *ok
+// (when given) becomes false.
+void Reject(QLineEdit* edit, bool* ok = nullptr);
+
 // Conversions to integers that never have undefined behaviour: NaN gives 0
 // and values out of range give the nearest end of the range. CheckedRound
 // takes halves to the even neighbour.

@@ -315,4 +315,25 @@ std::int16_t CheckedTruncInt16(long double X) {
   return static_cast<std::int16_t>(t);
 }
 
+bool ReadInteger(std::string_view text, int* value) {
+  std::string t(text);
+  TrimInPlace(t);
+  if (t.empty()) return false;
+  const char* first = t.data();
+  const char* last = t.data() + t.size();
+  if (*first == '+') {
+    ++first;
+    if (first == last || *first == '-') return false;
+  }
+  int v = 0;
+  const auto [end, ec] = std::from_chars(first, last, v);
+  if (ec != std::errc() || end != last) return false;
+  *value = v;
+  return true;
+}
+
+QString NotIntegerMessage(const QString& text) {
+  return QStringLiteral("'") + text + QStringLiteral("' is not a valid integer value");
+}
+
 }  // namespace pm

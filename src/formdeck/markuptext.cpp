@@ -1,7 +1,5 @@
 #include "formdeck/markuptext.h"
 
-#include <charconv>
-
 #include "common/lib1.h"
 
 namespace pm {
@@ -21,22 +19,6 @@ std::string Trimmed(std::string_view s) {
   std::string t(s);
   TrimInPlace(t);
   return t;
-}
-
-bool ReadInteger(std::string_view text, int* value) {
-  const std::string t = Trimmed(text);
-  if (t.empty()) return false;
-  const char* first = t.data();
-  const char* last = t.data() + t.size();
-  if (*first == '+') {
-    ++first;
-    if (first == last || *first == '-') return false;
-  }
-  int v = 0;
-  const auto [end, ec] = std::from_chars(first, last, v);
-  if (ec != std::errc() || end != last) return false;
-  *value = v;
-  return true;
 }
 
 }  // namespace pm

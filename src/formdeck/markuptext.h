@@ -24,10 +24,6 @@ inline std::string BeforeBar(std::string_view s) { return std::string(s.substr(0
 std::string TrimLeft(std::string_view s);
 std::string Trimmed(std::string_view s);
 
-// An optional sign and decimal digits, blanks around allowed, nothing else.
-// Values out of the int range are refused.
-bool ReadInteger(std::string_view text, int* value);
-
 // The character at a 1-based column, or 0 past the end.
 inline char CharAt(std::string_view s, size_t column) {
   return column >= 1 && column <= s.size() ? s[column - 1] : '\0';

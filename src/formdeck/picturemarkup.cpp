@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <cctype>
 
+#include "common/lib1.h"
 #include "formdeck/markuptext.h"
 #include "platform/jpeg.h"
 #include "platform/textfile.h"

@@ -8,12 +8,9 @@ namespace pm {
 
 namespace {
 
-// Beeps and hands the box back to the user. Focus and selection wait for
-// the event loop: this often runs inside a focus change, which would
-// otherwise undo them.
-void Reject(QLineEdit* edit, bool* ok) {
-  BeepWarning();
-  *ok = false;
+// Focus and selection wait for the event loop: a refusal often runs inside
+// a focus change, which would otherwise undo them.
+void SelectLater(QLineEdit* edit) {
   QTimer::singleShot(0, edit, [box = QPointer<QLineEdit>(edit)] {
     if (!box) return;
     box->setFocus();
@@ -22,6 +19,17 @@ void Reject(QLineEdit* edit, bool* ok) {
 }
 
 }  // namespace
+
+void Reject(QLineEdit* edit, bool* ok) {
+  BeepWarning();
+  if (ok) *ok = false;
+  SelectLater(edit);
+}
+
+void RefuseInteger(QLineEdit* edit) {
+  ShowMessageKind(NotIntegerMessage(edit->text()), 0, true);
+  SelectLater(edit);
+}
 
 long double ReadNumberEdit(QLineEdit* edit, int kind, long double Low, long double High, bool* ok) {
   bool good = true;
