@@ -75,7 +75,10 @@ bool NumberInRange(int kind, long double V, long double Low, long double High);
 bool ReadInteger(std::string_view text, int* value);
 // "'" + text + "' is not a valid integer value".
 QString NotIntegerMessage(const QString& text);
-// Shows NotIntegerMessage of the edit's text (kind 0), then selects the edit.
+// Shows the message (kind 0, with the beep), then focuses and selects the
+// edit once the event loop runs.
+void RefuseEdit(QLineEdit* edit, const QString& message);
+// RefuseEdit with NotIntegerMessage of the edit's text.
 void RefuseInteger(QLineEdit* edit);
 // Beeps, then focuses and selects the edit once the event loop runs; *ok
 // (when given) becomes false.

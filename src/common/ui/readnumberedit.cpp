@@ -26,10 +26,12 @@ void Reject(QLineEdit* edit, bool* ok) {
   SelectLater(edit);
 }
 
-void RefuseInteger(QLineEdit* edit) {
-  ShowMessageKind(NotIntegerMessage(edit->text()), 0, true);
+void RefuseEdit(QLineEdit* edit, const QString& message) {
+  ShowMessageKind(message, 0, true);
   SelectLater(edit);
 }
+
+void RefuseInteger(QLineEdit* edit) { RefuseEdit(edit, NotIntegerMessage(edit->text())); }
 
 long double ReadNumberEdit(QLineEdit* edit, int kind, long double Low, long double High, bool* ok) {
   bool good = true;
