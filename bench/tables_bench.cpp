@@ -16,6 +16,7 @@
 #include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
 #include "benchmain.h"
@@ -47,6 +48,30 @@ TableModel BigTable(int runs, int vars) {
   return t;
 }
 
+std::unique_ptr<TOSTRELFORM> ShownMain() {
+  auto main = std::make_unique<TOSTRELFORM>();
+  main->resize(1700, 1100);
+  main->show();
+  QApplication::processEvents();
+  return main;
+}
+
+// Times open() up to the painted table window; closing it is not timed.
+void TimeTableWindow(benchmark::State& state, TOSTRELFORM& main, const std::function<void()>& open) {
+  for (auto _ : state) {
+    open();
+    if (!main.TableForm) {
+      state.SkipWithError("no table window");
+      return;
+    }
+    main.TableForm->Grid()->viewport()->repaint();
+    state.PauseTiming();
+    delete main.TableForm->SubWindow();
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
+}
+
 void BM_OpenThroughFileOpen(benchmark::State& state) {
   QTemporaryDir dir;
   const QString folder = dir.path();
@@ -62,22 +87,8 @@ void BM_OpenThroughFileOpen(benchmark::State& state) {
   g = Globals();
   g.ProgramFolder = folder;
   g.ProgramPath = folder + QStringLiteral("/mivaro");
-  auto main = std::make_unique<TOSTRELFORM>();
-  main->resize(1700, 1100);
-  main->show();
-  QApplication::processEvents();
-  for (auto _ : state) {
-    main->ReadaFile(path);
-    if (!main->TableForm) {
-      state.SkipWithError("the table did not open");
-      return;
-    }
-    main->TableForm->Grid()->viewport()->repaint();
-    state.PauseTiming();
-    delete main->TableForm->SubWindow();
-    QApplication::processEvents();
-    state.ResumeTiming();
-  }
+  auto main = ShownMain();
+  TimeTableWindow(state, *main, [&main, &path] { main->ReadaFile(path); });
 }
 BENCHMARK(BM_OpenThroughFileOpen)->Arg(9999)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -134,27 +145,16 @@ void BM_NewTableDialog(benchmark::State& state) {
     AppendNumberedConstant(constants, item);
   }
   PEQList() = constants;
-  auto main = std::make_unique<TOSTRELFORM>();
-  main->resize(1700, 1100);
-  main->show();
-  QApplication::processEvents();
-  for (auto _ : state) {
+  auto main = ShownMain();
+  const QString runs = QString::number(state.range(0));
+  TimeTableWindow(state, *main, [&main, &runs] {
     TNewTableDlg dlg(QStringLiteral("bench.pzd"), false, nullptr,
                      [&main](TTableForm* window) { main->Documents().ShowTableWindow(window); }, main.get());
     dlg.FormActivate();
     dlg.IncAllBtnClick();
-    dlg.Runs->setText(QString::number(state.range(0)));
+    dlg.Runs->setText(runs);
     dlg.OKBtnClick();
-    if (!main->TableForm) {
-      state.SkipWithError("no table");
-      return;
-    }
-    main->TableForm->Grid()->viewport()->repaint();
-    state.PauseTiming();
-    delete main->TableForm->SubWindow();
-    QApplication::processEvents();
-    state.ResumeTiming();
-  }
+  });
 }
 BENCHMARK(BM_NewTableDialog)->Arg(9999)->Unit(benchmark::kMillisecond)->UseRealTime();
 
