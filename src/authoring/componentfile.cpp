@@ -293,11 +293,16 @@ bool ValueDescriptionToMarkup(std::string& text) {
   return true;
 }
 
-std::string ItemDescriptionLabel(std::string_view line) {
+std::string CleanedLabel(std::string_view line) {
   std::string d(line);
   d.erase(0, std::min(d.size(), d.find_first_not_of(" \t")));
   std::replace(d.begin(), d.end(), '|', '/');
   if (!d.empty() && std::string_view("*<?[]{}()#").find(d[0]) != std::string_view::npos) d.insert(0, " ");
+  return d;
+}
+
+std::string ItemDescriptionLabel(std::string_view line) {
+  std::string d = CleanedLabel(line);
   if (d.size() > 60) d.resize(60);
   return d;
 }

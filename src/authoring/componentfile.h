@@ -21,10 +21,12 @@ namespace pm {
 // is no number, a factor of 0, a "|" in a word).
 bool ValueDescriptionToMarkup(std::string& text);
 
+// A label as it goes into an input's mark-up line: no leading blanks, "|"
+// turned into "/", a blank in front of a first character that would make
+// the line another kind of mark-up.
+std::string CleanedLabel(std::string_view line);
 // An item's description as it becomes the label of the input's mark-up
-// line: no leading blanks, "|" turned into "/", a blank in front of a first
-// character that would make the line another kind of mark-up, at most 60
-// characters.
+// line: CleanedLabel, at most 60 characters.
 std::string ItemDescriptionLabel(std::string_view line);
 
 // The description file of a type, found without regard to case.

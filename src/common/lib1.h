@@ -9,6 +9,7 @@
 #include <string_view>
 
 class QLineEdit;
+class QWidget;
 
 namespace pm {
 
@@ -64,25 +65,25 @@ bool TextToNumber(std::string_view text, long double* value);
 long double TextToNumberDot(std::string_view text, int* errorPos);
 // "INF" / "-INF" (any case) read as +/- InfiniteValue.
 long double TextToValue(std::string_view text, bool* ok);
+// An optional sign and decimal digits, blanks around allowed, nothing else.
+// Values out of the int range are refused.
+bool ReadInteger(std::string_view text, int* value);
+// "'text' is not a valid integer value", the message of a refused integer.
+QString NotIntegerMessage(const QString& text);
 // Reads an edit box against a range kind; beeps, focuses and selects on
 // failure. Returns the value, or 0 on failure.
 long double ReadNumberEdit(QLineEdit* edit, int kind, long double Low, long double High, bool* ok);
-// The range check of ReadNumberEdit alone.
-bool NumberInRange(int kind, long double V, long double Low, long double High);
-
-// The program's one integer syntax: an optional sign and decimal digits,
-// blanks around allowed, nothing else. Values out of the int range fail.
-bool ReadInteger(std::string_view text, int* value);
-// "'" + text + "' is not a valid integer value".
-QString NotIntegerMessage(const QString& text);
-// Shows the message (kind 0, with the beep), then focuses and selects the
-// edit once the event loop runs.
+// Beeps and hands a field back to the user. Focus and selection wait for
+// the event loop: this often runs inside a focus change, which would
+// otherwise undo them.
+void RejectField(QWidget* field);
+// Shows the message (kind 0, with its beep), then hands the edit back as
+// RejectField does, without a second beep.
 void RefuseEdit(QLineEdit* edit, const QString& message);
 // RefuseEdit with NotIntegerMessage of the edit's text.
 void RefuseInteger(QLineEdit* edit);
-// Beeps, then focuses and selects the edit once the event loop runs; *ok
-// (when given) becomes false.
-void Reject(QLineEdit* edit, bool* ok = nullptr);
+// The range check of ReadNumberEdit alone.
+bool NumberInRange(int kind, long double V, long double Low, long double High);
 
 // Conversions to integers that never have undefined behaviour: NaN gives 0
 // and values out of range give the nearest end of the range. CheckedRound

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "common/lib1.h"
 #include "formdeck/inputtext.h"
 #include "formdeck/markuptext.h"
 #include "platform/cp1252.h"

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/lib1.h"  // ReadInteger
+
 namespace pm {
 
 // Small text helpers of the mark-up grammar. Deck text is bytes; columns in

@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <cctype>
 
-#include "common/lib1.h"
 #include "formdeck/markuptext.h"
 #include "platform/jpeg.h"
 #include "platform/textfile.h"

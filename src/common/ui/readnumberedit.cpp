@@ -1,5 +1,7 @@
 #include "common/lib1.h"
 
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
@@ -8,22 +10,21 @@ namespace pm {
 
 namespace {
 
-// Focus and selection wait for the event loop: a refusal often runs inside
-// a focus change, which would otherwise undo them.
-void SelectLater(QLineEdit* edit) {
-  QTimer::singleShot(0, edit, [box = QPointer<QLineEdit>(edit)] {
+void SelectLater(QWidget* field) {
+  QTimer::singleShot(0, field, [box = QPointer<QWidget>(field)] {
     if (!box) return;
     box->setFocus();
-    box->selectAll();
+    if (auto* edit = qobject_cast<QLineEdit*>(box.data())) edit->selectAll();
+    if (auto* spin = qobject_cast<QAbstractSpinBox*>(box.data())) spin->selectAll();
+    if (auto* combo = qobject_cast<QComboBox*>(box.data()); combo && combo->lineEdit()) combo->lineEdit()->selectAll();
   });
 }
 
 }  // namespace
 
-void Reject(QLineEdit* edit, bool* ok) {
+void RejectField(QWidget* field) {
   BeepWarning();
-  if (ok) *ok = false;
-  SelectLater(edit);
+  SelectLater(field);
 }
 
 void RefuseEdit(QLineEdit* edit, const QString& message) {
@@ -32,6 +33,15 @@ void RefuseEdit(QLineEdit* edit, const QString& message) {
 }
 
 void RefuseInteger(QLineEdit* edit) { RefuseEdit(edit, NotIntegerMessage(edit->text())); }
+
+namespace {
+
+void Reject(QLineEdit* edit, bool* ok) {
+  RejectField(edit);
+  *ok = false;
+}
+
+}  // namespace
 
 long double ReadNumberEdit(QLineEdit* edit, int kind, long double Low, long double High, bool* ok) {
   bool good = true;

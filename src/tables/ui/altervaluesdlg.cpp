@@ -171,17 +171,17 @@ bool TAlterValuesDlg::FillTable() {
   int first = 0;
   int last = 0;
   if (!ReadInteger(FirstRunV->text().toStdString(), &first)) {
-    Reject(FirstRunV);
+    RejectField(FirstRunV);
     return false;
   }
   if (!ReadInteger(LastRunV->text().toStdString(), &last)) {
-    Reject(LastRunV);
+    RejectField(LastRunV);
     return false;
   }
   RunRange range;
   // A first run beyond the table has no cells to fill.
   if (!FitRunRange(first, last, t.RunCount(), &range)) {
-    Reject(FirstRunV);
+    RejectField(FirstRunV);
     return false;
   }
   t.FirstRun = range.first;
@@ -193,12 +193,12 @@ bool TAlterValuesDlg::FillTable() {
     bool ok = false;
     a = TextToValue(FirstValue->text().toStdString(), &ok);
     if (!ok) {
-      Reject(FirstValue);
+      RejectField(FirstValue);
       return false;
     }
     b = TextToValue(IncorLast->text().toStdString(), &ok);
     if (!ok) {
-      Reject(IncorLast);
+      RejectField(IncorLast);
       return false;
     }
   }

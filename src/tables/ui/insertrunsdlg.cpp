@@ -131,7 +131,7 @@ void TInsertRunsDlg::OKBtnClick() {
   TableModel& t = table_->Table();
   int rows = 0;
   if (!ReadInteger(RowsEdit->text().toStdString(), &rows)) {
-    Reject(RowsEdit);
+    RejectField(RowsEdit);
     return;
   }
   int after = -1;
@@ -141,10 +141,10 @@ void TInsertRunsDlg::OKBtnClick() {
     case RunsCheck::Ok:
       break;
     case RunsCheck::BadRows:
-      Reject(RowsEdit);
+      RejectField(RowsEdit);
       return;
     case RunsCheck::BadAfterRow:
-      Reject(AfterRowEdit);
+      RejectField(AfterRowEdit);
       return;
     case RunsCheck::TooManyRuns:
       RefuseEdit(RowsEdit, RunCountMessage());
