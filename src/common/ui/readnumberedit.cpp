@@ -8,9 +8,8 @@
 
 namespace pm {
 
-namespace {
-
-void SelectLater(QWidget* field) {
+void RejectField(QWidget* field) {
+  BeepWarning();
   QTimer::singleShot(0, field, [box = QPointer<QWidget>(field)] {
     if (!box) return;
     box->setFocus();
@@ -19,20 +18,6 @@ void SelectLater(QWidget* field) {
     if (auto* combo = qobject_cast<QComboBox*>(box.data()); combo && combo->lineEdit()) combo->lineEdit()->selectAll();
   });
 }
-
-}  // namespace
-
-void RejectField(QWidget* field) {
-  BeepWarning();
-  SelectLater(field);
-}
-
-void RefuseEdit(QLineEdit* edit, const QString& message) {
-  ShowMessageKind(message, 0, true);
-  SelectLater(edit);
-}
-
-void RefuseInteger(QLineEdit* edit) { RefuseEdit(edit, NotIntegerMessage(edit->text())); }
 
 namespace {
 
@@ -56,5 +41,16 @@ long double ReadNumberEdit(QLineEdit* edit, int kind, long double Low, long doub
   if (ok) *ok = good;
   return good ? V : 0;
 }
+
+void RefuseEdit(QLineEdit* edit, const QString& message) {
+  ShowMessageKind(message, 0, true);
+  QTimer::singleShot(0, edit, [box = QPointer<QLineEdit>(edit)] {
+    if (!box) return;
+    box->setFocus();
+    box->selectAll();
+  });
+}
+
+void RefuseInteger(QLineEdit* edit) { RefuseEdit(edit, NotIntegerMessage(edit->text())); }
 
 }  // namespace pm
