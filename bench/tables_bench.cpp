@@ -1,35 +1,24 @@
 // The table window on a table of 9,999 runs by 50 variables (a file of
 // 5,973,278 bytes), offscreen: opening it through File/Open's path to a
 // shown, painted window; one full repaint of a 1,600 x 1,000 grid; a jump
-// to the last run and one page back, each repainted; the save; and the
-// table dialogs: a new table of 9,999 runs by 50 variables up to its shown
-// window, Alter Values over every run of one column, and 10 runs inserted
-// after run 5,000 and deleted again, each repainted.
+// to the last run and one page back, each repainted; and the save.
 //   build/bench/tables_bench [--benchmark_filter=...] [--benchmark_repetitions=5]
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QFile>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QTemporaryDir>
-#include <functional>
 #include <memory>
 
 #include "benchmain.h"
 #include "common/globals.h"
 #include "common/settings.h"
 #include "platform/ui/fonts.h"
-#include "shell/ui/documents.h"
 #include "shell/ui/ostrelform.h"
-#include "common/deckconstants.h"
 #include "tables/tablefile.h"
-#include "tables/ui/altervaluesdlg.h"
-#include "tables/ui/insertrunsdlg.h"
-#include "tables/ui/newtabledlg.h"
 #include "tables/ui/tableform.h"
 #include "tables/ui/tablegrid.h"
 
@@ -48,30 +37,6 @@ TableModel BigTable(int runs, int vars) {
   return t;
 }
 
-std::unique_ptr<TOSTRELFORM> ShownMain() {
-  auto main = std::make_unique<TOSTRELFORM>();
-  main->resize(1700, 1100);
-  main->show();
-  QApplication::processEvents();
-  return main;
-}
-
-// Times open() up to the painted table window; closing it is not timed.
-void TimeTableWindow(benchmark::State& state, TOSTRELFORM& main, const std::function<void()>& open) {
-  for (auto _ : state) {
-    open();
-    if (!main.TableForm) {
-      state.SkipWithError("no table window");
-      return;
-    }
-    main.TableForm->Grid()->viewport()->repaint();
-    state.PauseTiming();
-    delete main.TableForm->SubWindow();
-    QApplication::processEvents();
-    state.ResumeTiming();
-  }
-}
-
 void BM_OpenThroughFileOpen(benchmark::State& state) {
   QTemporaryDir dir;
   const QString folder = dir.path();
@@ -87,8 +52,22 @@ void BM_OpenThroughFileOpen(benchmark::State& state) {
   g = Globals();
   g.ProgramFolder = folder;
   g.ProgramPath = folder + QStringLiteral("/mivaro");
-  auto main = ShownMain();
-  TimeTableWindow(state, *main, [&main, &path] { main->ReadaFile(path); });
+  auto main = std::make_unique<TOSTRELFORM>();
+  main->resize(1700, 1100);
+  main->show();
+  QApplication::processEvents();
+  for (auto _ : state) {
+    main->ReadaFile(path);
+    if (!main->TableForm) {
+      state.SkipWithError("the table did not open");
+      return;
+    }
+    main->TableForm->Grid()->viewport()->repaint();
+    state.PauseTiming();
+    delete main->TableForm->SubWindow();
+    QApplication::processEvents();
+    state.ResumeTiming();
+  }
 }
 BENCHMARK(BM_OpenThroughFileOpen)->Arg(9999)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -136,78 +115,6 @@ void BM_SaveTable(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SaveTable)->Arg(9999)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-void BM_NewTableDialog(benchmark::State& state) {
-  TConstList constants;
-  for (int v = 1; v <= 50; ++v) {
-    TConstItem item;
-    item.Name = "VAR" + std::to_string(v);
-    AppendNumberedConstant(constants, item);
-  }
-  PEQList() = constants;
-  auto main = ShownMain();
-  const QString runs = QString::number(state.range(0));
-  TimeTableWindow(state, *main, [&main, &runs] {
-    TNewTableDlg dlg(QStringLiteral("bench.pzd"), false, nullptr,
-                     [&main](TTableForm* window) { main->Documents().ShowTableWindow(window); }, main.get());
-    dlg.FormActivate();
-    dlg.IncAllBtnClick();
-    dlg.Runs->setText(runs);
-    dlg.OKBtnClick();
-  });
-}
-BENCHMARK(BM_NewTableDialog)->Arg(9999)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-void BM_AlterValuesOneColumn(benchmark::State& state) {
-  Window w(static_cast<int>(state.range(0)));
-  TAlterValuesDlg dlg(w.form.get());
-  dlg.FormActivate();
-  dlg.LastRunV->setText(QStringLiteral("9999"));
-  dlg.FirstValue->setText(QStringLiteral("1"));
-  dlg.IncorLast->setText(QStringLiteral("0.5"));
-  for (auto _ : state) {
-    if (!dlg.FillTable()) {
-      state.SkipWithError("refused");
-      return;
-    }
-    w.form->Grid()->viewport()->repaint();
-  }
-}
-BENCHMARK(BM_AlterValuesOneColumn)->Arg(9999)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-// Ten runs after run 5,000, inserted or deleted, the other way untimed.
-void ChangeTenRuns(TTableForm* form, bool insert) {
-  TInsertRunsDlg dlg(form);
-  dlg.FormActivate();
-  (insert ? dlg.InsertButton : dlg.DeleteButton)->click();
-  dlg.AfterRow->click();
-  dlg.AfterRowEdit->setText(QStringLiteral("5000"));
-  dlg.RowsEdit->setText(QStringLiteral("10"));
-  dlg.OKBtnClick();
-  form->Grid()->viewport()->repaint();
-}
-
-void BM_InsertTenRuns(benchmark::State& state) {
-  Window w(static_cast<int>(state.range(0)));
-  for (auto _ : state) {
-    ChangeTenRuns(w.form.get(), true);
-    state.PauseTiming();
-    ChangeTenRuns(w.form.get(), false);
-    state.ResumeTiming();
-  }
-}
-BENCHMARK(BM_InsertTenRuns)->Arg(9989)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-void BM_DeleteTenRuns(benchmark::State& state) {
-  Window w(static_cast<int>(state.range(0)));
-  for (auto _ : state) {
-    state.PauseTiming();
-    ChangeTenRuns(w.form.get(), true);
-    state.ResumeTiming();
-    ChangeTenRuns(w.form.get(), false);
-  }
-}
-BENCHMARK(BM_DeleteTenRuns)->Arg(9989)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace pm
