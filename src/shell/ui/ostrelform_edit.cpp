@@ -8,7 +8,6 @@
 
 #include "common/globals.h"
 #include "common/ui/finddialogs.h"
-#include "formdeck/ui/formcontrol.h"
 #include "formdeck/ui/plenzoform.h"
 #include "shell/ui/editform.h"
 #include "shell/ui/viewform.h"
@@ -39,12 +38,7 @@ TPlenzoForm* ActiveSource(const TOSTRELFORM& main) {
 QLineEdit* ActiveValueInput(const TOSTRELFORM& main) {
   if (ActiveKind(main) != KindFormPages) return nullptr;
   auto* form = qobject_cast<TPlenzoForm*>(main.ActiveChild->widget());
-  if (!form) return nullptr;
-  QWidget* focused = form->window()->focusWidget();
-  if (!focused || !form->isAncestorOf(focused)) return nullptr;
-  const auto* control = dynamic_cast<const FormControl*>(focused);
-  if (!control || control->ControlTag() != 21) return nullptr;
-  return qobject_cast<QLineEdit*>(focused);
+  return form ? qobject_cast<QLineEdit*>(form->FocusedControl(21)) : nullptr;
 }
 
 // The active child when it is the table window (5000).
