@@ -74,6 +74,23 @@ TEST_F(PlotWindowTest, FileOpenShowsThePlotOnceInAWindowOfItsSize) {
   EXPECT_TRUE(ui_.messages().empty());
 }
 
+TEST_F(PlotWindowTest, PlotModifyPlotActsOnTheActivePlotAsADoubleClickDoes) {
+  TPlotForm* plot = NewPlot(QStringLiteral("Plot 1"));
+  ASSERT_TRUE(plot);
+  std::vector<TPlotForm*> asked;
+  ModifyPlotDialog() = [&](TPlotForm& shown) {
+    asked.push_back(&shown);
+    return ModifyPlotResult::DeleteWindow;
+  };
+  form_->SetActiveChild(plot->SubWindow());
+  form_->ModifyPlot1Click();
+  ModifyPlotDialog() = nullptr;
+  EXPECT_EQ(asked, std::vector<TPlotForm*>{plot});
+  // Deleting the last line closed the window without a question.
+  EXPECT_TRUE(Children().isEmpty());
+  EXPECT_TRUE(ui_.messages().empty());
+}
+
 TEST_F(PlotWindowTest, TheHostNumbersPlotsAndNamesThePlotData) {
   PlotHost* host = GetPlotHost();
   ASSERT_EQ(host, &form_->Documents());
