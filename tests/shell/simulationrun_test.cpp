@@ -8,12 +8,18 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QComboBox>
+#include <QPushButton>
 #include <QPlainTextEdit>
 #include <QTest>
+
+#include <optional>
 
 #include "common/globals.h"
 #include "common/settings.h"
 #include "formdeck/ui/plenzoform.h"
+#include "plots/ui/plotsetup.h"
 #include "shell/ui/editform.h"
 #include "shell/ui/resultswindow.h"
 #include "shell/ui/viewform.h"
@@ -143,6 +149,49 @@ TEST_F(SimulationRunTest, AWholeRunFromTheFormPages) {
   EXPECT_EQ(form_->PltFileName, Path("run.PLT"));
   EXPECT_EQ(reports_, 1);
   EXPECT_FALSE(RunBusy(form_->Runs));
+}
+
+// The engine's plot data of a run, plotted through Plot Setup.
+TEST_F(SimulationRunTest, ARunsPlotDataMakeANewPlot) {
+  TPlenzoForm* plenzo = OpenActive<TPlenzoForm>(Path("plant.pzd"), FormDeck());
+  ASSERT_NE(plenzo, nullptr);
+  form_->SetActiveChild(plenzo->SubWindow());
+  WriteBytes(Path("a.PLT"), "X Y\r\n1 2\r\n");
+  form_->SpecificSystemClick();
+  ASSERT_EQ(form_->PltFileName, Path("run.PLT"));
+
+  TPlotSetup setup;
+  setup.PlotCount = &form_->PlotCount;
+  std::optional<PlotModel> made;
+  QString caption;
+  setup.CreatePlotWindow = [&](PlotModel&& plot, const QString& text) {
+    made = std::move(plot);
+    caption = text;
+  };
+  setup.SetNewPlot(form_->InputFileName, form_->PltFileName);
+  setup.show();
+  EXPECT_EQ(setup.PlotFileList->currentText(), QStringLiteral("run.PLT"));
+  ASSERT_EQ(setup.Data.ColumnCount, 5);
+  EXPECT_EQ(setup.Data.RowCount, 8760);
+  QStringList names;
+  QStringList units;
+  for (const PlotDataColumn& c : setup.Data.Columns) {
+    names << QString::fromStdString(c.Name);
+    units << QString::fromStdString(c.Unit);
+  }
+  EXPECT_EQ(names.join(QLatin1Char(' ')), QStringLiteral("TIME TAMB LOAD TIN TOUT"));
+  EXPECT_EQ(units.join(QLatin1Char(' ')), QStringLiteral("h C kW C C"));
+  setup.ListBoxY->clearSelection();
+  setup.ListBoxY->item(3)->setSelected(true);
+  setup.ListBoxY->item(4)->setSelected(true);
+  setup.OKBtn->click();
+  ASSERT_TRUE(made);
+  EXPECT_EQ(caption, QStringLiteral("Plot 1: from run.PLT"));
+  EXPECT_EQ(form_->PlotCount, 1);
+  EXPECT_EQ(made->Settings.LineCount, 2);
+  EXPECT_EQ(made->Settings.Lines[2].YName.Shown(), QStringLiteral("TOUT"));
+  EXPECT_EQ(made->Points[1].X.size(), 8760u);
+  EXPECT_EQ(made->Points[2].Y.size(), 8760u);
 }
 
 // Both runs close an open report first: form pages that were active stay

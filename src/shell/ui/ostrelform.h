@@ -26,6 +26,7 @@ class TAboutBox;
 class TCompiling;
 class TPrintDlg;
 class TSetupDlg;
+class TPlotSetup;
 
 // The MDI frame whose menus drive the program. Handlers keep the names of
 // the menu items they serve; the work of each lives with its subsystem.
@@ -173,6 +174,7 @@ class TOSTRELFORM final : public QMainWindow {
 
   // Windows made once by the main block.
   QPointer<TSetupDlg> SetupDlg;
+  QPointer<TPlotSetup> PlotSetup;
   QPointer<TAboutBox> AboutBox;
   QPointer<TCompiling> Compiling;
   QPointer<TPrintDlg> PrintDlg;
