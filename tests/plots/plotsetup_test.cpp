@@ -100,6 +100,30 @@ TEST_F(PlotSetupTest, OpensOnTheDecksDataWithProposedAxes) {
   EXPECT_EQ(dlg.ToRowV->text(), QStringLiteral("2"));
 }
 
+TEST_F(PlotSetupTest, NewPlotPreselectsTheRunsDataElseTheDecksElseTheFirst) {
+  QTemporaryDir elsewhere;
+  const QString away = elsewhere.filePath(QStringLiteral("run.PLT"));
+  test::WriteBytes(away, "X Y\n1 2\n");
+  const struct {
+    QString deck;
+    QString plt;
+    const char* chosen;
+  } cases[] = {
+      {deck, dir.filePath(QStringLiteral("a.PLT")), "a.PLT"},
+      {deck, away, "deck.PLT"},  // not in the deck's folder
+      {deck, QString(), "deck.PLT"},
+      {dir.filePath(QStringLiteral("other.dck")), QString(), "a.PLT"},
+  };
+  for (const auto& c : cases) {
+    dlg.SetNewPlot(c.deck, c.plt);
+    dlg.show();
+    EXPECT_EQ(dlg.PlotFileList->currentText(), QLatin1String(c.chosen)) << c.plt.toStdString();
+    dlg.reject();  // Escape: the columns go too
+    EXPECT_TRUE(dlg.Data.Columns.empty());
+    EXPECT_EQ(dlg.DataFileName, c.deck);
+  }
+}
+
 TEST_F(PlotSetupTest, NewPlotOfTwoColumns) {
   NewPlot();
   SelectY({1, 2});

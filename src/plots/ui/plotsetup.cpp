@@ -170,15 +170,14 @@ void TPlotSetup::SetNewPlot(const QString& inputFileName, const QString& pltFile
   DataFileName = inputFileName;
   Overlay = false;
   OverlayPlot = nullptr;
-  preselect_ = pltFileName;
-  if (preselect_.isEmpty() || !QFileInfo::exists(preselect_)) preselect_ = ChangeExt(inputFileName, QStringLiteral(".PLT"));
+  preselect_ = {pltFileName, ChangeExt(inputFileName, QStringLiteral(".PLT"))};
 }
 
 void TPlotSetup::SetOverlay(const QString& pltFileName, PlotModel* plot) {
   DataFileName = pltFileName;
   Overlay = true;
   OverlayPlot = plot;
-  preselect_ = pltFileName;
+  preselect_ = {pltFileName};
 }
 
 void TPlotSetup::showEvent(QShowEvent* event) {
@@ -187,16 +186,22 @@ void TPlotSetup::showEvent(QShowEvent* event) {
 }
 
 void TPlotSetup::done(int result) {
-  DataFileName = SavedFileName;  // FormClose
+  // However it closes, the columns go and the caller's file comes back.
+  Data = PlotData();
+  DataFileName = SavedFileName;
   QDialog::done(result);
 }
 
-// The entry of the list that is the same file as the preselection.
+// The first entry of the list that is the same file as one of the
+// preselections, in their order.
 QString TPlotSetup::Preselect() const {
-  const QString wanted = QFileInfo(StripQuotes(preselect_)).absoluteFilePath();
-  for (int i = 0; i < PlotFileList->count(); ++i) {
-    const QString path = PlotFileList->itemData(i).toString();
-    if (path == wanted || (QFileInfo::exists(wanted) && QFileInfo(path) == QFileInfo(wanted))) return path;
+  for (const QString& name : preselect_) {
+    if (name.isEmpty()) continue;
+    const QFileInfo wanted(StripQuotes(name));
+    for (int i = 0; i < PlotFileList->count(); ++i) {
+      const QString path = PlotFileList->itemData(i).toString();
+      if (path == wanted.absoluteFilePath() || (wanted.exists() && QFileInfo(path) == wanted)) return path;
+    }
   }
   return QString();
 }
@@ -367,7 +372,7 @@ void TPlotSetup::OKBtnClick() {
   const std::vector<int> ys = SelectedRows(ListBoxY);
   if (Data.RowCount == 0 || xs.empty() || ys.empty()) return;
   if (Overlay && !OverlayPlot) return;
-  const int first = Overlay ? OverlayPlot->Settings.LineCount + 1 : 1;
+  const int first = Overlay ? std::max(0, OverlayPlot->Settings.LineCount) + 1 : 1;
   if (first - 1 + static_cast<int>(ys.size()) > kPlotMaxLines) {
     ShowMessageKind(QStringLiteral("A plot can hold at most 50 lines."), 0, true);
     return;
@@ -454,7 +459,6 @@ void TPlotSetup::OKBtnClick() {
   }
   target.Settings = b;
   const QString caption = QStringLiteral("Plot %1: from %2").arg(*PlotCount).arg(QFileInfo(DataFileName).fileName());
-  Data = PlotData();
   accept();
   if (Overlay) {
     if (OverlayChanged) OverlayChanged();
@@ -463,9 +467,6 @@ void TPlotSetup::OKBtnClick() {
   }
 }
 
-void TPlotSetup::CancelBtnClick() {
-  Data = PlotData();
-  reject();
-}
+void TPlotSetup::CancelBtnClick() { reject(); }
 
 }  // namespace pm

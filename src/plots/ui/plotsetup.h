@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -100,7 +101,7 @@ class TPlotSetup : public QDialog {
   bool ReadTicks(QLineEdit* edit, int* ticks);
   void BuildLines(TPlotSettings* s, Array1<PlotLinePoints, kPlotMaxLines>* points, int first, int fromRow, int toRow);
 
-  QString preselect_;
+  QStringList preselect_;
   int ownPlotCount_ = 0;
 };
 
