@@ -11,8 +11,6 @@ namespace pm {
 
 inline constexpr int kPlotMaxColumns = 25;
 inline constexpr int kPlotNameLength = 20;
-// The tick counts a user may type, here and in Modify Plot.
-inline constexpr int kPlotMaxTicks = 1000;
 
 // One column of a plot data file. Names and units are the file's bytes.
 struct PlotDataColumn {

@@ -4,6 +4,7 @@
 #include "common/lib1.h"
 #include "platform/cp1252.h"
 #include "platform/ui/waitcursor.h"
+#include "plots/plotdrawing.h"
 #include "plots/ui/plotsamples.h"
 
 #include <QCheckBox>
@@ -360,7 +361,7 @@ bool TPlotSetup::ReadTicks(QLineEdit* edit, int* ticks) {
     edit->selectAll();
     return false;
   }
-  if (*ticks < 1 || *ticks > kPlotMaxTicks) {
+  if (*ticks < 1 || *ticks > kPlotTickLimit) {
     RejectField(edit);
     return false;
   }
