@@ -11,10 +11,12 @@
 #include <QTimer>
 
 #include "common/captions.h"
+#include "common/childgeometry.h"
 #include "common/filenames.h"
 #include "common/globals.h"
 #include "common/lib1.h"
 #include "platform/pathresolver.h"
+#include "common/ui/childplacement.h"
 #include "shell/filedialogs.h"
 #include "shell/menutable.h"
 #include "shell/opendispatch.h"
@@ -33,9 +35,12 @@ DocumentCommands::DocumentCommands(TOSTRELFORM& main)
     : QObject(&main), Quit([](int status) { QCoreApplication::exit(status); }), main_(main), host_(main) {
   openRequest_.filter = OpenDialogFilter();
   openRequest_.selectedFilter = OpenFilterEntry(2);
+  SetPlotHost(this);
 }
 
-DocumentCommands::~DocumentCommands() = default;
+DocumentCommands::~DocumentCommands() {
+  if (GetPlotHost() == this) SetPlotHost(nullptr);
+}
 
 bool DocumentCommands::Command::Ask(const std::vector<int>& kinds) {
   return owner_.questions_->AskKinds(owner_.main_.MdiArea(), kinds);
@@ -147,14 +152,10 @@ TViewForm* DocumentCommands::ShowViewer(const QString& path, int kind) {
   }
   viewer->SetKind(kind);
   QMdiSubWindow* sub = AddChild(viewer);
-  sub->resize(640, 420);
+  sub->resize(kDefaultChildSize);
   sub->show();
+  PlaceChildInArea(sub);
   return viewer;
-}
-
-TViewForm* DocumentCommands::ShowOutputFile(const QString& path) {
-  if (!FileExistsUnquoted(path)) return nullptr;
-  return ShowViewer(path, KindOutputViewer);
 }
 
 void DocumentCommands::SetOutputItem(const char* item, const QString& caption, const QString& name) {
@@ -188,7 +189,8 @@ void DocumentCommands::GetDGMFile(const QString& deck) {
     sub->resize(client + frame);
   }
   sub->show();
-  SetOutputItem("Diagram1", QStringLiteral("Diagram"), name);
+  PlaceChildInArea(sub);
+  SetOutputItem("Diagram1", QStringLiteral("Diagram"), ResolveUnquoted(name));
 }
 
 void DocumentCommands::GetListingOrLog(const QString& deck, bool show, bool log) {
@@ -203,7 +205,7 @@ void DocumentCommands::GetListingOrLog(const QString& deck, bool show, bool log)
     return;
   }
   if (show) ShowViewer(name, kind);
-  SetOutputItem(item, caption, name);
+  SetOutputItem(item, caption, ResolveUnquoted(name));
 }
 
 void DocumentCommands::GetLSTFile(const QString& deck, bool show) { GetListingOrLog(deck, show, false); }
