@@ -65,7 +65,6 @@ int main(int argc, char* argv[]) {
     setup = std::make_unique<pm::TSetupDlg>(form.get());
     form->AttachSetupDialog(setup.get());
     plotSetup = std::make_unique<pm::TPlotSetup>(form.get());
-    plotSetup->PlotCount = &form->PlotCount;
     form->PlotSetup = plotSetup.get();
     about = std::make_unique<pm::TAboutBox>(form.get());
     compiling = std::make_unique<pm::TCompiling>();

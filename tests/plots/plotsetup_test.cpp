@@ -1,6 +1,7 @@
 #include "plots/ui/plotsetup.h"
 
 #include "plots/plotdrawing.h"
+#include "plots/ui/plotform.h"
 #include "plots/ui/plotsamples.h"
 #include "support/scriptedui.h"
 #include "support/testfiles.h"
@@ -48,7 +49,6 @@ class PlotSetupTest : public ::testing::Test {
     dlg.CreatePlotWindow = [this](PlotModel&& plot, const QString& caption) {
       made = Made{std::move(plot), caption};
     };
-    dlg.OverlayChanged = [this] { ++overlays; };
   }
 
   void SelectY(std::initializer_list<int> rows) {
@@ -66,7 +66,6 @@ class PlotSetupTest : public ::testing::Test {
   test::ScriptedUi ui;
   TPlotSetup dlg;
   std::optional<Made> made;
-  int overlays = 0;
 };
 
 TEST_F(PlotSetupTest, OpensOnTheDecksDataWithProposedAxes) {
@@ -153,7 +152,7 @@ TEST_F(PlotSetupTest, NewPlotOfTwoColumns) {
   EXPECT_EQ(made->plot.Points[2].X.back(), 11);
   EXPECT_EQ(s.Lines[3], TPlotLine{});
   EXPECT_TRUE(dlg.Data.Columns.empty());  // freed
-  EXPECT_EQ(*dlg.PlotCount, 1);
+  EXPECT_EQ(dlg.LastPlotNumber, 1);
   EXPECT_EQ(dlg.DataFileName, deck);
 }
 
@@ -180,10 +179,11 @@ TEST_F(PlotSetupTest, OverlayAddsLinesAndKeepsTheAxes) {
   SelectY({1, 2, 3});
   dlg.OKBtn->click();
   ASSERT_TRUE(made);
-  PlotModel plot = made->plot;
-  plot.Settings.XTicks = 7;
+  TPlotForm window;  // no host: a free widget
+  window.Plot() = made->plot;
+  window.Plot().Settings.XTicks = 7;
   made.reset();
-  dlg.SetOverlay(dir.filePath(QStringLiteral("deck.PLT")), &plot);
+  dlg.SetOverlay(dir.filePath(QStringLiteral("deck.PLT")), &window);
   dlg.show();
   EXPECT_EQ(dlg.PlotFileList->currentText(), QStringLiteral("deck.PLT"));
   EXPECT_TRUE(dlg.ListBoxY->item(3)->isSelected());  // the last line's columns
@@ -195,7 +195,7 @@ TEST_F(PlotSetupTest, OverlayAddsLinesAndKeepsTheAxes) {
   SelectY({1, 2});
   dlg.OKBtn->click();
   EXPECT_FALSE(made);
-  EXPECT_EQ(overlays, 1);
+  const PlotModel& plot = window.Plot();
   const TPlotSettings& s = plot.Settings;
   EXPECT_EQ(s.LineCount, 5);
   EXPECT_EQ(s.XMax, 12);
@@ -205,7 +205,8 @@ TEST_F(PlotSetupTest, OverlayAddsLinesAndKeepsTheAxes) {
   EXPECT_EQ(s.Lines[5].YColumn, 2);
   EXPECT_EQ(s.Lines[5].ColorIndex, 1);
   EXPECT_EQ(plot.Points[5].Y.size(), 12u);
-  EXPECT_EQ(*dlg.PlotCount, 1);
+  EXPECT_TRUE(window.Modified());
+  EXPECT_EQ(dlg.LastPlotNumber, 1);
 }
 
 TEST_F(PlotSetupTest, RowRanges) {
@@ -236,7 +237,7 @@ TEST_F(PlotSetupTest, RowRanges) {
     EXPECT_EQ(made->plot.Settings.Lines[1].ToRow, c.toRow) << c.to;
     EXPECT_EQ(made->plot.Settings.Lines[1].PointCount, c.toRow - c.fromRow + 1);
   }
-  EXPECT_EQ(*dlg.PlotCount, 5);  // refusals take no number
+  EXPECT_EQ(dlg.LastPlotNumber, 5);  // refusals take no number
 }
 
 TEST_F(PlotSetupTest, AxisFieldsAreCheckedBeforeAnythingIsMade) {
@@ -267,7 +268,7 @@ TEST_F(PlotSetupTest, AxisFieldsAreCheckedBeforeAnythingIsMade) {
     }
     dlg.CancelBtn->click();
   }
-  EXPECT_EQ(*dlg.PlotCount, 0);
+  EXPECT_EQ(dlg.LastPlotNumber, 0);
   NewPlot();
   dlg.TicksVY->setText(QStringLiteral("1000"));
   dlg.OKBtn->click();
@@ -276,12 +277,13 @@ TEST_F(PlotSetupTest, AxisFieldsAreCheckedBeforeAnythingIsMade) {
 }
 
 TEST_F(PlotSetupTest, APlotHoldsAtMostFiftyLines) {
-  PlotModel plot;
+  TPlotForm window;
+  PlotModel& plot = window.Plot();
   plot.Settings.LineCount = 49;
   plot.Settings.Lines[49].XColumn = 0;
   plot.Settings.Lines[49].YColumn = 1;
   const PlotModel before = plot;
-  dlg.SetOverlay(dir.filePath(QStringLiteral("deck.PLT")), &plot);
+  dlg.SetOverlay(dir.filePath(QStringLiteral("deck.PLT")), &window);
   dlg.show();
   SelectY({1, 2});
   dlg.OKBtn->click();
@@ -289,7 +291,7 @@ TEST_F(PlotSetupTest, APlotHoldsAtMostFiftyLines) {
   ASSERT_EQ(ui.messages().size(), 1u);
   EXPECT_TRUE(ui.messages()[0].beepBefore);
   EXPECT_EQ(plot, before);
-  EXPECT_EQ(overlays, 0);
+  EXPECT_TRUE(dlg.isVisible());
   SelectY({2});
   dlg.OKBtn->click();
   EXPECT_EQ(plot.Settings.LineCount, 50);

@@ -14,11 +14,10 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include <optional>
-
 #include "common/globals.h"
 #include "common/settings.h"
 #include "formdeck/ui/plenzoform.h"
+#include "plots/ui/plotform.h"
 #include "plots/ui/plotsetup.h"
 #include "shell/ui/editform.h"
 #include "shell/ui/resultswindow.h"
@@ -144,13 +143,6 @@ TEST_F(SimulationRunTest, ARunsPlotDataMakeANewPlot) {
   ASSERT_EQ(form_->PltFileName, Path("run.PLT"));
 
   TPlotSetup setup;
-  setup.PlotCount = &form_->PlotCount;
-  std::optional<PlotModel> made;
-  QString caption;
-  setup.CreatePlotWindow = [&](PlotModel&& plot, const QString& text) {
-    made = std::move(plot);
-    caption = text;
-  };
   setup.SetNewPlot(form_->InputFileName, form_->PltFileName);
   setup.show();
   EXPECT_EQ(setup.PlotFileList->currentText(), QStringLiteral("run.PLT"));
@@ -168,13 +160,17 @@ TEST_F(SimulationRunTest, ARunsPlotDataMakeANewPlot) {
   setup.ListBoxY->item(3)->setSelected(true);
   setup.ListBoxY->item(4)->setSelected(true);
   setup.OKBtn->click();
-  ASSERT_TRUE(made);
-  EXPECT_EQ(caption, QStringLiteral("Plot 1: from run.PLT"));
+  // A plot window of the two lines, numbered by the main window.
+  TPlotForm* window = Only<TPlotForm>();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Plot 1: from run.PLT"));
   EXPECT_EQ(form_->PlotCount, 1);
-  EXPECT_EQ(made->Settings.LineCount, 2);
-  EXPECT_EQ(made->Settings.Lines[2].YName.Shown(), QStringLiteral("TOUT"));
-  EXPECT_EQ(made->Points[1].X.size(), 8760u);
-  EXPECT_EQ(made->Points[2].Y.size(), 8760u);
+  const PlotModel& plot = window->Plot();
+  EXPECT_EQ(plot.Settings.LineCount, 2);
+  EXPECT_EQ(plot.Settings.XTitle.Shown(), QStringLiteral("TIME h"));
+  EXPECT_EQ(plot.Settings.Lines[2].YName.Shown(), QStringLiteral("TOUT"));
+  EXPECT_EQ(plot.Points[1].X.size(), 8760u);
+  EXPECT_EQ(plot.Points[2].Y.size(), 8760u);
 }
 
 // Both runs close an open report first: form pages that were active stay

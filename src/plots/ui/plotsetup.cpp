@@ -5,6 +5,8 @@
 #include "platform/cp1252.h"
 #include "platform/ui/waitcursor.h"
 #include "plots/plotdrawing.h"
+#include "plots/ui/plotform.h"
+#include "plots/ui/plothost.h"
 #include "plots/ui/plotsamples.h"
 
 #include <QCheckBox>
@@ -155,6 +157,8 @@ TPlotSetup::TPlotSetup(QWidget* parent) : QDialog(parent) {
   top->addLayout(lines);
   top->addLayout(buttons);
 
+  CreatePlotWindow = [](PlotModel&& plot, const QString& caption) { NewPlotWindow(std::move(plot), caption); };
+
   connect(PlotFileList, &QComboBox::activated, this, [this] { PlotFileListChange(); });
   connect(ListBoxX, &QListWidget::itemSelectionChanged, this, [this] { ListBoxXClick(); });
   connect(ListBoxY, &QListWidget::itemSelectionChanged, this, [this] { ListBoxYClick(); });
@@ -174,10 +178,10 @@ void TPlotSetup::SetNewPlot(const QString& inputFileName, const QString& pltFile
   preselect_ = {pltFileName, ChangeExt(inputFileName, QStringLiteral(".PLT"))};
 }
 
-void TPlotSetup::SetOverlay(const QString& pltFileName, PlotModel* plot) {
+void TPlotSetup::SetOverlay(const QString& pltFileName, TPlotForm* window) {
   DataFileName = pltFileName;
   Overlay = true;
-  OverlayPlot = plot;
+  OverlayPlot = window;
   preselect_ = {pltFileName};
 }
 
@@ -226,7 +230,7 @@ void TPlotSetup::FormActivate() {
   }
   FillPlotFileList();
   if (Overlay && OverlayPlot) {
-    const TPlotSettings& s = OverlayPlot->Settings;
+    const TPlotSettings& s = OverlayPlot->Plot().Settings;
     const int last = std::clamp(s.LineCount, 1, kPlotMaxLines);
     const TPlotLine& line = s.Lines[last];
     const auto select = [](QListWidget* list, int row) {
@@ -327,7 +331,7 @@ void TPlotSetup::UpdateOk() {
 void TPlotSetup::MinMax(int axis) {
   const AxisControls c = Axis(axis);
   if (Overlay && OverlayPlot) {
-    const TPlotSettings& s = OverlayPlot->Settings;
+    const TPlotSettings& s = OverlayPlot->Plot().Settings;
     const TNumberFormat f = axis == 1 ? s.XFormat : s.YFormat;
     c.Min->setText(QString::fromStdString(FormatNumber(f, axis == 1 ? s.XMin : s.YMin)));
     c.Max->setText(QString::fromStdString(FormatNumber(f, axis == 1 ? s.XMax : s.YMax)));
@@ -373,13 +377,13 @@ void TPlotSetup::OKBtnClick() {
   const std::vector<int> ys = SelectedRows(ListBoxY);
   if (Data.RowCount == 0 || xs.empty() || ys.empty()) return;
   if (Overlay && !OverlayPlot) return;
-  const int first = Overlay ? std::max(0, OverlayPlot->Settings.LineCount) + 1 : 1;
+  const int first = Overlay ? std::max(0, OverlayPlot->Plot().Settings.LineCount) + 1 : 1;
   if (first - 1 + static_cast<int>(ys.size()) > kPlotMaxLines) {
     ShowMessageKind(QStringLiteral("A plot can hold at most 50 lines."), 0, true);
     return;
   }
   // Every field is read before anything changes.
-  TPlotSettings s = Overlay ? OverlayPlot->Settings : TPlotSettings{};
+  TPlotSettings s = Overlay ? OverlayPlot->Plot().Settings : TPlotSettings{};
   if (!Overlay) {
     bool ok = false;
     s.XMin = ReadNumberEdit(MinXV, 0, 0, 0, &ok);
@@ -420,7 +424,7 @@ void TPlotSetup::OKBtnClick() {
   if (toRow > Data.RowCount || toRow <= fromRow) toRow = Data.RowCount;
 
   // Everything read: build the block and the points.
-  if (!Overlay) ++*PlotCount;
+  if (!Overlay) LastPlotNumber = GetPlotHost() ? GetPlotHost()->NextPlotNumber() : LastPlotNumber + 1;
   PlotBuffer() = s;
   TPlotSettings& b = PlotBuffer();
   b.LineCount = first - 1 + static_cast<int>(ys.size());
@@ -428,7 +432,7 @@ void TPlotSetup::OKBtnClick() {
   const int x = xs.front();
   const PlotDataColumn& xc = Data.Columns[static_cast<size_t>(x)];
   PlotModel model;
-  PlotModel& target = Overlay ? *OverlayPlot : model;
+  PlotModel& target = Overlay ? OverlayPlot->Plot() : model;
   int k = first;
   for (int y : ys) {
     const PlotDataColumn& yc = Data.Columns[static_cast<size_t>(y)];
@@ -459,10 +463,11 @@ void TPlotSetup::OKBtnClick() {
     ++k;
   }
   target.Settings = b;
-  const QString caption = QStringLiteral("Plot %1: from %2").arg(*PlotCount).arg(QFileInfo(DataFileName).fileName());
+  const QString caption = QStringLiteral("Plot %1: from %2").arg(LastPlotNumber).arg(QFileInfo(DataFileName).fileName());
   accept();
   if (Overlay) {
-    if (OverlayChanged) OverlayChanged();
+    OverlayPlot->MarkChanged();
+    OverlayPlot->PlotChanged();
   } else if (CreatePlotWindow) {
     CreatePlotWindow(std::move(model), caption);
   }

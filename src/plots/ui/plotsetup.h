@@ -4,6 +4,7 @@
 #include "plots/plotmodel.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,7 @@ class QRadioButton;
 namespace pm {
 
 class PlotSampleSpin;
+class TPlotForm;
 
 // "Plot Setup": a new plot, or more lines on an open plot, from columns of a
 // plot data file. Made once; keeps its line look and legend choice between
@@ -33,20 +35,19 @@ class TPlotSetup : public QDialog {
   // it is there, else the deck's own ".PLT", else the first file.
   void SetNewPlot(const QString& inputFileName, const QString& pltFileName);
   // Overlay Plot: lists the folder of pltFileName, selects it, and adds the
-  // lines to plot.
-  void SetOverlay(const QString& pltFileName, PlotModel* plot);
+  // lines to the plot window.
+  void SetOverlay(const QString& pltFileName, TPlotForm* window);
 
-  // Where the plots go: a new plot's window is made from its model and
-  // caption; an overlaid plot is repainted.
+  // Where a new plot goes: by default a new plot window through the plot
+  // host, numbered by it.
   std::function<void(PlotModel&& plot, const QString& caption)> CreatePlotWindow;
-  std::function<void()> OverlayChanged;
-  // The run's plot numbering; the dialog's own when the owner sets none.
-  int* PlotCount = &ownPlotCount_;
+  // The number in the caption of the last plot made.
+  int LastPlotNumber = 0;
 
   QString DataFileName;
   QString SavedFileName;
   bool Overlay = false;
-  PlotModel* OverlayPlot = nullptr;
+  QPointer<TPlotForm> OverlayPlot;
   PlotData Data;  // the columns of the file read last
 
   QComboBox* PlotFileList;
@@ -102,7 +103,6 @@ class TPlotSetup : public QDialog {
   void BuildLines(TPlotSettings* s, Array1<PlotLinePoints, kPlotMaxLines>* points, int first, int fromRow, int toRow);
 
   QStringList preselect_;
-  int ownPlotCount_ = 0;
 };
 
 }  // namespace pm
