@@ -65,7 +65,7 @@ int main(int argc, char* argv[]) {
     setup = std::make_unique<pm::TSetupDlg>(form.get());
     form->AttachSetupDialog(setup.get());
     plotSetup = std::make_unique<pm::TPlotSetup>(form.get());
-    form->PlotSetup = plotSetup.get();
+    form->AttachPlotSetup(plotSetup.get());
     about = std::make_unique<pm::TAboutBox>(form.get());
     compiling = std::make_unique<pm::TCompiling>();
     printDlg = std::make_unique<pm::TPrintDlg>(form.get());
