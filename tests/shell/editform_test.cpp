@@ -450,11 +450,14 @@ TEST_F(EditFormTest, TheEditorTakesTheSourceFontOfTheSettingsWhenShown) {
 TEST_F(EditFormTest, PrintHandsTheLinesToThePrintingRoutine) {
   TEditForm editor;
   Load(editor, QStringLiteral("one\n\tTAB\n\nlast"));
+  // The routine is shared by the whole program: later tests get it back.
+  const auto installed = PrintTextLines();
+  PrintTextLines() = nullptr;
   editor.Print();  // nothing installed: nothing happens
   QStringList printed;
   PrintTextLines() = [&printed](const QStringList& lines) { printed = lines; };
   editor.Print();
-  PrintTextLines() = nullptr;
+  PrintTextLines() = installed;
   EXPECT_EQ(printed, (QStringList{QStringLiteral("one"), QStringLiteral("\tTAB"), QString(), QStringLiteral("last")}));
 }
 
