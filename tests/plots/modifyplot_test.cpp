@@ -13,27 +13,8 @@ namespace {
 
 using test::SetText;
 
-// Three lines TEMP, FLOW and PRES over TIME, each with its own look and points.
-PlotModel ThreeLines() {
-  PlotModel p = test::SmallPlot();
-  TPlotSettings& s = p.Settings;
-  s.LineCount = 3;
-  const char* names[] = {"", "TEMP", "FLOW", "PRES"};
-  for (int k = 1; k <= 3; ++k) {
-    s.Lines[k] = s.Lines[1];
-    SetText(&s.Lines[k].YName, names[k]);
-    s.Lines[k].LineNumber = k;
-    s.Lines[k].LineStyle = k;
-    s.Lines[k].Symbol = k + 4;
-    s.Lines[k].ColorIndex = k + 8;
-    p.Points[k].X = {1.0 * k};
-    p.Points[k].Y = {2.0 * k};
-  }
-  return p;
-}
-
 TEST(ModifyPlot, LineItemsNameYOverXAndTheLastIsChosen) {
-  PlotModel p = ThreeLines();
+  PlotModel p = test::LinesOverTime();
   p.Settings.LineCount = 2;
   EXPECT_EQ(PlotLineItems(p.Settings), (QStringList{QStringLiteral("TEMP vs. TIME"), QStringLiteral("FLOW vs. TIME")}));
   EXPECT_EQ(ModPlotFieldsOf(p.Settings).Line, 2);
@@ -72,7 +53,7 @@ TEST(ModifyPlot, FieldsShowTheBlockWithCombosClamped) {
 }
 
 TEST(ModifyPlot, OkUntouchedKeepsAllButTheEndsAsWritten) {
-  PlotModel p = ThreeLines();
+  PlotModel p = test::LinesOverTime();
   TPlotSettings& s = p.Settings;
   s.XMin = 0.123456L;
   s.XFormat = {1, 2};
@@ -180,7 +161,7 @@ TEST(ModifyPlot, SpinsWrapAtBothEnds) {
 }
 
 TEST(ModifyPlot, DeletingLinesDownToTheLast) {
-  PlotModel p = ThreeLines();
+  PlotModel p = test::LinesOverTime();
   const PlotModel before = p;
   EXPECT_EQ(DeletePlotLine(&p, 0), DeleteLineResult::NoLine);
   EXPECT_EQ(DeletePlotLine(&p, 4), DeleteLineResult::NoLine);

@@ -23,17 +23,14 @@ namespace {
 
 using test::SetText;
 
+// TEMP and FLOW over TIME; FLOW dashed, with symbol 15 in black.
 PlotModel TwoLines() {
-  PlotModel p = test::SmallPlot();
+  PlotModel p = test::LinesOverTime();
   TPlotSettings& s = p.Settings;
   s.LineCount = 2;
-  SetText(&s.Lines[1].YName, "TEMP");
-  s.Lines[2] = s.Lines[1];
-  SetText(&s.Lines[2].YName, "FLOW");
   s.Lines[2].LineStyle = 3;
   s.Lines[2].Symbol = 15;
   s.Lines[2].ColorIndex = 0;
-  p.Points[2] = p.Points[1];
   return p;
 }
 
@@ -221,11 +218,11 @@ TEST_F(ModPlotTest, ChoosingALineShowsItsLook) {
   QTest::keyClick(dlg->PlotLineBox, Qt::Key_Up);
   ASSERT_EQ(dlg->PlotLineBox->currentIndex(), 0);
   EXPECT_EQ(dlg->SpinLine->Tag, 1);
-  EXPECT_EQ(dlg->SpinSymbol->Tag, 0);
-  EXPECT_EQ(dlg->SpinColor->Tag, 4);
+  EXPECT_EQ(dlg->SpinSymbol->Tag, 5);
+  EXPECT_EQ(dlg->SpinColor->Tag, 9);
   dlg->SpinColor->DownButton->click();
   dlg->OKBtn->click();
-  EXPECT_EQ(plot.Settings.Lines[1].ColorIndex, 5);
+  EXPECT_EQ(plot.Settings.Lines[1].ColorIndex, 10);
   EXPECT_EQ(plot.Settings.Lines[2].ColorIndex, 0);
 }
 
@@ -249,11 +246,7 @@ bool RunDialog(PlotModel* plot, QWidget* window, bool* modified, std::function<v
 }
 
 TEST_F(ModPlotTest, DeletingLinesDownToTheLastAsksToCloseThePlot) {
-  PlotModel three = TwoLines();
-  three.Settings.LineCount = 3;
-  three.Settings.Lines[3] = three.Settings.Lines[1];
-  SetText(&three.Settings.Lines[3].YName, "PRES");
-  three.Points[3] = three.Points[1];
+  PlotModel three = test::LinesOverTime();
   const PlotModel before = three;
 
   bool modified = true;
