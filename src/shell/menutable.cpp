@@ -8,7 +8,7 @@ namespace pm {
 namespace {
 
 // Columns: text windows (1000, 2100, 7000), form pages (2000), viewers
-// (3000, 3500, 6000), plot (4000), table (5000). -1 keeps the item, 2 marks
+// (3000, 3500, 6000, 123), plot (4000), table (5000). -1 keeps the item, 2 marks
 // the deck-extension rule.
 enum Column { kText, kForm, kViewer, kPlot, kTable, kColumns };
 constexpr int kKeep = -1;
@@ -48,6 +48,7 @@ int columnForKind(int kind) {
     case KindListing:
     case KindLog:
     case KindOutputViewer:
+    case KindResultsReport:  // a viewer too: Find and Copy, nothing that edits
       return kViewer;
     case KindPlot:
       return kPlot;

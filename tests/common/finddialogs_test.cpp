@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -28,6 +29,32 @@ TEST(FindDialogsTest, FindNextWaitsForAFindTextAndCarriesTheOptions) {
   EXPECT_FALSE(dialog.Options().wholeWord);
   dialog.FindEdit->clear();
   EXPECT_FALSE(dialog.FindNext->isEnabled());
+}
+
+TEST(FindDialogsTest, AShownDialogMovesAboveAHitItCoversOrBelowWhenThereIsNoRoom) {
+  TFindDialog dialog;
+  dialog.show();
+  const QRect screen = dialog.screen()->availableGeometry();
+  const int h = dialog.frameGeometry().height();
+  struct Case {
+    QPoint at;
+    QRect hit;
+    int top;  // where the dialog's frame is afterwards
+  } cases[] = {
+      {{100, 300}, {120, 310, 60, 16}, 310 - h},            // above the hit
+      {{100, 300}, {120, 300 + h + 40, 60, 16}, 300},       // not covered: stays
+      {{100, screen.top()}, {120, screen.top() + 5, 60, 16}, screen.top() + 21},  // no room above
+  };
+  for (const Case& c : cases) {
+    dialog.move(c.at);
+    dialog.KeepClearOf(c.hit);
+    EXPECT_EQ(dialog.frameGeometry().top(), c.top) << c.hit.y();
+    EXPECT_EQ(dialog.frameGeometry().left(), c.at.x());
+  }
+  dialog.hide();
+  dialog.move(100, 300);
+  dialog.KeepClearOf(QRect(120, 310, 60, 16));  // a hidden dialog covers nothing
+  EXPECT_EQ(dialog.pos(), QPoint(100, 300));
 }
 
 TEST(FindDialogsTest, ReplaceAndReplaceAllFireReplaceAndSayWhichWasPressed) {

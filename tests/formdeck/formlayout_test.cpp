@@ -215,6 +215,14 @@ void CheckGeometry(const QString& deck) {
   }
   // Nothing lies right of the window: no value needs scrolling sideways.
   EXPECT_LE(widest, d.clientWidth);
+  // Nor does any control reach further than the widest shown one or the
+  // right margin: the pages have no empty range to scroll sideways.
+  for (const std::vector<Element>& page : d.pages) {
+    for (const Element& e : page) {
+      if (!e.visible || e.at.height() <= 0) continue;
+      EXPECT_LE(e.at.x() + e.at.width(), std::max(widest, d.clientWidth - 2 * W8)) << e.text.toStdString();
+    }
+  }
   if (d.contentWidth > 100) {
     EXPECT_EQ(d.clientWidth, std::max(d.contentWidth + 2 * W8 + 40, widest + 2 * W8));
   } else {
@@ -235,6 +243,18 @@ TEST(FormGeometry, EveryControlStandsWholeOnItsRowInsideTheWindow) {
   }
   // Every kind of value input, a right-aligned text line among them.
   CheckGeometry(QStringLiteral(PELMARK_FIXTURES_DIR "/decks/valueinputs/deck.pzd"));
+}
+
+TEST(FormGeometry, TheDemosTitleAndPictureShareTheirAxis) {
+  const Dump d = Parse(DumpDeck(QStringLiteral(PELMARK_SOURCE_DIR "/examples/demo/Demo.pzd")));
+  ASSERT_FALSE(d.pages.empty());
+  const std::vector<Element>& main = d.pages[0];
+  ASSERT_GE(main.size(), 2u);
+  ASSERT_EQ(main[0].kind, QStringLiteral("text"));
+  ASSERT_EQ(main[1].controls.at(0).kind, QStringLiteral("picture"));
+  const QRect title = main[0].at;
+  const QRect picture = main[1].controls[0].at;
+  EXPECT_LE(std::abs(title.center().x() - picture.center().x()), 1);
 }
 
 TEST(FormGeometry, TheWindowIsAsWideAsItsContent) {

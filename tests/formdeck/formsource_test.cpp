@@ -24,6 +24,7 @@
 #include "formdeck/ui/formtabbar.h"
 #include "formtestsupport.h"
 #include "platform/ui/fonts.h"
+#include "support/testpaths.h"
 
 namespace pm::test {
 namespace {
@@ -166,6 +167,38 @@ TEST_F(FormSourceTest, LeavingWithAGoodEditRebuildsTheForm) {
   ASSERT_EQ(Elements(), 2u);
   EXPECT_EQ(form->Model().Elements.OnPage(0)[1]->text, "World");
   EXPECT_EQ(ReadBytes(deck), "*PLENZO\r\n*|*Hello\r\n*|*World\r\n");
+}
+
+TEST_F(FormSourceTest, LeavingUnchangedTextKeepsTheFormAndRepeatsNoWarning) {
+  const QString broken = QStringLiteral(PELMARK_FIXTURES_DIR "/decks/broken/");
+  for (const char* name : {"small.bmp", "badcoords.map"})
+    WriteBytes(dir.filePath(QLatin1String(name)), ReadBytes(broken + QLatin1String(name)));
+  const QString saved = QDir::currentPath();
+  QDir::setCurrent(dir.path());
+  const QString warning = QStringLiteral("Syntax error in COORDS in badcoords.map");
+  const auto warnings = [&] { return ui.texts().filter(warning).size(); };
+  Open(ReadBytes(broken + QStringLiteral("img-coords.pzd")));
+  EXPECT_EQ(warnings(), 1);
+  const TFormElement* built = form->Model().Elements.OnPage(0).at(0);
+  // Away right after opening, back and away again: the same form, no word.
+  ClickTab(1);
+  ClickTab(0);
+  ClickTab(1);
+  EXPECT_EQ(ChildKindOf(form.get()), KindFormPages);
+  EXPECT_EQ(warnings(), 1);
+  EXPECT_EQ(form->Model().Elements.OnPage(0).at(0), built);
+  // Units the form was not built in read it again.
+  ClickTab(0);
+  DefaultSettings().UnitSystem = form->UnitSystem() == 1 ? 2 : 1;
+  ClickTab(1);
+  EXPECT_EQ(warnings(), 2);
+  // And so does an edit.
+  ClickTab(0);
+  TypeAtEnd(QStringLiteral("\n*|*More"));
+  ClickTab(1);
+  EXPECT_EQ(warnings(), 3);
+  EXPECT_EQ(form->Model().Elements.OnPage(0).back()->text, "More");
+  QDir::setCurrent(saved);
 }
 
 // The deck that does not parse: its message, the restore point back in the

@@ -12,6 +12,7 @@
 #include "formtestsupport.h"
 #include "modalboxui.h"
 #include "support/testpaths.h"
+#include "platform/ui/plainhint.h"
 
 namespace pm {
 namespace {
@@ -266,7 +267,7 @@ TEST_F(InputDeckTest, AppLinkMakesAButtonAfterTheUnits) {
   ASSERT_NE(button, nullptr);
   EXPECT_EQ(button->LinkIndex, 2);
   EXPECT_EQ(button->Arguments, QStringLiteral("-run Flow.dat"));
-  EXPECT_EQ(button->toolTip(), button->Arguments);
+  EXPECT_EQ(button->toolTip(), PlainHint(button->Arguments));
   EXPECT_FALSE(button->icon().isNull());
   const QWidget* input = e->valueInput;
   EXPECT_EQ(button->x(),

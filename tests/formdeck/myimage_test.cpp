@@ -5,6 +5,7 @@
 #include "support/fakehelp.h"
 #include "support/fakeopenaction.h"
 #include "support/scriptedui.h"
+#include "platform/ui/plainhint.h"
 
 #include <QDir>
 #include <QFile>
@@ -86,11 +87,25 @@ TEST_F(ImageTest, HintsFollowTheMouseAndCtrlOutlinesTheArea) {
   image->MouseMove(QPoint(5, 5), Qt::NoModifier, QPoint());
   EXPECT_TRUE(image->LastHint.isEmpty());
   image->MouseMove(QPoint(15, 25), Qt::NoModifier, QPoint());
-  EXPECT_EQ(image->toolTip(), QStringLiteral("Pump data"));
+  EXPECT_EQ(image->toolTip(), PlainHint(QStringLiteral("Pump data")));
   EXPECT_EQ(image->LastHint, QStringLiteral("Pump data"));
   EXPECT_TRUE(image->Outline.isNull());
   image->MouseMove(QPoint(15, 25), Qt::ControlModifier, QPoint());
   EXPECT_EQ(image->Outline, QRect(10, 20, 100, 60));
+}
+
+TEST_F(ImageTest, OutsideEveryAreaThePictureShowsItsOwnHintNeverTheLastAreas) {
+  area(QStringLiteral("#A"), QRect(10, 20, 100, 60), QStringLiteral("Ground loop  <b>pumps</b> &amp; valves"));
+  for (const QString& own : {QStringLiteral("The plant"), QString()}) {
+    image->PictureHint = own;
+    image->MouseMove(QPoint(15, 25), Qt::NoModifier, QPoint());
+    // Shown as written: markup, entities and double blanks are its text.
+    EXPECT_EQ(image->toolTip(), PlainHint(QStringLiteral("Ground loop  <b>pumps</b> &amp; valves")));
+    image->MouseMove(QPoint(150, 90), Qt::NoModifier, QPoint());
+    EXPECT_EQ(image->toolTip(), PlainHint(own));
+    EXPECT_TRUE(image->LastHint.isEmpty());
+    EXPECT_EQ(image->cursor().shape(), Qt::ArrowCursor);
+  }
 }
 
 TEST_F(ImageTest, AHelpFileAtAContextShowsItsHtmlPageOrGoesToTheOpenAction) {

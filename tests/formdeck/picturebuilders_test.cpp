@@ -13,6 +13,7 @@
 #include "support/fakehelp.h"
 #include "support/fakeopenaction.h"
 #include "support/testpaths.h"
+#include "platform/ui/plainhint.h"
 
 namespace pm::test {
 namespace {
@@ -76,7 +77,7 @@ TEST_F(PictureTest, EachKindOfPictureIsBuiltAsWritten) {
   EXPECT_EQ(image(1)->HRefs, QStringList{QString()});
   // The application link keeps its arguments as written, shown as the hint.
   EXPECT_EQ(image(2)->HRefs, QStringList{QStringLiteral("-open data.txt")});
-  EXPECT_EQ(image(2)->toolTip(), QStringLiteral("-open data.txt"));
+  EXPECT_EQ(image(2)->toolTip(), PlainHint(QStringLiteral("-open data.txt")));
   EXPECT_EQ(image(2)->cursor().shape(), Qt::PointingHandCursor);
   // The IMG's own target covers the whole picture.
   EXPECT_EQ(image(3)->HRefs, QStringList{QStringLiteral("#Pumps")});
@@ -88,7 +89,7 @@ TEST_F(PictureTest, EachKindOfPictureIsBuiltAsWritten) {
   EXPECT_EQ(image(4)->Hints,
             (QStringList{QStringLiteral("Pump data"), QStringLiteral("Help on pumps"), QString()}));
   EXPECT_EQ(image(4)->Areas, (QList<QRect>{QRect(0, 0, 24, 16), QRect(24, 0, 24, 16), QRect(0, 16, 48, 16)}));
-  EXPECT_EQ(image(4)->toolTip(), QStringLiteral("The plant"));
+  EXPECT_EQ(image(4)->toolTip(), PlainHint(QStringLiteral("The plant")));
   // A map's only area without COORDS covers the whole picture.
   EXPECT_EQ(image(6)->Areas, QList<QRect>{QRect(0, 0, 48, 32)});
 }
@@ -129,10 +130,10 @@ TEST_F(PictureTest, HoveringAnAreaShowsItsHintAndTheHand) {
   TmyImage* map = image(4);
   EXPECT_TRUE(map->hasMouseTracking());
   hover(map, QPoint(30, 5));
-  EXPECT_EQ(map->toolTip(), QStringLiteral("Help on pumps"));
+  EXPECT_EQ(map->toolTip(), PlainHint(QStringLiteral("Help on pumps")));
   EXPECT_EQ(map->cursor().shape(), Qt::PointingHandCursor);
   hover(map, QPoint(5, 5));
-  EXPECT_EQ(map->toolTip(), QStringLiteral("Pump data"));
+  EXPECT_EQ(map->toolTip(), PlainHint(QStringLiteral("Pump data")));
   // A linked picture keeps its hand and its hint wherever the mouse goes.
   TmyImage* linked = image(2);
   EXPECT_FALSE(linked->hasMouseTracking());
@@ -140,7 +141,7 @@ TEST_F(PictureTest, HoveringAnAreaShowsItsHintAndTheHand) {
                    Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(linked, &drag);
   EXPECT_EQ(linked->cursor().shape(), Qt::PointingHandCursor);
-  EXPECT_EQ(linked->toolTip(), QStringLiteral("-open data.txt"));
+  EXPECT_EQ(linked->toolTip(), PlainHint(QStringLiteral("-open data.txt")));
 }
 
 TEST_F(PictureTest, ATransparentPictureShowsThePageThroughItsCornerColour) {

@@ -223,6 +223,28 @@ TEST_F(EditFormTest, FindNextSearchesForwardFromTheSelectionEndAndBeepsAtTheEnd)
   }
 }
 
+TEST_F(EditFormTest, TheFindDialogMovesAsideFromTheTextItFound) {
+  TEditForm editor;
+  editor.setGeometry(100, 100, 500, 400);
+  editor.show();
+  QString text;
+  for (int i = 0; i < 30; ++i) text += (i == 3 || i == 15 ? QStringLiteral("target\n") : QStringLiteral("line\n"));
+  Load(editor, text);
+  editor.FindDialog->SetFindText(QStringLiteral("target"));
+  editor.FindDialog->Execute();
+  for (int hit = 0; hit < 2; ++hit) {
+    // Put the dialog right over the line the next hit lies on.
+    QTextCursor next = editor.Editor()->document()->find(QStringLiteral("target"), editor.Editor()->textCursor());
+    ASSERT_FALSE(next.isNull());
+    editor.FindDialog->move(FoundTextRect(*editor.Editor(), next).topLeft() - QPoint(10, 5));
+    ASSERT_TRUE(editor.FindDialog->frameGeometry().intersects(FoundTextRect(*editor.Editor(), next)));
+    editor.Find(editor.FindDialog);
+    ASSERT_EQ(Selected(editor), QStringLiteral("target"));
+    const QRect found = FoundTextRect(*editor.Editor(), editor.Editor()->textCursor());
+    EXPECT_FALSE(editor.FindDialog->frameGeometry().intersects(found)) << hit;
+  }
+}
+
 TEST_F(EditFormTest, FindRightAfterAHitFindsTheNextOne) {
   TEditForm editor;
   Load(editor, QStringLiteral("x x x"));

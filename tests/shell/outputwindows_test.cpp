@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QImage>
 #include <QLabel>
@@ -42,15 +43,7 @@ class OutputWindowsTest : public ProgramFolderTest {
     return Path(QLatin1String(name));
   }
   QAction* Item(const char* name) const { return form_->Item(QLatin1String(name)); }
-  QByteArray Bitmap(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return bytes;
-  }
+  static QByteArray Bitmap(int width, int height) { return BitmapBytes(width, height); }
 };
 
 TEST_F(OutputWindowsTest, ListingAndLogOpenInViewersAndSetTheirItems) {
@@ -82,6 +75,32 @@ TEST_F(OutputWindowsTest, ListingAndLogOpenInViewersAndSetTheirItems) {
   EXPECT_EQ(Item("Listing1")->text(), QStringLiteral("Listing"));
   EXPECT_FALSE(ItemEnabled(Item("Listing1")));
   EXPECT_TRUE(ui_.texts().isEmpty());
+}
+
+TEST_F(OutputWindowsTest, CaptionsAndItemsNameTheFilesAsFound) {
+  const QString deck = Write("pumps.dck", "deck");
+  const QString listing = Write("pumps.lst", "listing");
+  const QString log = Write("pumps.LOG", "log");
+  const QString bitmap = Write("Pumps.bmp", Bitmap(220, 80));
+  Docs().GetLSTFile(deck, true);
+  Docs().GetLOGFile(deck, true);
+  Docs().GetDGMFile(deck);
+  QStringList captions;
+  for (QMdiSubWindow* child : Children()) captions << child->widget()->windowTitle();
+  EXPECT_EQ(captions, (QStringList{listing, log, bitmap}));
+  EXPECT_EQ(Item("Listing1")->text(), QStringLiteral("Listing ") + listing);
+  EXPECT_EQ(Item("Log1")->text(), QStringLiteral("Log ") + log);
+  EXPECT_EQ(Item("Diagram1")->text(), QStringLiteral("Diagram ") + bitmap);
+  // The Windows menu lists them so too.
+  Q_EMIT form_->Windows1->aboutToShow();
+  QStringList listed;
+  for (QAction* item : form_->Windows1->actions())
+    if (item->isCheckable()) listed << item->text().section(QLatin1Char(' '), 1);
+  EXPECT_EQ(listed, captions);
+  // Windows/Listing brings the viewer to the front rather than a second one.
+  form_->InputFileName = deck;
+  form_->Listing1Click();
+  EXPECT_EQ(Children().size(), 3);
 }
 
 TEST_F(OutputWindowsTest, APzxDeckNeverShowsItsListingOrLog) {
@@ -118,13 +137,13 @@ TEST_F(OutputWindowsTest, PlotDataAndTableByTheFileNamesFirstDot) {
 
 TEST_F(OutputWindowsTest, SmallBitmapSizesItsWindowLargeOneKeepsTheWindowsSize) {
   const QString deck = Write("plant.dck", "deck");
-  const QString bmp = Write("plant.BMP", Bitmap(120, 80));
+  const QString bmp = Write("plant.BMP", Bitmap(220, 80));
   Docs().GetDGMFile(deck);
   auto* diagram = Only<TDiagramForm>();
   ASSERT_TRUE(diagram);
   EXPECT_EQ(KindOfChild(diagram->SubWindow()), KindDiagram);
   EXPECT_EQ(diagram->windowTitle(), bmp);
-  EXPECT_EQ(diagram->SubWindow()->contentsRect().size(), QSize(122, 82));
+  EXPECT_EQ(diagram->SubWindow()->contentsRect().size(), QSize(222, 82));
   EXPECT_EQ(Item("Diagram1")->text(), QStringLiteral("Diagram ") + bmp);
   EXPECT_TRUE(ItemEnabled(Item("Diagram1")));
   const QSize before = diagram->SubWindow()->size();

@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QtTest/QTest>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QToolButton>
@@ -278,6 +279,25 @@ TEST_F(PrintingTest, DroppingOnAListMovesTheSelectedWindowsThere) {
   drop(dialog.SrcList);
   EXPECT_EQ(dialog.SrcList->count(), 1);
   EXPECT_EQ(dialog.DstList->count(), 1);
+}
+
+TEST_F(PrintingTest, OkIsTheDefaultAtEveryOpeningAlsoAfterCancel) {
+  QMdiSubWindow* editor = AddEditor(QStringLiteral("/d/a.txt"), QStringLiteral("PRINTED"));
+  form_->MdiArea()->setActiveSubWindow(editor);
+  TPrintDlg dialog(form_.get());
+  dialog.show();
+  QApplication::setActiveWindow(&dialog);
+  EXPECT_TRUE(dialog.OKBtn->isDefault());
+  QTest::mouseClick(dialog.CancelBtn, Qt::LeftButton);  // takes the focus, then closes
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_FALSE(QFile::exists(pdf_));
+  dialog.show();
+  QApplication::setActiveWindow(&dialog);
+  EXPECT_TRUE(dialog.OKBtn->isDefault());
+  EXPECT_FALSE(dialog.CancelBtn->isDefault());
+  QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &dialog, Qt::Key_Return);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_TRUE(PdfText(pdf_).contains(QStringLiteral("PRINTED")));
 }
 
 // Chooses a paper size in the page set-up dialog that Print Setup opens.

@@ -117,6 +117,24 @@ TEST_F(ResultsWindowTest, ClosingKeepsThePlaceForTheNextReport) {
   EXPECT_EQ(Report()->pos(), QPoint(120, 30));
 }
 
+TEST_F(ResultsWindowTest, AReportWhosePlaceHasNoRoomMovesAndShrinksIntoTheArea) {
+  struct Case {
+    QSize main;
+    QPoint last;  // where the last report was left
+  } cases[] = {{{700, 500}, {200, 10}}, {{1200, 1100}, {150, 600}}, {{1200, 1100}, {900, 20}}};
+  for (const Case& c : cases) {
+    form_->resize(c.main);
+    form_->ResultsViewerLeft = c.last.x();
+    form_->ResultsViewerTop = c.last.y();
+    form_->Results1Click();
+    ASSERT_TRUE(Report());
+    const QRect area(QPoint(0, 0), form_->MdiArea()->viewport()->size());
+    EXPECT_TRUE(area.contains(Report()->geometry()))
+        << Report()->x() << "," << Report()->y() << " " << Report()->width() << "x" << Report()->height();
+    EXPECT_EQ(Report()->size(), QSize(650, 900).boundedTo(area.size()));
+  }
+}
+
 TEST_F(ResultsWindowTest, MissingResultsShowEmptyValues) {
   QFile::remove(Path("warnings.dat"));
   form_->Results1Click();

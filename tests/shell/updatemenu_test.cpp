@@ -2,6 +2,8 @@
 #include "shellfixture.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QMenu>
 
 namespace pm::test {
@@ -45,6 +47,7 @@ TEST_F(UpdateMenuTest, ItemsFollowTheKindOfTheActiveChild) {
       {KindListing, "", "101100000000000"},
       {KindLog, "", "101100000000000"},
       {KindOutputViewer, "", "101100000000000"},
+      {KindResultsReport, "", "101100000000000"},
       {KindTable, "", "001110100111110"},
   };
   for (const Case& c : cases) {
@@ -62,15 +65,43 @@ TEST_F(UpdateMenuTest, ItemsFollowTheKindOfTheActiveChild) {
 TEST_F(UpdateMenuTest, KindsWithEmptyCellsKeepTheItemsAsTheyWere) {
   Activate(AddChild(KindTable));
   const QString afterTable = StateRow(form_.get());
-  // A plot keeps the table items; diagram and report keep everything but
-  // the two plot items, which step 2 always turns off first.
+  // A plot keeps the table items; a diagram keeps everything but the two
+  // plot items, which step 2 always turns off first.
   Activate(AddChild(KindPlot));
   EXPECT_EQ(StateRow(form_.get()).toStdString(), "000100000011111");
   Activate(AddChild(KindTable));
-  for (int kind : {KindDiagram, KindResultsReport}) {
-    Activate(AddChild(kind));
-    EXPECT_EQ(StateRow(form_.get()).toStdString(), (afterTable.left(13) + QStringLiteral("00")).toStdString()) << kind;
-    EXPECT_TRUE(form_->Item(QStringLiteral("Save1"))->isEnabled());
+  Activate(AddChild(KindDiagram));
+  EXPECT_EQ(StateRow(form_.get()).toStdString(), (afterTable.left(13) + QStringLiteral("00")).toStdString());
+  EXPECT_TRUE(form_->Item(QStringLiteral("Save1"))->isEnabled());
+}
+
+TEST_F(UpdateMenuTest, TheReportsRowHoldsWhateverWasActiveBefore) {
+  for (int before : {KindFormPages, KindFormSource, KindTextEditor, KindTable, KindPlot, KindDiagram}) {
+    Activate(AddChild(before, QStringLiteral("/d/a.pzd")));
+    Activate(AddChild(KindResultsReport));
+    EXPECT_EQ(StateRow(form_.get()).toStdString(), "101100000000000") << before;
+  }
+}
+
+TEST_F(UpdateMenuTest, ClosingTheLastWindowDisablesTheDocumentCommands) {
+  form_->Documents().StartupFinished();
+  const QString deck = folder_ + QStringLiteral("/run.dck");
+  WriteBytes(deck, "deck\r\n");
+  WriteBytes(folder_ + QStringLiteral("/run.LST"), "listing\r\n");
+  form_->ReadaFile(deck);
+  form_->Documents().GetLSTFile(deck, true);
+  ASSERT_EQ(Children().size(), 2);
+  EXPECT_TRUE(ItemUsable(form_->Item(QStringLiteral("Save1"))));
+  // The first to close leaves the other active; the last leaves none.
+  for (int left : {1, 0}) {
+    form_->MdiArea()->activeSubWindow()->close();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(Children().size(), left);
+    for (const char* name : {"Save1", "Saveas1", "Print1", "Copy1"})
+      EXPECT_EQ(ItemUsable(form_->Item(QLatin1String(name))), left > 0) << name << " " << left;
+    EXPECT_EQ(MenuEnabled(form_->Edit1), left > 0);
   }
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QBuffer>
 #include <QByteArray>
+#include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QString>
 
 #include <gtest/gtest.h>
@@ -29,6 +32,17 @@ inline void WriteBytes(const QString& path, const QByteArray& bytes, QFile::Perm
 inline QByteArray ReadBytes(const QString& path) {
   QFile f(path);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// The bytes of a Windows bitmap of one colour.
+inline QByteArray BitmapBytes(int width, int height, const QColor& color = Qt::red) {
+  QImage image(width, height, QImage::Format_RGB32);
+  image.fill(color);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "BMP");
+  return bytes;
 }
 
 }  // namespace pm::test

@@ -4,8 +4,13 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QTextEdit>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace pm {
 
@@ -79,6 +84,32 @@ void TFindDialog::Execute() {
   FindEdit->setFocus();
   FindEdit->selectAll();
 }
+
+void TFindDialog::KeepClearOf(const QRect& hit) {
+  if (!isVisible()) return;
+  const QRect frame = frameGeometry();
+  if (!frame.intersects(hit)) return;
+  const QScreen* s = screen();
+  const QRect room = s ? s->availableGeometry() : QRect();
+  int top = hit.top() - frame.height();
+  if (s && top < room.top()) top = std::min(hit.bottom() + 1, room.bottom() + 1 - frame.height());
+  move(frame.left(), top);
+}
+
+namespace {
+
+template <typename Edit>
+QRect foundRect(const Edit& edit, const QTextCursor& found) {
+  QTextCursor start = found;
+  start.setPosition(found.selectionStart());
+  const QRect local = edit.cursorRect(start).united(edit.cursorRect(found));
+  return {edit.viewport()->mapToGlobal(local.topLeft()), local.size()};
+}
+
+}  // namespace
+
+QRect FoundTextRect(const QPlainTextEdit& edit, const QTextCursor& found) { return foundRect(edit, found); }
+QRect FoundTextRect(const QTextEdit& edit, const QTextCursor& found) { return foundRect(edit, found); }
 
 void TFindDialog::UpdateButtons() { FindNext->setEnabled(!FindText().isEmpty()); }
 

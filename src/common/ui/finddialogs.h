@@ -7,7 +7,10 @@
 class QCheckBox;
 class QGridLayout;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
+class QTextCursor;
+class QTextEdit;
 
 namespace pm {
 
@@ -27,6 +30,9 @@ class TFindDialog : public QDialog {
   void SetOptions(SearchOptions options);
   // Shows the dialog, or raises it when shown, with the find text selected.
   void Execute();
+  // A shown dialog that covers the hit (screen coordinates) moves above it,
+  // or below it when the screen has no room above.
+  void KeepClearOf(const QRect& hit);
 
   QLineEdit* FindEdit = nullptr;
   QCheckBox* WholeWord = nullptr;
@@ -72,5 +78,10 @@ class TReplaceDialog final : public TFindDialog {
  private:
   bool replaceAll_ = false;
 };
+
+// The screen rectangle of a hit selected in a text control, for
+// KeepClearOf.
+QRect FoundTextRect(const QPlainTextEdit& edit, const QTextCursor& found);
+QRect FoundTextRect(const QTextEdit& edit, const QTextCursor& found);
 
 }  // namespace pm

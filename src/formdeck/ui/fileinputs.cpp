@@ -8,6 +8,7 @@
 #include "common/lib1.h"
 #include "formdeck/listfile.h"
 #include "platform/cp1252.h"
+#include "platform/ui/plainhint.h"
 #include "platform/pathresolver.h"
 #include "platform/uiservice.h"
 
@@ -66,7 +67,7 @@ void TFileInput::SelectValue() {
   setCurrentIndex(row);
   if (row < 0) {
     setPlaceholderText(Value);
-    setToolTip(Value);
+    setToolTip(PlainHint(Value));
   }
 }
 

@@ -13,6 +13,7 @@
 namespace pm {
 
 void TPlenzoForm::DisposeContent() {
+  formBuilt_ = false;
   for (TFormPage* page : pages_) {
     if (!page) continue;
     const QList<QWidget*> children = page->Content()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);

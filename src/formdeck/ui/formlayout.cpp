@@ -3,6 +3,7 @@
 // the content width.
 #include <QFontMetrics>
 #include <QLabel>
+#include <QStyle>
 #include <algorithm>
 
 #include "formdeck/formslots.h"
@@ -108,13 +109,31 @@ int TPlenzoForm::ClientWidth() const {
   return FormClientWidth(model_.ContentWidth, WidthOf8, WidestShownRight());
 }
 
-void TPlenzoForm::SpanCentredLines(int clientWidth) {
+void TPlenzoForm::FollowClientWidth(int clientWidth) {
   const int M = 2 * WidthOf8;
+  // The right margin, inside the page's vertical scroll bar.
+  const int right = clientWidth - M - style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  const int axis = M + 40 * WidthOf8;  // where a centred picture is centred
   for (int p = 0; p < kPageCount; ++p) {
     for (TFormElement* e = model_.Elements.First(p); e; e = e->nextOnPage) {
       auto* label = dynamic_cast<QLabel*>(e->label);
-      if (e->kind != ElementKind::TextLine || !label || e->valueInput || e->inGroup) continue;
-      if (label->alignment() & Qt::AlignHCenter) label->resize(clientWidth - M - 1, label->height());
+      if (e->kind != ElementKind::TextLine || !label || e->inGroup) continue;
+      const Qt::Alignment align = label->alignment();
+      // A right-aligned line gives the window its width; it keeps its own,
+      // as does a label shrunk to its text with its input after it.
+      if (align & Qt::AlignRight) continue;
+      if (e->valueInput && label->x() + label->width() <= e->valueInput->x()) continue;
+      const int text = QFontMetrics(label->font()).horizontalAdvance(label->text());
+      if ((align & Qt::AlignHCenter) && !e->valueInput) {
+        const int half = std::max((text + 1) / 2, std::min(axis - M, right - axis));
+        if (axis + half <= right) {
+          label->setGeometry(axis - half, label->y(), 2 * half, label->height());
+        } else {
+          label->setGeometry(M, label->y(), right - M - 1, label->height());
+        }
+        continue;
+      }
+      label->resize(std::max(text, right - label->x()), label->height());
     }
   }
 }

@@ -5,7 +5,9 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 
+#include "common/childgeometry.h"
 #include "common/globals.h"
+#include "common/ui/childplacement.h"
 #include "formdeck/deckparser.h"
 #include "formdeck/formhost.h"
 #include "formdeck/pagelayout.h"
@@ -17,6 +19,7 @@ namespace pm {
 void TPlenzoForm::ReadDeck(const QString& fileName) {
   model_.ClearCommands();
   model_.FileName = fileName;
+  formBuilt_ = false;
   Hide();
   // A window never shown (the form dump's) has no screen yet, and every
   // control made in it would look for one to resolve its font.
@@ -44,8 +47,11 @@ void TPlenzoForm::ReadDeck(const QString& fileName) {
   setWindowFilePath(fileName);
   if (G().ParseErrorState >= 1) {
     model_.ParseFailed = true;
+    PlaceForSource();
     return;
   }
+  formBuilt_ = true;
+  builtUnits_ = UnitSystem();
   PlaceAfterParse();
   Show();
   if (host_) host_->ClearInputModified();
@@ -60,7 +66,7 @@ void TPlenzoForm::PlaceAfterParse() {
     if (!model_.MaximizeForm) {
       LayoutPages();
       const int width = ClientWidth();
-      if (!CanFitToContent(model_.ContentWidth)) SpanCentredLines(width);
+      FollowClientWidth(width);
       resize(width, height());
     }
     return;
@@ -69,17 +75,29 @@ void TPlenzoForm::PlaceAfterParse() {
   const QSize avail = area ? area->viewport()->size() : screen()->availableSize();
   if (avail.width() <= 640 || model_.MaximizeForm) {
     sub->showMaximized();
+    FollowClientWidth(sub->contentsRect().width());
   } else {
     sub->showNormal();
     LayoutPages();
     const int width = ClientWidth();
-    if (!CanFitToContent(model_.ContentWidth)) SpanCentredLines(width);
+    FollowClientWidth(width);
     // The frame from the sub-window's margins: its size is not settled
     // until the sub-window has laid out the form.
     const QMargins frame = sub->contentsMargins();
     sub->setGeometry(0, 0, width + frame.left() + frame.right(), std::max(avail.height() - 70, 100));
+    // Never wider than the area: the pages scroll to the rest.
+    PlaceChildInArea(sub);
   }
   if (model_.WindowSizeMaximize) sub->showMaximized();
+}
+
+// A form that did not parse shows only its Source tab, at the size of a
+// text window.
+void TPlenzoForm::PlaceForSource() {
+  QMdiSubWindow* sub = subWindow_;
+  if (!sub || sub->isMaximized()) return;
+  sub->resize(kDefaultChildSize);
+  PlaceChildInArea(sub);
 }
 
 }  // namespace pm

@@ -95,6 +95,7 @@ void TPlenzoForm::Find(TFindDialog* dialog) {
   }
   editor_->setFocus();
   editor_->setTextCursor(found);
+  dialog->KeepClearOf(FoundTextRect(*editor_, found));
   FindDialogTag = 1;
 }
 
@@ -107,6 +108,7 @@ void TPlenzoForm::Replace() {
   }
   editor_->setFocus();
   editor_->setTextCursor(outcome.cursor);
+  ReplaceDialog->KeepClearOf(FoundTextRect(*editor_, outcome.cursor));
 }
 
 void TPlenzoForm::Editor1MouseMove(const QPoint& pos) {

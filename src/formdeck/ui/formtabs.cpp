@@ -52,7 +52,12 @@ bool TPlenzoForm::TabControlChanging() {
 // that was not changed is not written again. Text that cannot be written
 // keeps the window on the Source tab with the form as it was: building it
 // from the old file would let a later save write the form over the edits.
+// The form built from unchanged text in the same units stays as it is, so
+// nothing its reading said is said again.
 bool TPlenzoForm::LeaveSourceTab() {
+  if (formBuilt_ && !sourceChanged_ && !model_.ParseFailed && G().ParseErrorState == 0 &&
+      builtUnits_ == UnitSystem())
+    return true;
   if (const int error = sourceChanged_ ? SaveEditorLines(model_.FileName) : 0; error != 0) {
     ShowMessageKind(SourceWriteMessage(error, model_.FileName), 0, true);
     return false;

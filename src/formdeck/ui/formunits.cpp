@@ -29,6 +29,7 @@ bool TakeTypedValue(TInput& input, int unitSystem) {
 
 void TPlenzoForm::ConvertUnits(int From, int To) {
   if (From == To) return;
+  builtUnits_ = To;
   for (TFormElement* e = model_.Elements.Oldest(); e; e = e->newer) {
     auto* input = e->kind == ElementKind::NumericInput ? dynamic_cast<TInput*>(e->valueInput) : nullptr;
     if (!input || !input->IsNumeric) continue;

@@ -28,6 +28,7 @@
 #include "platform/cp1252.h"
 #include "platform/pathresolver.h"
 #include "platform/ui/accessiblecache.h"
+#include "platform/ui/plainhint.h"
 #include "platform/ui/fonts.h"
 
 namespace pm {
@@ -482,7 +483,7 @@ TAppButton* BuildAppButton(TPlenzoForm& form, TFormElement* element, const std::
   button->setFont(PixelFont(QStringLiteral("Arial"), PointsToPixels(8)));
   button->LinkIndex = link.linkIndex;
   button->Arguments = Text(link.arguments);
-  button->setToolTip(button->Arguments);
+  button->setToolTip(PlainHint(button->Arguments));
   LinkGlyph glyph = LinkGlyphStore().glyph(link.linkIndex);
   if (link.linkIndex == 0) {
     LinkGlyph own;

@@ -11,6 +11,7 @@
 #include "formdeck/markuptext.h"
 #include "formdeck/ui/appbutton.h"
 #include "formdeck/ui/elementform.h"
+#include "platform/ui/plainhint.h"
 
 namespace pm {
 
@@ -75,10 +76,17 @@ void TmyImage::MouseMove(const QPoint& pos, Qt::KeyboardModifiers modifiers, con
   if (Areas.isEmpty()) return;
   setCursor(Qt::ArrowCursor);
   const int i = areaAt(pos);
-  if (i < 0) return;
+  if (i < 0) {
+    // Outside every area the picture's own hint holds, never the last
+    // area's.
+    setToolTip(PlainHint(PictureHint));
+    if (!LastHint.isEmpty()) QToolTip::hideText();
+    LastHint.clear();
+    return;
+  }
   const QString hint = Hints.value(i);
-  setToolTip(hint);
-  if (hint != LastHint) QToolTip::showText(globalPos, hint, this);
+  setToolTip(PlainHint(hint));
+  if (hint != LastHint) QToolTip::showText(globalPos, PlainHint(hint), this);
   setCursor(Qt::PointingHandCursor);
   LastHint = hint;
   if (modifiers & Qt::ControlModifier) {

@@ -30,6 +30,7 @@ class TmyImage : public QWidget {
   // which holds neither its x2 column nor its y2 row, as in the original.
   QList<QRect> Areas;
   QStringList Hints;
+  QString PictureHint;  // the picture's own, shown outside its areas
   QString LastHint;
   QRect Outline;  // the area last outlined (Ctrl held)
 

@@ -12,6 +12,7 @@
 #include "formdeck/ui/myimage.h"
 #include "formdeck/ui/plenzoform.h"
 #include "platform/cp1252.h"
+#include "platform/ui/plainhint.h"
 
 namespace pm {
 
@@ -151,7 +152,8 @@ void BuildPicture(TPlenzoForm& form, DeckParser& parser, const std::string& text
   if (linkIndex > 0) {
     image->OnClick = TmyImage::Click::StartBrowser;
     image->AddArea(Text(p.arguments));
-    image->setToolTip(image->HRefs.front());
+    image->PictureHint = image->HRefs.front();
+    image->setToolTip(PlainHint(image->PictureHint));
     image->setCursor(Qt::PointingHandCursor);
   } else {
     image->AddArea(QString());
@@ -212,7 +214,8 @@ void BuildImage(TPlenzoForm& form, DeckParser& parser, const std::string& line) 
     image->AddArea(target);
     image->Hints.back() = hint;
     image->OnClick = TmyImage::Click::HandleHRef;
-    image->setToolTip(hint);
+    image->PictureHint = hint;
+    image->setToolTip(PlainHint(hint));
     image->setMouseTracking(true);
     ownArea = !mapAreas;
   }
@@ -226,7 +229,8 @@ void BuildImage(TPlenzoForm& form, DeckParser& parser, const std::string& line) 
     // The IMG's hint is the picture's; it names an area only when that area
     // is the IMG's own.
     const QString text = Text(hint->value);
-    image->setToolTip(text);
+    image->PictureHint = text;
+    image->setToolTip(PlainHint(text));
     if (ownArea) image->Hints.front() = text;
   }
   image->Alignment = 0;

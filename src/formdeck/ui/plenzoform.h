@@ -273,8 +273,13 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   void SetKind(int kind);
   void AttachToSubWindow();
   void PlaceAfterParse();
-  // A form without a content width: centred text lines span the window.
-  void SpanCentredLines(int clientWidth);
+  void PlaceForSource();
+  // The text lines outside groups follow the window's client width, so the
+  // pages hold nothing right of what they show: a line ends at the right
+  // margin inside the scroll bar (never before its text does), and a centred one is centred on
+  // the axis the centred pictures share when it fits there, else on the
+  // window.
+  void FollowClientWidth(int clientWidth);
   void ApplyBackground();
   void FocusControl(QWidget* control);
   // Moves the controls of an element that lies in no group; the units label
@@ -315,6 +320,8 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   bool colouring_ = false;
   bool editorLoaded_ = false;
   bool sourceChanged_ = false;
+  bool formBuilt_ = false;  // the pages hold the form of the deck's last read
+  int builtUnits_ = 0;      // the unit system their values are shown in
   int unencodableLine_ = 0;  // the Source text differs from the file
   const QEvent* lastKey_ = nullptr;
   QPointer<QObject> lastKeyReceiver_;

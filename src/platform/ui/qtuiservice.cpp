@@ -1,10 +1,11 @@
 #include "platform/ui/qtuiservice.h"
 
+#include "platform/ui/messagebox.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QFile>
 #include <QFileDialog>
-#include <QMessageBox>
 
 namespace pm {
 
@@ -21,22 +22,6 @@ QString iconWord(MessageIcon icon) {
 }
 
 namespace {
-
-QMessageBox::StandardButton standardButton(ModalResult result) {
-  switch (result) {
-    case ModalResult::Ok:
-      return QMessageBox::Ok;
-    case ModalResult::Cancel:
-      return QMessageBox::Cancel;
-    case ModalResult::Yes:
-      return QMessageBox::Yes;
-    case ModalResult::No:
-      return QMessageBox::No;
-    case ModalResult::None:
-      break;
-  }
-  return QMessageBox::NoButton;
-}
 
 // The Open and Save dialogs differ only in what the user may pick.
 QString fileName(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
@@ -83,51 +68,7 @@ ModalResult QtUiService::message(const MessageRequest& request) {
   log(request);
   if (!autoAnswer_.isEmpty()) return autoAnswer(autoAnswer_, request.buttons);
 
-  QMessageBox box;
-  switch (request.icon) {
-    case MessageIcon::Error:
-      box.setIcon(QMessageBox::Critical);
-      break;
-    case MessageIcon::Information:
-      box.setIcon(QMessageBox::Information);
-      break;
-    case MessageIcon::Warning:
-      box.setIcon(QMessageBox::Warning);
-      break;
-  }
-  box.setWindowTitle(request.caption.isEmpty() ? iconWord(request.icon) : request.caption);
-  box.setText(request.text);
-  QMessageBox::StandardButtons buttons;
-  switch (request.buttons) {
-    case MessageButtons::Ok:
-      buttons = QMessageBox::Ok;
-      break;
-    case MessageButtons::OkCancel:
-      buttons = QMessageBox::Ok | QMessageBox::Cancel;
-      break;
-    case MessageButtons::YesNo:
-      buttons = QMessageBox::Yes | QMessageBox::No;
-      break;
-    case MessageButtons::YesNoCancel:
-      buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-      break;
-  }
-  box.setStandardButtons(buttons);
-  box.setDefaultButton(standardButton(defaultButton(request.buttons)));
-  box.setEscapeButton(standardButton(escapeButton(request.buttons)));
-  const int pressed = box.exec();
-  switch (pressed) {
-    case QMessageBox::Ok:
-      return ModalResult::Ok;
-    case QMessageBox::Cancel:
-      return ModalResult::Cancel;
-    case QMessageBox::Yes:
-      return ModalResult::Yes;
-    case QMessageBox::No:
-      return ModalResult::No;
-    default:
-      return escapeButton(request.buttons);
-  }
+  return MessageBox(request).Ask();
 }
 
 void QtUiService::beep() { QApplication::beep(); }

@@ -40,7 +40,7 @@ bool TDiagramForm::Load(const QString& Name) {
   }
   fileName_ = Name;
   bytes_ = bytes;
-  setWindowTitle(Name);
+  setWindowTitle(ResolveUnquoted(Name));  // the file read, as the resolver found it
   setWindowFilePath(Name);
   image_->setPixmap(QPixmap::fromImage(picture_));
   image_->resize(picture_.size());

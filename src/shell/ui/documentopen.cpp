@@ -2,6 +2,7 @@
 // open of a form deck for editing.
 #include "common/globals.h"
 #include "common/lib1.h"
+#include "common/ui/childplacement.h"
 #include "formdeck/assignfiles.h"
 #include "formdeck/deckreader.h"
 #include "formdeck/ui/plenzoform.h"
@@ -41,7 +42,9 @@ QString CanonicalFile(const QString& name) { return QFileInfo(ResolveUnquoted(na
 void DocumentCommands::New1Click() {
   auto* editor = new TEditForm;
   editor->FormCreate(++main_.EditorCount);
-  AddChild(editor)->show();
+  QMdiSubWindow* sub = AddChild(editor);
+  sub->show();
+  PlaceChildInArea(sub);
   main_.UpdateMenu();
 }
 
@@ -185,7 +188,9 @@ TEditForm* DocumentCommands::OpenTextEditor(const QString& path) {
     delete editor;
     return nullptr;
   }
-  AddChild(editor)->show();
+  QMdiSubWindow* sub = AddChild(editor);
+  sub->show();
+  PlaceChildInArea(sub);
   return editor;
 }
 

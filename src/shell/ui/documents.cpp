@@ -11,10 +11,12 @@
 #include <QTimer>
 
 #include "common/captions.h"
+#include "common/childgeometry.h"
 #include "common/filenames.h"
 #include "common/globals.h"
 #include "common/lib1.h"
 #include "platform/pathresolver.h"
+#include "common/ui/childplacement.h"
 #include "shell/filedialogs.h"
 #include "shell/menutable.h"
 #include "shell/opendispatch.h"
@@ -147,8 +149,9 @@ TViewForm* DocumentCommands::ShowViewer(const QString& path, int kind) {
   }
   viewer->SetKind(kind);
   QMdiSubWindow* sub = AddChild(viewer);
-  sub->resize(640, 420);
+  sub->resize(kDefaultChildSize);
   sub->show();
+  PlaceChildInArea(sub);
   return viewer;
 }
 
@@ -188,7 +191,8 @@ void DocumentCommands::GetDGMFile(const QString& deck) {
     sub->resize(client + frame);
   }
   sub->show();
-  SetOutputItem("Diagram1", QStringLiteral("Diagram"), name);
+  PlaceChildInArea(sub);
+  SetOutputItem("Diagram1", QStringLiteral("Diagram"), ResolveUnquoted(name));
 }
 
 void DocumentCommands::GetListingOrLog(const QString& deck, bool show, bool log) {
@@ -203,7 +207,7 @@ void DocumentCommands::GetListingOrLog(const QString& deck, bool show, bool log)
     return;
   }
   if (show) ShowViewer(name, kind);
-  SetOutputItem(item, caption, name);
+  SetOutputItem(item, caption, ResolveUnquoted(name));
 }
 
 void DocumentCommands::GetLSTFile(const QString& deck, bool show) { GetListingOrLog(deck, show, false); }

@@ -13,6 +13,7 @@
 
 #include <cerrno>
 
+#include "common/childgeometry.h"
 #include "common/commentlines.h"
 #include "common/globals.h"
 #include "common/lib1.h"
@@ -157,6 +158,9 @@ void TEditForm::CopyFindText(const QString& text) {
 void TEditForm::ShowFound(const QTextCursor& found) {
   editor_->setFocus();
   editor_->setTextCursor(found);
+  const QRect hit = FoundTextRect(*editor_, found);
+  FindDialog->KeepClearOf(hit);
+  ReplaceDialog->KeepClearOf(hit);
 }
 
 void TEditForm::Find(TFindDialog* dialog) {
@@ -252,7 +256,7 @@ QStringList TEditForm::Lines() const {
   return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
 }
 
-QSize TEditForm::sizeHint() const { return {640, 420}; }
+QSize TEditForm::sizeHint() const { return kDefaultChildSize; }
 
 QMdiSubWindow* TEditForm::SubWindow() const { return qobject_cast<QMdiSubWindow*>(parentWidget()); }
 

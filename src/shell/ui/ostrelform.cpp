@@ -24,6 +24,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QTimer>
 
 namespace pm {
 
@@ -33,7 +34,12 @@ TOSTRELFORM::TOSTRELFORM(QWidget* parent) : QMainWindow(parent), mdiArea_(new QM
   mdiArea_->setObjectName(QStringLiteral("MdiArea"));
   setCentralWidget(mdiArea_);
   connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* child) {
-    if (!child) return;
+    if (!child) {
+      // No child is active, as when the last one closes: the menu follows
+      // once the closing window has left the area.
+      QTimer::singleShot(0, this, &TOSTRELFORM::UpdateMenu);
+      return;
+    }
     SetActiveChild(child);
     UpdateMenu();
   });

@@ -104,6 +104,11 @@ TPrintDlg::TPrintDlg(TOSTRELFORM* main) : QDialog(main), main_(main) {
 void TPrintDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   FormActivate();
+  // A button keeps the focus it had when the dialog last closed, and a
+  // focused button is the one Enter presses: OK is the default at every
+  // opening.
+  DstList->setFocus();
+  OKBtn->setDefault(true);
   CentreOnScreen(this);
 }
 

@@ -6,6 +6,7 @@
 #include "common/globals.h"
 #include "common/lib1.h"
 #include "common/settings.h"
+#include "common/ui/childplacement.h"
 #include "shell/resultsreport.h"
 #include "shell/ui/ostrelform.h"
 #include "shell/ui/viewform.h"
@@ -27,11 +28,10 @@ void ShowResultsReport(TOSTRELFORM& main) {
   view->setWindowTitle(ResultsCaption(main.OptimizationMode));
   QMdiSubWindow* sub = main.MdiArea()->addSubWindow(view);
   view->SetKind(KindResultsReport);
-  // 650 by 900, as far as the main window's area has room.
-  const QSize area = main.MdiArea()->viewport()->size();
-  sub->resize(std::min(650, std::max(area.width(), 200)), std::min(900, std::max(area.height(), 150)));
-  sub->move(main.ResultsViewerLeft, main.ResultsViewerTop);
+  // 650 by 900 where it was last, as far as the main window's area has room.
+  sub->setGeometry(main.ResultsViewerLeft, main.ResultsViewerTop, 650, 900);
   sub->show();
+  PlaceChildInArea(sub);
   main.ResultsViewer = sub;
   main.MdiArea()->setActiveSubWindow(sub);
   main.UpdateMenu();

@@ -58,6 +58,8 @@ int TViewForm::Load(const QString& Name) {
     return err;
   }
   SetFileName(Name);
+  // The caption names the file read, as the resolver found it.
+  setWindowTitle(ResolveUnquoted(Name));
   LoadBytes(bytes);
   return 0;
 }
@@ -78,6 +80,7 @@ bool TViewForm::Find(const QString& text, bool matchCase, bool wholeWord) {
   }
   viewer_->setFocus();
   viewer_->setTextCursor(found);
+  if (findDialog_) findDialog_->KeepClearOf(FoundTextRect(*viewer_, found));
   return true;
 }
 
