@@ -1,7 +1,10 @@
 // The table window on a table of 9,999 runs by 50 variables (a file of
 // 5,973,278 bytes), offscreen: opening it through File/Open's path to a
 // shown, painted window; one full repaint of a 1,600 x 1,000 grid; a jump
-// to the last run and one page back, each repainted; and the save.
+// to the last run and one page back, each repainted; and the save. Then the
+// per-run decks of 1,000 runs by 50 variables from a 500-line deck, and a
+// table run of 100 runs with the stand-in engine told to do no work
+// (ZANTOR_NO_WORK), which gives Pelmark's own time per run.
 //   build/bench/tables_bench [--benchmark_filter=...] [--benchmark_repetitions=5]
 #include <benchmark/benchmark.h>
 
@@ -11,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <cstdlib>
 #include <memory>
 
 #include "benchmain.h"
@@ -18,6 +22,7 @@
 #include "common/settings.h"
 #include "platform/ui/fonts.h"
 #include "shell/ui/ostrelform.h"
+#include "tables/tabledeck.h"
 #include "tables/tablefile.h"
 #include "tables/ui/tableform.h"
 #include "tables/ui/tablegrid.h"
@@ -115,6 +120,89 @@ void BM_SaveTable(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SaveTable)->Arg(9999)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A deck of 500 lines, the 50 variables' assignments spread among them.
+bool WriteBenchDeck(const QString& path, int vars) {
+  QByteArray deck;
+  for (int line = 0; line < 500; ++line) {
+    if (line % 10 == 5 && line / 10 < vars) {
+      deck += "VAR" + QByteArray::number(line / 10 + 1) + " = 1.0 ! assignment\r\n";
+    } else if (line % 50 == 7) {
+      deck += "ASSIGN bench.lst " + QByteArray::number(line) + "\r\n";
+    } else {
+      deck += "EQUATION LINE " + QByteArray::number(line) + " = A*B+C\r\n";
+    }
+  }
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly) && file.write(deck) == deck.size();
+}
+
+void BM_WriteTableDecks(benchmark::State& state) {
+  QTemporaryDir dir;
+  const int runs = static_cast<int>(state.range(0));
+  TableModel table = BigTable(runs, 50);
+  table.DeckFileName = dir.path() + QStringLiteral("/bench.pzd");
+  if (!WriteBenchDeck(table.DeckFileName, 50)) {
+    state.SkipWithError("no deck");
+    return;
+  }
+  TableDeckFailure failure;
+  if (state.range(1) == 0 && !WriteTableDecks(table, &failure)) {
+    state.SkipWithError(failure.Message.toStdString().c_str());
+    return;
+  }
+  for (auto _ : state) {
+    if (!WriteTableDecks(table, &failure)) {
+      state.SkipWithError(failure.Message.toStdString().c_str());
+      return;
+    }
+    // Arg 1: each run starts with no decks, as after a table run; 0: the
+    // decks of the last run are written again, as when they are kept.
+    if (state.range(1) == 1) {
+      state.PauseTiming();
+      for (int r = 1; r <= runs; ++r) QFile::remove(table.RunDeckName(r));
+      state.ResumeTiming();
+    }
+  }
+}
+BENCHMARK(BM_WriteTableDecks)->Args({1000, 1})->Args({1000, 0})->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_TableRunOfTheStandIn(benchmark::State& state) {
+  QTemporaryDir dir;
+  const QString folder = dir.path();
+  const int runs = static_cast<int>(state.range(0));
+  QFile dft(folder + QStringLiteral("/Mivaro.DFT"));
+  if (!dft.open(QIODevice::WriteOnly) || dft.write(QByteArray(kSettingsFileSize, '\0')) != kSettingsFileSize ||
+      !WriteBenchDeck(folder + QStringLiteral("/bench.dck"), 50)) {
+    state.SkipWithError("no files");
+    return;
+  }
+  dft.close();
+  TableModel table = BigTable(runs, 50);
+  table.DeckFileName = folder + QStringLiteral("/bench.dck");
+  const QString path = folder + QStringLiteral("/bench.TBL");
+  if (WriteTableFile(table, path) != 0) {
+    state.SkipWithError("no table file");
+    return;
+  }
+  Globals& g = G();
+  g = Globals();
+  g.ProgramFolder = folder;
+  g.ProgramPath = folder + QStringLiteral("/mivaro");
+  auto main = std::make_unique<TOSTRELFORM>();
+  DefaultSettings().EngineFolder = QStringLiteral(PELMARK_BIN_DIR);
+  main->ReadaFile(path);
+  if (!main->TableForm) {
+    state.SkipWithError("the table did not open");
+    return;
+  }
+  setenv("ZANTOR_NO_WORK", "1", 1);
+  for (auto _ : state) main->RunTable1Click();
+  unsetenv("ZANTOR_NO_WORK");
+  if (QFile::exists(folder + QStringLiteral("/bench1.dck"))) state.SkipWithError("the run did not end");
+  main.reset();
+}
+BENCHMARK(BM_TableRunOfTheStandIn)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace pm

@@ -44,6 +44,11 @@ case $name in
     add "$top"/tests/fixtures/index/*.idx "$top"/examples/demo/*.idx ;;
   table_fuzz)
     add "$top"/tests/fixtures/tables/*/*.TBL "$top"/examples/demo/*.TBL ;;
+  tabledeck_fuzz)
+    # A header (base name, run, "name<TAB>value" lines), a NUL, the deck.
+    for f in "$top"/tests/fixtures/rundecks/*.dck "$top"/tests/fixtures/tables/*/*.PZD; do
+      [ -f "$f" ] && { printf 'plant\n12\nTANK\t2.5\nFLOW\t123456\nCAP\t-1E-3\n\0'; cat "$f"; } \
+        > "$corpus/$(echo "$f" | md5sum | cut -c1-12)"; done ;;
   rundeck_fuzz)
     add "$top"/tests/fixtures/rundecks/*.dck ;;
   deck_fuzz|writeback_fuzz|markupdialogs_fuzz)

@@ -58,6 +58,7 @@ void BeginPrintJob(QPainter* painter, QPagedPaintDevice* device, const QString& 
   s.Printing = true;
   s.PageWidth = painter->device()->width();
   s.PageHeight = painter->device()->height();
+  s.Landscape = landscape;
   s.PrinterPPI = PrinterPpiFor(s.PageWidth, s.PageHeight, landscape);
   s.PrintMargin = s.PrinterPPI;
   s.PrintLeft = s.PrinterPPI / 2;

@@ -19,6 +19,7 @@ struct PrintState {
   int CurrentY = 0;         // where the next line is printed
   int PageWidth = 0;        // the printable area in printer pixels
   int PageHeight = 0;
+  bool Landscape = false;   // the printer's orientation when the job began
   int PageNumber = 1;       // our own counter; plain new pages count too
   QPainter* Canvas = nullptr;
   QPagedPaintDevice* Device = nullptr;

@@ -10,61 +10,11 @@
 #include "formdeck/formhost.h"
 #include "formdeck/formmodel.h"
 #include "formdeck/markuptext.h"
+#include "formdeck/progresshidingui.h"
 #include "platform/cp1252.h"
 #include "platform/uiservice.h"
 
 namespace pm {
-
-namespace {
-
-// While a deck is parsed, every message first hides the progress window: it
-// stays on top and would cover the message's buttons.
-class ProgressHidingUi final : public UiService {
- public:
-  // At each message the line in hand is copied to messageLine.
-  ProgressHidingUi(ParseProgress* progress, bool* hidden, const int* lineInHand, int* messageLine)
-      : progress_(progress),
-        hidden_(hidden),
-        lineInHand_(lineInHand),
-        messageLine_(messageLine),
-        next_(ui()),
-        previous_(setUi(this)) {}
-  ~ProgressHidingUi() override { setUi(previous_); }
-  ProgressHidingUi(const ProgressHidingUi&) = delete;
-  ProgressHidingUi& operator=(const ProgressHidingUi&) = delete;
-
-  ModalResult message(const MessageRequest& request) override {
-    *messageLine_ = *lineInHand_;
-    if (progress_ && progress_->IsShown()) {
-      progress_->Hide();
-      *hidden_ = true;
-    }
-    return next_.message(request);
-  }
-  void beep() override { next_.beep(); }
-  QString openFileName(QWidget* parent, const FileDialogRequest& request) override {
-    return next_.openFileName(parent, request);
-  }
-  QString saveFileName(QWidget* parent, const FileDialogRequest& request) override {
-    return next_.saveFileName(parent, request);
-  }
-  QString folderName(QWidget* parent, const QString& title, const QString& start) override {
-    return next_.folderName(parent, title, start);
-  }
-  std::optional<QColor> color(QWidget* parent, const QColor& initial, const QStringList& customColors) override {
-    return next_.color(parent, initial, customColors);
-  }
-
- private:
-  ParseProgress* progress_;
-  bool* hidden_;
-  const int* lineInHand_;
-  int* messageLine_;
-  UiService& next_;
-  UiService* previous_;
-};
-
-}  // namespace
 
 DeckParser::DeckParser(FormBuilder& form, ParseProgress* progress) : form_(form), progress_(progress) {}
 

@@ -1,6 +1,9 @@
 #include "platform/pathresolver.h"
 
+#include <sys/stat.h>
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -105,6 +108,14 @@ QString ResolveNewFileName(const QString& name) {
   QString folder = ResolvePath(clean.left(slash));
   if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
   return folder + clean.mid(slash + 1);
+}
+
+bool SameExistingFile(const QString& a, const QString& b) {
+  struct stat sa {};
+  struct stat sb {};
+  if (::stat(QFile::encodeName(a).constData(), &sa) != 0) return false;
+  if (::stat(QFile::encodeName(b).constData(), &sb) != 0) return false;
+  return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 }  // namespace pm

@@ -30,6 +30,10 @@ bool ResolvedFileExists(const QString& name);
 // Returns the path of an existing file, or an empty string.
 QString FindProgram(const QString& name, const QString& programFolder);
 
+// True when both names are one existing file (same device and inode), so
+// case variants, "./" spellings and links are all caught.
+bool SameExistingFile(const QString& a, const QString& b);
+
 // An extension compared the original's way: the first 4 characters of the
 // extension, dot included, upper-cased (".PZD"); empty when there is none.
 QString ExtensionKey(const QString& fileName);

@@ -30,6 +30,7 @@ bool KindPrints(int kind) {
     case KindOtherText:
     case KindDiagram:
     case KindTable:
+    case KindPlot:
       return true;
     default:
       return false;

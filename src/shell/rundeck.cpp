@@ -1,7 +1,5 @@
 #include "shell/rundeck.h"
 
-#include <sys/stat.h>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -142,14 +140,6 @@ std::vector<QString> RunCleanupFiles(const QString& runDeck) {
 
 void RemoveRunFiles(const QString& runDeck) {
   for (const QString& name : RunCleanupFiles(runDeck)) RemoveFile(ResolvePath(name));
-}
-
-bool SameExistingFile(const QString& a, const QString& b) {
-  struct stat sa {};
-  struct stat sb {};
-  if (::stat(QFile::encodeName(a).constData(), &sa) != 0) return false;
-  if (::stat(QFile::encodeName(b).constData(), &sb) != 0) return false;
-  return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 }  // namespace pm

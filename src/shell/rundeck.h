@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "platform/pathresolver.h"  // SameExistingFile
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,9 +54,5 @@ QString RunResultsFile(const QString& runDeck);
 std::vector<QString> RunCleanupFiles(const QString& runDeck);
 // Removes each of them as the resolver finds it; missing files are no error.
 void RemoveRunFiles(const QString& runDeck);
-
-// True when both names are one existing file (same device and inode), so
-// case variants, "./" spellings and links are all caught.
-bool SameExistingFile(const QString& a, const QString& b);
 
 }  // namespace pm

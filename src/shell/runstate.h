@@ -12,6 +12,11 @@ struct RunState {
   // StopRequested ends the wait of RunProgramOK (the program runs on).
   bool TableRunning = false;
   bool StopRequested = false;
+  // A table run's stop keeps to flags of its own, so the waits of its form
+  // commands are never cut: the stop request, and the index in
+  // WaitedPrograms of the engine the table run waits for (-1: none).
+  bool TableStopRequested = false;
+  int TableEngineAt = -1;
   // The user chose to stop the waited-for programs and exit: RunProgramOK
   // returns false until the run commands in progress have ended (should the
   // exit itself be cancelled, later runs work again).

@@ -1,6 +1,7 @@
 #include "tables/tabledump.h"
 
 #include "common/lib1.h"
+#include "tables/tabledeck.h"
 #include "tables/tablefile.h"
 
 #include <QFileInfo>
@@ -62,6 +63,21 @@ QString DumpTable(const QString& file, const QString& saveAs, int* status) {
       return out;
     }
   }
+  *status = 0;
+  return out;
+}
+
+QString DumpTableDecks(const QString& file, int* status) {
+  *status = 1;
+  TableModel table;
+  QString message;
+  if (!ReadTableFile(file, &table, &message)) return message + QLatin1Char('\n');
+  table.TableFileName = file;
+  ReadTableDeck(table);
+  TableDeckFailure failure;
+  if (!WriteTableDecks(table, &failure)) return failure.Message + QLatin1Char('\n');
+  QString out;
+  for (int r = 1; r <= table.RunCount(); ++r) out += table.RunDeckName(r) + QLatin1Char('\n');
   *status = 0;
   return out;
 }

@@ -13,4 +13,9 @@ namespace pm {
 // write error when that fails).
 QString DumpTable(const QString& file, const QString& saveAs, int* status);
 
+// Reads the table as the table window does and writes its per-run decks as
+// a table run does (WriteTableDecks), printing each deck's name. A refusal
+// prints its message and gives status 1.
+QString DumpTableDecks(const QString& file, int* status);
+
 }  // namespace pm

@@ -180,6 +180,10 @@ int WriteTableFile(const TableModel& table, const QString& fileName) {
   return WriteFileAtomic(ResolveUnquoted(fileName), bytes);
 }
 
+QString TableDeckMissingMessage(const QString& deck) {
+  return QStringLiteral("File ") + deck + QStringLiteral(" which is used by this table was not found.");
+}
+
 TableDeck ReadTableDeck(TableModel& table) {
   TableDeck deck;
   const QString stored = table.DeckFileName;
@@ -204,7 +208,7 @@ TableDeck ReadTableDeck(TableModel& table) {
     return deck;
   }
   // The stored link stays: the deck may only be out of reach for now.
-  deck.message = QStringLiteral("File ") + stored + QStringLiteral(" which is used by this table was not found.");
+  deck.message = TableDeckMissingMessage(stored);
   return deck;
 }
 

@@ -47,5 +47,6 @@ struct TableDeck {
   QString message;   // "File ... which is used by this table was not found."
 };
 TableDeck ReadTableDeck(TableModel& table);
+QString TableDeckMissingMessage(const QString& deck);
 
 }  // namespace pm

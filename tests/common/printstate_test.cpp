@@ -99,10 +99,12 @@ TEST_F(PrintStateTest, A4AndLandscapeScaleByTheLongSide) {
   EXPECT_EQ(PS().PageHeight, 3508);
   EXPECT_EQ(PS().PrinterPPI, 318);
   EXPECT_EQ(PS().PrintLeft, 159);
+  EXPECT_FALSE(PS().Landscape);
   End();
   Begin(QPageSize::Letter, QPageLayout::Landscape);
   EXPECT_EQ(PS().PageWidth, 3300);
   EXPECT_EQ(PS().PrinterPPI, 300);
+  EXPECT_TRUE(PS().Landscape);  // kept for the plot's print scale
   End();
 }
 

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QBuffer>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -251,13 +252,31 @@ TEST_F(OutputWindowsTest, AViewerFindsThroughTheSharedFindDialog) {
   EXPECT_EQ(dialog->FindEdit->selectedText(), QStringLiteral("loop"));
 }
 
-TEST_F(OutputWindowsTest, OtherOutputFilesOpenReadOnlyAsKind6000) {
-  const QString plot = Write("curve.KPL", "plot text");
-  form_->ReadaFile(plot);
-  EXPECT_EQ(Kinds(), std::vector<int>{KindOutputViewer});
-  auto* view = Only<TViewForm>();
-  ASSERT_TRUE(view);
-  EXPECT_EQ(view->Viewer()->document()->toPlainText(), QStringLiteral("plot text"));
+TEST_F(OutputWindowsTest, APlotFileOpensAsAPlotWindowOrIsRefused) {
+  struct Case {
+    const char* name;
+    QByteArray bytes;
+    bool opens;
+  };
+  const Case cases[] = {
+      {"curve.KPL", ReadBytes(QStringLiteral(PELMARK_FIXTURES_DIR "/plots/small/small.KPL")), true},
+      {"text.KPL", "plot text", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ui_.clear();
+    const QString path = Write(c.name, c.bytes);
+    form_->ReadaFile(path);
+    if (c.opens) {
+      EXPECT_EQ(Kinds(), std::vector<int>{KindPlot});
+      EXPECT_TRUE(ui_.messages().empty());
+    } else {
+      EXPECT_TRUE(Kinds().empty());
+      EXPECT_EQ(ui_.texts(), QStringList{QStringLiteral("File ") + path + QStringLiteral(" is not a valid plot file.")});
+    }
+    form_->MdiArea()->closeAllSubWindows();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
 }
 
 TEST_F(OutputWindowsTest, SaveAsWritesTheDiagramInItsOwnFormat) {

@@ -28,6 +28,7 @@
 #include "shell/ui/printjob.h"
 #include "shell/ui/printprogress.h"
 #include "platform/ui/printerservice.h"
+#include "plots/ui/plotform.h"
 #include "shell/ui/viewform.h"
 #include "shellfixture.h"
 #include "support/pdftext.h"
@@ -203,15 +204,18 @@ TEST_F(PrintingTest, AMetafileDiagramPrintsAsVectorsABitmapAsAnImage) {
 }
 
 TEST_F(PrintingTest, DialogListsPrintableWindowsWithTheCurrentOneToPrint) {
-  AddChild(KindPlot, QString(), QStringLiteral("Plot 1: Flows"));
+  auto* plot = new TPlotForm;
+  plot->setWindowTitle(QStringLiteral("Plot 1: Flows"));
+  form_->Documents().AddPlotWindow(plot);
   QMdiSubWindow* viewer = AddViewer(QStringLiteral("/d/b.LST"), "B\r\n");
   QMdiSubWindow* editor = AddEditor(QStringLiteral("/d/a.txt"), QStringLiteral("A"));
   form_->MdiArea()->setActiveSubWindow(viewer);
   TPrintDlg dialog(form_.get());
   dialog.show();
   EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Select Windows to Print"));
-  ASSERT_EQ(dialog.SrcList->count(), 1);  // the plot has no print routine yet
-  EXPECT_EQ(dialog.SrcList->item(0)->text(), QStringLiteral("a.txt"));
+  ASSERT_EQ(dialog.SrcList->count(), 2);
+  EXPECT_EQ(dialog.SrcList->item(0)->text(), QStringLiteral("Plot 1"));  // cut at the colon
+  EXPECT_EQ(dialog.SrcList->item(1)->text(), QStringLiteral("a.txt"));
   ASSERT_EQ(dialog.DstList->count(), 1);
   EXPECT_EQ(dialog.DstList->item(0)->text(), QStringLiteral("b.LST"));
   EXPECT_TRUE(dialog.OKBtn->isEnabled());
@@ -219,21 +223,24 @@ TEST_F(PrintingTest, DialogListsPrintableWindowsWithTheCurrentOneToPrint) {
   EXPECT_EQ(dialog.DstList->count(), 0);
   EXPECT_FALSE(dialog.OKBtn->isEnabled());
   EXPECT_FALSE(dialog.ExcludeBtn->isEnabled());
-  EXPECT_EQ(dialog.SrcList->item(0)->text(), QStringLiteral("a.txt"));  // sorted
-  dialog.SrcList->item(1)->setSelected(true);
+  EXPECT_EQ(dialog.SrcList->item(1)->text(), QStringLiteral("a.txt"));  // sorted
+  dialog.SrcList->item(2)->setSelected(true);
   dialog.IncludeBtn->click();
   ASSERT_EQ(dialog.DstList->count(), 1);
   EXPECT_EQ(dialog.DstList->item(0)->text(), QStringLiteral("b.LST"));
-  EXPECT_TRUE(dialog.SrcList->item(0)->isSelected());
+  EXPECT_TRUE(dialog.SrcList->item(1)->isSelected());
   dialog.IncAllBtn->click();
   EXPECT_EQ(dialog.SrcList->count(), 0);
   EXPECT_FALSE(dialog.IncludeBtn->isEnabled());
-  ASSERT_EQ(dialog.DstList->count(), 2);
-  EXPECT_EQ(dialog.DstList->item(1)->text(), QStringLiteral("a.txt"));
+  ASSERT_EQ(dialog.DstList->count(), 3);
+  EXPECT_EQ(dialog.DstList->item(1)->text(), QStringLiteral("Plot 1"));
+  EXPECT_EQ(dialog.DstList->item(2)->text(), QStringLiteral("a.txt"));
   dialog.OKBtn->click();
   const QString text = PdfText(pdf_);
-  EXPECT_LT(text.indexOf(QStringLiteral("B")), text.indexOf(QStringLiteral("A\n")));
-  EXPECT_EQ(PdfPages(pdf_).size(), 2);  // the viewer is followed by a plain new page
+  EXPECT_LT(text.indexOf(QStringLiteral("B")), text.indexOf(QStringLiteral("Plot 1: Flows")));
+  EXPECT_LT(text.indexOf(QStringLiteral("Plot 1: Flows")), text.indexOf(QStringLiteral("A\n")));
+  // The viewer is followed by a plain new page, the plot by a new page.
+  EXPECT_EQ(PdfPages(pdf_).size(), 3);
   (void)editor;
 }
 

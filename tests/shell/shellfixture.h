@@ -33,6 +33,27 @@ inline QString CopyOpeningFixture(const char* name, const QString& to) {
   return to;
 }
 
+// The argument lines of each program start a stand-in recorded in its
+// trace file, one joined line per start.
+inline QStringList TraceStarts(const QString& trace) {
+  QStringList starts;
+  for (const QByteArray& line : ReadBytes(trace).split('\n')) {
+    if (line.startsWith("pid ")) starts << QString();
+    if (line.startsWith("arg ") && !starts.isEmpty()) {
+      starts.last() += (starts.last().isEmpty() ? QString() : QStringLiteral(" ")) + QString::fromUtf8(line.mid(4));
+    }
+  }
+  return starts;
+}
+// The current folder of each start.
+inline QStringList TraceFolders(const QString& trace) {
+  QStringList folders;
+  for (const QByteArray& line : ReadBytes(trace).split('\n')) {
+    if (line.startsWith("cwd ")) folders << QString::fromUtf8(line.mid(4));
+  }
+  return folders;
+}
+
 // Runs the real program through `program` (a link to it), offscreen and
 // without the splash, its messages logged to `log` and answered with
 // `autoAnswer`. True when it ended within 20 seconds.

@@ -52,25 +52,8 @@ class SimulationRunTest : public ProgramFolderTest {
     return window;
   }
 
-  // The argument lines of each engine start recorded in the trace, one
-  // joined line per start.
-  QStringList Starts() const {
-    QStringList starts;
-    for (const QByteArray& line : ReadBytes(trace_).split('\n')) {
-      if (line.startsWith("pid ")) starts << QString();
-      if (line.startsWith("arg ") && !starts.isEmpty()) {
-        starts.last() += (starts.last().isEmpty() ? QString() : QStringLiteral(" ")) + QString::fromUtf8(line.mid(4));
-      }
-    }
-    return starts;
-  }
-  QStringList Folders() const {
-    QStringList folders;
-    for (const QByteArray& line : ReadBytes(trace_).split('\n')) {
-      if (line.startsWith("cwd ")) folders << QString::fromUtf8(line.mid(4));
-    }
-    return folders;
-  }
+  QStringList Starts() const { return TraceStarts(trace_); }
+  QStringList Folders() const { return TraceFolders(trace_); }
   bool Exists(const char* name) const { return QFile::exists(Path(name)); }
 
   QString trace_ = QDir::tempPath() + QStringLiteral("/pelmark-run-trace-") +

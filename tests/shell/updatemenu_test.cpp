@@ -1,3 +1,4 @@
+#include "plots/ui/plotform.h"
 #include "shell/ui/menustate.h"
 #include "shellfixture.h"
 
@@ -103,6 +104,18 @@ TEST_F(UpdateMenuTest, ClosingTheLastWindowDisablesTheDocumentCommands) {
       EXPECT_EQ(ItemUsable(form_->Item(QLatin1String(name))), left > 0) << name << " " << left;
     EXPECT_EQ(MenuEnabled(form_->Edit1), left > 0);
   }
+}
+
+TEST_F(UpdateMenuTest, ARealPlotWindowGivesThePlotRow) {
+  Activate(AddChild(KindTable));
+  Activate(AddChild(KindPlot));
+  const QString standIn = StateRow(form_.get());
+  Activate(AddChild(KindTable));
+  auto* plot = new TPlotForm;
+  QMdiSubWindow* sub = form_->Documents().AddPlotWindow(plot);
+  // The main window's own activation: ActiveChild and UpdateMenu.
+  EXPECT_EQ(form_->ActiveChild, sub);
+  EXPECT_EQ(StateRow(form_.get()), standIn);
 }
 
 TEST_F(UpdateMenuTest, NoChildDisablesTheDocumentCommands) {

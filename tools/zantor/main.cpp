@@ -90,16 +90,6 @@ void writeWarnings(const std::vector<std::string>& warnings) {
   for (const std::string& w : warnings) out << w << "\r\n";
 }
 
-std::vector<std::string> readLines(std::ifstream& in) {
-  std::vector<std::string> lines;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
-
 // The file named by an "INCLUDE name" line, or nothing.
 std::string includedName(const std::string& line) {
   std::size_t i = line.find_first_not_of(" \t");
@@ -133,7 +123,7 @@ std::vector<std::string> withIncludes(const std::string& deck, const std::vector
       log << "INCLUDE file not found: " << name << "\r\n";
       continue;
     }
-    const std::vector<std::string> included = readLines(in);
+    const std::vector<std::string> included = zantor::ReadLines(in);
     log << "INCLUDE " << name << ": " << included.size() << " lines read.\r\n";
     all.insert(all.end(), included.begin(), included.end());
   }
@@ -182,7 +172,7 @@ int main(int argc, char** argv) {
     log << "Cannot read the deck.\r\n";
     return standin::envNumber("ZANTOR_EXIT_CODE", 1);
   }
-  const std::vector<std::string> lines = readLines(in);
+  const std::vector<std::string> lines = zantor::ReadLines(in);
 
   std::ofstream listing(changeExtension(deck, ".LST"), std::ios::binary | std::ios::trunc);
   listing << "ZANTOR LISTING OF " << deck << "\r\n\r\n";

@@ -18,6 +18,16 @@ std::string Trimmed(const std::string& s) {
 
 }  // namespace
 
+std::vector<std::string> ReadLines(std::istream& in) {
+  std::vector<std::string> lines;
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+  }
+  return lines;
+}
+
 double DeckConstants::get(const std::string& name, double fallback) const {
   const auto it = values.find(name);
   return it == values.end() ? fallback : it->second;

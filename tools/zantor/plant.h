@@ -3,11 +3,15 @@
 // The stand-in's plant: a year of hourly loop temperatures worked out from
 // a few constants of the deck. Believable numbers, not a simulation.
 
+#include <istream>
 #include <map>
 #include <string>
 #include <vector>
 
 namespace zantor {
+
+// The lines of a deck, without their CR.
+std::vector<std::string> ReadLines(std::istream& in);
 
 // "NAME = number" lines of the deck, names upper-cased, in deck order.
 struct DeckConstants {

@@ -6,6 +6,7 @@
 
 #include "common/globals.h"
 #include "formdeck/ui/plenzoform.h"
+#include "plots/ui/plotform.h"
 #include "shell/opendispatch.h"
 #include "shell/ui/editform.h"
 #include "shell/ui/windowhelpers.h"
@@ -53,6 +54,7 @@ bool AskChildToClose(QMdiSubWindow* child) {
   if (auto* editor = qobject_cast<TEditForm*>(widget)) return editor->FormCloseQuery();
   if (auto* form = qobject_cast<TPlenzoForm*>(widget)) return form->FormCloseQuery();
   if (auto* table = qobject_cast<TTableForm*>(widget)) return table->FormCloseQuery();
+  if (auto* plot = qobject_cast<TPlotForm*>(widget)) return plot->FormCloseQuery();
   // A document window of another class asks in its own close handler, and
   // is closed by it.
   if (IsDocumentKind(KindOfChild(child))) return CloseChildNow(child, false);
@@ -70,6 +72,8 @@ bool CloseChildNow(QMdiSubWindow* child, bool asked) {
     closed = form->CloseAnswered();
   } else if (auto* table = qobject_cast<TTableForm*>(widget); table && asked) {
     closed = table->CloseAnswered();
+  } else if (auto* plot = qobject_cast<TPlotForm*>(widget); plot && asked) {
+    closed = plot->CloseAnswered();
   } else if (IsDocumentKind(KindOfChild(child)) && !asked) {
     closed = child->close();
   }

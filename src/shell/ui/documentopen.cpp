@@ -8,6 +8,7 @@
 #include "formdeck/ui/plenzoform.h"
 #include "platform/pathresolver.h"
 #include "platform/textfile.h"
+#include "plots/ui/plotform.h"
 #include "shell/filedialogs.h"
 #include "shell/opendispatch.h"
 #include "shell/ui/documents.h"
@@ -118,6 +119,31 @@ bool DocumentCommands::ShowOpenEditor(const QString& path) {
   return false;
 }
 
+bool DocumentCommands::ShowOpenPlot(const QString& path) {
+  const QString file = CanonicalFile(path);
+  if (file.isEmpty()) return false;
+  const QList<QMdiSubWindow*> children = main_.MdiArea()->subWindowList();
+  for (QMdiSubWindow* child : children) {
+    const auto* plot = qobject_cast<TPlotForm*>(child->widget());
+    if (!plot || plot->PlotFileName().isEmpty() || CanonicalFile(plot->PlotFileName()) != file) continue;
+    child->show();
+    main_.MdiArea()->setActiveSubWindow(child);
+    return true;
+  }
+  return false;
+}
+
+bool DocumentCommands::OpenPlotWindow(const QString& path) {
+  if (ShowOpenPlot(path)) return true;
+  auto* window = new TPlotForm;
+  if (!window->Open(path)) {
+    delete window;
+    return false;
+  }
+  AddPlotWindow(window);
+  return true;
+}
+
 OpenResult DocumentCommands::ReadaFile(const QString& path, int) {
   if (RunBusy(main_.Runs)) return OpenResult::NotOpened;
   if (RefuseWorkingCopy(path)) {
@@ -152,8 +178,7 @@ OpenResult DocumentCommands::ReadaFile(const QString& path, int) {
         OpenFormDeck(path, nullptr, decision.withSource);
         break;
       case OpenTarget::Plot:
-        // The plot window comes with its own Part; until then, read-only.
-        ShowOutputFile(path);
+        OpenPlotWindow(path);
         break;
       case OpenTarget::Diagram:
         GetDGMFile(path);

@@ -35,9 +35,12 @@ DocumentCommands::DocumentCommands(TOSTRELFORM& main)
     : QObject(&main), Quit([](int status) { QCoreApplication::exit(status); }), main_(main), host_(main) {
   openRequest_.filter = OpenDialogFilter();
   openRequest_.selectedFilter = OpenFilterEntry(2);
+  SetPlotHost(this);
 }
 
-DocumentCommands::~DocumentCommands() = default;
+DocumentCommands::~DocumentCommands() {
+  if (GetPlotHost() == this) SetPlotHost(nullptr);
+}
 
 bool DocumentCommands::Command::Ask(const std::vector<int>& kinds) {
   return owner_.questions_->AskKinds(owner_.main_.MdiArea(), kinds);
@@ -153,11 +156,6 @@ TViewForm* DocumentCommands::ShowViewer(const QString& path, int kind) {
   sub->show();
   PlaceChildInArea(sub);
   return viewer;
-}
-
-TViewForm* DocumentCommands::ShowOutputFile(const QString& path) {
-  if (!FileExistsUnquoted(path)) return nullptr;
-  return ShowViewer(path, KindOutputViewer);
 }
 
 void DocumentCommands::SetOutputItem(const char* item, const QString& caption, const QString& name) {

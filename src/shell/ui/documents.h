@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/uiservice.h"
+#include "plots/ui/plothost.h"
 #include "shell/ui/closequestions.h"
 #include "shell/ui/shellformhost.h"
 
@@ -28,7 +29,7 @@ class TViewForm;
 // a Plenzo deck refused in dedicated mode, which ends the program.
 enum class OpenResult { Opened, NotOpened, Cancelled, Refused };
 
-class DocumentCommands final : public QObject {
+class DocumentCommands final : public QObject, public PlotHost {
   Q_OBJECT
 
  public:
@@ -92,6 +93,17 @@ class DocumentCommands final : public QObject {
   // Windows/Input: the input window to the front, or opened again.
   void ShowInput();
 
+  // A ".KPL" as a plot window; one already open in a window is shown.
+  // False when the file could not be read (its message was shown).
+  bool OpenPlotWindow(const QString& path);
+
+  // PlotHost: how plot windows reach the MDI area and File/Save as.
+  QMdiSubWindow* AddPlotWindow(TPlotForm* window) override;
+  bool SavePlotWindowAs(TPlotForm* window) override;
+  int NextPlotNumber() override;
+  QString PltFileName() const override;
+  void UpdateMenu() override;
+
   FormHost& Host() { return host_; }
 
  protected:
@@ -129,8 +141,8 @@ class DocumentCommands final : public QObject {
  private:
   void OpenPlainDeck(const QString& path);
   TEditForm* OpenTextEditor(const QString& path);
-  // Any other output file, read-only (kind 6000).
-  TViewForm* ShowOutputFile(const QString& path);
+  // Shows the plot window that has the file open already; false when none.
+  bool ShowOpenPlot(const QString& path);
 
   TPlenzoForm* CreateFormWindow();
   TViewForm* ShowViewer(const QString& path, int kind);

@@ -10,6 +10,7 @@
 #include "formdeck/ui/plenzoform.h"
 #include "platform/pathresolver.h"
 #include "platform/textfile.h"
+#include "plots/ui/plotform.h"
 #include "shell/filedialogs.h"
 #include "shell/opendispatch.h"
 #include "shell/ui/diagramform.h"
@@ -31,6 +32,9 @@ TPlenzoForm* FormOf(QMdiSubWindow* child) {
 }
 TTableForm* TableOf(QMdiSubWindow* child) {
   return child ? qobject_cast<TTableForm*>(child->widget()) : nullptr;
+}
+TPlotForm* PlotOf(QMdiSubWindow* child) {
+  return child ? qobject_cast<TPlotForm*>(child->widget()) : nullptr;
 }
 
 // The kinds a text editor takes: an engine deck, or any other text file.
@@ -54,6 +58,17 @@ QString MakeNewFile(const QString& name) {
 bool SaveTableAs(TTableForm* table, const QString& name) {
   const QString made = MakeNewFile(name);
   if (table->SaveTable(name)) return true;
+  if (!made.isEmpty()) RemoveFile(made);
+  return false;
+}
+
+// The caption names the new file only once the plot is written there.
+bool SavePlotAs(TPlotForm* plot, const QString& name) {
+  const QString made = MakeNewFile(name);
+  const QString old = plot->windowTitle();
+  plot->setWindowTitle(name);
+  if (plot->Save(name)) return true;
+  plot->setWindowTitle(old);
   if (!made.isEmpty()) RemoveFile(made);
   return false;
 }
@@ -156,8 +171,16 @@ void DocumentCommands::Save1Click() {
       // The table's own name, and only when it changed.
       TTableForm* table = TableOf(child);
       if (table && table->Table().Changed) table->SaveTable(table->Table().TableFileName);
+    } else if (kind == KindPlot) {
+      // A plot without a file counts as changed.
+      TPlotForm* plot = PlotOf(child);
+      if (!plot || !plot->Modified()) continue;
+      if (plot->PlotFileName().isEmpty()) {
+        SaveChildWindow(child, plot->windowTitle(), kind);
+      } else {
+        plot->Save(plot->PlotFileName());
+      }
     }
-    // Plots (4000) save through their own windows, which come with their Parts.
   }
   main_.UpdateMenu();
 }
@@ -179,6 +202,7 @@ bool DocumentCommands::SaveChildWindow(QMdiSubWindow* child, const QString& capt
   if (TPlenzoForm* form = FormOf(child); form && kind == KindFormSource) {
     return SaveFormSourceAs(form, name);
   }
+  if (TPlotForm* plot = PlotOf(child); plot && kind == KindPlot) return SavePlotAs(plot, name);
   return false;
 }
 
@@ -199,8 +223,10 @@ void DocumentCommands::Saveas1Click() {
     if (kind == KindFormPages && form->Model().ParseFailed) return;
     if (!form->CheckInputs()) return;
     start = form->FileName();
-  } else if (kind == KindPlot) {
-    start = main_.PltFileName;
+  } else if (kind == KindPlot && PlotOf(child)) {
+    // The plot's own file, never the deck's plot data.
+    start = PlotOf(child)->PlotFileName();
+    if (start.isEmpty()) start = QStringLiteral("*.KPL");
   } else if (kind == KindTable && TableOf(child)) {
     start = TableOf(child)->Table().TableFileName;
   } else if (kind == KindDiagram && diagram) {
@@ -246,8 +272,9 @@ void DocumentCommands::Saveas1Click() {
   } else if (TTableForm* table = TableOf(child); table && kind == KindTable) {
     // Written under the name as typed; the window then goes by it.
     if (SaveTableAs(table, name)) SetOutputItem("Table1", QStringLiteral("Table"), name);
+  } else if (TPlotForm* plot = PlotOf(child); plot && kind == KindPlot) {
+    SavePlotAs(plot, name);
   }
-  // Plots save through their own windows.
   main_.UpdateMenu();
 }
 

@@ -84,6 +84,9 @@ class TOSTRELFORM final : public QMainWindow {
   void Calculate1Click();
   void SpecificSystemClick();
   void ExecuteCommand1Click();
+  // Runs the open table, or asks the running table to stop; no menu item
+  // reaches it.
+  void RunTable1Click();
   // Tool commands that start a configured command line without waiting; no
   // menu item reaches them.
   void CompileModule1Click();

@@ -5,6 +5,7 @@
 #include "common/printstate.h"
 #include "formdeck/ui/plenzoform.h"
 #include "platform/ui/printerservice.h"
+#include "plots/ui/plotform.h"
 #include "shell/printlist.h"
 #include "shell/startup.h"
 #include "shell/ui/diagramform.h"
@@ -55,6 +56,16 @@ void PrintOne(QMdiSubWindow* child, bool last) {
     case KindTable:
       if (auto* table = qobject_cast<TTableForm*>(window)) table->Print();
       CheckPageBreak(gap);
+      break;
+    case KindPlot:
+      if (auto* plot = qobject_cast<TPlotForm*>(window)) {
+        // A plot that does not fit below what is printed starts a page, and
+        // the next entry starts one after it.
+        const PrintState& ps = PS();
+        if (ps.CurrentY + plot->PrintHeight() > ps.PageHeight - ps.PrintMargin) ForcePageBreak();
+        plot->Print();
+        if (!last) ForcePageBreak();
+      }
       break;
     case KindDiagram:
       if (auto* diagram = qobject_cast<TDiagramForm*>(window)) diagram->Print();

@@ -33,13 +33,15 @@ QString FindEngine(TOSTRELFORM& main) {
   return EnsureEngineFolder(&main, g.ProgramFolder, g.RuntimeMode == 1);
 }
 
-bool HideEngine(TOSTRELFORM& main) { return main.Item(QStringLiteral("HideQuorvel1"))->isChecked(); }
-
 }  // namespace
 
 bool RunInput::Take() {
+  return Take(main_.MdiArea()->subWindowList().isEmpty() ? nullptr : main_.CurrentChild(), true);
+}
+
+bool RunInput::Take(QMdiSubWindow* child, bool checkFiles) {
   main_.InputModified = false;
-  QMdiSubWindow* child = main_.MdiArea()->subWindowList().isEmpty() ? nullptr : main_.CurrentChild();
+  commands_.reset();
   Kind = child ? KindOfChild(child) : KindNone;
   if (Kind == KindTextEditor) {
     editor_ = qobject_cast<TEditForm*>(child->widget());
@@ -60,7 +62,7 @@ bool RunInput::Take() {
       }
       if (Kind == KindFormPages) {
         form_->CheckactiveInput();
-        if (G().ParseErrorState != 0 || !form_ || !form_->CheckAssigns()) return false;
+        if (G().ParseErrorState != 0 || !form_ || (checkFiles && !form_->CheckAssigns())) return false;
         main_.InputModified = form_->DCKChanged() || (form_->HasSourceTab() && !form_->SourceSaved);
       } else {
         main_.InputModified = !form_->SourceSaved;
@@ -87,10 +89,22 @@ bool RunInput::Save() {
   }
 }
 
-bool RunInput::RunFormCommand(bool after) {
+namespace {
+
+std::array<QString, 4> CommandTexts(const FormModel& model) {
+  return {FromCp1252(model.Before), FromCp1252(model.After), FromCp1252(model.Before1), FromCp1252(model.After1)};
+}
+
+}  // namespace
+
+void RunInput::KeepCommands() {
+  if (form_ && (Kind == KindFormPages || Kind == KindFormSource)) commands_ = CommandTexts(form_->Model());
+}
+
+bool RunInput::RunFormCommand(FormCommand which) {
   if (Kind != KindFormPages && Kind != KindFormSource) return true;
   if (!form_) return false;
-  const QString command = FromCp1252(after ? form_->Model().After : form_->Model().Before);
+  const QString command = (commands_ ? *commands_ : CommandTexts(form_->Model()))[static_cast<size_t>(which)];
   if (command.size() <= 4) return true;
   return RunProgramOK(command, main_.Runs) && Alive();
 }
@@ -117,9 +131,12 @@ void ShowRunReport(TOSTRELFORM& main) {
 
 void RemoveRunWarnings() { RemoveFile(ResolvePath(QStringLiteral("warnings.dat"))); }
 
-QString EngineCommand(const QString& engine, const QString& deck, bool hide) {
-  return engine + QStringLiteral(" \"") + deck + QLatin1Char('"') + (hide ? QStringLiteral(" /H") : QString());
+QString EngineCommand(const QString& engine, const QString& deck, bool hide, const QString& firstSwitch) {
+  return engine + QStringLiteral(" \"") + deck + QLatin1Char('"') + firstSwitch +
+         (hide ? QStringLiteral(" /H") : QString());
 }
+
+bool HideEngine(TOSTRELFORM& main) { return main.Item(QStringLiteral("HideQuorvel1"))->isChecked(); }
 
 namespace {
 
@@ -157,7 +174,7 @@ void Run(TOSTRELFORM& main, bool buildingLoads) {
     main.RunFolder = main.SavedFolder;
   }
 
-  if (!input.RunFormCommand(false)) return;
+  if (!input.RunFormCommand(RunInput::FormCommand::Before)) return;
   const QString engine = FindEngine(main);
   if (engine.isEmpty()) return;
   // A failed run must not leave the previous run's numbers to be shown.
@@ -168,7 +185,7 @@ void Run(TOSTRELFORM& main, bool buildingLoads) {
   if (!RunProgramOK(EngineCommand(engine, deck.Target, HideEngine(main)), main.Runs)) return;
   if (!input.Alive()) return;
   documents.GetPLTFile(deck.Target, false);
-  if (!input.RunFormCommand(true)) return;
+  if (!input.RunFormCommand(RunInput::FormCommand::After)) return;
 
   main.UpdateMenu();
   QDir::setCurrent(main.SavedFolder);

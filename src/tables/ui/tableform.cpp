@@ -3,6 +3,7 @@
 #include "common/globals.h"
 #include "common/lib1.h"
 #include "tables/tableclip.h"
+#include "tables/tabledeck.h"
 #include "tables/tablefile.h"
 #include "tables/tableprint.h"
 #include "tables/ui/tablegrid.h"
@@ -220,6 +221,12 @@ void TTableForm::closeEvent(QCloseEvent* event) {
     return;
   }
   event->accept();
+}
+
+void TTableForm::WriteTableDeck(bool& Failed) {
+  TableDeckFailure failure;
+  Failed = !WriteTableDecks(table_, &failure);
+  if (Failed) ShowMessageKind(failure.Message, failure.Kind, true);
 }
 
 }  // namespace pm

@@ -56,6 +56,10 @@ class TTableForm final : public QWidget {
   // Closes without a second question. True when the window closed.
   bool CloseAnswered();
 
+  // Writes the per-run decks of the table (WriteTableDecks); a refusal shows
+  // its message and sets Failed.
+  void WriteTableDeck(bool& Failed);
+
   // After the table changed shape or was replaced as a whole.
   void TableReshaped();
 

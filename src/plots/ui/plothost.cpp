@@ -1,0 +1,29 @@
+#include "plots/ui/plothost.h"
+
+#include "plots/ui/plotform.h"
+
+namespace pm {
+
+namespace {
+PlotHost* host = nullptr;
+}  // namespace
+
+PlotHost* GetPlotHost() { return host; }
+void SetPlotHost(PlotHost* h) { host = h; }
+
+std::function<ModifyPlotResult(TPlotForm&)>& ModifyPlotDialog() {
+  static std::function<ModifyPlotResult(TPlotForm&)> dialog;
+  return dialog;
+}
+
+TPlotForm* NewPlotWindow(PlotModel plot, const QString& caption) {
+  if (!host) return nullptr;
+  auto* window = new TPlotForm;
+  window->Plot() = std::move(plot);
+  window->setWindowTitle(caption);
+  window->PlotChanged();
+  host->AddPlotWindow(window);
+  return window;
+}
+
+}  // namespace pm
