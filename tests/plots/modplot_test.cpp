@@ -1,5 +1,7 @@
 #include "plots/ui/modplot.h"
 
+#include "plots/ui/plotform.h"
+#include "plots/ui/plothost.h"
 #include "plots/ui/plotsamples.h"
 #include "plotsamples.h"
 #include "support/scriptedui.h"
@@ -8,6 +10,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -275,6 +279,52 @@ TEST_F(ModPlotTest, DeletingLinesDownToTheLastAsksToCloseThePlot) {
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_EQ(ui.beeps(), 0);
   EXPECT_TRUE(ui.texts().isEmpty());
+}
+
+void DoubleClick(TPlotForm& form) {
+  QWidget* view = form.viewport();
+  const QPoint at(200, 100);
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                            QEvent::MouseButtonRelease}) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(at), QPointF(view->mapToGlobal(at)), Qt::LeftButton, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &event);
+  }
+}
+
+// The plot window's double click opens this dialog over its own block.
+TEST_F(ModPlotTest, APlotWindowsDoubleClickEditsItsBlockAndClosesItAfterTheLastLine) {
+  ASSERT_TRUE(ModifyPlotDialog());
+  auto* form = new TPlotForm;
+  form->setAttribute(Qt::WA_DeleteOnClose);
+  form->Plot() = test::SmallPlot();
+  form->setWindowTitle(QStringLiteral("Plot 1: from small.PLT"));
+  form->PlotChanged();
+  form->resize(484, 300);
+  form->show();
+  QPointer<TPlotForm> guard(form);
+  QString caption;
+  QTimer::singleShot(0, [&caption] {
+    auto* d = dynamic_cast<TModPlot*>(QApplication::activeModalWidget());
+    ASSERT_NE(d, nullptr);
+    caption = d->windowTitle();
+    d->YAxisLabel->setText(QStringLiteral("Temperature"));
+    d->OKBtn->click();
+  });
+  DoubleClick(*form);
+  ASSERT_TRUE(guard);
+  EXPECT_EQ(caption, QStringLiteral("Modify Plot 1: from small.PLT"));
+  EXPECT_EQ(form->Plot().Settings.YTitle.Shown(), QStringLiteral("Temperature"));
+  EXPECT_TRUE(form->Modified());
+
+  QTimer::singleShot(0, [] {
+    if (auto* d = dynamic_cast<TModPlot*>(QApplication::activeModalWidget())) d->Delete->click();
+  });
+  DoubleClick(*form);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(guard);
+  EXPECT_TRUE(ui.messages().empty());  // no save question
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace
