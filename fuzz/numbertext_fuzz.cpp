@@ -16,6 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   (void)pm::TextToNumberDot(text, &pos);
   bool ok = false;
   (void)pm::TextToValue(text, &ok);
+  int whole = 0;
+  (void)pm::ReadInteger(text, &whole);
 
   if (size >= 13) {
     const long double x = pm::DecodeExtended(data);

@@ -15,7 +15,7 @@
 #include "shell/ui/ostrelform.h"
 #include "shell/ui/printdlg.h"
 #include "shell/ui/printprogress.h"
-#include "shell/ui/waitcursor.h"
+#include "platform/ui/waitcursor.h"
 
 #include <QApplication>
 #include <QDir>

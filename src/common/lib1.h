@@ -34,6 +34,11 @@ inline constexpr long double EnterValueMarker = 9.99e99L;
 // returns None. Texts are cut at 255 characters for display only.
 ModalResult ShowMessageKind(const QString& text, int kind, bool beep);
 void BeepWarning();
+// Shows the message (kind 0, with its beep), then focuses and selects the
+// edit once the event loop runs (as RejectField, without a second beep).
+void RefuseEdit(QLineEdit* edit, const QString& message);
+// RefuseEdit with NotIntegerMessage of the edit's text.
+void RefuseInteger(QLineEdit* edit);
 
 QString ErrorNumberText(int code);       // "Error #103"
 // "Error <code> was encountered while trying to write file <path>"

@@ -19,21 +19,14 @@ QString EngineProgram(const QString& folder) {
   return ResolvePath(StripTrailingBackslash(folder) + QStringLiteral("/Zantor.exe"));
 }
 
-QString EnsureEngineFolder(QWidget* parent, const QString& startFolder, bool programFolderAlways) {
-  QString& folder = DefaultSettings().EngineFolder;
-  if (programFolderAlways || !QFileInfo(ResolveUnquoted(folder)).isDir()) folder = G().ProgramFolder;
-  folder = StripTrailingBackslash(folder);
-  QString exe = EngineProgram(folder);
-  if (FileExistsUnquoted(exe)) return exe;
+QString PickSettingsFolder(QWidget* parent, const QString& title, const QString& startFolder) {
   for (;;) {
-    QString chosen = ui().folderName(parent, QStringLiteral("Folder of the Quorvel engine"), startFolder);
-    if (chosen.isEmpty()) return {};
-    chosen = StripTrailingBackslash(chosen);
+    const QString picked = ui().folderName(parent, title, startFolder);
+    if (picked.isEmpty()) return {};
+    // The root folder keeps its only separator.
+    const QString chosen = picked.size() > 1 ? StripTrailingBackslash(picked) : picked;
     const TextFit fit = CheckSettingsText(chosen);
-    if (fit == TextFit::Fits) {
-      folder = chosen;
-      break;
-    }
+    if (fit == TextFit::Fits) return chosen;
     // The name itself may be longer than a message shows.
     ShowMessageKind(fit == TextFit::TooLong
                         ? QStringLiteral("The name of the chosen folder is too long: the settings file holds "
@@ -42,6 +35,17 @@ QString EnsureEngineFolder(QWidget* parent, const QString& startFolder, bool pro
                                          "in the settings file."),
                     0, true);
   }
+}
+
+QString EnsureEngineFolder(QWidget* parent, const QString& startFolder, bool programFolderAlways) {
+  QString& folder = DefaultSettings().EngineFolder;
+  if (programFolderAlways || !QFileInfo(ResolveUnquoted(folder)).isDir()) folder = G().ProgramFolder;
+  folder = StripTrailingBackslash(folder);
+  QString exe = EngineProgram(folder);
+  if (FileExistsUnquoted(exe)) return exe;
+  const QString chosen = PickSettingsFolder(parent, QStringLiteral("Folder of the Quorvel engine"), startFolder);
+  if (chosen.isEmpty()) return {};
+  folder = chosen;
   // As chosen, without a second look for the engine: a wrong folder shows
   // the start failure of the engine itself.
   return EngineProgram(folder);

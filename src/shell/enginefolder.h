@@ -13,6 +13,12 @@ QString StripTrailingBackslash(const QString& Path);
 // it ("Zantor" on this system).
 QString EngineProgram(const QString& folder);
 
+// The folder dialog under title, starting in startFolder, until it gives a
+// folder whose name the settings file can hold (without a trailing
+// separator); a refused name gets its message and the dialog comes again.
+// Empty when the user cancelled.
+QString PickSettingsFolder(QWidget* parent, const QString& title, const QString& startFolder);
+
 // Settles DefaultSettings().EngineFolder for a run (in memory only) and gives
 // the engine program, or an empty text when the user cancelled:
 // - an EngineFolder that is no existing folder becomes ProgramFolder, and so

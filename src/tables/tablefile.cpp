@@ -75,11 +75,13 @@ qint64 TableFileSize(int rowCount, int colCount) {
          kEndMarkSize;
 }
 
+bool DeckNameFits(const QString& path) { return static_cast<int>(PathBytes(path).size()) <= kTableNameCapacity; }
+
 int EncodeTable(const TableModel& table, QByteArray* bytes) {
   const int R = table.RowCount();
   const int C = table.ColCount();
+  if (!DeckNameFits(table.DeckFileName)) return EINVAL;
   const std::string deck = PathBytes(table.DeckFileName);
-  if (static_cast<int>(deck.size()) > kTableNameCapacity) return EINVAL;
   QByteArray out(static_cast<qsizetype>(TableFileSize(R, C)), '\0');
   Writer w(&out);
   PutString(w, kDeckNameAt, deck);

@@ -26,6 +26,9 @@ int EncodeTable(const TableModel& table, QByteArray* bytes);
 // file leaves the table untouched and gives false.
 bool DecodeTable(const QByteArray& bytes, TableModel* table);
 
+// The file keeps the deck's path in kTableNameCapacity bytes.
+bool DeckNameFits(const QString& path);
+
 // "File <name> is not a valid table file."
 QString InvalidTableMessage(const QString& name);
 

@@ -95,6 +95,9 @@ class TableModel {
   // entry 0 is unused.
   std::vector<QString> RunDeckNames;
   bool Changed = false;
+  // The run range Alter Values offers; a new window sets 1 and the run count.
+  int FirstRun = 1;
+  int LastRun = 0;
   // The window's client area as the file keeps it: the origin on the
   // screen and the client rectangle (left and top 0).
   std::int16_t OriginX = 0;

@@ -281,5 +281,25 @@ TEST(NumberText, RangeKinds) {
     EXPECT_EQ(NumberInRange(c.kind, c.v, 1, 2), c.ok) << "kind " << c.kind << " V " << static_cast<double>(c.v);
 }
 
+TEST(NumberText, ReadIntegerTakesASignAndDigitsOnly) {
+  struct Case {
+    const char* text;
+    bool ok;
+    int value;
+  } cases[] = {
+      {"10", true, 10},          {" 10 ", true, 10},         {"+7", true, 7},        {"-3", true, -3},
+      {"0", true, 0},            {"2147483647", true, 2147483647}, {"2147483648", false, 0},
+      {"-2147483649", false, 0}, {"", false, 0},             {"  ", false, 0},       {"1.5", false, 0},
+      {"1e3", false, 0},         {"12a", false, 0},          {"+", false, 0},        {"+-1", false, 0},
+      {"--1", false, 0},         {"0x10", false, 0},         {"1 2", false, 0},
+  };
+  for (const Case& c : cases) {
+    int v = -99;
+    EXPECT_EQ(ReadInteger(c.text, &v), c.ok) << c.text;
+    EXPECT_EQ(v, c.ok ? c.value : -99) << c.text;
+  }
+  EXPECT_EQ(NotIntegerMessage(QStringLiteral("1.5")), QStringLiteral("'1.5' is not a valid integer value"));
+}
+
 }  // namespace
 }  // namespace pm

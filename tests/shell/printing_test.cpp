@@ -277,7 +277,7 @@ TEST_F(PrintingTest, DroppingOnAListMovesTheSelectedWindowsThere) {
   ASSERT_EQ(dialog.SrcList->count(), 1);
   ASSERT_EQ(dialog.DstList->count(), 1);
   // What a drop on the list runs.
-  const auto drop = [](PrintList* list) { list->OnDrop(); };
+  const auto drop = [](DragList* list) { list->OnDrop(); };
   dialog.SrcList->item(0)->setSelected(true);
   drop(dialog.DstList);
   EXPECT_EQ(dialog.SrcList->count(), 0);

@@ -33,7 +33,8 @@ QString ScriptedUi::saveFileName(QWidget* parent, const FileDialogRequest& reque
   return openFileName(parent, request);
 }
 
-QString ScriptedUi::folderName(QWidget*, const QString&, const QString&) {
+QString ScriptedUi::folderName(QWidget*, const QString& title, const QString&) {
+  folderTitles_.push_back(title);
   if (folders_.empty()) return {};
   const QString f = folders_.front();
   folders_.pop_front();
@@ -56,6 +57,7 @@ QStringList ScriptedUi::texts() const {
 void ScriptedUi::clear() {
   messages_.clear();
   fileRequests_.clear();
+  folderTitles_.clear();
   beeps_ = 0;
   pendingBeep_ = false;
 }

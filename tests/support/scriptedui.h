@@ -48,12 +48,15 @@ class ScriptedUi final : public UiService {
   QStringList texts() const;
   int beeps() const { return beeps_; }
   const std::vector<FileDialogRequest>& fileRequests() const { return fileRequests_; }
+  // The title of every folder dialog shown.
+  const QStringList& folderTitles() const { return folderTitles_; }
   void clear();
 
  private:
   UiService* previous_ = nullptr;
   std::vector<Message> messages_;
   std::vector<FileDialogRequest> fileRequests_;
+  QStringList folderTitles_;
   std::deque<ModalResult> answers_;
   std::deque<QString> files_;
   std::deque<QString> folders_;

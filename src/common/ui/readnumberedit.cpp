@@ -42,4 +42,15 @@ long double ReadNumberEdit(QLineEdit* edit, int kind, long double Low, long doub
   return good ? V : 0;
 }
 
+void RefuseEdit(QLineEdit* edit, const QString& message) {
+  ShowMessageKind(message, 0, true);
+  QTimer::singleShot(0, edit, [box = QPointer<QLineEdit>(edit)] {
+    if (!box) return;
+    box->setFocus();
+    box->selectAll();
+  });
+}
+
+void RefuseInteger(QLineEdit* edit) { RefuseEdit(edit, NotIntegerMessage(edit->text())); }
+
 }  // namespace pm

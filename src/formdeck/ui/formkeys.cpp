@@ -81,13 +81,18 @@ void TPlenzoForm::FocusControl(QWidget* control) {
   if (TFormPage* page = Page(CurrentPage)) page->ensureWidgetVisible(control);
 }
 
-int TPlenzoForm::FocusedHelpId() const {
+QWidget* TPlenzoForm::FocusedControl(int tag) const {
   QWidget* focused = window()->focusWidget();
-  if (!focused || !isAncestorOf(focused)) return 0;
+  if (!focused || !isAncestorOf(focused)) return nullptr;
   const auto* control = dynamic_cast<const FormControl*>(focused);
-  if (!control) return 0;
-  const int tag = control->ControlTag();
-  return tag == 21 || tag == 22 ? control->ControlHelpId() : 0;
+  return control && control->ControlTag() == tag ? focused : nullptr;
+}
+
+int TPlenzoForm::FocusedHelpId() const {
+  for (const int tag : {21, 22}) {
+    if (const auto* control = dynamic_cast<const FormControl*>(FocusedControl(tag))) return control->ControlHelpId();
+  }
+  return 0;
 }
 
 bool TPlenzoForm::FormKeyDown(QKeyEvent* event) {

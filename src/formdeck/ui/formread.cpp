@@ -13,6 +13,7 @@
 #include "formdeck/pagelayout.h"
 #include "formdeck/ui/formpage.h"
 #include "formdeck/ui/plenzoform.h"
+#include "platform/ui/waitcursor.h"
 
 namespace pm {
 
@@ -24,24 +25,25 @@ void TPlenzoForm::ReadDeck(const QString& fileName) {
   // A window never shown (the form dump's) has no screen yet, and every
   // control made in it would look for one to resolve its font.
   if (isWindow() && !windowHandle()) setScreen(QGuiApplication::primaryScreen());
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  setUpdatesEnabled(false);
-  parsing_ = true;
   {
-    DeckParser parser(*this, host_ ? host_->Progress() : nullptr);
-    parser.ParseDeck(fileName);
-    ErrorLine = parser.ErrorLine();
+    WaitCursor wait;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    setUpdatesEnabled(false);
+    parsing_ = true;
+    {
+      DeckParser parser(*this, host_ ? host_->Progress() : nullptr);
+      parser.ParseDeck(fileName);
+      ErrorLine = parser.ErrorLine();
+    }
+    parsing_ = false;
+    // Every new control asked to be polished; a parse lets no events through,
+    // so thousands of requests wait, and each control that dies while the
+    // queue still holds them, delivered or not, searches them all. All of
+    // them go now, which also empties the queue; none is user input.
+    QCoreApplication::sendPostedEvents();
+    ApplyBackground();
+    setUpdatesEnabled(true);
   }
-  parsing_ = false;
-  // Every new control asked to be polished; a parse lets no events through,
-  // so thousands of requests wait, and each control that dies while the
-  // queue still holds them, delivered or not, searches them all. All of
-  // them go now, which also empties the queue; none is user input.
-  QCoreApplication::sendPostedEvents();
-  ApplyBackground();
-  setUpdatesEnabled(true);
-  QApplication::restoreOverrideCursor();
   // The window keeps the deck's name, also when only its Source tab shows.
   setWindowTitle(fileName);
   setWindowFilePath(fileName);

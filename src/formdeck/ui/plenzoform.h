@@ -262,6 +262,9 @@ class TPlenzoForm : public QWidget, public FormBuilder, public ElementForm {
   TFormElement* GroupOnPage(int PageIndex, const std::string& key) const;
   // The help id of the focused input (kinds 21 and 22), else 0.
   int FocusedHelpId() const;
+  // The focused widget of the window when it is a control of this form
+  // whose tag is `tag` (21 value input, 22 list input), else null.
+  QWidget* FocusedControl(int tag) const;
 
  protected:
   bool event(QEvent* event) override;

@@ -14,7 +14,7 @@
 #include "shell/ui/documents.h"
 #include "shell/ui/editform.h"
 #include "shell/ui/ostrelform.h"
-#include "shell/ui/waitcursor.h"
+#include "platform/ui/waitcursor.h"
 #include "shell/ui/windowhelpers.h"
 
 #include <QDir>

@@ -79,6 +79,8 @@ class TOSTRELFORM final : public QMainWindow {
   void Find1Click();
   void Replace1Click();
   void SearchAgain1Click();
+  // Deletes the selection by the kinds of Cut; no menu item reaches it.
+  void Clear1Click();
   // Calculate menu.
   void Quorvel1Click();
   void Calculate1Click();
@@ -91,6 +93,14 @@ class TOSTRELFORM final : public QMainWindow {
   // menu item reaches them.
   void CompileModule1Click();
   void RebuildQuorvel1Click();
+  // Launchers of the five outside tools (DefaultSettings().ToolPaths[1..5]):
+  // a missing folder is asked for, the tool starts there without waiting.
+  // No menu item reaches them.
+  void Savrel1Click();
+  void Tembril1Click();
+  void Lomira1Click();
+  void Dolvane1Click();
+  void DEBUG1Click();
   void HideQuorvel1Click();
   void SIUnitsClick();
   void EngUnitsClick();
@@ -103,6 +113,8 @@ class TOSTRELFORM final : public QMainWindow {
   void DropdownInput1Click();
   void Assign1Click();
   void Group1Click();
+  // The deck maker on the active text editor's deck; no menu item reaches it.
+  void MakePlenzo1Click();
   // Parametrics and Plot menus.
   void NewTable1Click();
   void AlterTable1Click();
@@ -192,6 +204,18 @@ class TOSTRELFORM final : public QMainWindow {
   // The table window of a table file (Windows/Table, opening a ".TBL"):
   // true when a window opened. Empty: only the Windows item is set.
   std::function<bool(const QString& file)> OpenTableWindow;
+  // The table and plot dialogs, shown modally by the Parametrics and Plot
+  // commands once their subsystems provide them. Empty: the command ends
+  // where the dialog would open.
+  // New Table (modify false, with the deck) and Insert/Delete Vars (modify
+  // true, on PEQList).
+  std::function<void(const QString& deck, bool modify)> NewTableDialog;
+  std::function<void()> AlterValuesDialog;
+  std::function<void()> InsertRunsDialog;
+  // The plot set-up: New Plot (overlay null) or Overlay Plot onto a plot
+  // window.
+  std::function<void(const QString& dataFile, QMdiSubWindow* overlay)> PlotSetupDialog;
+  std::function<void(QMdiSubWindow* plot)> ModifyPlotDialog;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

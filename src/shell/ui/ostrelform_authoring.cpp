@@ -1,6 +1,9 @@
-// The authoring commands of the Plenzo menu: each opens its mark-up dialog
-// over the current form window's Source editor, and does nothing unless a
-// form window exists with a selected tab.
+// The authoring commands of the Plenzo menu: each shows the current form
+// window's Source tab, then opens its mark-up dialog over the Source editor.
+// They do nothing while a run uses the deck, without a form window with a
+// selected tab and a Source tab, or when the form refuses to leave its page.
+#include <QAction>
+#include <QMdiArea>
 #include <QPlainTextEdit>
 
 #include "authoring/pictureinput.h"
@@ -20,15 +23,38 @@ namespace pm {
 
 namespace {
 
-bool AuthoringFormReady() {
+bool AuthoringFormExists() {
   const TPlenzoForm* form = PlenzoFormInstance();
   return form && form->TabControl() && form->TabControl()->currentIndex() >= 0;
 }
 
+bool AuthoringFormReady(TOSTRELFORM& main) {
+  if (RunBusy(main.Runs) || !AuthoringFormExists()) return false;
+  TPlenzoForm* form = PlenzoFormInstance();
+  if (!form->HasSourceTab()) return false;
+  if (form->SubWindow()) main.MdiArea()->setActiveSubWindow(form->SubWindow());
+  // Leaving a page checks the focused input and writes the values into the
+  // Source; the dialog edits that text, so a refusal ends the command.
+  form->UserSelectsTab(0);
+  return form->IsSourceTabCurrent();
+}
+
 }  // namespace
 
+void TOSTRELFORM::Plenzo1Click() {
+  // The authoring commands stay reachable only from code: opening the menu
+  // hides all seven items, enabled or not.
+  const bool ready = AuthoringFormExists();
+  for (const char* name :
+       {"Background1", "SimpleText1", "AddFigure1", "ValueInput", "DropdownInput1", "Assign1", "Group1"}) {
+    QAction* item = Item(QLatin1String(name));
+    item->setEnabled(ready);
+    item->setVisible(false);
+  }
+}
+
 void TOSTRELFORM::Background1Click() {
-  if (!AuthoringFormReady()) return;
+  if (!AuthoringFormReady(*this)) return;
   QPlainTextEdit* editor = AuthoringEditor();
   if (!editor) return;
   int line = -1;
@@ -43,27 +69,27 @@ void TOSTRELFORM::Background1Click() {
 }
 
 void TOSTRELFORM::SimpleText1Click() {
-  if (AuthoringFormReady() && ShowTextInputDlg(this)) update();
+  if (AuthoringFormReady(*this) && ShowTextInputDlg(this)) update();
 }
 
 void TOSTRELFORM::AddFigure1Click() {
-  if (AuthoringFormReady() && ShowAddPictureDlg(this)) update();
+  if (AuthoringFormReady(*this) && ShowAddPictureDlg(this)) update();
 }
 
 void TOSTRELFORM::ValueInputClick() {
-  if (AuthoringFormReady() && ShowValueInputDlg(this)) update();
+  if (AuthoringFormReady(*this) && ShowValueInputDlg(this)) update();
 }
 
 void TOSTRELFORM::DropdownInput1Click() {
-  if (AuthoringFormReady() && ShowFileInputDlg(this)) update();
+  if (AuthoringFormReady(*this) && ShowFileInputDlg(this)) update();
 }
 
 void TOSTRELFORM::Assign1Click() {
-  if (AuthoringFormReady() && ShowAssignDlg(this)) update();
+  if (AuthoringFormReady(*this) && ShowAssignDlg(this)) update();
 }
 
 void TOSTRELFORM::Group1Click() {
-  if (AuthoringFormReady() && ShowMakeGroupDlg(this)) update();
+  if (AuthoringFormReady(*this) && ShowMakeGroupDlg(this)) update();
 }
 
 }  // namespace pm

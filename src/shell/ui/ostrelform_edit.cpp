@@ -1,7 +1,10 @@
 // The Edit menu: each command goes to the active child by its kind.
 #include "shell/ui/ostrelform.h"
 
+#include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 
 #include "common/globals.h"
 #include "common/ui/finddialogs.h"
@@ -30,6 +33,14 @@ TPlenzoForm* ActiveSource(const TOSTRELFORM& main) {
   return qobject_cast<TPlenzoForm*>(main.ActiveChild->widget());
 }
 
+// The focused value input (tag 21) of a form window showing its pages
+// (2000); a list input, a check box or no focus gives none.
+QLineEdit* ActiveValueInput(const TOSTRELFORM& main) {
+  if (ActiveKind(main) != KindFormPages) return nullptr;
+  auto* form = qobject_cast<TPlenzoForm*>(main.ActiveChild->widget());
+  return form ? qobject_cast<QLineEdit*>(form->FocusedControl(21)) : nullptr;
+}
+
 // The active child when it is the table window (5000).
 TTableForm* ActiveTable(const TOSTRELFORM& main) {
   if (ActiveKind(main) != KindTable) return nullptr;
@@ -40,6 +51,31 @@ TTableForm* ActiveTable(const TOSTRELFORM& main) {
 // files, the report).
 TViewForm* ActiveViewer(const TOSTRELFORM& main) {
   return main.ActiveChild ? qobject_cast<TViewForm*>(main.ActiveChild->widget()) : nullptr;
+}
+
+// A viewer of a listing, log or output file; the report copies nothing.
+TViewForm* ActiveFileViewer(const TOSTRELFORM& main) {
+  const int kind = ActiveKind(main);
+  if (kind != KindListing && kind != KindLog && kind != KindOutputViewer) return nullptr;
+  return ActiveViewer(main);
+}
+
+// The kinds the Edit menu serves; plots and the diagram have no text.
+bool EditableKind(int kind) {
+  switch (kind) {
+    case KindTextEditor:
+    case KindOtherText:
+    case KindFormPages:
+    case KindFormSource:
+    case KindListing:
+    case KindLog:
+    case KindOutputViewer:
+    case KindResultsReport:
+    case KindTable:
+      return true;
+    default:
+      return false;
+  }
 }
 
 }  // namespace
@@ -54,6 +90,7 @@ void TOSTRELFORM::Undo1Click() {
 void TOSTRELFORM::Cut1Click() {
   if (!ActiveChild) return;
   if (TEditForm* editor = ActiveEditor(*this)) editor->Cut1Click();
+  if (QLineEdit* input = ActiveValueInput(*this)) input->cut();
   if (TPlenzoForm* source = ActiveSource(*this)) source->Cut1Click();
   if (TTableForm* table = ActiveTable(*this)) {
     table->CopytoClip();
@@ -64,20 +101,32 @@ void TOSTRELFORM::Cut1Click() {
 
 void TOSTRELFORM::Copy1Click() {
   if (TEditForm* editor = ActiveEditor(*this)) editor->Copy1Click();
+  if (QLineEdit* input = ActiveValueInput(*this)) input->copy();
   if (TPlenzoForm* source = ActiveSource(*this)) source->Copy1Click();
+  if (TViewForm* viewer = ActiveFileViewer(*this)) viewer->Viewer()->copy();
   if (TTableForm* table = ActiveTable(*this)) table->CopytoClip();
 }
 
 void TOSTRELFORM::Paste1Click() {
   if (!ActiveChild) return;
   if (TEditForm* editor = ActiveEditor(*this)) editor->Paste1Click();
+  if (QLineEdit* input = ActiveValueInput(*this)) input->paste();
   if (TPlenzoForm* source = ActiveSource(*this)) source->Paste1Click();
   if (TTableForm* table = ActiveTable(*this)) table->Paste();
   UpdateMenu();
 }
 
-void TOSTRELFORM::Find1Click() {
+void TOSTRELFORM::Clear1Click() {
   if (!ActiveChild) return;
+  if (TEditForm* editor = ActiveEditor(*this)) editor->Editor()->textCursor().removeSelectedText();
+  if (QLineEdit* input = ActiveValueInput(*this); input && input->hasSelectedText()) input->del();
+  if (TPlenzoForm* source = ActiveSource(*this)) source->Editor()->textCursor().removeSelectedText();
+  if (TTableForm* table = ActiveTable(*this)) table->Clear();
+  UpdateMenu();
+}
+
+void TOSTRELFORM::Find1Click() {
+  if (!EditableKind(ActiveKind(*this))) return;
   FindFlag = true;
   ReplaceFlag = false;
   if (TEditForm* editor = ActiveEditor(*this)) editor->FindDialog->Execute();

@@ -38,24 +38,6 @@ void TOSTRELFORM::Setup1Click() {
 }
 
 
-void TOSTRELFORM::Plenzo1Click() {
-  // The authoring commands stay reachable only from code: opening the menu
-  // hides all seven items.
-  for (const char* name :
-       {"Background1", "SimpleText1", "AddFigure1", "ValueInput", "DropdownInput1", "Assign1", "Group1"}) {
-    Item(QLatin1String(name))->setVisible(false);
-  }
-}
-
-void TOSTRELFORM::NewTable1Click() {}
-void TOSTRELFORM::AlterTable1Click() {}
-void TOSTRELFORM::InsertDeleteRuns1Click() {}
-void TOSTRELFORM::InsertDeleteVars1Click() {}
-void TOSTRELFORM::Plot1Click() { UpdateMenu(); }
-void TOSTRELFORM::NewPlot1Click() {}
-void TOSTRELFORM::OverlayPlot1Click() {}
-void TOSTRELFORM::ModifyPlot1Click() {}
-
 void TOSTRELFORM::Tile1Click() { MdiArea()->tileSubWindows(); }
 void TOSTRELFORM::Cascade1Click() { MdiArea()->cascadeSubWindows(); }
 

@@ -8,8 +8,6 @@
 #include "shell/ui/printjob.h"
 #include "shell/ui/windowhelpers.h"
 
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -46,17 +44,6 @@ QPushButton* MakePush(QWidget* parent, const char* name, const QString& text, co
 
 }  // namespace
 
-void PrintList::dragEnterEvent(QDragEnterEvent* event) { event->acceptProposedAction(); }
-
-void PrintList::dragMoveEvent(QDragMoveEvent* event) { event->acceptProposedAction(); }
-
-void PrintList::dropEvent(QDropEvent* event) {
-  // The move itself is the buttons' work; the list never takes the data.
-  event->setDropAction(Qt::IgnoreAction);
-  event->accept();
-  if (OnDrop) OnDrop();
-}
-
 TPrintDlg::TPrintDlg(TOSTRELFORM* main) : QDialog(main), main_(main) {
   setObjectName(QStringLiteral("PrintDlg"));
   setWindowTitle(QStringLiteral("Select Windows to Print"));
@@ -67,19 +54,13 @@ TPrintDlg::TPrintDlg(TOSTRELFORM* main) : QDialog(main), main_(main) {
   windows->setGeometry(8, 8, 160, 16);
   auto* print = new QLabel(QStringLiteral("Print:"), this);
   print->setGeometry(236, 8, 160, 16);
-  SrcList = new PrintList(this);
+  SrcList = new DragList(this);
   SrcList->setObjectName(QStringLiteral("SrcList"));
   SrcList->setGeometry(8, 26, 160, 164);
   SrcList->setSortingEnabled(true);
-  DstList = new PrintList(this);
+  DstList = new DragList(this);
   DstList->setObjectName(QStringLiteral("DstList"));
   DstList->setGeometry(236, 26, 160, 164);
-  for (PrintList* list : {SrcList, DstList}) {
-    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list->setDragEnabled(true);
-    list->setAcceptDrops(true);
-    list->setDragDropMode(QAbstractItemView::DragDrop);
-  }
   SrcList->OnDrop = [this] { ExcludeBtnClick(); };
   DstList->OnDrop = [this] { IncludeBtnClick(); };
   IncludeBtn = MakeButton(this, "IncludeBtn", QStringLiteral(">"), QRect(186, 40, 32, 26));
@@ -132,22 +113,6 @@ void TPrintDlg::FormActivate() {
   SetButtons();
 }
 
-int TPrintDlg::GetFirstSelection(QListWidget* List) {
-  for (int i = 0; i < List->count(); ++i) {
-    if (List->item(i)->isSelected()) return i;
-  }
-  return -1;
-}
-
-void TPrintDlg::MoveSelected(QListWidget* List, QListWidget* Destination) {
-  for (int i = List->count() - 1; i >= 0; --i) {
-    if (!List->item(i)->isSelected()) continue;
-    QListWidgetItem* item = List->takeItem(i);
-    item->setSelected(false);
-    Destination->addItem(item);
-  }
-}
-
 void TPrintDlg::SetItem(QListWidget* List, int Index) {
   List->setFocus();
   if (List->count() > 0) {
@@ -182,20 +147,12 @@ void TPrintDlg::ExcludeBtnClick() {
 }
 
 void TPrintDlg::IncAllBtnClick() {
-  while (SrcList->count() > 0) {
-    QListWidgetItem* item = SrcList->takeItem(0);
-    item->setSelected(false);
-    DstList->addItem(item);
-  }
+  MoveAll(SrcList, DstList);
   SetItem(SrcList, 0);
 }
 
 void TPrintDlg::ExcAllBtnClick() {
-  while (DstList->count() > 0) {
-    QListWidgetItem* item = DstList->takeItem(0);
-    item->setSelected(false);
-    SrcList->addItem(item);
-  }
+  MoveAll(DstList, SrcList);
   SetItem(DstList, 0);
 }
 

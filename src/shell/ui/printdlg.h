@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QDialog>
-#include <QListWidget>
-#include <QPointer>
+#include "common/ui/draglist.h"
 
-#include <functional>
+#include <QDialog>
+#include <QPointer>
 
 class QMdiSubWindow;
 class QPushButton;
@@ -13,20 +12,6 @@ class QToolButton;
 namespace pm {
 
 class TOSTRELFORM;
-
-// A print list that moves the dragged windows over when they are dropped.
-class PrintList final : public QListWidget {
-  Q_OBJECT
-
- public:
-  using QListWidget::QListWidget;
-  std::function<void()> OnDrop;
-
- protected:
-  void dragEnterEvent(QDragEnterEvent* event) override;
-  void dragMoveEvent(QDragMoveEvent* event) override;
-  void dropEvent(QDropEvent* event) override;
-};
 
 // "Select Windows to Print": the open windows on the left, those to print
 // on the right; OK prints them in that order into one job.
@@ -43,14 +28,12 @@ class TPrintDlg final : public QDialog {
   void ExcludeBtnClick();
   void IncAllBtnClick();
   void ExcAllBtnClick();
-  void MoveSelected(QListWidget* List, QListWidget* Destination);
   void SetItem(QListWidget* List, int Index);
-  static int GetFirstSelection(QListWidget* List);
   void SetButtons();
   void OKBtnClick();
 
-  PrintList* SrcList;
-  PrintList* DstList;
+  DragList* SrcList;
+  DragList* DstList;
   QToolButton* IncludeBtn;
   QToolButton* IncAllBtn;
   QToolButton* ExcludeBtn;

@@ -11,7 +11,7 @@
 #include "shell/ui/diagramform.h"
 #include "shell/ui/editform.h"
 #include "shell/ui/viewform.h"
-#include "shell/ui/waitcursor.h"
+#include "platform/ui/waitcursor.h"
 #include "shell/ui/windowhelpers.h"
 #include "tables/ui/tableform.h"
 

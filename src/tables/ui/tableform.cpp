@@ -35,6 +35,8 @@ constexpr int kMinClient = 100;
 
 TTableForm::TTableForm(TableModel table, QWidget* parent) : QWidget(parent), table_(std::move(table)) {
   SetChildKind(this, KindTable);
+  table_.FirstRun = 1;
+  table_.LastRun = table_.RunCount();
   setAttribute(Qt::WA_DeleteOnClose);
   QPalette p = palette();
   p.setColor(QPalette::Window, Qt::white);
