@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMouseEvent>
@@ -14,8 +15,8 @@
 #include "../plots/plotsamples.h"
 #include "common/printstate.h"
 #include "plots/plotfile.h"
-#include "plots/ui/plotform.h"
 #include "plots/ui/modplot.h"
+#include "plots/ui/plotform.h"
 #include "plots/ui/plothost.h"
 #include "shell/ui/closequestions.h"
 #include "shell/ui/editform.h"
@@ -330,6 +331,34 @@ TEST_F(PlotWindowTest, DeletingAPlotsOnlyLineClosesItAndTheMainWindowGoesOn) {
   form_->PrintDlg = nullptr;
   form_->PrintProgress = nullptr;
   EXPECT_TRUE(PdfText(pdf).contains(QStringLiteral("STILLHERE")));
+  EXPECT_TRUE(ui_.messages().empty());
+}
+
+// Plot/Modify Plot from the main window: the dialog over the active plot;
+// deleting the only line deletes the window at once, without a question.
+TEST_F(PlotWindowTest, ModifyPlotFromTheMenuEditsTheActivePlotAndDeletesIt) {
+  TPlotForm* plot = NewPlot(QStringLiteral("Plot 1: from small.PLT"));
+  ASSERT_TRUE(plot);
+  ASSERT_EQ(form_->ActiveChild, plot->SubWindow());
+  QPointer<TPlotForm> guard(plot);
+  ui_.clear();
+  QTimer::singleShot(0, [] {
+    if (auto* d = dynamic_cast<TModPlot*>(QApplication::activeModalWidget())) {
+      d->TicksVX->setText(QStringLiteral("10"));
+      d->OKBtn->click();
+    }
+  });
+  form_->ModifyPlot1Click();
+  ASSERT_TRUE(guard);
+  EXPECT_EQ(plot->Plot().Settings.XTicks, 10);
+  EXPECT_TRUE(plot->Modified());
+
+  QTimer::singleShot(0, [] {
+    if (auto* d = dynamic_cast<TModPlot*>(QApplication::activeModalWidget())) d->Delete->click();
+  });
+  form_->ModifyPlot1Click();
+  EXPECT_FALSE(guard);
+  EXPECT_TRUE(Children().isEmpty());
   EXPECT_TRUE(ui_.messages().empty());
 }
 
