@@ -130,6 +130,7 @@ def main():
             f.write(generated_deck(args.deck_inputs, args.pages))
         command.append(name)
     region = tuple(int(v) for v in args.region.split(","))
+    os.environ["DISPLAY"] = args.display  # the program shows on the display watched
     screen = Screen(args.display)
     # A first run learns the final look of the region (and warms the caches).
     t, final = one_run(screen, region, command, folder, None, args.settle, args.timeout)

@@ -294,7 +294,7 @@ void DoubleClick(TPlotForm& form) {
 
 // The plot window's double click opens this dialog over its own block.
 TEST_F(ModPlotTest, APlotWindowsDoubleClickEditsItsBlockAndClosesItAfterTheLastLine) {
-  ASSERT_TRUE(ModifyPlotDialog());
+  ModifyPlotDialog() = ModifyPlotWindow;
   auto* form = new TPlotForm;
   form->setAttribute(Qt::WA_DeleteOnClose);
   form->Plot() = test::SmallPlot();

@@ -19,6 +19,11 @@
 #include "formdeck/ui/input.h"
 #include "formdeck/ui/plenzoform.h"
 #include "shell/ui/editform.h"
+#include "tables/tablefile.h"
+#include "tables/ui/altervaluesdlg.h"
+#include "tables/ui/insertrunsdlg.h"
+#include "tables/ui/newtabledlg.h"
+#include "tables/ui/tableform.h"
 #include "shellfixture.h"
 
 namespace pm::test {
@@ -212,6 +217,29 @@ TEST_F(MainCommandsTest, NewTableNeedsConstantsInTheActiveDeck) {
   }
   EXPECT_EQ(calls.size(), 2u);
   EXPECT_TRUE(ui_.texts().isEmpty());
+}
+
+TEST_F(MainCommandsTest, TheTableCommandsShowTheirDialogs) {
+  // Without a table only New Table has something to work on.
+  EXPECT_FALSE(ShowsDialog([this] { form_->AlterTable1Click(); }));
+  EXPECT_FALSE(ShowsDialog([this] { form_->InsertDeleteRuns1Click(); }));
+  EXPECT_FALSE(ShowsDialog([this] { form_->InsertDeleteVars1Click(); }));
+  OpenEditor(QStringLiteral("table.dck"), "CONSTANTS 1\r\nAREA = 2\r\nEND\r\n");
+  EXPECT_TRUE(ShowsDialog([this] { form_->NewTable1Click(); },
+                          [](QDialog* dialog) { EXPECT_TRUE(qobject_cast<TNewTableDlg*>(dialog)); }));
+
+  TableModel table;
+  table.Reset(2, {"AREA"});
+  table.DeckFileName = Path(QStringLiteral("table.dck"));
+  ASSERT_EQ(WriteTableFile(table, Path(QStringLiteral("table.TBL"))), 0);
+  form_->ReadaFile(Path(QStringLiteral("table.TBL")));
+  ASSERT_TRUE(form_->TableForm);
+  EXPECT_TRUE(ShowsDialog([this] { form_->AlterTable1Click(); },
+                          [](QDialog* dialog) { EXPECT_TRUE(qobject_cast<TAlterValuesDlg*>(dialog)); }));
+  EXPECT_TRUE(ShowsDialog([this] { form_->InsertDeleteRuns1Click(); },
+                          [](QDialog* dialog) { EXPECT_TRUE(qobject_cast<TInsertRunsDlg*>(dialog)); }));
+  EXPECT_TRUE(ShowsDialog([this] { form_->InsertDeleteVars1Click(); },
+                          [](QDialog* dialog) { EXPECT_TRUE(qobject_cast<TNewTableDlg*>(dialog)); }));
 }
 
 TEST_F(MainCommandsTest, ModifyPlotActsOnlyOnAPlotWindow) {

@@ -83,6 +83,23 @@ TEST_F(PlotWindowTest, FileOpenShowsThePlotOnceInAWindowOfItsSize) {
   EXPECT_TRUE(ui_.messages().empty());
 }
 
+TEST_F(PlotWindowTest, PlotModifyPlotActsOnTheActivePlotAsADoubleClickDoes) {
+  TPlotForm* plot = NewPlot(QStringLiteral("Plot 1"));
+  ASSERT_TRUE(plot);
+  std::vector<TPlotForm*> asked;
+  ModifyPlotDialog() = [&](TPlotForm& shown) {
+    asked.push_back(&shown);
+    return ModifyPlotResult::DeleteWindow;
+  };
+  form_->SetActiveChild(plot->SubWindow());
+  form_->ModifyPlot1Click();
+  ModifyPlotDialog() = nullptr;
+  EXPECT_EQ(asked, std::vector<TPlotForm*>{plot});
+  // Deleting the last line closed the window without a question.
+  EXPECT_TRUE(Children().isEmpty());
+  EXPECT_TRUE(ui_.messages().empty());
+}
+
 TEST_F(PlotWindowTest, TheHostNumbersPlotsAndNamesThePlotData) {
   PlotHost* host = GetPlotHost();
   ASSERT_EQ(host, &form_->Documents());
@@ -294,6 +311,7 @@ TEST_F(PlotWindowTest, ACloseButtonIsRefusedDuringAProgramWait) {
 // Deleting the only line in Modify Plot closes the plot without a question;
 // the main window goes on: another window is active and File/Print works.
 TEST_F(PlotWindowTest, DeletingAPlotsOnlyLineClosesItAndTheMainWindowGoesOn) {
+  ModifyPlotDialog() = ModifyPlotWindow;
   const QString notes = Path(QStringLiteral("notes.txt"));
   WriteBytes(notes, "STILLHERE\r\n");
   form_->ReadaFile(notes);
@@ -335,8 +353,9 @@ TEST_F(PlotWindowTest, DeletingAPlotsOnlyLineClosesItAndTheMainWindowGoesOn) {
 }
 
 // Plot/Modify Plot from the main window: the dialog over the active plot;
-// deleting the only line deletes the window at once, without a question.
+// deleting the only line closes the window without a question.
 TEST_F(PlotWindowTest, ModifyPlotFromTheMenuEditsTheActivePlotAndDeletesIt) {
+  ModifyPlotDialog() = ModifyPlotWindow;
   TPlotForm* plot = NewPlot(QStringLiteral("Plot 1: from small.PLT"));
   ASSERT_TRUE(plot);
   ASSERT_EQ(form_->ActiveChild, plot->SubWindow());
@@ -357,6 +376,7 @@ TEST_F(PlotWindowTest, ModifyPlotFromTheMenuEditsTheActivePlotAndDeletesIt) {
     if (auto* d = dynamic_cast<TModPlot*>(QApplication::activeModalWidget())) d->Delete->click();
   });
   form_->ModifyPlot1Click();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_FALSE(guard);
   EXPECT_TRUE(Children().isEmpty());
   EXPECT_TRUE(ui_.messages().empty());

@@ -57,32 +57,45 @@ bool TFormPage::TakeLaterUpdate(QWidget* control) {
   return true;
 }
 
-// A stack re-enables the updates of everything in the page it brings
-// forward, and each control would then ask to be painted at once. The page
-// comes forward with its content hidden, and the content is shown after:
-// its controls ask as they are shown, where TakeLaterUpdate sees them.
-// Hidden, the content offers the stack no control to take the focus from
-// the page left; the one the stack would have chosen, the first after the
-// old focus that takes Tab, takes it after.
-void TFormPage::ShowIn(QStackedWidget* stack) {
-  QWidget* previous = stack->currentWidget();
-  if (previous == this) return;
-  QWidget* focused = stack->window()->focusWidget();
-  const bool focusLeaves = focused && previous && previous->isAncestorOf(focused);
-  const bool remembers = focusWidget() != nullptr;
-  const bool contentShown = !content_->isHidden();
-  content_->hide();
-  stack->setCurrentWidget(this);
-  if (!contentShown) return;
-  content_->show();
-  if (!focusLeaves || remembers) return;
-  for (QWidget* w = focused->nextInFocusChain(); w && w != focused; w = w->nextInFocusChain()) {
-    if ((w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy() && w->isVisibleTo(this) &&
-        w->isEnabled() && isAncestorOf(w)) {
-      w->setFocus();
-      return;
-    }
+namespace {
+
+// Leaves a page's content out of its stack's turning the updates of all its
+// pages off and on around a change of page: that visits every widget of
+// every page and, turned on, asks each shown control to be painted at once.
+// Left out, the controls ask as they are shown, where TakeLaterUpdate sees
+// them. The content's own state is put back after.
+class UpdatesLeftAlone {
+ public:
+  explicit UpdatesLeftAlone(QWidget* content)
+      : content_(content),
+        disabled_(content && content->testAttribute(Qt::WA_UpdatesDisabled)),
+        forced_(content && content->testAttribute(Qt::WA_ForceUpdatesDisabled)) {
+    if (!content_) return;
+    content_->setAttribute(Qt::WA_UpdatesDisabled);
+    content_->setAttribute(Qt::WA_ForceUpdatesDisabled);
   }
+  ~UpdatesLeftAlone() {
+    if (!content_) return;
+    content_->setAttribute(Qt::WA_ForceUpdatesDisabled, forced_);
+    content_->setAttribute(Qt::WA_UpdatesDisabled, disabled_);
+  }
+  UpdatesLeftAlone(const UpdatesLeftAlone&) = delete;
+  UpdatesLeftAlone& operator=(const UpdatesLeftAlone&) = delete;
+
+ private:
+  QWidget* content_;
+  bool disabled_;
+  bool forced_;
+};
+
+}  // namespace
+
+void TFormPage::ShowIn(QStackedWidget* stack) {
+  if (stack->currentWidget() == this) return;
+  auto* previous = qobject_cast<TFormPage*>(stack->currentWidget());
+  const UpdatesLeftAlone leaving(previous ? previous->content_ : nullptr);
+  const UpdatesLeftAlone coming(content_);
+  stack->setCurrentWidget(this);
 }
 
 void TFormPage::resizeEvent(QResizeEvent* event) {

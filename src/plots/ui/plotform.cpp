@@ -242,6 +242,10 @@ void TPlotForm::mouseDoubleClickEvent(QMouseEvent* event) {
   // The first click of the pair started and ended a drag of no length.
   moving_ = false;
   resizing_ = false;
+  ModifyPlot();
+}
+
+void TPlotForm::ModifyPlot() {
   const auto& dialog = ModifyPlotDialog();
   if (!dialog) return;
   QPointer<TPlotForm> self(this);

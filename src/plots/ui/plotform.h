@@ -44,6 +44,9 @@ class TPlotForm final : public QAbstractScrollArea {
   bool Modified() const { return modified_ || plotFileName_.isEmpty(); }
   // After the block or points changed: new extent, scroll ranges, repaint.
   void PlotChanged();
+  // Modify Plot on this window (a double click, the Plot menu): a change
+  // marks the plot changed; deleting its last line closes the window.
+  void ModifyPlot();
 
   // Writes the plot file; on success fileName is the plot file name and the
   // plot is unmodified. A failure has shown its message.

@@ -96,9 +96,6 @@ class DocumentCommands final : public QObject, public PlotHost {
   // A ".KPL" as a plot window; one already open in a window is shown.
   // False when the file could not be read (its message was shown).
   bool OpenPlotWindow(const QString& path);
-  // Plot/Modify Plot on a plot window: the dialog over its block; deleting
-  // its only line closes and deletes the window at once, without a question.
-  void ModifyPlotChild(QMdiSubWindow* child);
 
   // PlotHost: how plot windows reach the MDI area and File/Save as.
   QMdiSubWindow* AddPlotWindow(TPlotForm* window) override;

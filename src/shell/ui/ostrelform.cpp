@@ -52,7 +52,7 @@ TOSTRELFORM::TOSTRELFORM(QWidget* parent) : QMainWindow(parent), mdiArea_(new QM
   ConvertUnits = ConvertFormWindowUnits;
   ShowResultsReport = [this] { pm::ShowResultsReport(*this); };
   OpenTableWindow = [this](const QString& file) { return Documents().OpenTableFile(file); };
-  ModifyPlotDialog = [this](QMdiSubWindow* plot) { Documents().ModifyPlotChild(plot); };
+  ConnectDialogs();
   FormCreate();
 }
 

@@ -222,6 +222,8 @@ class TOSTRELFORM final : public QMainWindow {
 
  private:
   void BuildMenus();
+  // The table and plot dialogs the Parametrics and Plot commands show.
+  void ConnectDialogs();
   QMenu* AddMenu(const char* name, const QString& caption, int helpContext);
   QAction* AddItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& key,
                    int helpContext, void (TOSTRELFORM::*handler)());

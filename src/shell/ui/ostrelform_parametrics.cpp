@@ -12,12 +12,40 @@
 #include "common/globals.h"
 #include "formdeck/ui/plenzoform.h"
 #include "platform/uiservice.h"
+#include "plots/ui/plotform.h"
 #include "shell/ui/documents.h"
 #include "shell/ui/editform.h"
 #include "shell/ui/simulationrun.h"
 #include "shell/ui/windowhelpers.h"
+#include "tables/ui/altervaluesdlg.h"
+#include "tables/ui/insertrunsdlg.h"
+#include "tables/ui/newtabledlg.h"
+#include "tables/ui/tableform.h"
 
 namespace pm {
+
+void TOSTRELFORM::ConnectDialogs() {
+  NewTableDialog = [this](const QString& deck, bool modify) {
+    // Modify mode reshapes the open table; without one there is nothing to modify.
+    if (modify && !TableForm) return;
+    TNewTableDlg dialog(deck, modify, TableForm, [this](TTableForm* table) { Documents().ShowTableWindow(table); },
+                        this);
+    dialog.exec();
+  };
+  AlterValuesDialog = [this] {
+    if (!TableForm) return;
+    TAlterValuesDlg dialog(TableForm, this);
+    dialog.exec();
+  };
+  InsertRunsDialog = [this] {
+    if (!TableForm) return;
+    TInsertRunsDlg dialog(TableForm, this);
+    dialog.exec();
+  };
+  ModifyPlotDialog = [](QMdiSubWindow* plot) {
+    if (auto* form = plot ? qobject_cast<TPlotForm*>(plot->widget()) : nullptr) form->ModifyPlot();
+  };
+}
 
 void TOSTRELFORM::MakePlenzo1Click() {
   if (RunBusy(Runs) || KindOfChild(ActiveChild) != KindTextEditor) return;

@@ -2,13 +2,10 @@
 // size, saved under a new name, numbered.
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPointer>
 #include <algorithm>
 
 #include "common/globals.h"
 #include "plots/ui/plotform.h"
-#include "plots/ui/plothost.h"
-#include "shell/ui/closequestions.h"
 #include "shell/ui/documents.h"
 #include "shell/ui/ostrelform.h"
 
@@ -43,19 +40,5 @@ int DocumentCommands::NextPlotNumber() { return ++main_.PlotCount; }
 QString DocumentCommands::PltFileName() const { return main_.PltFileName; }
 
 void DocumentCommands::UpdateMenu() { main_.UpdateMenu(); }
-
-void DocumentCommands::ModifyPlotChild(QMdiSubWindow* child) {
-  auto* plot = child ? qobject_cast<TPlotForm*>(child->widget()) : nullptr;
-  if (!plot) return;
-  QPointer<QMdiSubWindow> guard(child);
-  const ModifyPlotResult result = ModifyPlotWindow(*plot);
-  if (!guard || result == ModifyPlotResult::Unchanged) return;
-  plot->MarkChanged();
-  plot->PlotChanged();
-  if (result == ModifyPlotResult::DeleteWindow) {
-    CloseChildNow(child, true);
-    main_.UpdateMenu();
-  }
-}
 
 }  // namespace pm
