@@ -21,6 +21,9 @@ case $name in
     add "$top"/tests/fixtures/settings/* ;;
   plotfile_fuzz)
     add "$top"/tests/fixtures/plots/*/*.KPL ;;
+  plotdata_fuzz)
+    add "$top"/tests/fixtures/plotdata/* "$top"/tests/fixtures/plots/*/*.PLT
+    printf 'TIME TAMB LOAD TIN TOUT\r\nh C kW C C\r\n1 -2.5 1e+06 20.5 18\r\n2 -3 1000 21 19.25\r\n' > "$corpus/standin" ;;
   listfile_fuzz)
     add "$top"/tests/fixtures/lists/* "$top"/tests/fixtures/decks/*/*.lst ;;
   optavin_fuzz)

@@ -8,6 +8,8 @@
 #include "platform/ui/helpviewer.h"
 #include "platform/ui/fonts.h"
 #include "platform/ui/qtuiservice.h"
+#include "platform/ui/waitcursor.h"
+#include "plots/ui/plotsetup.h"
 #include "shell/startup.h"
 #include "shell/ui/about.h"
 #include "shell/ui/compiling.h"
@@ -15,7 +17,6 @@
 #include "shell/ui/ostrelform.h"
 #include "shell/ui/printdlg.h"
 #include "shell/ui/printprogress.h"
-#include "platform/ui/waitcursor.h"
 
 #include <QApplication>
 #include <QDir>
@@ -51,6 +52,7 @@ int main(int argc, char* argv[]) {
 
   std::unique_ptr<pm::TOSTRELFORM> form;
   std::unique_ptr<pm::TSetupDlg> setup;
+  std::unique_ptr<pm::TPlotSetup> plotSetup;
   std::unique_ptr<pm::TAboutBox> about;
   std::unique_ptr<pm::TCompiling> compiling;
   std::unique_ptr<pm::TPrintDlg> printDlg;
@@ -62,7 +64,8 @@ int main(int argc, char* argv[]) {
     if (!form->Created()) return 1;
     setup = std::make_unique<pm::TSetupDlg>(form.get());
     form->AttachSetupDialog(setup.get());
-    // The plot set-up comes here, as its subsystem provides it.
+    plotSetup = std::make_unique<pm::TPlotSetup>(form.get());
+    form->AttachPlotSetup(plotSetup.get());
     about = std::make_unique<pm::TAboutBox>(form.get());
     compiling = std::make_unique<pm::TCompiling>();
     printDlg = std::make_unique<pm::TPrintDlg>(form.get());

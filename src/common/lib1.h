@@ -69,6 +69,10 @@ long double DecimalLog(long double X);
 // optional exponent, nothing after; "." always the decimal point. A number
 // too small for an extended reads as 0, one too large is no number.
 bool TextToNumber(std::string_view text, long double* value);
+// The same syntax read straight to a double, for bulk data: beyond the
+// range of double is no number, too small reads as 0. In rare halfway
+// cases the last bit may differ from TextToNumber narrowed to double.
+bool TextToDouble(std::string_view text, double* value);
 // The value (0 on failure) and the error position (0 on success).
 long double TextToNumberDot(std::string_view text, int* errorPos);
 // "INF" / "-INF" (any case) read as +/- InfiniteValue.

@@ -244,6 +244,32 @@ bool TextToNumber(std::string_view text, long double* value) {
   return true;
 }
 
+bool TextToDouble(std::string_view text, double* value) {
+  NumberParts parts;
+  if (ParseSyntax(text, &parts) != 0) return false;
+  // The mantissa's digits begin after the blanks and the sign; with none
+  // the value is 0 whatever the exponent.
+  if (parts.intDigits.empty() && parts.fracDigits.empty()) {
+    if (value) *value = parts.negative ? -0.0 : 0.0;
+    return true;
+  }
+  const char* begin = parts.intDigits.empty() ? parts.fracDigits.data() - 1 : parts.intDigits.data();
+  const char* end = text.data() + text.size();
+  double v = 0;
+  const auto r = std::from_chars(begin, end, v, std::chars_format::general);
+  if (r.ec == std::errc() && r.ptr == end) {
+    if (value) *value = parts.negative ? -v : v;
+    return true;
+  }
+  // Out of the range of double: too small reads as 0, too large is no
+  // number; the extended reading tells which.
+  long double wide = 0;
+  if (!ConvertParts(parts, &wide)) return false;
+  if (std::fabs(wide) > std::numeric_limits<double>::max()) return false;
+  if (value) *value = static_cast<double>(wide);
+  return true;
+}
+
 long double TextToNumberDot(std::string_view text, int* errorPos) {
   std::string s(text);
   if (!s.empty() && s.back() == '.') s += '0';

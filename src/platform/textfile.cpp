@@ -13,22 +13,9 @@ namespace pm {
 
 std::vector<std::string> SplitLines(const QByteArray& bytes) {
   std::vector<std::string> lines;
-  const char* data = bytes.constData();
-  const qsizetype n = bytes.size();
-  qsizetype start = 0;
-  qsizetype i = 0;
-  while (i < n) {
-    const char c = data[i];
-    if (c == '\n' || c == '\r') {
-      lines.emplace_back(data + start, static_cast<size_t>(i - start));
-      if (c == '\r' && i + 1 < n && data[i + 1] == '\n') ++i;
-      ++i;
-      start = i;
-    } else {
-      ++i;
-    }
-  }
-  if (start < n) lines.emplace_back(data + start, static_cast<size_t>(n - start));
+  LineWalker walker(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+  std::string_view line;
+  while (walker.Next(&line)) lines.emplace_back(line);
   return lines;
 }
 

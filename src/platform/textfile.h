@@ -4,12 +4,39 @@
 #include <QString>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pm {
 
-// Lines as bytes: LF, CRLF and a lone CR all end a line, the line ends are
-// not part of a line, and a last line without a terminator counts.
+// Walks the lines of bytes in place: LF, CRLF and a lone CR all end a line,
+// the line ends are not part of a line, and a last line without a
+// terminator counts.
+class LineWalker {
+ public:
+  explicit LineWalker(std::string_view bytes) : p_(bytes.data()), end_(bytes.data() + bytes.size()) {}
+  bool Next(std::string_view* line) {
+    if (p_ == end_) return false;
+    const char* e = p_;
+    while (e != end_ && *e != '\n' && *e != '\r') ++e;
+    *line = std::string_view(p_, static_cast<size_t>(e - p_));
+    if (e != end_) {
+      if (*e == '\r' && e + 1 != end_ && e[1] == '\n') ++e;
+      ++e;
+    }
+    p_ = e;
+    return true;
+  }
+
+  // The bytes not walked yet.
+  std::string_view Rest() const { return std::string_view(p_, static_cast<size_t>(end_ - p_)); }
+
+ private:
+  const char* p_;
+  const char* end_;
+};
+
+// Lines as bytes, as LineWalker walks them.
 std::vector<std::string> SplitLines(const QByteArray& bytes);
 
 // Reads a whole file. Returns 0 or the errno of the failed step

@@ -137,10 +137,6 @@ ModPlotRefusal StoreModPlot(const ModPlotFields& f, TPlotSettings* s) {
   return {};
 }
 
-// A Tag beyond the range (from a file) steps to the nearer end.
-int SpinDown(int tag, int max) { return tag < 0 || tag >= max ? 0 : tag + 1; }
-int SpinUp(int tag, int max) { return tag <= 0 || tag > max ? max : tag - 1; }
-
 DeleteLineResult DeletePlotLine(PlotModel* plot, int line) {
   TPlotSettings& s = plot->Settings;
   const int count = std::min<int>(s.LineCount, kPlotMaxLines);

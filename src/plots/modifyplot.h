@@ -7,10 +7,6 @@
 
 namespace pm {
 
-// The most a spin Tag reaches: line styles 0..3, symbols and colours 0..15.
-inline constexpr int kLineStyleMax = 3;
-inline constexpr int kSymbolMax = 15;
-inline constexpr int kColorMax = 15;
 inline constexpr int kPlotTitleLength = 30;
 
 // What the Modify Plot dialog shows and reads back, one member per control.
@@ -44,9 +40,9 @@ QStringList PlotLineItems(const TPlotSettings& s);
 
 // The fields as the dialog opens: the block's values, the ends written with
 // their axis format, the last line chosen. Combo indexes are clamped to
-// their items; spin Tags to their ranges.
+// their items; a line's look is shown as stored.
 ModPlotFields ModPlotFieldsOf(const TPlotSettings& s);
-// The look of one line as the dialog shows it (the spin Tags and the
+// The look of one line as the dialog shows it (the spins and the
 // Smoothing box); Line must be 1..LineCount.
 void LoadPlotLine(const TPlotSettings& s, int line, ModPlotFields* f);
 
@@ -66,11 +62,6 @@ struct ModPlotRefusal {
 // the block is written at once: titles, ends, ticks, scales, gridlines,
 // formats, legend and the chosen line's look.
 ModPlotRefusal StoreModPlot(const ModPlotFields& f, TPlotSettings* s);
-
-// The spin buttons: down adds 1 and wraps from max to 0; up subtracts 1
-// and wraps from 0 to max.
-int SpinDown(int tag, int max);
-int SpinUp(int tag, int max);
 
 enum class DeleteLineResult {
   Deleted,     // the line is gone, later lines moved down one slot

@@ -30,7 +30,8 @@ struct PlotExtent {
 };
 
 inline constexpr int kPlotCoordinateLimit = 32600;
-// The most tick intervals and minor ticks drawn, whatever a file holds.
+// The most tick intervals and minor ticks drawn, whatever a file holds,
+// and the most ticks a user may type.
 inline constexpr int kPlotTickLimit = 1000;
 
 // The plot colour table: indexes 1..15, anything else black.

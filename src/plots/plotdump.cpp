@@ -1,9 +1,11 @@
 #include "plots/plotdump.h"
 
 #include "common/printstate.h"
+#include "plots/plotdata.h"
 #include "plots/plotfile.h"
 #include "plots/plotprint.h"
 #include "plots/qtplotpainter.h"
+#include "platform/cp1252.h"
 #include "platform/recordingui.h"
 
 #include <QDir>
@@ -114,6 +116,37 @@ bool PrintPlotToPdf(const PlotModel& plot, const QString& caption, const QSize& 
   PrintPlot(plot, caption, PlotBounds{}, LayoutPlot(plot, PlotBounds{}), scale);
   EndPrintJob();
   return qp.end();
+}
+
+int DumpPlotData(const QString& path, QString* text) {
+  const QFileInfo file(path);
+  const QString name = file.absoluteDir().dirName() + QLatin1Char('/') + file.fileName();
+  QString out = QStringLiteral("file ") + Quoted(name) + QLatin1Char('\n');
+  PlotData data;
+  const int code = ReadPlt(file.absoluteFilePath(), &data);
+  if (code != 0) {
+    *text = out + OpenErrorMessage(code, name) + QLatin1Char('\n');
+    return 1;
+  }
+  out += QStringLiteral("columns %1 rows %2 header %3 units %4\n")
+             .arg(data.ColumnCount)
+             .arg(data.RowCount)
+             .arg(int(data.HasHeader))
+             .arg(int(data.HasUnits));
+  for (int c = 0; c < data.ColumnCount; ++c) {
+    const PlotDataColumn& column = data.Columns[static_cast<size_t>(c)];
+    out += QStringLiteral("column %1 %2 unit %3").arg(c + 1).arg(Quoted(FromCp1252(column.Name)), Quoted(FromCp1252(column.Unit)));
+    if (data.RowCount > 0) {
+      const AxisProposal axis = ScaleMinMax(column.Min, column.Max, 5, 1);
+      out += QStringLiteral(" min %1 max %2 axis %3..%4 ticks %5 digits %6")
+                 .arg(Number(column.Min), Number(column.Max), Number(axis.Min), Number(axis.Max))
+                 .arg(axis.Ticks)
+                 .arg(axis.Digits);
+    }
+    out += QLatin1Char('\n');
+  }
+  *text = out;
+  return 0;
 }
 
 int DumpPlotFile(const QString& path, const QString& saveAs, QString* text) {

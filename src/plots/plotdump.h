@@ -26,6 +26,11 @@ struct PlotDumpOptions {
 int DumpPlotFile(const QString& path, const PlotDumpOptions& options, QString* text);
 int DumpPlotFile(const QString& path, const QString& saveAs, QString* text);
 
+// Reads a plot data file as Plot Setup does and prints its columns (name,
+// units, rows, minimum, maximum) with the axis proposed for each. A file
+// that cannot be read prints its message; returns 0, or 1 then.
+int DumpPlotData(const QString& path, QString* text);
+
 // The plot drawn on a white window of that size.
 QImage PlotWindowImage(const PlotModel& plot, const QSize& size);
 // The plot printed alone on a 300-dpi Letter page, as from a window of

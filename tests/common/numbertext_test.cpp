@@ -122,6 +122,22 @@ void CheckReading() {
     long double v = -7;
     EXPECT_EQ(TextToNumber(c.text, &v), c.ok) << '"' << c.text << '"';
     EXPECT_EQ(v, c.ok ? c.value : -7) << '"' << c.text << "\": the value is written only on success";
+    // The same syntax read to a double: beyond its range is no number.
+    const bool fits = c.ok && std::fabs(c.value) <= std::numeric_limits<double>::max();
+    double d = -7;
+    EXPECT_EQ(TextToDouble(c.text, &d), fits) << '"' << c.text << '"';
+    EXPECT_EQ(d, fits ? static_cast<double>(c.value) : -7) << '"' << c.text << '"';
+  }
+  const struct {
+    const char* text;
+    bool ok;
+    double value;
+  } doubles[] = {{"1e-310", true, 1e-310}, {"-1e-400", true, 0}, {"1.7976931348623157e308", true, 1.7976931348623157e308},
+                 {"1e309", false, 0},    {"-2e308", false, 0},   {"0.1", true, 0.1}};
+  for (const auto& c : doubles) {
+    double d = -7;
+    EXPECT_EQ(TextToDouble(c.text, &d), c.ok) << c.text;
+    EXPECT_EQ(d, c.ok ? c.value : -7) << c.text;
   }
 }
 

@@ -1,7 +1,5 @@
 #include "plots/modifyplot.h"
 
-#include "plots/recordingpainter.h"
-#include "plots/samplepaint.h"
 #include "plotsamples.h"
 
 #include <gtest/gtest.h>
@@ -146,20 +144,6 @@ TEST(ModifyPlot, EveryFieldIsCheckedBeforeAnythingIsStored) {
   }
 }
 
-TEST(ModifyPlot, SpinsWrapAtBothEnds) {
-  struct Case {
-    int tag, max, down, up;
-  } cases[] = {
-      {0, 3, 1, 3}, {3, 3, 0, 2}, {15, 15, 0, 14}, {0, 15, 1, 15}, {7, 15, 8, 6},
-      {31, 15, 0, 15},  // a file's symbol beyond the list
-      {-1, 15, 0, 15},  // a file's colour below it
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(SpinDown(c.tag, c.max), c.down) << c.tag;
-    EXPECT_EQ(SpinUp(c.tag, c.max), c.up) << c.tag;
-  }
-}
-
 TEST(ModifyPlot, DeletingLinesDownToTheLast) {
   PlotModel p = test::LinesOverTime();
   const PlotModel before = p;
@@ -181,38 +165,6 @@ TEST(ModifyPlot, DeletingLinesDownToTheLast) {
   const PlotModel last = p;
   EXPECT_EQ(DeletePlotLine(&p, 1), DeleteLineResult::DeletePlot);
   EXPECT_EQ(p, last);
-}
-
-QStringList Sample(void (*paint)(PlotPainter&, QSize, int), int tag) {
-  RecordingPainter painter;
-  paint(painter, QSize(40, 20), tag);
-  return painter.Calls;
-}
-
-TEST(ModifyPlot, SamplesFrameAndDrawTheTag) {
-  const QStringList none = Sample(PaintLineSample, 0);
-  ASSERT_GE(none.size(), 3);
-  EXPECT_TRUE(none.last().contains(QStringLiteral("None"))) << none.join(QLatin1Char('\n')).toStdString();
-  EXPECT_TRUE(Sample(PaintSymbolSample, 0).last().contains(QStringLiteral("None")));
-
-  // Dashes of 5 every 10 from x = 5 while the start stays within 35.
-  QStringList dashes;
-  for (const QString& call : Sample(PaintLineSample, 3))
-    if (call.startsWith(QStringLiteral("line "))) dashes << call;
-  EXPECT_EQ(dashes, (QStringList{QStringLiteral("line 5,10 10,10"), QStringLiteral("line 15,10 20,10"),
-                                 QStringLiteral("line 25,10 30,10"), QStringLiteral("line 35,10 40,10")}));
-
-  const QStringList thin = Sample(PaintLineSample, 1);
-  const QStringList thick = Sample(PaintLineSample, 2);
-  EXPECT_NE(thin, thick);
-  EXPECT_EQ(thin.filter(QStringLiteral("line ")).size(), 1);
-
-  // The symbol sample draws at the centre; the colour sample fills with the colour.
-  EXPECT_GT(Sample(PaintSymbolSample, 8).size(), Sample(PaintSymbolSample, 0).size() - 1);
-  EXPECT_EQ(Sample(PaintColorSample, 1),
-            (QStringList{QStringLiteral("pen solid 1 #000000"), QStringLiteral("brush #FF0000"),
-                         QStringLiteral("rectangle 0,0 40,20")}));
-  EXPECT_EQ(Sample(PaintColorSample, 0), Sample(PaintColorSample, 99));  // both black
 }
 
 }  // namespace

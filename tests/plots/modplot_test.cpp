@@ -80,9 +80,9 @@ TEST_F(ModPlotTest, OpensWithThePlotsSettings) {
   EXPECT_FALSE(dlg->XGridlines->isChecked());
   EXPECT_TRUE(dlg->YGridLines->isChecked());
   EXPECT_TRUE(dlg->LegendBox->isChecked());
-  EXPECT_EQ(dlg->SpinLine->Tag, 3);
-  EXPECT_EQ(dlg->SpinSymbol->Tag, 15);
-  EXPECT_EQ(dlg->SpinColor->Tag, 0);
+  EXPECT_EQ(dlg->SpinLine->Value(), 3);
+  EXPECT_EQ(dlg->SpinSymbol->Value(), 15);
+  EXPECT_EQ(dlg->SpinColor->Value(), 0);
 }
 
 // One row per field: its text, and then the dialog, the user's reaction
@@ -198,15 +198,15 @@ TEST_F(ModPlotTest, UntouchedLogPlotWithAMinimumWrittenAsZeroIsRefusedWithABeep)
 TEST_F(ModPlotTest, SpinsWrapAndOkStoresTheChosenLinesLook) {
   auto dlg = Open();
   // The last line is chosen: symbol 15, colour 0.
-  dlg->SpinSymbol->DownButton->click();
-  EXPECT_EQ(dlg->SpinSymbol->Tag, 0);
-  dlg->SpinColor->UpButton->click();
-  EXPECT_EQ(dlg->SpinColor->Tag, 15);
-  dlg->SpinLine->DownButton->click();
-  EXPECT_EQ(dlg->SpinLine->Tag, 0);
-  dlg->SpinLine->UpButton->click();
-  dlg->SpinLine->UpButton->click();
-  EXPECT_EQ(dlg->SpinLine->Tag, 2);
+  dlg->SpinSymbol->DownButton()->click();
+  EXPECT_EQ(dlg->SpinSymbol->Value(), 0);
+  dlg->SpinColor->UpButton()->click();
+  EXPECT_EQ(dlg->SpinColor->Value(), 15);
+  dlg->SpinLine->DownButton()->click();
+  EXPECT_EQ(dlg->SpinLine->Value(), 0);
+  dlg->SpinLine->UpButton()->click();
+  dlg->SpinLine->UpButton()->click();
+  EXPECT_EQ(dlg->SpinLine->Value(), 2);
   dlg->SmoothingBox->setChecked(true);
   dlg->OKBtn->click();
   EXPECT_EQ(plot.Settings.Lines[2].Symbol, 0);
@@ -216,15 +216,37 @@ TEST_F(ModPlotTest, SpinsWrapAndOkStoresTheChosenLinesLook) {
   EXPECT_EQ(plot.Settings.Lines[1], TwoLines().Settings.Lines[1]);
 }
 
+// The arrows through the dialog's spins, from every end, and from values a
+// file can hold beyond the list.
+TEST_F(ModPlotTest, SpinsWrapAtBothEnds) {
+  auto dlg = Open();
+  struct Case {
+    PlotSampleSpin* spin;
+    int value, down, up;
+  } cases[] = {
+      {dlg->SpinLine, 0, 1, 3},     {dlg->SpinLine, 3, 0, 2},     {dlg->SpinSymbol, 15, 0, 14},
+      {dlg->SpinSymbol, 0, 1, 15},  {dlg->SpinColor, 7, 8, 6},    {dlg->SpinColor, 0, 1, 15},
+      {dlg->SpinSymbol, 31, 0, 30}, {dlg->SpinColor, -1, 0, 15},
+  };
+  for (const Case& c : cases) {
+    c.spin->SetValue(c.value);
+    c.spin->DownButton()->click();
+    EXPECT_EQ(c.spin->Value(), c.down) << c.value;
+    c.spin->SetValue(c.value);
+    c.spin->UpButton()->click();
+    EXPECT_EQ(c.spin->Value(), c.up) << c.value;
+  }
+}
+
 TEST_F(ModPlotTest, ChoosingALineShowsItsLook) {
   auto dlg = Open();
   dlg->PlotLineBox->setFocus();
   QTest::keyClick(dlg->PlotLineBox, Qt::Key_Up);
   ASSERT_EQ(dlg->PlotLineBox->currentIndex(), 0);
-  EXPECT_EQ(dlg->SpinLine->Tag, 1);
-  EXPECT_EQ(dlg->SpinSymbol->Tag, 5);
-  EXPECT_EQ(dlg->SpinColor->Tag, 9);
-  dlg->SpinColor->DownButton->click();
+  EXPECT_EQ(dlg->SpinLine->Value(), 1);
+  EXPECT_EQ(dlg->SpinSymbol->Value(), 5);
+  EXPECT_EQ(dlg->SpinColor->Value(), 9);
+  dlg->SpinColor->DownButton()->click();
   dlg->OKBtn->click();
   EXPECT_EQ(plot.Settings.Lines[1].ColorIndex, 10);
   EXPECT_EQ(plot.Settings.Lines[2].ColorIndex, 0);
@@ -234,7 +256,7 @@ TEST_F(ModPlotTest, CancelChangesNothing) {
   const TPlotSettings before = plot.Settings;
   auto dlg = Open();
   dlg->XAxisLabel->setText(QStringLiteral("changed"));
-  dlg->SpinColor->DownButton->click();
+  dlg->SpinColor->DownButton()->click();
   dlg->CancelBtn->click();
   EXPECT_EQ(dlg->result(), QDialog::Rejected);
   EXPECT_FALSE(dlg->Changed());

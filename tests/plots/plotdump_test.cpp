@@ -62,5 +62,20 @@ TEST(PlotDump, SaveWritesThePlotBackAndARefusedFileGivesStatusOne) {
   EXPECT_EQ(text, QStringLiteral("file \"%1\"\nmessage kind 0 beep \"File %1 is not a valid plot file.\"\n").arg(name));
 }
 
+TEST(PlotDump, DataFilesPrintTheirColumnsAndProposedAxes) {
+  QString text;
+  EXPECT_EQ(DumpPlotData(QStringLiteral(PELMARK_FIXTURES_DIR "/plotdata/units_crlf.PLT"), &text), 0);
+  EXPECT_EQ(text, QStringLiteral("file \"plotdata/units_crlf.PLT\"\n"
+                                 "columns 3 rows 3 header 1 units 1\n"
+                                 "column 1 \"TIME\" unit \"h\" min 0 max 2 axis 0..2 ticks 10 digits 1\n"
+                                 "column 2 \"TAMB\" unit \"C\" min -2.5 max 3 axis -3..3 ticks 6 digits 1\n"
+                                 "column 3 \"LOAD\" unit \"kW\" min -4 max 1e+06 axis -2e+05..1e+06 ticks 6 digits 3\n"));
+  EXPECT_EQ(DumpPlotData(QStringLiteral(PELMARK_FIXTURES_DIR "/plotdata/no_rows.PLT"), &text), 0);
+  EXPECT_TRUE(text.endsWith(QStringLiteral("column 3 \"T2\" unit \"-\"\n"))) << text.toStdString();
+  EXPECT_EQ(DumpPlotData(QStringLiteral(PELMARK_FIXTURES_DIR "/plotdata/missing.PLT"), &text), 1);
+  EXPECT_EQ(text, QStringLiteral("file \"plotdata/missing.PLT\"\n"
+                                 "Error 2 was encountered while trying to open file plotdata/missing.PLT\n"));
+}
+
 }  // namespace
 }  // namespace pm

@@ -8,12 +8,18 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QComboBox>
+#include <QPushButton>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
 
 #include "common/globals.h"
 #include "common/settings.h"
 #include "formdeck/ui/plenzoform.h"
+#include "plots/ui/plotform.h"
+#include "plots/ui/plotsetup.h"
 #include "shell/ui/editform.h"
 #include "shell/ui/resultswindow.h"
 #include "shell/ui/viewform.h"
@@ -126,6 +132,62 @@ TEST_F(SimulationRunTest, AWholeRunFromTheFormPages) {
   EXPECT_EQ(form_->PltFileName, Path("run.PLT"));
   EXPECT_EQ(reports_, 1);
   EXPECT_FALSE(RunBusy(form_->Runs));
+}
+
+// The engine's plot data of a run, plotted by New Plot and extended by
+// Overlay Plot through Plot Setup.
+TEST_F(SimulationRunTest, ARunsPlotDataMakeANewPlot) {
+  TPlenzoForm* plenzo = OpenActive<TPlenzoForm>(Path("plant.pzd"), FormDeck());
+  ASSERT_NE(plenzo, nullptr);
+  form_->SetActiveChild(plenzo->SubWindow());
+  WriteBytes(Path("a.PLT"), "X Y\r\n1 2\r\n");
+  form_->SpecificSystemClick();
+  ASSERT_EQ(form_->PltFileName, Path("run.PLT"));
+
+  TPlotSetup setup;
+  form_->AttachPlotSetup(&setup);
+  // Drives the modal dialog once it shows: TIME against the columns given.
+  const auto answer = [&setup](std::vector<int> ys, QStringList* seen) {
+    QTimer::singleShot(0, &setup, [&setup, ys, seen] {
+      *seen << setup.PlotFileList->currentText();
+      QStringList names;
+      QStringList units;
+      for (const PlotDataColumn& c : setup.Data.Columns) {
+        names << QString::fromStdString(c.Name);
+        units << QString::fromStdString(c.Unit);
+      }
+      *seen << names.join(QLatin1Char(' ')) << units.join(QLatin1Char(' ')) << QString::number(setup.Data.RowCount);
+      setup.ListBoxY->clearSelection();
+      for (int y : ys) setup.ListBoxY->item(y)->setSelected(true);
+      setup.OKBtn->click();
+    });
+  };
+  QStringList seen;
+  answer({3, 4}, &seen);
+  form_->NewPlot1Click();
+  EXPECT_EQ(seen, (QStringList{QStringLiteral("run.PLT"), QStringLiteral("TIME TAMB LOAD TIN TOUT"),
+                               QStringLiteral("h C kW C C"), QStringLiteral("8760")}));
+  // A plot window of the two lines, numbered by the main window.
+  TPlotForm* window = Only<TPlotForm>();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Plot 1: from run.PLT"));
+  EXPECT_EQ(form_->PlotCount, 1);
+  const PlotModel& plot = window->Plot();
+  EXPECT_EQ(plot.Settings.LineCount, 2);
+  EXPECT_EQ(plot.Settings.XTitle.Shown(), QStringLiteral("TIME h"));
+  EXPECT_EQ(plot.Settings.Lines[2].YName.Shown(), QStringLiteral("TOUT"));
+  EXPECT_EQ(plot.Points[1].X.size(), 8760u);
+  EXPECT_EQ(plot.Points[2].Y.size(), 8760u);
+
+  seen.clear();
+  answer({1}, &seen);
+  form_->OverlayPlot1Click();
+  ASSERT_FALSE(seen.isEmpty());
+  EXPECT_EQ(seen.first(), QStringLiteral("run.PLT"));
+  EXPECT_EQ(Only<TPlotForm>(), window);
+  EXPECT_EQ(plot.Settings.LineCount, 3);
+  EXPECT_EQ(plot.Settings.Lines[3].YName.Shown(), QStringLiteral("TAMB"));
+  EXPECT_EQ(form_->PlotCount, 1);
 }
 
 // Both runs close an open report first: form pages that were active stay

@@ -2,7 +2,6 @@
 
 #include "common/lib1.h"
 #include "common/ui/dialoglook.h"
-#include "plots/samplepaint.h"
 #include "plots/ui/plotsamples.h"
 
 #include <QCheckBox>
@@ -14,7 +13,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QToolButton>
 
 namespace pm {
 
@@ -64,31 +62,22 @@ TModPlot::TModPlot(PlotModel* plot, QWidget* window) : QDialog(window), plot_(pl
   Delete = Named(new QPushButton(QStringLiteral("Delete"), this), "Delete");
   Delete->setAutoDefault(false);
   lines->addWidget(new QLabel(QStringLiteral("Plot"), this), 0, 0);
-  lines->addWidget(PlotLineBox, 0, 1, 1, 7);
-  lines->addWidget(Delete, 0, 8);
+  lines->addWidget(PlotLineBox, 0, 1, 1, 4);
+  lines->addWidget(Delete, 0, 5);
 
-  SpinLine = new TSpinButton(this, "SpinLine");
-  SpinSymbol = new TSpinButton(this, "SpinSymbol");
-  SpinColor = new TSpinButton(this, "SpinColor");
-  const auto sample = [this](const char* name, void (*paint)(PlotPainter&, QSize, int), const TSpinButton* spin) {
-    auto* box = new TPaintBox(this, name, [paint, spin](PlotPainter& p, QSize size) { paint(p, size, spin->Tag); });
-    box->setFixedSize(60, 22);
-    return box;
-  };
-  PaintLine = sample("PaintLine", PaintLineSample, SpinLine);
-  PaintSymbol = sample("PaintSymbol", PaintSymbolSample, SpinSymbol);
-  PaintColor = sample("PaintColor", PaintColorSample, SpinColor);
+  SpinLine = Named(new PlotSampleSpin(PlotSample::Kind::Line, this), "SpinLine");
+  SpinSymbol = Named(new PlotSampleSpin(PlotSample::Kind::Symbol, this), "SpinSymbol");
+  SpinColor = Named(new PlotSampleSpin(PlotSample::Kind::Color, this), "SpinColor");
   int column = 0;
-  for (auto [caption, box, spin] : {std::tuple{"Line", PaintLine, SpinLine}, std::tuple{"Symbol", PaintSymbol, SpinSymbol},
-                                    std::tuple{"Color", PaintColor, SpinColor}}) {
+  for (auto [caption, spin] : {std::pair{"Line", SpinLine}, std::pair{"Symbol", SpinSymbol},
+                               std::pair{"Color", SpinColor}}) {
     lines->addWidget(new QLabel(QLatin1String(caption), this), 1, column);
-    lines->addWidget(box, 1, column + 1);
-    lines->addWidget(spin, 1, column + 2, Qt::AlignLeft);
-    column += 3;
+    lines->addWidget(spin, 1, column + 1, Qt::AlignLeft);
+    column += 2;
   }
   SmoothingBox = Named(new QCheckBox(QStringLiteral("Smoothing"), this), "SmoothingBox");
-  lines->addWidget(SmoothingBox, 2, 1, 1, 2);
-  lines->setColumnStretch(9, 1);
+  lines->addWidget(SmoothingBox, 2, 1);
+  lines->setColumnStretch(6, 1);
   grid->addLayout(lines, 1, 0, 1, 2);
 
   auto* bottom = new QHBoxLayout;
@@ -107,12 +96,6 @@ TModPlot::TModPlot(PlotModel* plot, QWidget* window) : QDialog(window), plot_(pl
   connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
   connect(Delete, &QPushButton::clicked, this, [this] { DeleteClick(); });
   connect(PlotLineBox, &QComboBox::activated, this, [this] { PlotLineBoxClick(); });
-  connect(SpinLine->UpButton, &QToolButton::clicked, this, [this] { SpinLineUpClick(); });
-  connect(SpinLine->DownButton, &QToolButton::clicked, this, [this] { SpinLineDownClick(); });
-  connect(SpinSymbol->UpButton, &QToolButton::clicked, this, [this] { SpinSymbolUpClick(); });
-  connect(SpinSymbol->DownButton, &QToolButton::clicked, this, [this] { SpinSymbolDownClick(); });
-  connect(SpinColor->UpButton, &QToolButton::clicked, this, [this] { SpinColorUpClick(); });
-  connect(SpinColor->DownButton, &QToolButton::clicked, this, [this] { SpinColorDownClick(); });
 }
 
 QGroupBox* TModPlot::MakeAxis(bool x) {
@@ -209,12 +192,9 @@ void TModPlot::FormActivate() {
 void TModPlot::SetPlotLineInfo() {
   ModPlotFields f;
   LoadPlotLine(plot_->Settings, PlotLineBox->currentIndex() + 1, &f);
-  SpinLine->Tag = f.LineStyle;
-  SpinSymbol->Tag = f.Symbol;
-  SpinColor->Tag = f.ColorIndex;
-  PaintLine->update();
-  PaintSymbol->update();
-  PaintColor->update();
+  SpinLine->SetValue(f.LineStyle);
+  SpinSymbol->SetValue(f.Symbol);
+  SpinColor->SetValue(f.ColorIndex);
   SmoothingBox->setChecked(f.Smoothing);
 }
 
@@ -242,9 +222,9 @@ ModPlotFields TModPlot::ReadControls() const {
   }
   f.Legend = LegendBox->isChecked();
   f.Line = PlotLineBox->currentIndex() + 1;
-  f.LineStyle = SpinLine->Tag;
-  f.Symbol = SpinSymbol->Tag;
-  f.ColorIndex = SpinColor->Tag;
+  f.LineStyle = SpinLine->Value();
+  f.Symbol = SpinSymbol->Value();
+  f.ColorIndex = SpinColor->Value();
   f.Smoothing = SmoothingBox->isChecked();
   return f;
 }
@@ -307,17 +287,12 @@ void TModPlot::DeleteClick() {
   }
 }
 
-void TModPlot::Step(TSpinButton* spin, TPaintBox* box, int tag) {
-  spin->Tag = tag;
-  box->update();
-}
-
-void TModPlot::SpinLineUpClick() { Step(SpinLine, PaintLine, SpinUp(SpinLine->Tag, kLineStyleMax)); }
-void TModPlot::SpinLineDownClick() { Step(SpinLine, PaintLine, SpinDown(SpinLine->Tag, kLineStyleMax)); }
-void TModPlot::SpinSymbolUpClick() { Step(SpinSymbol, PaintSymbol, SpinUp(SpinSymbol->Tag, kSymbolMax)); }
-void TModPlot::SpinSymbolDownClick() { Step(SpinSymbol, PaintSymbol, SpinDown(SpinSymbol->Tag, kSymbolMax)); }
-void TModPlot::SpinColorUpClick() { Step(SpinColor, PaintColor, SpinUp(SpinColor->Tag, kColorMax)); }
-void TModPlot::SpinColorDownClick() { Step(SpinColor, PaintColor, SpinDown(SpinColor->Tag, kColorMax)); }
+void TModPlot::SpinLineUpClick() { SpinLine->UpClick(); }
+void TModPlot::SpinLineDownClick() { SpinLine->DownClick(); }
+void TModPlot::SpinSymbolUpClick() { SpinSymbol->UpClick(); }
+void TModPlot::SpinSymbolDownClick() { SpinSymbol->DownClick(); }
+void TModPlot::SpinColorUpClick() { SpinColor->UpClick(); }
+void TModPlot::SpinColorDownClick() { SpinColor->DownClick(); }
 
 bool ShowModifyPlotDlg(PlotModel* plot, QWidget* window, bool* modified) {
   TModPlot dialog(plot, window);

@@ -14,8 +14,8 @@ class QRadioButton;
 
 namespace pm {
 
-class TPaintBox;
-class TSpinButton;
+class PlotSample;
+class PlotSampleSpin;
 
 // "Modify Plot": edits a plot window's block in place.
 class TModPlot : public QDialog {
@@ -65,12 +65,10 @@ class TModPlot : public QDialog {
   QCheckBox* YGridLines = nullptr;
   QComboBox* PlotLineBox = nullptr;
   QPushButton* Delete = nullptr;
-  TPaintBox* PaintLine = nullptr;
-  TSpinButton* SpinLine = nullptr;
-  TPaintBox* PaintSymbol = nullptr;
-  TSpinButton* SpinSymbol = nullptr;
-  TPaintBox* PaintColor = nullptr;
-  TSpinButton* SpinColor = nullptr;
+  // Each spin holds its sample and the value it shows.
+  PlotSampleSpin* SpinLine = nullptr;
+  PlotSampleSpin* SpinSymbol = nullptr;
+  PlotSampleSpin* SpinColor = nullptr;
   QCheckBox* SmoothingBox = nullptr;
   QCheckBox* LegendBox = nullptr;
   QPushButton* OKBtn = nullptr;
@@ -83,7 +81,6 @@ class TModPlot : public QDialog {
   QGroupBox* MakeAxis(bool x);
   ModPlotFields ReadControls() const;
   QWidget* FieldWidget(ModPlotField field) const;
-  void Step(TSpinButton* spin, TPaintBox* box, int tag);
 
   PlotModel* plot_;
   QPointer<QWidget> window_;

@@ -26,6 +26,7 @@ class TAboutBox;
 class TCompiling;
 class TPrintDlg;
 class TSetupDlg;
+class TPlotSetup;
 
 // The MDI frame whose menus drive the program. Handlers keep the names of
 // the menu items they serve; the work of each lives with its subsystem.
@@ -60,6 +61,8 @@ class TOSTRELFORM final : public QMainWindow {
   // File/Setup shows this dialog; its OK sets the unit system through
   // SetUnitSystem and its F1 shows help by context.
   void AttachSetupDialog(TSetupDlg* dialog);
+  // Keeps the plot set-up and lets New Plot and Overlay Plot show it.
+  void AttachPlotSetup(TPlotSetup* dialog);
   void SetActiveChild(QMdiSubWindow* child);
 
   // File menu.
@@ -188,6 +191,7 @@ class TOSTRELFORM final : public QMainWindow {
 
   // Windows made once by the main block.
   QPointer<TSetupDlg> SetupDlg;
+  QPointer<TPlotSetup> PlotSetup;
   QPointer<TAboutBox> AboutBox;
   QPointer<TCompiling> Compiling;
   QPointer<TPrintDlg> PrintDlg;

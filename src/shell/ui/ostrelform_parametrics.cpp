@@ -13,6 +13,7 @@
 #include "formdeck/ui/plenzoform.h"
 #include "platform/uiservice.h"
 #include "plots/ui/plotform.h"
+#include "plots/ui/plotsetup.h"
 #include "shell/ui/documents.h"
 #include "shell/ui/editform.h"
 #include "shell/ui/simulationrun.h"
@@ -109,6 +110,21 @@ void TOSTRELFORM::InsertDeleteVars1Click() {
 }
 
 void TOSTRELFORM::Plot1Click() { UpdateMenu(); }
+
+void TOSTRELFORM::AttachPlotSetup(TPlotSetup* dialog) {
+  PlotSetup = dialog;
+  PlotSetupDialog = [this](const QString& dataFile, QMdiSubWindow* overlay) {
+    if (!PlotSetup) return;
+    if (overlay) {
+      auto* window = qobject_cast<TPlotForm*>(overlay->widget());
+      if (!window) return;
+      PlotSetup->SetOverlay(dataFile, window);
+    } else {
+      PlotSetup->SetNewPlot(dataFile, PltFileName);
+    }
+    PlotSetup->exec();
+  };
+}
 
 void TOSTRELFORM::NewPlot1Click() {
   if (RunBusy(Runs)) return;
