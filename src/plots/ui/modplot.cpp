@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 namespace pm {
 
@@ -55,29 +56,33 @@ TModPlot::TModPlot(PlotModel* plot, QWidget* window) : QDialog(window), plot_(pl
   grid->addWidget(GroupBox1 = MakeAxis(true), 0, 0);
   grid->addWidget(GroupBox2 = MakeAxis(false), 0, 1);
 
-  auto* lines = new QGridLayout;
+  auto* lines = new QVBoxLayout;
+  auto* choose = new QHBoxLayout;
   PlotLineBox = NewList(this, "PlotLineBox", {});
   PlotLineBox->setMinimumContentsLength(45);
   PlotLineBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   Delete = Named(new QPushButton(QStringLiteral("Delete"), this), "Delete");
   Delete->setAutoDefault(false);
-  lines->addWidget(new QLabel(QStringLiteral("Plot"), this), 0, 0);
-  lines->addWidget(PlotLineBox, 0, 1, 1, 4);
-  lines->addWidget(Delete, 0, 5);
+  choose->addWidget(new QLabel(QStringLiteral("Plot"), this));
+  choose->addWidget(PlotLineBox);
+  choose->addWidget(Delete);
+  choose->addStretch(1);
+  lines->addLayout(choose);
 
   SpinLine = Named(new PlotSampleSpin(PlotSample::Kind::Line, this), "SpinLine");
   SpinSymbol = Named(new PlotSampleSpin(PlotSample::Kind::Symbol, this), "SpinSymbol");
   SpinColor = Named(new PlotSampleSpin(PlotSample::Kind::Color, this), "SpinColor");
-  int column = 0;
+  auto* looks = new QHBoxLayout;
   for (auto [caption, spin] : {std::pair{"Line", SpinLine}, std::pair{"Symbol", SpinSymbol},
                                std::pair{"Color", SpinColor}}) {
-    lines->addWidget(new QLabel(QLatin1String(caption), this), 1, column);
-    lines->addWidget(spin, 1, column + 1, Qt::AlignLeft);
-    column += 2;
+    looks->addWidget(new QLabel(QLatin1String(caption), this));
+    looks->addWidget(spin);
+    looks->addSpacing(16);
   }
+  looks->addStretch(1);
+  lines->addLayout(looks);
   SmoothingBox = Named(new QCheckBox(QStringLiteral("Smoothing"), this), "SmoothingBox");
-  lines->addWidget(SmoothingBox, 2, 1);
-  lines->setColumnStretch(6, 1);
+  lines->addWidget(SmoothingBox);
   grid->addLayout(lines, 1, 0, 1, 2);
 
   auto* bottom = new QHBoxLayout;
