@@ -51,6 +51,25 @@ inline PlotModel SmallPlot() {
   return p;
 }
 
+// Three lines TEMP, FLOW and PRES over TIME, each with its own look and points.
+inline PlotModel LinesOverTime() {
+  PlotModel p = SmallPlot();
+  TPlotSettings& s = p.Settings;
+  s.LineCount = 3;
+  const char* names[] = {"", "TEMP", "FLOW", "PRES"};
+  for (int k = 1; k <= 3; ++k) {
+    s.Lines[k] = s.Lines[1];
+    SetText(&s.Lines[k].YName, names[k]);
+    s.Lines[k].LineNumber = k;
+    s.Lines[k].LineStyle = k;
+    s.Lines[k].Symbol = k + 4;
+    s.Lines[k].ColorIndex = k + 8;
+    p.Points[k].X = {1.0 * k};
+    p.Points[k].Y = {2.0 * k};
+  }
+  return p;
+}
+
 template <size_t N>
 void Pattern(std::array<std::uint8_t, N>* bytes, int seed) {
   for (size_t i = 0; i < N; ++i) (*bytes)[i] = static_cast<std::uint8_t>(seed + 7 * static_cast<int>(i));

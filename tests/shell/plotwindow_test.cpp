@@ -2,17 +2,26 @@
 // question among the others, File/Save and Save as, the print selection.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
 #include <QRegularExpression>
 
 #include "../plots/plotsamples.h"
 #include "common/printstate.h"
 #include "plots/plotfile.h"
+#include "plots/ui/modplot.h"
 #include "plots/ui/plotform.h"
 #include "plots/ui/plothost.h"
 #include "shell/ui/closequestions.h"
 #include "shell/ui/editform.h"
+#include "shell/ui/printdlg.h"
+#include "shell/ui/printprogress.h"
 #include "shell/ui/printjob.h"
 #include "shell/runprogram.h"
 #include "shellfixture.h"
@@ -297,6 +306,80 @@ TEST_F(PlotWindowTest, ACloseButtonIsRefusedDuringAProgramWait) {
   EXPECT_EQ(Only<TPlotForm>(), plot);
   EXPECT_TRUE(ui_.messages().empty());
   EXPECT_EQ(ui_.beeps(), 1);
+}
+
+// Deleting the only line in Modify Plot closes the plot without a question;
+// the main window goes on: another window is active and File/Print works.
+TEST_F(PlotWindowTest, DeletingAPlotsOnlyLineClosesItAndTheMainWindowGoesOn) {
+  ModifyPlotDialog() = ModifyPlotWindow;
+  const QString notes = Path(QStringLiteral("notes.txt"));
+  WriteBytes(notes, "STILLHERE\r\n");
+  form_->ReadaFile(notes);
+  QMdiSubWindow* editor = Children().first();
+  TPlotForm* plot = NewPlot(QStringLiteral("Plot 1: from small.PLT"));
+  ASSERT_TRUE(plot);
+  QPointer<TPlotForm> guard(plot);
+  ui_.clear();
+  QTimer::singleShot(0, [] {
+    if (auto* d = dynamic_cast<TModPlot*>(QApplication::activeModalWidget())) d->Delete->click();
+  });
+  QWidget* view = plot->viewport();
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                            QEvent::MouseButtonRelease}) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(200, 100), QPointF(view->mapToGlobal(QPoint(200, 100))), Qt::LeftButton, held,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &event);
+  }
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(guard);
+  EXPECT_EQ(Only<TPlotForm>(), nullptr);
+  EXPECT_TRUE(ui_.messages().empty());
+
+  form_->MdiArea()->setActiveSubWindow(editor);
+  EXPECT_EQ(form_->ActiveChild, editor);
+  TPrintDlg dialog(form_.get());
+  TPrintProgress progress;
+  form_->PrintDlg = &dialog;
+  form_->PrintProgress = &progress;
+  const QString pdf = Path(QStringLiteral("after.pdf"));
+  ScopedEnv print("PELMARK_PRINT_PDF", pdf.toLocal8Bit());
+  QTimer::singleShot(0, [&dialog] { dialog.OKBtn->click(); });
+  form_->Print1Click();
+  form_->PrintDlg = nullptr;
+  form_->PrintProgress = nullptr;
+  EXPECT_TRUE(PdfText(pdf).contains(QStringLiteral("STILLHERE")));
+  EXPECT_TRUE(ui_.messages().empty());
+}
+
+// Plot/Modify Plot from the main window: the dialog over the active plot;
+// deleting the only line closes the window without a question.
+TEST_F(PlotWindowTest, ModifyPlotFromTheMenuEditsTheActivePlotAndDeletesIt) {
+  ModifyPlotDialog() = ModifyPlotWindow;
+  TPlotForm* plot = NewPlot(QStringLiteral("Plot 1: from small.PLT"));
+  ASSERT_TRUE(plot);
+  ASSERT_EQ(form_->ActiveChild, plot->SubWindow());
+  QPointer<TPlotForm> guard(plot);
+  ui_.clear();
+  QTimer::singleShot(0, [] {
+    if (auto* d = dynamic_cast<TModPlot*>(QApplication::activeModalWidget())) {
+      d->TicksVX->setText(QStringLiteral("10"));
+      d->OKBtn->click();
+    }
+  });
+  form_->ModifyPlot1Click();
+  ASSERT_TRUE(guard);
+  EXPECT_EQ(plot->Plot().Settings.XTicks, 10);
+  EXPECT_TRUE(plot->Modified());
+
+  QTimer::singleShot(0, [] {
+    if (auto* d = dynamic_cast<TModPlot*>(QApplication::activeModalWidget())) d->Delete->click();
+  });
+  form_->ModifyPlot1Click();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_FALSE(guard);
+  EXPECT_TRUE(Children().isEmpty());
+  EXPECT_TRUE(ui_.messages().empty());
 }
 
 }  // namespace

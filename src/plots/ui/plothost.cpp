@@ -1,5 +1,6 @@
 #include "plots/ui/plothost.h"
 
+#include "plots/ui/modplot.h"
 #include "plots/ui/plotform.h"
 
 namespace pm {
@@ -11,8 +12,14 @@ PlotHost* host = nullptr;
 PlotHost* GetPlotHost() { return host; }
 void SetPlotHost(PlotHost* h) { host = h; }
 
+ModifyPlotResult ModifyPlotWindow(TPlotForm& window) {
+  bool modified = false;
+  if (ShowModifyPlotDlg(&window.Plot(), &window, &modified)) return ModifyPlotResult::DeleteWindow;
+  return modified ? ModifyPlotResult::Changed : ModifyPlotResult::Unchanged;
+}
+
 std::function<ModifyPlotResult(TPlotForm&)>& ModifyPlotDialog() {
-  static std::function<ModifyPlotResult(TPlotForm&)> dialog;
+  static std::function<ModifyPlotResult(TPlotForm&)> dialog = ModifyPlotWindow;
   return dialog;
 }
 

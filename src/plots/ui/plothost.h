@@ -33,9 +33,12 @@ void SetPlotHost(PlotHost* host);
 
 // What the Modify Plot dialog did to the window it was given.
 enum class ModifyPlotResult { Unchanged, Changed, DeleteWindow };
-// The Modify Plot dialog, modal over the window. Empty: a double click does
-// nothing. Changed marks the plot modified; DeleteWindow closes the window
-// without its question once the dialog has returned.
+// The Modify Plot dialog over a plot window's block, modal over the window.
+ModifyPlotResult ModifyPlotWindow(TPlotForm& window);
+// What a double click opens: ModifyPlotWindow unless a test replaced it.
+// Empty: a double click does nothing. Changed marks the plot modified;
+// DeleteWindow closes the window without its question once the dialog has
+// returned.
 std::function<ModifyPlotResult(TPlotForm&)>& ModifyPlotDialog();
 
 }  // namespace pm
