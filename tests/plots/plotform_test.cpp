@@ -124,6 +124,8 @@ TEST(PlotFormTest, TheRubberBandFollowsThePointerUntilTheRelease) {
 }
 
 TEST(PlotFormTest, ADoubleClickOpensModifyPlotAndMovesNothing) {
+  // The dialog is shared by the whole program: later tests get it back.
+  const auto installed = ModifyPlotDialog();
   struct Case {
     ModifyPlotResult result;
     bool closed;
@@ -172,6 +174,7 @@ TEST(PlotFormTest, ADoubleClickOpensModifyPlotAndMovesNothing) {
   Mouse(*form, QEvent::MouseButtonDblClick, {200, 100});
   Mouse(*form, QEvent::MouseButtonRelease, {200, 100});
   EXPECT_EQ(form->Bounds(), (PlotBounds{}));
+  ModifyPlotDialog() = installed;
 }
 
 TEST(PlotFormTest, ThePrintScaleFitsThePageAndTheDrawing) {

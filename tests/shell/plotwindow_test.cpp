@@ -87,13 +87,14 @@ TEST_F(PlotWindowTest, PlotModifyPlotActsOnTheActivePlotAsADoubleClickDoes) {
   TPlotForm* plot = NewPlot(QStringLiteral("Plot 1"));
   ASSERT_TRUE(plot);
   std::vector<TPlotForm*> asked;
+  const auto installed = ModifyPlotDialog();
   ModifyPlotDialog() = [&](TPlotForm& shown) {
     asked.push_back(&shown);
     return ModifyPlotResult::DeleteWindow;
   };
   form_->SetActiveChild(plot->SubWindow());
   form_->ModifyPlot1Click();
-  ModifyPlotDialog() = nullptr;
+  ModifyPlotDialog() = installed;
   EXPECT_EQ(asked, std::vector<TPlotForm*>{plot});
   // Deleting the last line closed the window without a question.
   EXPECT_TRUE(Children().isEmpty());
