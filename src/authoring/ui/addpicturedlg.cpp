@@ -19,9 +19,7 @@ TAddPictureDlg::TAddPictureDlg(QPlainTextEdit* editor, QWidget* parent) : QDialo
   setObjectName(QStringLiteral("AddPictureDlg"));
   setWindowTitle(QStringLiteral("Add Picture"));
   auto* grid = new QGridLayout(this);
-  Edit1 = new QLineEdit(this);
-  Edit1->setObjectName(QStringLiteral("Edit1"));
-  Edit1->setMinimumWidth(260);
+  Edit1 = NewLineEdit(this, "Edit1", 260);
   AlignBox = NewCombo(this, "AlignBox", JustificationItems(), false);
   AlignBox->setCurrentIndex(-1);
   BrowseBtn = NewButton(this, "BrowseBtn", QStringLiteral("Browse"));
@@ -49,14 +47,7 @@ void TAddPictureDlg::BrowseBtnClick() {
 void TAddPictureDlg::ShowFileBtnClick() { ShowPictureFile(this, Edit1->text()); }
 
 void TAddPictureDlg::OKBtnClick() {
-  if (!editor_) {
-    reject();
-    return;
-  }
-  if (QWidget* field = UnencodableField(this)) {
-    RejectField(field);
-    return;
-  }
+  if (OkEndsBeforeWriting(this, editor_ != nullptr)) return;
   const QString justification = AlignBox->currentIndex() < 0 ? QString() : AlignBox->currentText();
   bool written;
   {

@@ -41,15 +41,12 @@ TAssignDlg::TAssignDlg(QPlainTextEdit* editor, QWidget* parent) : QDialog(parent
 
   auto* info = new QGroupBox(QStringLiteral("File Information"), this);
   auto* file = new QGridLayout(info);
-  FileNameEdit = new QLineEdit(info);
-  FileNameEdit->setObjectName(QStringLiteral("FileNameEdit"));
-  FileNameEdit->setMinimumWidth(260);
+  FileNameEdit = NewLineEdit(info, "FileNameEdit", 260);
   BrowseBtn = NewButton(info, "BrowseBtn", QStringLiteral("Browse"));
   ShowFileBtn = NewButton(info, "ShowFileBtn", QStringLiteral("Show File"));
   DisplaySpin = NewIntSpin(info, "DisplaySpin");
   FileSpin = NewIntSpin(info, "FileSpin");
-  Description = new QLineEdit(info);
-  Description->setObjectName(QStringLiteral("Description"));
+  Description = NewLineEdit(info, "Description");
   HelpSpin = NewIntSpin(info, "HelpSpin");
   displayLabel_ = new QLabel(QStringLiteral("Column Displayed"), info);
   fileColumnLabel_ = new QLabel(QStringLiteral("Column with Filename"), info);
@@ -161,14 +158,7 @@ void TAssignDlg::ShowFileBtnClick() { ShowFileText(this, FileNameEdit->text()); 
 
 void TAssignDlg::OKBtnClick() {
   const int item = FileRefBox->currentIndex();
-  if (!editor_ || item < 0 || item >= static_cast<int>(statements_.size())) {
-    reject();
-    return;
-  }
-  if (QWidget* field = UnencodableField(this)) {
-    RejectField(field);
-    return;
-  }
+  if (OkEndsBeforeWriting(this, editor_ && item >= 0 && item < static_cast<int>(statements_.size()))) return;
   AssignFields f = loaded_;
   f.fileName = DeckText(FileNameEdit->text());
   f.link = OpenFile->isChecked()        ? AssignLink::OpenFile

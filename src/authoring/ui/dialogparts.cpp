@@ -68,6 +68,13 @@ QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption
   return button;
 }
 
+QLineEdit* NewLineEdit(QWidget* parent, const char* name, int minWidth) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(QLatin1String(name));
+  if (minWidth > 0) edit->setMinimumWidth(minWidth);
+  return edit;
+}
+
 void AddOkCancel(QDialog* dialog, QGridLayout* grid, int row, QPushButton** ok, QPushButton** cancel) {
   *ok = NewButton(dialog, "OKBtn", QStringLiteral("OK"));
   *cancel = NewButton(dialog, "CancelBtn", QStringLiteral("Cancel"));
@@ -89,6 +96,10 @@ void FillVariableBox(QComboBox* box, const EquationScan& scan) {
   if (!scan.badCount.empty()) ShowMessageKind(NotIntegerMessage(Shown(scan.badCount)), 0, true);
 }
 
+int SelectedVariableLine(const QComboBox* box) {
+  return box->currentIndex() < 0 ? 0 : box->currentData().toInt();
+}
+
 QWidget* UnencodableField(QWidget* dialog) {
   const QList<QLineEdit*> edits = dialog->findChildren<QLineEdit*>();
   for (QLineEdit* edit : edits) {
@@ -97,6 +108,18 @@ QWidget* UnencodableField(QWidget* dialog) {
     if (!ok) return edit;
   }
   return nullptr;
+}
+
+bool OkEndsBeforeWriting(QDialog* dialog, bool canWrite) {
+  if (!canWrite) {
+    dialog->reject();
+    return true;
+  }
+  if (QWidget* field = UnencodableField(dialog)) {
+    RejectField(field);
+    return true;
+  }
+  return false;
 }
 
 std::string DeckText(const QString& text) { return ToCp1252(text); }

@@ -11,6 +11,7 @@
 class QComboBox;
 class QDialog;
 class QGridLayout;
+class QLineEdit;
 class QPushButton;
 class QSpinBox;
 class QWidget;
@@ -30,6 +31,8 @@ QComboBox* NewCombo(QWidget* parent, const char* name, const QStringList& items,
 // An integer box over the whole int range, or from 1 for a size.
 QSpinBox* NewIntSpin(QWidget* parent, const char* name, bool size = false);
 QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption);
+// A line edit; minWidth, when above 0, sets its least width in pixels.
+QLineEdit* NewLineEdit(QWidget* parent, const char* name, int minWidth = 0);
 // OK (default) and Cancel at the foot of a dialog; Cancel rejects.
 void AddOkCancel(QDialog* dialog, QGridLayout* grid, int row, QPushButton** ok, QPushButton** cancel);
 
@@ -37,11 +40,18 @@ void AddOkCancel(QDialog* dialog, QGridLayout* grid, int row, QPushButton** ok, 
 // insertion per item), each with its line index as item data; the scan's
 // message when a block count was no integer.
 void FillVariableBox(QComboBox* box, const EquationScan& scan);
+// The line index of the variable selected in a box FillVariableBox filled;
+// 0 when none is selected.
+int SelectedVariableLine(const QComboBox* box);
 
 // The first edit of the dialog (combo boxes' included) whose text holds a
 // character a Windows-1252 deck cannot hold, or null: OK refuses it rather
 // than write a "?" in its place.
 QWidget* UnencodableField(QWidget* dialog);
+// The start of every OK: with nothing to write to (canWrite false) the
+// dialog is rejected; a field a deck cannot hold is refused. True when the
+// OK ends there.
+bool OkEndsBeforeWriting(QDialog* dialog, bool canWrite);
 
 std::string DeckText(const QString& text);
 QString Shown(const std::string& text);

@@ -22,8 +22,7 @@ TFileInputDlg::TFileInputDlg(QPlainTextEdit* editor, QWidget* parent) : QDialog(
   setWindowTitle(QStringLiteral("File Input Dialog"));
   auto* grid = new QGridLayout(this);
   VariableBox = NewCombo(this, "VariableBox", {}, false);
-  Edit1 = new QLineEdit(this);
-  Edit1->setObjectName(QStringLiteral("Edit1"));
+  Edit1 = NewLineEdit(this, "Edit1");
   HelpSpin = NewIntSpin(this, "HelpSpin");
   grid->addWidget(new QLabel(QStringLiteral("Quorvel Variable"), this), 0, 0);
   grid->addWidget(VariableBox, 0, 1);
@@ -34,9 +33,7 @@ TFileInputDlg::TFileInputDlg(QPlainTextEdit* editor, QWidget* parent) : QDialog(
 
   FileGroup = new QGroupBox(QStringLiteral("File Information"), this);
   auto* file = new QGridLayout(FileGroup);
-  FileNameEdit = new QLineEdit(FileGroup);
-  FileNameEdit->setObjectName(QStringLiteral("FileNameEdit"));
-  FileNameEdit->setMinimumWidth(260);
+  FileNameEdit = NewLineEdit(FileGroup, "FileNameEdit", 260);
   BrowseBtn = NewButton(FileGroup, "BrowseBtn", QStringLiteral("Browse"));
   DisplaySpin = NewIntSpin(FileGroup, "DisplaySpin");
   ValueSpin = NewIntSpin(FileGroup, "ValueSpin");
@@ -80,7 +77,7 @@ void TFileInputDlg::FormActivate() {
 }
 
 int TFileInputDlg::ItemIndex() const {
-  return VariableBox->currentIndex() < 0 ? 0 : VariableBox->currentData().toInt();
+  return SelectedVariableLine(VariableBox);
 }
 
 void TFileInputDlg::VariableBoxChange() {
@@ -99,14 +96,7 @@ void TFileInputDlg::VariableBoxChange() {
 }
 
 void TFileInputDlg::OKBtnClick() {
-  if (!editor_ || ItemIndex() == 0) {
-    reject();
-    return;
-  }
-  if (QWidget* field = UnencodableField(this)) {
-    RejectField(field);
-    return;
-  }
+  if (OkEndsBeforeWriting(this, editor_ && ItemIndex() != 0)) return;
   ListFields f = loaded_;
   f.label = DeckText(Edit1->text());
   f.fileName = DeckText(FileNameEdit->text());

@@ -20,11 +20,8 @@ TMakeGroupDlg::TMakeGroupDlg(QPlainTextEdit* editor, QWidget* parent) : QDialog(
   setObjectName(QStringLiteral("MakeGroupDlg"));
   setWindowTitle(QStringLiteral("Make Group"));
   auto* grid = new QGridLayout(this);
-  GroupNameEdit = new QLineEdit(this);
-  GroupNameEdit->setObjectName(QStringLiteral("GroupNameEdit"));
-  DescriptionEdit = new QLineEdit(this);
-  DescriptionEdit->setObjectName(QStringLiteral("DescriptionEdit"));
-  DescriptionEdit->setMinimumWidth(260);
+  GroupNameEdit = NewLineEdit(this, "GroupNameEdit");
+  DescriptionEdit = NewLineEdit(this, "DescriptionEdit", 260);
   ColorBox = new ColorBoxFrame(this, "ColorBox");
   grid->addWidget(new QLabel(QStringLiteral("Group Name"), this), 0, 0);
   grid->addWidget(GroupNameEdit, 0, 1);
@@ -53,14 +50,7 @@ void TMakeGroupDlg::FormActivate() {
 void TMakeGroupDlg::ColorBoxMouseDown() { ColorBox->ChooseColor(); }
 
 void TMakeGroupDlg::OKBtnClick() {
-  if (!editor_) {
-    reject();
-    return;
-  }
-  if (QWidget* field = UnencodableField(this)) {
-    RejectField(field);
-    return;
-  }
+  if (OkEndsBeforeWriting(this, editor_ != nullptr)) return;
   if (!activated_) FormActivate();
   // The group carries a colour only when it differs from the form's.
   const std::string colour = ColorBox->Color() == formColor_ ? std::string() : RgbText(ColorBox->Color());

@@ -19,9 +19,7 @@ TTextInputDlg::TTextInputDlg(QPlainTextEdit* editor, QWidget* parent) : QDialog(
   setObjectName(QStringLiteral("TextInputDlg"));
   setWindowTitle(QStringLiteral("Simple Text Properties"));
   auto* grid = new QGridLayout(this);
-  Edit1 = new QLineEdit(this);
-  Edit1->setObjectName(QStringLiteral("Edit1"));
-  Edit1->setMinimumWidth(320);
+  Edit1 = NewLineEdit(this, "Edit1", 320);
   FontBox = NewCombo(this, "FontBox", MarkupFontItems(), true, 16);
   SizeBox = NewIntSpin(this, "SizeBox", true);
   SizeBox->setValue(10);
@@ -64,14 +62,7 @@ void TTextInputDlg::FormActivate() {
 }
 
 void TTextInputDlg::OKBtnClick() {
-  if (!editor_) {
-    reject();
-    return;
-  }
-  if (QWidget* field = UnencodableField(this)) {
-    RejectField(field);
-    return;
-  }
+  if (OkEndsBeforeWriting(this, editor_ != nullptr)) return;
   if (!activated_) FormActivate();
   TextItem item;
   item.text = DeckText(Edit1->text());

@@ -20,12 +20,6 @@ namespace pm {
 
 namespace {
 
-QLineEdit* NewEdit(QWidget* parent, const char* name) {
-  auto* edit = new QLineEdit(parent);
-  edit->setObjectName(QLatin1String(name));
-  return edit;
-}
-
 void SetSize(QSpinBox* box, const std::string& text) {
   int size = 0;
   box->setValue(ReadInteger(text, &size) && size >= 1 ? size : 10);
@@ -39,7 +33,7 @@ TValueInputDlg::TValueInputDlg(QPlainTextEdit* editor, QWidget* parent) : QDialo
   auto* grid = new QGridLayout(this);
 
   VariableBox = NewCombo(this, "VariableBox", {}, false);
-  Edit1 = NewEdit(this, "Edit1");
+  Edit1 = NewLineEdit(this, "Edit1");
   grid->addWidget(new QLabel(QStringLiteral("Quorvel Variable"), this), 0, 0);
   grid->addWidget(VariableBox, 0, 1);
   grid->addWidget(new QLabel(QStringLiteral("Descriptive Name"), this), 1, 0);
@@ -47,10 +41,10 @@ TValueInputDlg::TValueInputDlg(QPlainTextEdit* editor, QWidget* parent) : QDialo
 
   UnitsGroup = new QGroupBox(QStringLiteral("Units"), this);
   auto* units = new QGridLayout(UnitsGroup);
-  PrimaryEdit = NewEdit(UnitsGroup, "PrimaryEdit");
-  SEcondaryEdit = NewEdit(UnitsGroup, "SEcondaryEdit");
-  AddEdit = NewEdit(UnitsGroup, "AddEdit");
-  MultEdit = NewEdit(UnitsGroup, "MultEdit");
+  PrimaryEdit = NewLineEdit(UnitsGroup, "PrimaryEdit");
+  SEcondaryEdit = NewLineEdit(UnitsGroup, "SEcondaryEdit");
+  AddEdit = NewLineEdit(UnitsGroup, "AddEdit");
+  MultEdit = NewLineEdit(UnitsGroup, "MultEdit");
   ColorBox3 = NewCombo(UnitsGroup, "ColorBox3", MarkupColorItems(), true, 9);
   units->addWidget(new QLabel(QStringLiteral("Primary Units"), UnitsGroup), 0, 0);
   units->addWidget(PrimaryEdit, 0, 1);
@@ -66,8 +60,8 @@ TValueInputDlg::TValueInputDlg(QPlainTextEdit* editor, QWidget* parent) : QDialo
 
   auto* valuesGroup = new QGroupBox(QStringLiteral("Values"), this);
   auto* values = new QGridLayout(valuesGroup);
-  MinValueEdit = NewEdit(valuesGroup, "MinValueEdit");
-  MaxValueEdit = NewEdit(valuesGroup, "MaxValueEdit");
+  MinValueEdit = NewLineEdit(valuesGroup, "MinValueEdit");
+  MaxValueEdit = NewLineEdit(valuesGroup, "MaxValueEdit");
   values->addWidget(new QLabel(QStringLiteral("Minimum value"), valuesGroup), 0, 0);
   values->addWidget(MinValueEdit, 0, 1);
   values->addWidget(new QLabel(QStringLiteral("Maximum value (and format)"), valuesGroup), 1, 0);
@@ -104,8 +98,8 @@ TValueInputDlg::TValueInputDlg(QPlainTextEdit* editor, QWidget* parent) : QDialo
   grid->addWidget(SameBox, 5, 0, 1, 4);
 
   // Filled and read by nothing: the tab stops are not written.
-  TabV2 = NewEdit(this, "TabV2");
-  TabV3 = NewEdit(this, "TabV3");
+  TabV2 = NewLineEdit(this, "TabV2");
+  TabV3 = NewLineEdit(this, "TabV3");
   inCm2 = NewCombo(this, "inCm2", {QStringLiteral("in"), QStringLiteral("cm")}, false);
   inCm3 = NewCombo(this, "inCm3", {QStringLiteral("in"), QStringLiteral("cm")}, false);
   for (QWidget* w : {static_cast<QWidget*>(TabV2), static_cast<QWidget*>(TabV3), static_cast<QWidget*>(inCm2),
@@ -141,7 +135,7 @@ void TValueInputDlg::FormActivate() {
 }
 
 int TValueInputDlg::ItemIndex() const {
-  return VariableBox->currentIndex() < 0 ? 0 : VariableBox->currentData().toInt();
+  return SelectedVariableLine(VariableBox);
 }
 
 void TValueInputDlg::GetFontInfo() {
@@ -180,14 +174,7 @@ void TValueInputDlg::VariableBoxChange() {
 }
 
 void TValueInputDlg::OKBtnClick() {
-  if (!editor_ || ItemIndex() == 0) {
-    reject();
-    return;
-  }
-  if (QWidget* field = UnencodableField(this)) {
-    RejectField(field);
-    return;
-  }
+  if (OkEndsBeforeWriting(this, editor_ && ItemIndex() != 0)) return;
   ValueInput input;
   input.fields = loaded_;
   ValueFields& f = input.fields;
