@@ -63,15 +63,7 @@ TMakePlenzoDlg::TMakePlenzoDlg(QWidget* parent) : QDialog(parent) {
   Inputs = MakeLabel(QStringLiteral("Inputs"), QStringLiteral("&Inputs"), InpBox, this);
   for (QListWidget* list : {UnitBox, ParBox, InpBox}) list->installEventFilter(this);
 
-  IncludeBox = new QGroupBox(QStringLiteral("Include"), this);
-  IncludeBox->setObjectName(QStringLiteral("IncludeBox"));
-  Header = new QCheckBox(QStringLiteral("Header"), IncludeBox);
-  Header->setObjectName(QStringLiteral("Header"));
-  Simulationcard = new QCheckBox(QStringLiteral("Simulation card"), IncludeBox);
-  Simulationcard->setObjectName(QStringLiteral("Simulationcard"));
-  auto* include = new QVBoxLayout(IncludeBox);
-  include->addWidget(Header);
-  include->addWidget(Simulationcard);
+  IncludeBox = MakeIncludeBox(QStringLiteral("Include"), this, &Header, &Simulationcard);
 
   All = MakeButton(QStringLiteral("All"), QStringLiteral("&All"), this);
   None = MakeButton(QStringLiteral("None"), QStringLiteral("&None"), this);

@@ -1,7 +1,10 @@
 #include "common/ui/dialoglook.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QScreen>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace pm {
@@ -27,6 +30,20 @@ QAction* AddHelpAction(QWidget* window, std::function<void()> onHelp) {
   window->addAction(action);
   QObject::connect(action, &QAction::triggered, window, std::move(onHelp));
   return action;
+}
+
+QGroupBox* MakeIncludeBox(const QString& title, QWidget* parent, QCheckBox** header,
+                          QCheckBox** simulationcard) {
+  auto* box = new QGroupBox(title, parent);
+  box->setObjectName(QStringLiteral("IncludeBox"));
+  *header = new QCheckBox(QStringLiteral("Header"), box);
+  (*header)->setObjectName(QStringLiteral("Header"));
+  *simulationcard = new QCheckBox(QStringLiteral("Simulation card"), box);
+  (*simulationcard)->setObjectName(QStringLiteral("Simulationcard"));
+  auto* include = new QVBoxLayout(box);
+  include->addWidget(*header);
+  include->addWidget(*simulationcard);
+  return box;
 }
 
 }  // namespace pm

@@ -5,6 +5,9 @@
 #include <functional>
 
 class QAction;
+class QCheckBox;
+class QGroupBox;
+class QString;
 class QWidget;
 
 namespace pm {
@@ -17,5 +20,10 @@ void CentreOnScreen(QWidget* window);
 
 // F1 anywhere in the window ("HelpAction"), calling onHelp.
 QAction* AddHelpAction(QWidget* window, std::function<void()> onHelp);
+
+// The group box "IncludeBox" of the two deck includes: its check boxes
+// "Header" and "Simulationcard" one above the other.
+QGroupBox* MakeIncludeBox(const QString& title, QWidget* parent, QCheckBox** header,
+                          QCheckBox** simulationcard);
 
 }  // namespace pm

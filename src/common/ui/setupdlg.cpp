@@ -98,15 +98,7 @@ QWidget* TSetupDlg::MakePlenzoPage() {
   units->addWidget(SIB);
   units->addWidget(English);
 
-  IncludeBox = new QGroupBox(QStringLiteral("Include Defaults"), PlenzoGroup);
-  IncludeBox->setObjectName(QStringLiteral("IncludeBox"));
-  Header = new QCheckBox(QStringLiteral("Header"), IncludeBox);
-  Header->setObjectName(QStringLiteral("Header"));
-  Simulationcard = new QCheckBox(QStringLiteral("Simulation card"), IncludeBox);
-  Simulationcard->setObjectName(QStringLiteral("Simulationcard"));
-  auto* include = new QVBoxLayout(IncludeBox);
-  include->addWidget(Header);
-  include->addWidget(Simulationcard);
+  IncludeBox = MakeIncludeBox(QStringLiteral("Include Defaults"), PlenzoGroup, &Header, &Simulationcard);
 
   SaveDeckNamesCB = new QCheckBox(QStringLiteral("Save file names after running table"), PlenzoGroup);
   SaveDeckNamesCB->setObjectName(QStringLiteral("SaveDeckNamesCB"));
