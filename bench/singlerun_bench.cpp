@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "benchmain.h"
+#include "programfolder.h"
 #include "common/globals.h"
 #include "common/settings.h"
 #include "formdeck/ui/plenzoform.h"
@@ -33,16 +34,10 @@ void BM_SingleRunOfTheDemoDeck(benchmark::State& state) {
   for (const char* name : {"/weather.dat", "/pumpcurve.dat"})
     QFile::copy(QStringLiteral(PELMARK_DEMO_DIR) + QLatin1String(name), folder + QLatin1String(name));
   QDir(folder).mkdir(QStringLiteral("Quorvel"));
-  QFile dft(folder + QStringLiteral("/Mivaro.DFT"));
-  if (!dft.open(QIODevice::WriteOnly) || dft.write(QByteArray(kSettingsFileSize, '\0')) != kSettingsFileSize) {
+  if (!MakeProgramFolder(folder)) {
     state.SkipWithError("no settings file");
     return;
   }
-  dft.close();
-  Globals& g = G();
-  g = Globals();
-  g.ProgramFolder = folder;
-  g.ProgramPath = folder + QStringLiteral("/mivaro");
   auto main = std::make_unique<TOSTRELFORM>();
   DefaultSettings().EngineFolder = QStringLiteral(PELMARK_BIN_DIR);
   main->ReadaFile(folder + QStringLiteral("/Demo.pzd"));

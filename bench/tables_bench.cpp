@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "benchmain.h"
+#include "programfolder.h"
 #include "common/globals.h"
 #include "common/settings.h"
 #include "platform/ui/fonts.h"
@@ -46,17 +47,10 @@ void BM_OpenThroughFileOpen(benchmark::State& state) {
   QTemporaryDir dir;
   const QString folder = dir.path();
   const QString path = folder + QStringLiteral("/big.TBL");
-  QFile dft(folder + QStringLiteral("/Mivaro.DFT"));
-  if (WriteTableFile(BigTable(static_cast<int>(state.range(0)), 50), path) != 0 ||
-      !dft.open(QIODevice::WriteOnly) || dft.write(QByteArray(kSettingsFileSize, '\0')) != kSettingsFileSize) {
+  if (WriteTableFile(BigTable(static_cast<int>(state.range(0)), 50), path) != 0 || !MakeProgramFolder(folder)) {
     state.SkipWithError("no files");
     return;
   }
-  dft.close();
-  Globals& g = G();
-  g = Globals();
-  g.ProgramFolder = folder;
-  g.ProgramPath = folder + QStringLiteral("/mivaro");
   auto main = std::make_unique<TOSTRELFORM>();
   main->resize(1700, 1100);
   main->show();
@@ -171,13 +165,10 @@ void BM_TableRunOfTheStandIn(benchmark::State& state) {
   QTemporaryDir dir;
   const QString folder = dir.path();
   const int runs = static_cast<int>(state.range(0));
-  QFile dft(folder + QStringLiteral("/Mivaro.DFT"));
-  if (!dft.open(QIODevice::WriteOnly) || dft.write(QByteArray(kSettingsFileSize, '\0')) != kSettingsFileSize ||
-      !WriteBenchDeck(folder + QStringLiteral("/bench.dck"), 50)) {
+  if (!WriteBenchDeck(folder + QStringLiteral("/bench.dck"), 50)) {
     state.SkipWithError("no files");
     return;
   }
-  dft.close();
   TableModel table = BigTable(runs, 50);
   table.DeckFileName = folder + QStringLiteral("/bench.dck");
   const QString path = folder + QStringLiteral("/bench.TBL");
@@ -185,10 +176,10 @@ void BM_TableRunOfTheStandIn(benchmark::State& state) {
     state.SkipWithError("no table file");
     return;
   }
-  Globals& g = G();
-  g = Globals();
-  g.ProgramFolder = folder;
-  g.ProgramPath = folder + QStringLiteral("/mivaro");
+  if (!MakeProgramFolder(folder)) {
+    state.SkipWithError("no settings file");
+    return;
+  }
   auto main = std::make_unique<TOSTRELFORM>();
   DefaultSettings().EngineFolder = QStringLiteral(PELMARK_BIN_DIR);
   main->ReadaFile(path);
