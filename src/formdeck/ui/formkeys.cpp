@@ -19,10 +19,6 @@ namespace pm {
 
 bool TPlenzoForm::eventFilter(QObject* watched, QEvent* e) {
   const QEvent::Type type = e->type();
-  if (type == QEvent::UpdateLater && watched->isWidgetType()) {
-    TFormPage* page = Page(CurrentPage);
-    return page && page->TakeLaterUpdate(static_cast<QWidget*>(watched));
-  }
   if ((type != QEvent::KeyPress && type != QEvent::Wheel && type != QEvent::MouseMove) ||
       !watched->isWidgetType()) {
     return QWidget::eventFilter(watched, e);

@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <algorithm>
+#include <vector>
 
 #include "formdeck/ui/wholepalette.h"
 
@@ -40,21 +41,26 @@ int TFormPage::TopInPage(const QWidget* control) const {
   return control && content_->isAncestorOf(control) ? control->mapTo(content_, QPoint(0, 0)).y() : 0;
 }
 
-// Qt walks, for each control that asks to be painted, every sibling above
-// it: a page that shows thousands of controls at once, each asking, would
-// cost the square of their number. A control wholly out of view has nothing
-// on screen to paint, and is painted with the content when it comes into
-// view: its request is dropped. One in view that paints no background of
-// its own is painted by its parent, which paints its children over that
-// part: the parent takes the request.
-bool TFormPage::TakeLaterUpdate(QWidget* control) {
-  QWidget* port = viewport();
-  if (control == content_ || !content_->isAncestorOf(control)) return false;
-  const QRect inPort(control->mapTo(port, QPoint(0, 0)), control->size());
-  if (!inPort.intersects(port->rect())) return true;
-  if (control->autoFillBackground() || control->testAttribute(Qt::WA_OpaquePaintEvent)) return false;
-  control->parentWidget()->update(control->geometry());
-  return true;
+// As Qt shows a control it posts it a request to be painted later, and
+// each request wakes the event loop; a page of thousands of controls then
+// spends more on the requests than on painting. A control marked as not
+// shown on screen by itself marks its area in the window at once instead,
+// which costs nothing out of view and paints with its parent in view. The
+// control is still shown, painted, focused and hidden as any other; the
+// mark only concerns a window of its own, which a control has not.
+void TFormPage::MarkControlsPaintedInPlace() {
+  std::vector<QWidget*> pending{content_};
+  while (!pending.empty()) {
+    QWidget* parent = pending.back();
+    pending.pop_back();
+    for (QObject* child : parent->children()) {
+      if (!child->isWidgetType()) continue;
+      auto* control = static_cast<QWidget*>(child);
+      if (control->isWindow()) continue;  // a list's popup shows on screen
+      control->setAttribute(Qt::WA_DontShowOnScreen);
+      pending.push_back(control);
+    }
+  }
 }
 
 namespace {
@@ -62,8 +68,8 @@ namespace {
 // Leaves a page's content out of its stack's turning the updates of all its
 // pages off and on around a change of page: that visits every widget of
 // every page and, turned on, asks each shown control to be painted at once.
-// Left out, the controls ask as they are shown, where TakeLaterUpdate sees
-// them. The content's own state is put back after.
+// Left out, the controls mark their areas as they are shown. The content's
+// own state is put back after.
 class UpdatesLeftAlone {
  public:
   explicit UpdatesLeftAlone(QWidget* content)

@@ -22,9 +22,9 @@ class TFormPage : public QScrollArea {
   void SetBackground(const QColor& color);
   // The top of a control of this page in page coordinates.
   int TopInPage(const QWidget* control) const;
-  // A control of the page asks to be painted later (Qt does so for each
-  // control as a page is shown); true when the page has taken the request.
-  bool TakeLaterUpdate(QWidget* control);
+  // Once the page's controls are made: showing the page then paints only
+  // what is in view, without a request per control.
+  void MarkControlsPaintedInPlace();
   // Brings the page forward in the stack of the form's tab pages.
   void ShowIn(QStackedWidget* stack);
 

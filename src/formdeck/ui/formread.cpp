@@ -41,6 +41,8 @@ void TPlenzoForm::ReadDeck(const QString& fileName) {
     // queue still holds them, delivered or not, searches them all. All of
     // them go now, which also empties the queue; none is user input.
     QCoreApplication::sendPostedEvents();
+    for (TFormPage* page : pages_)
+      if (page) page->MarkControlsPaintedInPlace();
     ApplyBackground();
     setUpdatesEnabled(true);
   }
