@@ -2,10 +2,16 @@
 // sub-window: what is painted, which paint requests its controls post, and
 // where the focus goes as a page comes forward.
 #include <QApplication>
+#include <QImage>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSet>
+#include <functional>
+#include <string>
 
 #include "formdeck/ui/formtabbar.h"
 #include "writebacksupport.h"
@@ -30,6 +36,26 @@ class PaintRecorder final : public QObject {
  private:
   QSet<const QObject*> painted_;
 };
+
+// Empty when two pictures are the same, else where they first differ.
+std::string Difference(const QImage& a, const QImage& b) {
+  if (a.size() != b.size()) return "sizes differ";
+  int count = 0;
+  std::string first;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      if (a.pixel(x, y) == b.pixel(x, y)) continue;
+      if (count++ == 0)
+        first = QStringLiteral("at %1,%2 %3 for %4")
+                    .arg(x)
+                    .arg(y)
+                    .arg(a.pixel(x, y), 8, 16)
+                    .arg(b.pixel(x, y), 8, 16)
+                    .toStdString();
+    }
+  }
+  return count == 0 ? std::string() : std::to_string(count) + " pixels differ, first " + first;
+}
 
 constexpr int kRows = 300;
 
@@ -84,10 +110,14 @@ class FormPageTest : public MdiFormTest {
     }
     for (int i = 1; i <= kRows; ++i) {
       const TFormElement* e = Row(i);
-      for (const QWidget* w : {e->label, e->valueInput, e->unitsLabel}) {
-        EXPECT_EQ(paints.Painted(w), InView(w)) << "row " << i;
-      }
+      EXPECT_EQ(paints.Painted(e->valueInput), InView(e->valueInput)) << "row " << i;
       if (paints.Painted(e->valueInput)) ++paintedRows;
+      // The labels are drawn by the page (what it draws is checked on
+      // screen below), not shown as controls of their own.
+      for (const QWidget* w : {e->label, e->unitsLabel}) {
+        EXPECT_TRUE(w->isHidden()) << "row " << i;
+        EXPECT_FALSE(paints.Painted(w)) << "row " << i;
+      }
     }
     EXPECT_GT(paintedRows, 5);
     EXPECT_LT(paintedRows, kRows / 2);
@@ -168,6 +198,53 @@ TEST_F(FormPageTest, ShowingAPagePostsNoPaintRequestPerControl) {
   QApplication::processEvents();
   EXPECT_EQ(later.count, 0) << "back from another tab";
   qApp->removeEventFilter(&later);
+}
+
+// Labels are drawn by the page: what is on screen where a label stands is
+// what the label draws, as it is shown, after its text changes and after it
+// moves.
+TEST_F(FormPageTest, TheLabelsOnScreenFollowTheirChanges) {
+  OpenShown();
+  QTRY_VERIFY(paints.Painted(form->Page(0)->Content()));
+  const TFormElement* first = Row(1);
+  const TFormElement* inGroup = Element("A ");
+  ASSERT_NE(inGroup, nullptr);
+  // What stands on screen where a label is, and what the label draws itself
+  // on the background there (its top left corner, left of any letter).
+  const auto expectOnScreen = [&](QWidget* label, const char* after) {
+    const QImage screen =
+        area.screen()->grabWindow(area.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect at(label->parentWidget()->mapTo(&area, label->pos()), label->size());
+    QImage drawn(label->size(), QImage::Format_RGB32);
+    drawn.fill(screen.pixel(at.topLeft()));
+    QPainter painter(&drawn);
+    label->render(&painter, QPoint(), QRegion(), QWidget::RenderFlags());
+    painter.end();
+    EXPECT_EQ(Difference(screen.copy(at), drawn), "")
+        << after << ": " << static_cast<QLabel*>(label)->text().toStdString();
+  };
+  const struct {
+    const char* after;
+    std::function<void()> change;
+    bool groupShown;
+  } cases[] = {
+      {"the first paint", [] {}, true},
+      {"a change of units", [&] { form->ConvertUnits(2, 1); }, true},
+      {"the group above hidden", [&] { form->ShowGroups(QStringLiteral("G"), false); }, false},
+      {"the group shown again", [&] { form->ShowGroups(QStringLiteral("G"), true); }, true},
+  };
+  ASSERT_EQ(static_cast<QLabel*>(first->unitsLabel)->text(), QStringLiteral("lb/h"));
+  const int top = first->label->y();
+  for (const auto& c : cases) {
+    c.change();
+    QApplication::processEvents();
+    expectOnScreen(first->label, c.after);
+    expectOnScreen(first->unitsLabel, c.after);
+    if (c.groupShown) expectOnScreen(inGroup->label, c.after);
+  }
+  // The changes took place.
+  EXPECT_EQ(static_cast<QLabel*>(first->unitsLabel)->text(), QStringLiteral("kg/s"));
+  EXPECT_EQ(first->label->y(), top);
 }
 
 }  // namespace

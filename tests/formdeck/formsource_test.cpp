@@ -3,9 +3,9 @@
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -91,7 +91,8 @@ class FormSourceTest : public FormTest {
 
 // The formats of one line as the colouring left them in its layout.
 QTextCharFormat LineFormat(const QPlainTextEdit* editor, int line) {
-  const QList<QTextLayout::FormatRange> ranges = editor->document()->findBlockByNumber(line).layout()->formats();
+  const QList<QTextLayout::FormatRange> ranges =
+      editor->document()->findBlockByNumber(line).layout()->formats();
   return ranges.size() == 1 ? ranges[0].format : QTextCharFormat();
 }
 
@@ -377,6 +378,34 @@ TEST_F(FormSourceTest, TheHintNamesTheLineUnderTheMouse) {
   EXPECT_EQ(Editor()->viewport()->toolTip(), QStringLiteral("Line 14"));
 }
 
+// A label is drawn by the page or box it stands in; a right click on it
+// still selects its line in the source, and a left click is the page's.
+TEST_F(FormSourceTest, ARightClickOnALabelSelectsItsLine) {
+  Open(
+      "*PLENZO\r\nA = 1\r\n*|Tank volume|m3|gal|0|264.2|0|100|0\r\n*|[G|Group\r\n"
+      "B = 2\r\n*|Head in the group|m|ft|0|3.28|0|100|0\r\n*|]\r\n");
+  form->show();
+  const std::vector<TFormElement*> elements = form->Model().Elements.OnPage(0);
+  const struct {
+    int index;
+    int line;
+    const char* text;
+  } cases[] = {{0, 2, "A = 1"}, {2, 5, "B = 2"}};  // an input's line is its value's
+  for (const auto& c : cases) {
+    ASSERT_LT(static_cast<size_t>(c.index), elements.size());
+    QWidget* label = elements[static_cast<size_t>(c.index)]->label;
+    ASSERT_NE(label, nullptr);
+    ClickTab(1);
+    const QPoint at = label->geometry().center();
+    QTest::mouseClick(label->parentWidget(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(form->TabControl()->currentIndex(), 1) << c.text;
+    QTest::mouseClick(label->parentWidget(), Qt::RightButton, {}, at);
+    EXPECT_EQ(form->TabControl()->currentIndex(), 0) << c.text;
+    EXPECT_EQ(form->ErrorLine, c.line);
+    EXPECT_EQ(Editor()->textCursor().selectedText(), QLatin1String(c.text));
+  }
+}
+
 TEST_F(FormSourceTest, TheWheelScrollsAFormPageSixtyPixelsANotch) {
   Open();
   form->show();
@@ -386,12 +415,12 @@ TEST_F(FormSourceTest, TheWheelScrollsAFormPageSixtyPixelsANotch) {
   QScrollBar* bar = page->verticalScrollBar();
   ASSERT_GT(bar->maximum(), 200);
   const QPointF at(20, 20);
-  QWheelEvent down(at, page->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
-                   Qt::NoScrollPhase, false);
+  QWheelEvent down(at, page->viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
   QCoreApplication::sendEvent(page->viewport(), &down);
   EXPECT_EQ(bar->value(), 60);
-  QWheelEvent up(at, page->viewport()->mapToGlobal(at), QPoint(), QPoint(0, 240), Qt::NoButton, Qt::NoModifier,
-                 Qt::NoScrollPhase, false);
+  QWheelEvent up(at, page->viewport()->mapToGlobal(at), QPoint(), QPoint(0, 240), Qt::NoButton,
+                 Qt::NoModifier, Qt::NoScrollPhase, false);
   QCoreApplication::sendEvent(page->viewport(), &up);
   EXPECT_EQ(bar->value(), 0);
 }

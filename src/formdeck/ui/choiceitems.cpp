@@ -2,6 +2,7 @@
 
 #include "common/colors.h"
 #include "common/globals.h"
+#include "formdeck/ui/descriptor.h"
 #include "formdeck/ui/elementform.h"
 
 namespace pm {
@@ -57,6 +58,15 @@ void Tmygroupbox::SetBackground(unsigned colour) {
   p.setColor(QPalette::Window, ToQColor(colour));
   setPalette(p);
   setAutoFillBackground(true);
+}
+
+void Tmygroupbox::paintEvent(QPaintEvent* event) {
+  QGroupBox::paintEvent(event);
+  DrawLabels(this, event);
+}
+
+void Tmygroupbox::mousePressEvent(QMouseEvent* event) {
+  if (!LabelTookClick(this, event)) QGroupBox::mousePressEvent(event);
 }
 
 }  // namespace pm

@@ -72,6 +72,11 @@ class Tmygroupbox : public QGroupBox {
 
   // The box's own background colour (0x00BBGGRR).
   void SetBackground(unsigned colour);
+
+ protected:
+  // The box draws the labels in it, and passes them their right clicks.
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
 };
 
 }  // namespace pm

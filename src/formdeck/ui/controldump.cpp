@@ -5,6 +5,7 @@
 #include "common/lib1.h"
 #include "formdeck/formelement.h"
 #include "formdeck/ui/appbutton.h"
+#include "formdeck/ui/descriptor.h"
 #include "formdeck/ui/fileinputs.h"
 #include "formdeck/ui/formpage.h"
 #include "formdeck/ui/input.h"
@@ -31,7 +32,7 @@ QString Place(const QWidget* w, const TFormPage* page) {
       .arg(at.y())
       .arg(w->width())
       .arg(w->height())
-      .arg(w->isVisibleTo(page) ? QStringLiteral("shown") : QStringLiteral("hidden"));
+      .arg(ShownTo(w, page) ? QStringLiteral("shown") : QStringLiteral("hidden"));
 }
 
 QString Format(const TNumberFormat& f) {

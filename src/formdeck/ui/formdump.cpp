@@ -6,6 +6,7 @@
 #include "common/globals.h"
 #include "common/settings.h"
 #include "formdeck/ui/controldump.h"
+#include "formdeck/ui/descriptor.h"
 #include "formdeck/ui/formpage.h"
 #include "formdeck/ui/formtabbar.h"
 #include "formdeck/ui/groupdump.h"
@@ -60,7 +61,7 @@ QString ElementLine(int index, const TFormElement& e, const TFormPage* page) {
              .arg(page->TopInPage(shown))
              .arg(shown->width())
              .arg(shown->height());
-    visible = DumpYesNo(shown->isVisibleTo(page));
+    visible = DumpYesNo(ShownTo(shown, page));
   }
   return QStringLiteral(
              "  %1 %2 line %3 no %4 name %5 text %6 value %7 unit %8 slot %9 group %10 visible %11 at %12")

@@ -9,6 +9,7 @@
 #include "formdeck/formslots.h"
 #include "formdeck/pagelayout.h"
 #include "formdeck/ui/choiceitems.h"
+#include "formdeck/ui/descriptor.h"
 #include "formdeck/ui/fileinputs.h"
 #include "formdeck/ui/formfonts.h"
 #include "formdeck/ui/formpage.h"
@@ -42,7 +43,7 @@ void TPlenzoForm::LayoutPage(int PageIndex) {
 
 void TPlenzoForm::MoveElementControls(TFormElement& e, int shift) {
   MoveBy(e.label, shift);
-  if (e.unitsLabel && e.label) e.unitsLabel->move(e.unitsLabel->x(), e.label->y());
+  if (e.unitsLabel && e.label) MoveBy(e.unitsLabel, e.label->y() - e.unitsLabel->y());
   auto* list = dynamic_cast<TFileInput*>(e.listInput);
   if (list && list->HasList) MoveBy(list, shift);
   for (QWidget* w : {e.valueInput, e.fileInput, e.image, e.appButton}) MoveBy(w, shift);
@@ -97,7 +98,7 @@ int TPlenzoForm::WidestShownRight() const {
       const QWidget* controls[] = {e->label,     e->unitsLabel, e->valueInput, e->listInput,
                                    e->fileInput, e->appButton,  e->image,      e->groupBox};
       for (const QWidget* w : controls) {
-        if (w && w->isVisibleTo(page) && w->width() > 0 && w->height() > 0)
+        if (w && ShownTo(w, page) && w->width() > 0 && w->height() > 0)
           widest = std::max(widest, ShownRight(w, page, e->kind == ElementKind::TextLine && w == e->label));
       }
     }
@@ -135,6 +136,8 @@ void TPlenzoForm::FollowClientWidth(int clientWidth) {
       }
       label->resize(std::max(text, right - label->x()), label->height());
     }
+    // Labels are drawn by the page: it paints them again where they are now.
+    if (TFormPage* page = Page(p)) page->Content()->update();
   }
 }
 
@@ -216,6 +219,7 @@ void TPlenzoForm::FitPageWidths(int PageIndex) {
     if (e->appButton && anchor && !buttonsInColumn)
       e->appButton->move(e->appButton->x() + anchor->x() - anchorLeft, e->appButton->y());
   }
+  Page(PageIndex)->Content()->update();
 }
 
 }  // namespace pm

@@ -6,12 +6,26 @@
 #include <algorithm>
 #include <vector>
 
+#include "formdeck/ui/descriptor.h"
 #include "formdeck/ui/wholepalette.h"
 
 namespace pm {
 
+namespace {
+
+// The widget that holds a page's controls, and draws the labels in it.
+class TPageContent : public QWidget {
+ protected:
+  void paintEvent(QPaintEvent* event) override { DrawLabels(this, event); }
+  void mousePressEvent(QMouseEvent* event) override {
+    if (!LabelTookClick(this, event)) QWidget::mousePressEvent(event);
+  }
+};
+
+}  // namespace
+
 TFormPage::TFormPage(int pageIndex, QWidget* parent)
-    : QScrollArea(parent), pageIndex_(pageIndex), content_(new QWidget) {
+    : QScrollArea(parent), pageIndex_(pageIndex), content_(new TPageContent) {
   setObjectName(pageIndex == 0 ? QStringLiteral("ScrollBox") : QStringLiteral("Page%1").arg(pageIndex));
   setFrameShape(QFrame::NoFrame);
   setWidgetResizable(false);
@@ -110,10 +124,21 @@ void TFormPage::resizeEvent(QResizeEvent* event) {
 }
 
 void TFormPage::FitContent() {
-  const QRect used = content_->childrenRect();
+  QRect used = content_->childrenRect();
+  for (QObject* child : content_->children()) {
+    if (auto* label = qobject_cast<TDescriptor*>(child); label && label->isHidden())
+      used |= label->geometry();
+  }
   const int width = std::max(viewport()->width(), used.right() + 1);
   const int height = std::max(viewport()->height(), range_);
   content_->resize(width, height);
+}
+
+void MoveBy(QWidget* w, int shift) {
+  if (!w || shift == 0) return;
+  const QRect was = w->geometry();
+  w->move(w->x(), w->y() + shift);
+  if (auto* label = qobject_cast<TDescriptor*>(w); label && label->isHidden()) label->Repaint(was);
 }
 
 }  // namespace pm

@@ -40,8 +40,6 @@ class TFormPage : public QScrollArea {
 };
 
 // Moves a control down (or up) by shift pixels; none is no control.
-inline void MoveBy(QWidget* w, int shift) {
-  if (w && shift != 0) w->move(w->x(), w->y() + shift);
-}
+void MoveBy(QWidget* w, int shift);
 
 }  // namespace pm

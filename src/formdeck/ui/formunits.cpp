@@ -7,6 +7,7 @@
 
 #include "common/lib1.h"
 #include "formdeck/inputmarkup.h"
+#include "formdeck/ui/descriptor.h"
 #include "formdeck/ui/input.h"
 #include "formdeck/ui/plenzoform.h"
 #include "formdeck/writeback.h"
@@ -42,9 +43,11 @@ void TPlenzoForm::ConvertUnits(int From, int To) {
       input->ValueText = input->text();
     }
     input->setModified(modified);
-    if (auto* units = dynamic_cast<QLabel*>(e->unitsLabel)) {
+    if (auto* units = dynamic_cast<TDescriptor*>(e->unitsLabel)) {
+      const QRect was = units->geometry();
       units->setText(FromCp1252(To == 1 ? e->siUnit : e->englishUnit));
       units->resize(QFontMetrics(units->font()).horizontalAdvance(units->text()), units->height());
+      units->Repaint(was);
     }
   }
 }

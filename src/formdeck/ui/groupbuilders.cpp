@@ -50,7 +50,6 @@ void AddPlaceholder(TFormElement* e, QWidget* parent, const FontSlot& slot, int 
   label->Element = e;
   label->setGeometry(-100, top, 2 * aveCharWidth(label->font()), GetHeight(label->font()));
   GeometryFromBuilder(label);
-  label->show();
   DropUnheardAccessible(label);
   e->label = label;
 }

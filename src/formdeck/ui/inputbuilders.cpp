@@ -28,8 +28,8 @@
 #include "platform/cp1252.h"
 #include "platform/pathresolver.h"
 #include "platform/ui/accessiblecache.h"
-#include "platform/ui/plainhint.h"
 #include "platform/ui/fonts.h"
+#include "platform/ui/plainhint.h"
 
 namespace pm {
 
@@ -90,7 +90,6 @@ TDescriptor* MakeLabel(TPlenzoForm& form, TFormElement* e, int slot, const QStri
   label->Element = e;
   label->Printable = true;
   GeometryFromBuilder(label);
-  label->show();
   DropUnheardAccessible(label);
   return label;
 }
@@ -120,7 +119,9 @@ TDescriptor* InputLabel(TPlenzoForm& form, DeckParser& parser, TFormElement* e, 
 
 // Where an input starts: where the builder puts it, but never inside its
 // own label.
-int ClearOfLabel(int left, const QWidget* label, int A) { return std::max(left, label->x() + label->width() + A); }
+int ClearOfLabel(int left, const QWidget* label, int A) {
+  return std::max(left, label->x() + label->width() + A);
+}
 
 // A line edit wide enough for its text, showing it from the first character.
 void FitLineEdit(QLineEdit* edit, int textWidth, bool mayNarrow = false) {
