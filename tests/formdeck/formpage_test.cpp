@@ -63,10 +63,10 @@ class FormPageTest : public MdiFormTest {
  protected:
   // A group of two inputs, then kRows inputs on the main page, and a page
   // Other of one input; shown on the main page.
-  void OpenShown() {
+  void OpenShown(int rows = kRows) {
     std::string deck = "*PLENZO\r\n*|[G|Group\r\nA = 1\r\n*|In group A|m|ft|0|3.28084|0|100.0|0\r\n";
     deck += "B = 2\r\n*|In group B|m|ft|0|3.28084|0|100.0|0\r\n*|]\r\n";
-    for (int i = 1; i <= kRows; ++i) {
+    for (int i = 1; i <= rows; ++i) {
       deck += "V" + std::to_string(i) + " = " + std::to_string(i) + "\r\n";
       deck += "*|Value number " + std::to_string(i) + "|kg/s|lb/h|0|7936.6|0|1000000.0|0\r\n";
     }
@@ -88,7 +88,7 @@ class FormPageTest : public MdiFormTest {
     form->ReadDeck(Path(QStringLiteral("big.pzd")));
     ASSERT_EQ(G().ParseErrorState, 0);
     form->ShowTab(0);
-    ASSERT_EQ(form->Model().Elements.Count(), static_cast<size_t>(kRows + 4));
+    ASSERT_EQ(form->Model().Elements.Count(), static_cast<size_t>(rows + 4));
   }
 
   TFormElement* Row(int i) const { return Element(("V" + std::to_string(i) + " ").c_str()); }
@@ -202,9 +202,12 @@ TEST_F(FormPageTest, ShowingAPagePostsNoPaintRequestPerControl) {
 
 // Labels are drawn by the page: what is on screen where a label stands is
 // what the label draws, as it is shown, after its text changes and after it
-// moves.
-TEST_F(FormPageTest, TheLabelsOnScreenFollowTheirChanges) {
-  OpenShown();
+// moves (on a page taller than the window, and on one that fits in it,
+// whose size stays as the group is hidden).
+class LabelsOnScreenTest : public FormPageTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(LabelsOnScreenTest, TheLabelsOnScreenFollowTheirChanges) {
+  OpenShown(GetParam());
   QTRY_VERIFY(paints.Painted(form->Page(0)->Content()));
   const TFormElement* first = Row(1);
   const TFormElement* inGroup = Element("A ");
@@ -223,29 +226,41 @@ TEST_F(FormPageTest, TheLabelsOnScreenFollowTheirChanges) {
     EXPECT_EQ(Difference(screen.copy(at), drawn), "")
         << after << ": " << static_cast<QLabel*>(label)->text().toStdString();
   };
+  // The deck shows its values in the unit system of the settings.
+  const bool ip = static_cast<QLabel*>(first->unitsLabel)->text() == QStringLiteral("lb/h");
   const struct {
     const char* after;
     std::function<void()> change;
     bool groupShown;
   } cases[] = {
       {"the first paint", [] {}, true},
-      {"a change of units", [&] { form->ConvertUnits(2, 1); }, true},
+      {"a change of units", [&] { form->ConvertUnits(ip ? 2 : 1, ip ? 1 : 2); }, true},
       {"the group above hidden", [&] { form->ShowGroups(QStringLiteral("G"), false); }, false},
       {"the group shown again", [&] { form->ShowGroups(QStringLiteral("G"), true); }, true},
   };
-  ASSERT_EQ(static_cast<QLabel*>(first->unitsLabel)->text(), QStringLiteral("lb/h"));
   const int top = first->label->y();
   for (const auto& c : cases) {
     c.change();
     QApplication::processEvents();
+    // Nothing stale: the page on screen is the page as it draws itself now.
+    QWidget* port = form->Page(0)->viewport();
+    const QImage screen =
+        area.screen()->grabWindow(area.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(Difference(screen.copy(QRect(port->mapTo(&area, QPoint()), port->size())),
+                         port->grab().toImage().convertToFormat(QImage::Format_RGB32)),
+              "")
+        << c.after;
     expectOnScreen(first->label, c.after);
     expectOnScreen(first->unitsLabel, c.after);
     if (c.groupShown) expectOnScreen(inGroup->label, c.after);
   }
   // The changes took place.
-  EXPECT_EQ(static_cast<QLabel*>(first->unitsLabel)->text(), QStringLiteral("kg/s"));
+  EXPECT_EQ(static_cast<QLabel*>(first->unitsLabel)->text(),
+            ip ? QStringLiteral("kg/s") : QStringLiteral("lb/h"));
   EXPECT_EQ(first->label->y(), top);
 }
+
+INSTANTIATE_TEST_SUITE_P(Pages, LabelsOnScreenTest, ::testing::Values(kRows, 3));
 
 }  // namespace
 }  // namespace pm::test

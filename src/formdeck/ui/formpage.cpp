@@ -61,8 +61,15 @@ int TFormPage::TopInPage(const QWidget* control) const {
 // shown on screen by itself marks its area in the window at once instead,
 // which costs nothing out of view and paints with its parent in view. The
 // control is still shown, painted, focused and hidden as any other; the
-// mark only concerns a window of its own, which a control has not.
+// mark only concerns a window of its own, which a control has not. Once the
+// page is shown the marks go (showEvent): a control marked that is moved,
+// or shown where another moved away, leaves Qt's account of the areas to
+// paint wrong, and stale pictures on screen.
 void TFormPage::MarkControlsPaintedInPlace() {
+  if (!isVisible()) MarkControls(true);  // else they are shown already
+}
+
+void TFormPage::MarkControls(bool on) {
   std::vector<QWidget*> pending{content_};
   while (!pending.empty()) {
     QWidget* parent = pending.back();
@@ -71,7 +78,7 @@ void TFormPage::MarkControlsPaintedInPlace() {
       if (!child->isWidgetType()) continue;
       auto* control = static_cast<QWidget*>(child);
       if (control->isWindow()) continue;  // a list's popup shows on screen
-      control->setAttribute(Qt::WA_DontShowOnScreen);
+      control->setAttribute(Qt::WA_DontShowOnScreen, on);
       pending.push_back(control);
     }
   }
@@ -115,7 +122,13 @@ void TFormPage::ShowIn(QStackedWidget* stack) {
   auto* previous = qobject_cast<TFormPage*>(stack->currentWidget());
   const UpdatesLeftAlone leaving(previous ? previous->content_ : nullptr);
   const UpdatesLeftAlone coming(content_);
+  MarkControlsPaintedInPlace();
   stack->setCurrentWidget(this);
+}
+
+void TFormPage::showEvent(QShowEvent* event) {
+  QScrollArea::showEvent(event);
+  MarkControls(false);  // the controls are shown by now
 }
 
 void TFormPage::resizeEvent(QResizeEvent* event) {

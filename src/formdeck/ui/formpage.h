@@ -30,9 +30,11 @@ class TFormPage : public QScrollArea {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void FitContent();
+  void MarkControls(bool on);
 
   int pageIndex_;
   int range_ = 0;
