@@ -78,6 +78,9 @@ void TFormPage::MarkControls(bool on) {
       if (!child->isWidgetType()) continue;
       auto* control = static_cast<QWidget*>(child);
       if (control->isWindow()) continue;  // a list's popup shows on screen
+      // Only what the page's show will show is marked (not the labels,
+      // drawn by the page, nor a hidden group), and only the marked lose it.
+      if (on ? control->isHidden() : !control->testAttribute(Qt::WA_DontShowOnScreen)) continue;
       control->setAttribute(Qt::WA_DontShowOnScreen, on);
       pending.push_back(control);
     }
