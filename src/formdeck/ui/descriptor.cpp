@@ -13,13 +13,11 @@ namespace pm {
 
 namespace {
 
-// The labels standing in parent that it draws itself, oldest first; a label
-// shown by some caller paints itself as any control does.
+// The labels standing in parent that it draws itself, oldest first.
 template <typename Visit>
 void ForEachDrawnLabel(QWidget* parent, Visit visit) {
   for (QObject* child : parent->children()) {
-    auto* label = qobject_cast<TDescriptor*>(child);
-    if (label && label->isHidden()) visit(label);
+    if (TDescriptor* label = DrawnLabel(child)) visit(label);
   }
 }
 
@@ -58,6 +56,15 @@ bool LabelCounts(const QWidget* label) {
   return label && (!d || d->HasPosition);
 }
 
+const TDescriptor* DrawnLabel(const QObject* object) {
+  const auto* label = qobject_cast<const TDescriptor*>(object);
+  return label && label->isHidden() ? label : nullptr;
+}
+
+TDescriptor* DrawnLabel(QObject* object) {
+  return const_cast<TDescriptor*>(DrawnLabel(static_cast<const QObject*>(object)));
+}
+
 void DrawLabels(QWidget* parent, const QPaintEvent* event) {
   const QRect dirty = event->rect();
   std::optional<QPainter> painter;
@@ -84,8 +91,7 @@ bool LabelTookClick(QWidget* parent, QMouseEvent* event) {
 bool ShownTo(const QWidget* control, const QWidget* ancestor) {
   if (!control) return false;
   const QWidget* parent = control->parentWidget();
-  if (qobject_cast<const TDescriptor*>(control) && control->isHidden() && parent)
-    return parent == ancestor || parent->isVisibleTo(ancestor);
+  if (DrawnLabel(control) && parent) return parent == ancestor || parent->isVisibleTo(ancestor);
   return control->isVisibleTo(ancestor);
 }
 

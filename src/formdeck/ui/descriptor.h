@@ -43,6 +43,10 @@ class TDescriptor : public QLabel {
 // no label counts for nothing.
 bool LabelCounts(const QWidget* label);
 
+// The label object is, when the control it stands in draws it (one shown
+// by some caller draws itself as any control does); else none.
+const TDescriptor* DrawnLabel(const QObject* object);
+TDescriptor* DrawnLabel(QObject* object);
 // Draws the labels standing in parent that the paint event reaches; the
 // parent's paintEvent calls it last.
 void DrawLabels(QWidget* parent, const QPaintEvent* event);

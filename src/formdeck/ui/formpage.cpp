@@ -142,8 +142,7 @@ void TFormPage::resizeEvent(QResizeEvent* event) {
 void TFormPage::FitContent() {
   QRect used = content_->childrenRect();
   for (QObject* child : content_->children()) {
-    if (auto* label = qobject_cast<TDescriptor*>(child); label && label->isHidden())
-      used |= label->geometry();
+    if (const TDescriptor* label = DrawnLabel(child)) used |= label->geometry();
   }
   const int width = std::max(viewport()->width(), used.right() + 1);
   const int height = std::max(viewport()->height(), range_);
@@ -154,7 +153,7 @@ void MoveBy(QWidget* w, int shift) {
   if (!w || shift == 0) return;
   const QRect was = w->geometry();
   w->move(w->x(), w->y() + shift);
-  if (auto* label = qobject_cast<TDescriptor*>(w); label && label->isHidden()) label->Repaint(was);
+  if (TDescriptor* label = DrawnLabel(w)) label->Repaint(was);
 }
 
 }  // namespace pm
